@@ -1,0 +1,40 @@
+# The two commands a newcomer needs:
+#   make run    installs what is missing, builds and starts the program
+#   make test   installs what is missing, builds and runs every test
+# Options: SANITIZE=1 (AddressSanitizer + UBSan build in build-sanitize/), JOBS=n.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR := build-sanitize
+CMAKE_FLAGS += -DMIRETO_SANITIZE=ON -DMIRETO_BENCH=OFF
+endif
+
+.PHONY: all deps configure build run test bench fuzz screenshot clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > $(BUILD_DIR).configure.log 2>&1 \
+	  || { cat $(BUILD_DIR).configure.log; exit 1; }
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@scripts/run-gui $(BUILD_DIR)/bin/mireto
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
+	  ctest -LE bench --output-on-failure -j$(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/bin/mireto-bench
+
+clean:
+	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log

@@ -1,0 +1,33 @@
+// The chart as one block of plain text, for the preview window.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace mireto {
+
+struct PillarTexts {
+  std::string kan;    // stem
+  std::string shi;    // branch
+  std::string zokan;  // hidden stem
+};
+
+// The display texts of one chart as the main window shows them.
+struct ChartTexts {
+  std::string sex;              // "男" or "女"
+  std::string birthday;         // txtBirthday
+  std::string age;              // txtAge
+  std::string luckChange;       // txtKoutai
+  std::string changeYearMonth;  // txtKoutaiYM
+  std::array<PillarTexts, 4> pillars;  // year, month, day, hour
+  std::array<std::string, 11> dunKan;
+  std::array<std::string, 11> dunShi;
+  std::array<std::string, 10> sai1;
+};
+
+// The 17-line chart text, lines separated by CR LF, no line end after the last.
+// nowText is the present local date and time as the platform writes it.
+std::string make_export_text(const ChartTexts& texts, std::string_view nowText);
+
+}  // namespace mireto
