@@ -59,7 +59,7 @@ struct TablesOrError {
   std::string error;  // empty when tables holds a value
 };
 
-// Parses the contents of the two files (fileName is used in messages only).
+// Parses the contents of the two files, planet.txt first.
 TablesOrError ParseCalendarTables(std::string_view planetText, std::string_view latitudeText);
 
 // Reads planet.txt and latitude.txt from the given directory.

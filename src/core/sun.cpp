@@ -1,0 +1,136 @@
+#include "core/sun.h"
+
+#include <cmath>
+
+#include "core/calendar.h"
+#include "core/numeric.h"
+#include "core/nutation.h"
+
+namespace mireto {
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017453292519943;
+
+double SinDeg(double degrees) { return std::sin(degrees * kDegreesToRadians); }
+double CosDeg(double degrees) { return std::cos(degrees * kDegreesToRadians); }
+
+// A coefficient written as a power of ten times a mantissa, formed the same way
+// (the product rounds differently from the decimal literal in the last bit).
+double Scaled(int power, double mantissa) { return std::pow(10.0, power) * mantissa; }
+
+// Mean longitude of the Sun (degrees, reduced). T in Julian centuries.
+void SunMeanLongitudeTerm(double T, SunWorkingState& s) {
+  s.longitudeParts[0] =
+      ReduceAngle(279.696677778 + 36000.768925 * T + Scaled(-4, 3.025) * std::pow(T, 2));
+}
+
+// Mean anomaly of the Sun, without (raw) and with the long-period terms (g).
+void SunMeanAnomalyTerm(double T, SunWorkingState& s) {
+  s.sunMeanAnomalyRaw =
+      358.475833333 + 35999.04975 * T - 0.00015 * std::pow(T, 2) - 0.0000033333 * std::pow(T, 3);
+  s.longPeriodSum = (1.882 - 0.016 * T) * SinDeg(57.24 + 150.27 * T) +
+                    6.4 * SinDeg(231.19 + 20.2 * T) + 0.266 * SinDeg(31.8 + 119.0 * T);
+  s.meanAnomaly[3] = ReduceAngle(s.sunMeanAnomalyRaw + s.longPeriodSum / 3600);
+}
+
+// Equation of the centre (degrees) and the elliptic part of log10 distance (1e-8).
+void EquationOfCenterTerm(double T, SunWorkingState& s) {
+  const double g = s.meanAnomaly[3];
+  s.longitudeParts[1] = ((6910.057 - 17.24 * T - 0.052 * std::pow(T, 2)) * SinDeg(g) +
+                         (72.338 - 0.361 * T) * SinDeg(2 * g) +
+                         (1.054 - 0.001 * T) * SinDeg(3 * g) + 0.018 * SinDeg(4 * g)) /
+                        3600;
+  s.logDistanceParts[1] = 3057 - 15 * T + (-727412 + 1814 * T + 5 * std::pow(T, 2)) * CosDeg(g) +
+                          (-9138 + 46 * T) * CosDeg(2 * g) + (-145 + T) * CosDeg(3 * g) -
+                          2 * CosDeg(4 * g);
+}
+
+// Planetary perturbations in longitude (degrees) and log10 distance (1e-9).
+void PlanetaryPerturbationTerm(double jd, const CalendarTables& tables, SunWorkingState& s) {
+  const double t = (jd - 2396758.0) / 365.25;  // Julian years
+  s.meanAnomaly[1] = 248.07 + 1494.7253 * t;    // Mercury
+  s.meanAnomaly[2] = 114.5 + 585.17493 * t;     // Venus
+  s.meanAnomaly[4] = 109.856 + 191.39977 * t;   // Mars
+  s.meanAnomaly[5] = 148.031 + 30.34583 * t;    // Jupiter
+  s.meanAnomaly[6] = 284.716 + 12.21794 * t;    // Saturn
+  const double g = s.meanAnomaly[3];
+  double sl = 0;  // arcseconds
+  double sr = 0;  // 1e-9 of log10 distance
+  for (const PlanetTerm& term : tables.planetTerms) {
+    const double a = s.meanAnomaly.at(static_cast<std::size_t>(term.body));
+    sl = sl + term.lonAmplitude *
+                  CosDeg(term.lonPhase - term.bodyMultiplier * a - term.earthMultiplier * g);
+    sr = sr + term.radAmplitude *
+                  CosDeg(term.radPhase - term.bodyMultiplier * a - term.earthMultiplier * g);
+  }
+  s.longitudeParts[2] = sl / 3600;
+  s.logDistanceParts[2] = sr;
+}
+
+// Lunar perturbations plus nutation (degrees) and the lunar part of log10 distance (1e-8).
+void LunarPerturbationTerm(double T, SunWorkingState& s) {
+  const double d = T * 36525;  // days
+  const double g = s.meanAnomaly[3];
+  // Fundamental arguments of the Moon, degrees, not reduced.
+  const double D = 350.737486 + 12.19074919142 * d - 0.00143611 * std::pow(T, 2) +
+                   0.00000189 * std::pow(T, 3);
+  const double l = 296.104608 + 13.0649924465 * d + 0.00919167 * std::pow(T, 2) +
+                   0.00001439 * std::pow(T, 3);
+  const double om = 259.183275 - 0.0529539222 * d + Scaled(-12, 1.557) * std::pow(d, 2) +
+                    Scaled(-20, 4.6) * std::pow(d, 3);
+  const double F = 11.250889 + 13.229350449 * d - Scaled(-12, 2.407) * std::pow(d, 2) -
+                   Scaled(-20, 0.7) * std::pow(d, 3);
+  const double lunar = 6.454 * SinDeg(D) + 0.013 * SinDeg(3 * D) + 0.177 * SinDeg(D + l) -
+                       0.424 * SinDeg(D - l) + 0.039 * SinDeg(3 * D - l) -
+                       0.064 * SinDeg(D + g) + 0.172 * SinDeg(D - g);  // arcseconds
+  s.nutation = NutationInLongitude(l, s.sunMeanAnomalyRaw, F, D, om, T);
+  s.longitudeParts[3] = s.nutation + lunar / 3600;
+  s.logDistanceParts[3] = 3 * CosDeg(3 * D) + 1336 * CosDeg(D) + 37 * CosDeg(D + l) -
+                          133 * CosDeg(D - l) + 8 * CosDeg(3 * D - l) - 14 * CosDeg(D + g) +
+                          36 * CosDeg(D - g);
+}
+
+// Long-period terms (degrees).
+void LongPeriodTerm(double T, SunWorkingState& s) {
+  s.longitudeParts[4] = (0.202 * SinDeg(315.6 + 893.3 * T) + s.longPeriodSum) / 3600;
+}
+
+}  // namespace
+
+double ReduceAngle(double degrees) {
+  const double reduced = (degrees / 360 - Int(degrees / 360)) * 360;
+  return reduced >= 360 ? 0.0 : reduced;
+}
+
+SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month, double day,
+                               SunWorkingState& s) {
+  s = SunWorkingState{};
+  s.julianDay = JulianDay(year, month, day);
+  const double T = JulianCenturies(s.julianDay);
+  SunMeanLongitudeTerm(T, s);
+  SunMeanAnomalyTerm(T, s);
+  EquationOfCenterTerm(T, s);
+  PlanetaryPerturbationTerm(s.julianDay, tables, s);
+  LunarPerturbationTerm(T, s);
+  LongPeriodTerm(T, s);
+  const auto& lp = s.longitudeParts;
+  const double lambda = (((lp[1] + lp[0]) + lp[2]) + lp[3]) + lp[4];
+  const auto& rp = s.logDistanceParts;
+  const double logDistance = (rp[3] + rp[1]) * std::pow(10.0, -8) + rp[2] * std::pow(10.0, -9);
+  return SunPosition{ReduceAngle(lambda), std::pow(10.0, logDistance)};
+}
+
+SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month,
+                               double day) {
+  SunWorkingState state;
+  return ComputeSunPosition(tables, year, month, day, state);
+}
+
+double SolarTermLongitude(int month, int kind) {
+  double longitude = 15.0 * (2 * month + 17 + kind);
+  if (longitude >= 360) longitude -= 360;
+  return longitude;
+}
+
+}  // namespace mireto
