@@ -1,0 +1,35 @@
+// The steps of one chart computation, in the order compute_chart runs them.
+// Each step reads what earlier steps wrote into the record.
+#pragma once
+
+#include "chart/chart.h"
+
+namespace mireto::steps {
+
+// Equation of time at the entered date and time: zg2 in minutes of time.
+double EquationOfTimeMinutes(double year, double month, double dayWithFraction);
+
+// txtKinjisa: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
+std::string EquationOfTimeText(double zg2);
+
+// Moves the true solar date and time by du minutes, carrying fully through
+// minute, hour, day, month and year.
+void ApplyCorrection(ChartRecord& r, double du);
+
+// txtShin, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
+std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown);
+
+// Solar month (1 = 丑 .. 12 = 子) and pillar year from the longitude and the
+// true solar date; then the four pillars.
+void FourPillars(ChartRecord& r);
+
+// Direction, starting age, the eleven luck columns, change year/month and ages.
+void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d);
+
+// Season element and the hidden stems of the four branches.
+void HiddenStems(ChartRecord& r, ChartDisplay& d);
+
+// The luck column in which the present day falls, if any.
+std::optional<int> CurrentLuckColumn(const ChartRecord& r);
+
+}  // namespace mireto::steps

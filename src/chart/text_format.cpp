@@ -1,0 +1,65 @@
+#include "chart/text_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace mireto {
+
+std::string FormatInteger(long long value) { return std::to_string(value); }
+
+std::string FormatOneDecimal(double value) {
+  // The exact decimal expansion of the double: every finite double in the
+  // range the chart shows has fewer than 1100 digits after the point.
+  char buffer[1500];
+  std::snprintf(buffer, sizeof buffer, "%.1100f", std::fabs(value));
+  std::string digits(buffer);
+  const std::size_t point = digits.find('.');
+  std::string whole = digits.substr(0, point);
+  int tenths = digits[point + 1] - '0';
+  const bool roundUp = digits[point + 2] >= '5';  // half away from zero
+  if (roundUp && ++tenths == 10) {
+    tenths = 0;
+    int i = static_cast<int>(whole.size()) - 1;
+    while (i >= 0 && whole[i] == '9') whole[i--] = '0';
+    if (i < 0) whole.insert(whole.begin(), '1');
+    else ++whole[i];
+  }
+  const std::string sign = std::signbit(value) && !std::isnan(value) ? "-" : "";
+  return sign + whole + "." + static_cast<char>('0' + tenths);
+}
+
+std::string FormatGeneral(double value) {
+  if (value == 0) return "0";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14E", value);  // d.ddddddddddddddE+xx
+  std::string text(buffer);
+  const std::size_t e = text.find('E');
+  std::string mantissa = text.substr(0, e);
+  const int exponent = std::stoi(text.substr(e + 1));
+  const bool negative = mantissa[0] == '-';
+  if (negative) mantissa.erase(0, 1);
+  std::string digits = mantissa.substr(0, 1) + mantissa.substr(2);  // 15 digits
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out;
+  if (exponent < -4 || exponent >= 15) {
+    out = digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    char exp[8];
+    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    out += exp;
+  } else if (exponent < 0) {
+    out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intDigits) {
+      out = digits + std::string(intDigits - digits.size(), '0');
+    } else {
+      out = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+    }
+  }
+  return negative ? "-" + out : out;
+}
+
+}  // namespace mireto

@@ -1,0 +1,228 @@
+#include "cli/chart_io.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/calendar.h"
+#include "output/export_text.h"
+
+namespace mireto::cli {
+
+namespace {
+
+// A whole decimal number made of digits only, with an optional leading '-'.
+std::optional<int> ParseInt(std::string_view text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<int> ParseDigits(std::string_view text, std::size_t count) {
+  if (text.size() != count) return std::nullopt;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  return ParseInt(text);
+}
+
+// "?" or a number within [low, high].
+bool ParseClockPart(std::string_view text, int low, int high, std::optional<int>& value) {
+  if (text == "?") {
+    value.reset();
+    return true;
+  }
+  if (text.empty() || text.size() > 2) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  const auto n = ParseInt(text);
+  if (!n || *n < low || *n > high) return false;
+  value = *n;
+  return true;
+}
+
+std::string JsonString(const nlohmann::json& object, const char* key, std::string& error) {
+  const auto it = object.find(key);
+  if (it == object.end()) {
+    error = std::string("項目 \"") + key + "\" がありません";
+    return {};
+  }
+  if (!it->is_string()) {
+    error = std::string("項目 \"") + key + "\" は文字列で指定してください";
+    return {};
+  }
+  return it->get<std::string>();
+}
+
+}  // namespace
+
+std::optional<std::array<int, 3>> ParseDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto y = ParseDigits(text.substr(0, 4), 4);
+  const auto m = ParseDigits(text.substr(5, 2), 2);
+  const auto d = ParseDigits(text.substr(8, 2), 2);
+  if (!y || !m || !d) return std::nullopt;
+  return std::array<int, 3>{*y, *m, *d};
+}
+
+bool ParseTime(std::string_view text, std::string& hourText, std::string& minuteText) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return false;
+  hourText = std::string(text.substr(0, colon));
+  minuteText = std::string(text.substr(colon + 1));
+  return !hourText.empty() && !minuteText.empty();
+}
+
+std::optional<LocalDateTime> ParseNow(std::string_view text) {
+  if (text.size() != 16 || text[10] != 'T' || text[13] != ':') return std::nullopt;
+  const auto date = ParseDate(text.substr(0, 10));
+  const auto h = ParseDigits(text.substr(11, 2), 2);
+  const auto m = ParseDigits(text.substr(14, 2), 2);
+  if (!date || !h || !m) return std::nullopt;
+  const auto [year, month, day] = *date;
+  if (month < 1 || month > 12 || day < 1 || day > MonthLengths(year)[month]) return std::nullopt;
+  if (*h > 23 || *m > 59) return std::nullopt;
+  return LocalDateTime{year, month, day, *h, *m};
+}
+
+bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return false;
+  minutes = std::string(text.substr(0, colon));
+  seconds = std::string(text.substr(colon + 1));
+  return true;
+}
+
+std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour,
+                                        std::string_view minute, std::string_view sex,
+                                        std::string_view jisaMinutes,
+                                        std::string_view jisaSeconds, std::string& error) {
+  BirthRequest r;
+  const auto ymd = ParseDate(date);
+  if (!ymd) {
+    error = "日付は YYYY-MM-DD の形で指定してください: " + std::string(date);
+    return std::nullopt;
+  }
+  r.input.year = (*ymd)[0];
+  r.input.month = (*ymd)[1];
+  r.input.day = (*ymd)[2];
+  if (!ParseClockPart(hour, 0, 23, r.input.hour)) {
+    error = "時は 0 から 23 までの数か ? で指定してください: " + std::string(hour);
+    return std::nullopt;
+  }
+  if (!ParseClockPart(minute, 0, 59, r.input.minute)) {
+    error = "分は 0 から 59 までの数か ? で指定してください: " + std::string(minute);
+    return std::nullopt;
+  }
+  if (sex == "M") {
+    r.input.sex = Sex::Male;
+  } else if (sex == "F") {
+    r.input.sex = Sex::Female;
+  } else {
+    error = "性別は M（男）か F（女）で指定してください: " + std::string(sex);
+    return std::nullopt;
+  }
+  r.input.jisaMinutesText = std::string(jisaMinutes);
+  r.input.jisaSecondsText = std::string(jisaSeconds);
+  r.hourText = std::string(hour);
+  r.minuteText = std::string(minute);
+  return r;
+}
+
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error) {
+  const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
+  if (object.is_discarded() || !object.is_object()) {
+    error = "JSON のオブジェクトとして読めません";
+    return std::nullopt;
+  }
+  std::string fields[6];
+  const char* keys[6] = {"date", "hour", "minute", "sex", "jisaMinutes", "jisaSeconds"};
+  for (int i = 0; i < 6; ++i) {
+    if (i >= 3 && !object.contains(keys[i])) {
+      fields[i] = i == 3 ? "F" : "0";  // defaults as in the window: 女, difference 0
+      continue;
+    }
+    fields[i] = JsonString(object, keys[i], error);
+    if (!error.empty()) return std::nullopt;
+  }
+  auto request = MakeRequest(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], error);
+  if (!request) return std::nullopt;
+  if (object.contains("now")) {
+    const std::string now = JsonString(object, "now", error);
+    if (!error.empty()) return std::nullopt;
+    request->now = ParseNow(now);
+    if (!request->now) {
+      error = "now は YYYY-MM-DDTHH:MM の形で指定してください: " + now;
+      return std::nullopt;
+    }
+  }
+  return request;
+}
+
+std::string BirthdayText(const BirthRequest& r) {
+  BirthRecord record;
+  record.inYear = r.input.year;
+  record.inMonth = r.input.month;
+  record.inDay = r.input.day;
+  record.inHour = r.input.hour.value_or(0);
+  record.inMinute = r.input.minute.value_or(0);
+  return birthday_data(record, r.hourText, r.minuteText);
+}
+
+nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart) {
+  const ChartDisplay& d = chart.display;
+  using nlohmann::ordered_json;
+  ordered_json pillars;
+  const char* names[4] = {"year", "month", "day", "hour"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    pillars[names[i]] = {{"stem", d.kan[i]}, {"branch", d.shi[i]}, {"hidden", d.zokan[i]}};
+  }
+  ordered_json luck;
+  luck["forward"] = chart.record.forward;
+  luck["stems"] = d.dun_kan;
+  luck["branches"] = d.dun_shi;
+  luck["firstAges"] = d.sai1;
+  luck["lastAges"] = d.sai2;
+  luck["current"] = d.boldColumn ? ordered_json(*d.boldColumn) : ordered_json(nullptr);
+
+  ordered_json out;
+  out["birthday"] = BirthdayText(request);
+  out["sex"] = request.input.sex == Sex::Male ? "男" : "女";
+  out["age"] = d.txtAge;
+  out["weekday"] = d.txtweek;
+  out["equationOfTime"] = d.txtKinjisa;
+  out["trueSolarTime"] = d.txtShin;
+  out["sunLongitude"] = d.txtKoukei;
+  out["luckStart"] = d.txtKoutai;
+  out["luckChange"] = d.txtKoutaiYM;
+  out["seasonElement"] = d.lblOu;
+  out["pillars"] = pillars;
+  out["luck"] = luck;
+  return out;
+}
+
+std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText) {
+  const ChartDisplay& d = chart.display;
+  ChartTexts t;
+  t.sex = request.input.sex == Sex::Male ? "男" : "女";
+  t.birthday = BirthdayText(request);
+  t.age = d.txtAge;
+  t.luckChange = d.txtKoutai;
+  t.changeYearMonth = d.txtKoutaiYM;
+  for (std::size_t i = 0; i < 4; ++i) t.pillars[i] = {d.kan[i], d.shi[i], d.zokan[i]};
+  t.dunKan = d.dun_kan;
+  t.dunShi = d.dun_shi;
+  t.sai1 = d.sai1;
+  return make_export_text(t, nowText);
+}
+
+std::string NowText(const LocalDateTime& now) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:00", now.year, now.month, now.day,
+                now.hour, now.minute);
+  return buffer;
+}
+
+}  // namespace mireto::cli

@@ -1,0 +1,54 @@
+// Reading births and writing charts for the command-line chart tool.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart/chart.h"
+
+namespace mireto::cli {
+
+// One birth as the tool takes it, plus the texts the birth summary needs.
+struct BirthRequest {
+  BirthInput input;
+  std::string hourText;    // "?" or the hour as the hour list shows it
+  std::string minuteText;  // "?" or the minute
+  std::optional<LocalDateTime> now;
+};
+
+// Parses "YYYY-MM-DD" into year, month, day (no range check beyond digits).
+std::optional<std::array<int, 3>> ParseDate(std::string_view text);
+
+// Parses "HH:MM" where each part may be "?".
+bool ParseTime(std::string_view text, std::string& hourText, std::string& minuteText);
+
+// Parses "YYYY-MM-DDTHH:MM".
+std::optional<LocalDateTime> ParseNow(std::string_view text);
+
+// Parses "MIN:SEC" into the two time-difference texts.
+bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds);
+
+// Builds a request from the parts; on failure returns nullopt and a Japanese message.
+std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour,
+                                        std::string_view minute, std::string_view sex,
+                                        std::string_view jisaMinutes,
+                                        std::string_view jisaSeconds, std::string& error);
+
+// One line of --batch input (a JSON object), or a Japanese message.
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error);
+
+// The birth summary of a request (txtBirthday).
+std::string BirthdayText(const BirthRequest& request);
+
+// The chart as one JSON object; every string is the text the main window shows.
+nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart);
+
+// The chart text of the preview window.
+std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText);
+
+// The present moment as the now text of the chart text: "YYYY/MM/DD H:MM:SS".
+std::string NowText(const LocalDateTime& now);
+
+}  // namespace mireto::cli

@@ -1,0 +1,54 @@
+#include "output/export_text.h"
+
+namespace mireto {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kIdeographicSpace = "\u3000";
+
+std::string Spaces(std::size_t n) { return std::string(n, ' '); }
+
+std::string IdeographicSpaces(std::size_t n) {
+  std::string s;
+  for (std::size_t i = 0; i < n; ++i) s += kIdeographicSpace;
+  return s;
+}
+
+// "  甲  子 （癸）  " : stem, branch and hidden stem of one natal pillar.
+std::string PillarColumn(const PillarTexts& p) {
+  return Spaces(2) + p.kan + Spaces(2) + p.shi + " （" + p.zokan + "）  ";
+}
+
+std::string Luck(const ChartTexts& t, std::size_t i) { return t.dunKan[i] + t.dunShi[i]; }
+
+}  // namespace
+
+std::string make_export_text(const ChartTexts& t, std::string_view nowText) {
+  std::string lines[17];
+  lines[0] = std::string(nowText) + "解命";
+  lines[1] = "姓名／";
+  lines[2] = "生年月日／" + t.birthday + IdeographicSpaces(2) + "性別／" + t.sex +
+             IdeographicSpaces(2) + "年齢／" + t.age + "歳";
+  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + t.luckChange +
+             IdeographicSpaces(2) + "交替年月／" + t.changeYearMonth;
+  lines[4] = "";
+  // The natal pillars one per line, the luck pillars in a column to their right.
+  lines[5] = PillarColumn(t.pillars[0]) + Spaces(4) + "大運" + Spaces(4) + Luck(t, 0);
+  lines[6] = PillarColumn(t.pillars[1]) + Spaces(6) + t.sai1[0] + Spaces(5) + Luck(t, 1);
+  lines[7] = PillarColumn(t.pillars[2]) + IdeographicSpaces(3) + t.sai1[1] + Spaces(5) + Luck(t, 2);
+  lines[8] = PillarColumn(t.pillars[3]) + IdeographicSpaces(3) + t.sai1[2] + Spaces(5) + Luck(t, 3);
+  for (std::size_t i = 4; i <= 10; ++i) {
+    lines[i + 5] = Spaces(26) + t.sai1[i - 1] + Spaces(5) + Luck(t, i);
+  }
+  lines[16] = "備考／";
+
+  std::string text;
+  for (std::size_t i = 0; i < 17; ++i) {
+    if (i > 0) text += kLineEnd;
+    text += lines[i];
+  }
+  return text;
+}
+
+}  // namespace mireto
