@@ -1,0 +1,227 @@
+#include "map/map_dialog.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+
+#include "map/map_conversions.h"
+#include "map/map_layout.h"
+#include "map/map_view.h"
+
+namespace mireto {
+namespace {
+
+namespace L = map_layout;
+
+// How long the moving crosshair stays on screen before it is erased, in ms.
+constexpr unsigned long kCrosshairPauseMs = 40;
+
+const QString kCaption = QStringLiteral("日本地図");
+const QString kMapPicture = QStringLiteral(":/japan-map.png");
+
+QFont GothicFont() {
+  QFont font(QStringLiteral("ＭＳ ゴシック"));
+  font.setPixelSize(L::kFontPx);
+  return font;
+}
+
+QString StyleColour(unsigned rgb) { return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')); }
+
+void WriteField(QWidget* window, const char* name, const std::string& text) {
+  if (window == nullptr) return;
+  if (auto* field = window->findChild<QLineEdit*>(QLatin1String(name))) field->setText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+MapDialog::MapDialog(QWidget* mainWindow) : QWidget(nullptr), mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("frmjpmap"));
+  // Fixed frame with a caption only: no close, maximise or minimise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(kCaption);
+  setFixedSize(L::kClientSizePx);
+  setAutoFillBackground(true);
+  QPalette ground = palette();
+  ground.setColor(QPalette::Window, QColor(QRgb(L::kGroundRgb)));
+  setPalette(ground);
+  setFont(GothicFont());
+  BuildControls();
+  SetPointButtonsEnabled(false);
+}
+
+void MapDialog::BuildControls() {
+  const char* const valueNames[2][3] = {{"lblido", "lblihun", "lblibyou"}, {"lblkdo", "lblkhun", "lblkbyou"}};
+  const QString captions[2][4] = {{"北緯", "度", "分", "秒"}, {"東経", "度", "分", "秒"}};
+  const int rowTops[2] = {L::kLatitudeRowTop, L::kLongitudeRowTop};
+  QLabel* values[2][3] = {};
+  for (int row = 0; row < 2; ++row) {
+    int caption = 0;
+    int value = 0;
+    for (const auto& item : L::kRowItems) {
+      const QRect geometry = L::ToPixels({item.left, rowTops[row], item.width, L::kRowHeight});
+      if (item.isValue) {
+        values[row][value] = AddValueLabel(valueNames[row][value], geometry);
+        ++value;
+      } else {
+        auto* label = new QLabel(captions[row][caption++], this);
+        label->setGeometry(geometry);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      }
+    }
+  }
+  latDeg_ = values[0][0];
+  latMin_ = values[0][1];
+  latSec_ = values[0][2];
+  lonDeg_ = values[1][0];
+  lonMin_ = values[1][1];
+  lonSec_ = values[1][2];
+
+  decide_ = new QPushButton(QStringLiteral("決定"), this);
+  decide_->setObjectName(QStringLiteral("btndecide"));
+  decide_->setGeometry(L::ToPixels(L::kDecideButton));
+  cancel_ = new QPushButton(QStringLiteral("取消"), this);
+  cancel_->setObjectName(QStringLiteral("btncancel"));
+  cancel_->setGeometry(L::ToPixels(L::kCancelButton));
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  close->setObjectName(QStringLiteral("btnClose"));
+  close->setGeometry(L::ToPixels(L::kCloseButton));
+  connect(decide_, &QPushButton::clicked, this, &MapDialog::Decide);
+  connect(cancel_, &QPushButton::clicked, this, &MapDialog::Cancel);
+  connect(close, &QPushButton::clicked, this, &QWidget::hide);
+
+  view_ = new MapView(kMapPicture, this);
+  view_->move(L::ToPixels(L::kMap).topLeft());
+  connect(view_, &MapView::mouseMoved, this, &MapDialog::OnMouseMoved);
+  connect(view_, &MapView::mousePressed, this, &MapDialog::OnMousePressed);
+}
+
+QLabel* MapDialog::AddValueLabel(const char* name, QRect geometryPx) {
+  auto* label = new QLabel(this);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(geometryPx);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setAutoFillBackground(true);
+  label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; }").arg(StyleColour(L::kValueGroundRgb)));
+  return label;
+}
+
+bool MapDialog::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) OnActivated();
+  return QWidget::event(event);
+}
+
+// Showing the dialog makes it the active window; the reset is done here too in
+// case the window system reports no new activation for a window that was hidden.
+void MapDialog::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  OnActivated();
+}
+
+// Each activation starts a new pick; a crosshair left on the map stays there.
+void MapDialog::OnActivated() {
+  for (QLabel* label : {latDeg_, latMin_, latSec_, lonDeg_, lonMin_, lonSec_}) label->clear();
+  pointFixed_ = false;
+  SetPointButtonsEnabled(false);
+  setWindowTitle(kCaption);
+  CentreOnScreen();
+}
+
+void MapDialog::CentreOnScreen() {
+  const QScreen* display = screen();
+  if (display == nullptr) return;
+  const QRect screenRect = display->geometry();
+  const QSize frame = frameGeometry().size();
+  move(screenRect.x() + (screenRect.width() - frame.width()) / 2,
+       screenRect.y() + (screenRect.height() - frame.height()) / 2);
+}
+
+void MapDialog::OnMouseMoved(QPointF point) {
+  if (pointFixed_) return;
+  FillLabels(point);
+  view_->XorCrosshair(point);
+  view_->RepaintNow();
+  // The pause holds the event loop, so no later event can leave a half-drawn crosshair.
+  QThread::msleep(kCrosshairPauseMs);
+  view_->XorCrosshair(point);
+}
+
+void MapDialog::OnMousePressed(Qt::MouseButton button, QPointF point) {
+  if (button == Qt::RightButton) {
+    if (pointFixed_) Cancel();
+    return;
+  }
+  if (!pointFixed_) FixPoint(point);
+}
+
+void MapDialog::FillLabels(QPointF point) {
+  const DmsTexts lat = split_dms(pixel_to_latitude(static_cast<float>(point.y())));
+  const DmsTexts lon = split_dms(pixel_to_longitude(static_cast<float>(point.x())));
+  latDeg_->setText(QString::fromStdString(lat.degrees));
+  latMin_->setText(QString::fromStdString(lat.minutes));
+  latSec_->setText(QString::fromStdString(lat.seconds));
+  lonDeg_->setText(QString::fromStdString(lon.degrees));
+  lonMin_->setText(QString::fromStdString(lon.minutes));
+  lonSec_->setText(QString::fromStdString(lon.seconds));
+}
+
+void MapDialog::FixPoint(QPointF point) {
+  FillLabels(point);
+  view_->XorCrosshair(point);
+  pointFixed_ = true;
+  SetPointButtonsEnabled(true);
+}
+
+// Clears the map and the fixed point; the labels keep their values until the next move.
+void MapDialog::Cancel() {
+  view_->ClearDrawing();
+  pointFixed_ = false;
+  SetPointButtonsEnabled(false);
+}
+
+// The correction is computed from the displayed longitude, cut to whole seconds.
+void MapDialog::Decide() {
+  const CorrectionTexts correction = longitude_to_correction(
+      lonDeg_->text().toStdString(), lonMin_->text().toStdString(), lonSec_->text().toStdString());
+  WriteField(mainWindow_, "txtJisahun", correction.minutes);
+  WriteField(mainWindow_, "txtJisabyo", correction.seconds);
+  hide();
+}
+
+void MapDialog::SetPointButtonsEnabled(bool enabled) {
+  decide_->setEnabled(enabled);
+  cancel_->setEnabled(enabled);
+}
+
+// Closed by the window system: unloaded like at shut-down, writing nothing.
+void MapDialog::closeEvent(QCloseEvent* event) {
+  hide();
+  if (mainWindow_ != nullptr) mainWindow_->show();
+  event->accept();
+}
+
+MapController::MapController(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
+
+MapController::~MapController() { delete dialog_.data(); }
+
+void MapController::open() {
+  if (dialog_ == nullptr) dialog_ = new MapDialog(mainWindow_);
+  dialog_->show();
+  dialog_->raise();
+  dialog_->activateWindow();
+}
+
+void MapController::unload() {
+  if (dialog_ == nullptr) return;
+  dialog_->hide();
+  if (mainWindow_ != nullptr) mainWindow_->show();
+  delete dialog_.data();
+}
+
+QWidget* MapController::window() const { return dialog_.data(); }
+
+}  // namespace mireto

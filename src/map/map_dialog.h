@@ -1,0 +1,84 @@
+// The birthplace map dialog frmjpmap and the controller that the main window uses
+// to open and unload it.
+//
+// While the pointer moves over the map of Japan the dialog shows the east longitude
+// and north latitude under it, with a crosshair drawn by XOR and erased after a
+// short pause; a left click fixes the point; "決定" writes the local-time
+// correction of the fixed longitude into the main window's txtJisahun and
+// txtJisabyo. The dialog is modeless.
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace mireto {
+
+class MapView;
+
+class MapDialog : public QWidget {
+  Q_OBJECT
+
+ public:
+  // mainWindow: the window whose fields "決定" writes and that unloading shows.
+  explicit MapDialog(QWidget* mainWindow);
+
+  MapView* View() const { return view_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  QLabel* AddValueLabel(const char* name, QRect geometryPx);
+  void OnActivated();
+  void CentreOnScreen();
+  void OnMouseMoved(QPointF point);
+  void OnMousePressed(Qt::MouseButton button, QPointF point);
+  void FillLabels(QPointF point);
+  void FixPoint(QPointF point);
+  void Cancel();
+  void Decide();
+  void SetPointButtonsEnabled(bool enabled);
+
+  QPointer<QWidget> mainWindow_;
+  MapView* view_ = nullptr;
+  QLabel* latDeg_ = nullptr;   // lblido
+  QLabel* latMin_ = nullptr;   // lblihun
+  QLabel* latSec_ = nullptr;   // lblibyou
+  QLabel* lonDeg_ = nullptr;   // lblkdo
+  QLabel* lonMin_ = nullptr;   // lblkhun
+  QLabel* lonSec_ = nullptr;   // lblkbyou
+  QPushButton* decide_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  bool pointFixed_ = false;    // point_fixed: a click has fixed the crosshair
+};
+
+// Creates the dialog on first use, keeps it while hidden, and creates it again
+// after it was closed by the window system.
+class MapController : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MapController(QWidget* mainWindow);
+  ~MapController() override;
+
+  // Shows the dialog (creating it if needed) and makes it the active window.
+  void open();
+  // Hides the dialog, makes sure the main window is visible, and destroys the dialog.
+  void unload();
+  // The dialog, or nullptr when it is not loaded.
+  QWidget* window() const;
+
+ private:
+  QPointer<QWidget> mainWindow_;
+  QPointer<MapDialog> dialog_;
+};
+
+}  // namespace mireto
