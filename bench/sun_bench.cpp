@@ -1,0 +1,39 @@
+// The Sun's position: one call of the full theory (120 planetary terms,
+// 69 nutation terms).
+#include <benchmark/benchmark.h>
+
+#include "bench_tables.h"
+#include "core/sun.h"
+
+namespace mireto {
+namespace {
+
+void BM_ComputeSunPosition(benchmark::State& state) {
+  const CalendarTables& tables = bench::Tables();
+  double day = 1.0;
+  for (auto _ : state) {
+    const SunPosition pos = ComputeSunPosition(tables, 1990, 5, day);
+    benchmark::DoNotOptimize(pos);
+    day += 0.37;  // a new instant each time, within about ten years
+    if (day > 3650) day = 1.0;
+  }
+}
+BENCHMARK(BM_ComputeSunPosition);
+
+// As the chart uses it: a first position, then again earlier by the light time.
+void BM_ApparentSunWithLightTime(benchmark::State& state) {
+  const CalendarTables& tables = bench::Tables();
+  double day = 1.0;
+  for (auto _ : state) {
+    const SunPosition first = ComputeSunPosition(tables, 1990, 5, day);
+    const double lightTimeDays = ((1495.9787 * first.distance / 2.99792458) / 3600) / 24;
+    const SunPosition seen = ComputeSunPosition(tables, 1990, 5, day - lightTimeDays);
+    benchmark::DoNotOptimize(seen);
+    day += 0.37;
+    if (day > 3650) day = 1.0;
+  }
+}
+BENCHMARK(BM_ApparentSunWithLightTime);
+
+}  // namespace
+}  // namespace mireto
