@@ -1,0 +1,62 @@
+// A correction picked on the map reaches the chart with its direction: west of
+// 135 degrees within the first minute of time the fields read "-0" and seconds.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "chart/chart.h"
+#include "core/data_files.h"
+#include "map/map_conversions.h"
+
+namespace mireto {
+namespace {
+
+const CalendarTables& Tables() {
+  static const CalendarTables tables = [] {
+    const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
+    if (!loaded.tables) throw std::runtime_error(loaded.error);
+    return *loaded.tables;
+  }();
+  return tables;
+}
+
+Chart ChartWithCorrection(const CorrectionTexts& correction) {
+  BirthInput in;
+  in.year = 1990;
+  in.month = 5;
+  in.day = 3;
+  in.hour = 12;
+  in.minute = 30;
+  in.jisaMinutesText = correction.minutes;
+  in.jisaSecondsText = correction.seconds;
+  const ChartOrError result = compute_chart(in, Tables(), LocalDateTime{2026, 1, 1, 12, 0});
+  if (!result.chart) throw std::runtime_error(result.error);
+  return *result.chart;
+}
+
+// Seconds of true solar time from the start of the true solar day.
+double TrueSolarSeconds(const ChartRecord& r) { return r.tsHour * 3600.0 + r.tsMinute * 60.0; }
+
+TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
+  const DmsTexts lon = split_dms(pixel_to_longitude(264.0f));  // 134 59 9
+  const CorrectionTexts west = longitude_to_correction(lon.degrees, lon.minutes, lon.seconds);
+  const Chart atMeridian = ChartWithCorrection({"0", "0"});
+  const Chart picked = ChartWithCorrection(west);
+  const Chart eastMirror = ChartWithCorrection({"0", west.seconds});
+
+  // 3 s of time earlier than at 135 degrees; the equation of time changes by far
+  // less than a millisecond over those seconds.
+  EXPECT_NEAR(picked.record.jisa * 86400.0, -3.0, 1e-6);
+  EXPECT_NEAR(TrueSolarSeconds(picked.record) - TrueSolarSeconds(atMeridian.record), -3.0, 1e-3);
+  // Without the sign the same seconds would move the birth eastwards.
+  EXPECT_NEAR(TrueSolarSeconds(eastMirror.record) - TrueSolarSeconds(atMeridian.record), 3.0, 1e-3);
+}
+
+TEST(MapToChart, TokyoCorrectsEastwards) {
+  const DmsTexts lon = split_dms(pixel_to_longitude(357.0f));  // 139 46 20: +19 min 5 s
+  const Chart tokyo = ChartWithCorrection(longitude_to_correction(lon.degrees, lon.minutes, lon.seconds));
+  EXPECT_NEAR(tokyo.record.jisa * 86400.0, 19 * 60.0 + 5.0, 1e-6);
+}
+
+}  // namespace
+}  // namespace mireto
