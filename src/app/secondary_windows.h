@@ -1,0 +1,38 @@
+// The windows the main window opens: the pop-up chart, the text preview, the
+// birthplace map and the About box. Connects the main window's requests to
+// them and unloads all of them when the main window closes, so that no hidden
+// window keeps the program running.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace mireto {
+
+class MainWindow;
+class PopupController;
+class ExportController;
+class MapController;
+
+class SecondaryWindows : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SecondaryWindows(MainWindow* mainWindow);
+  ~SecondaryWindows() override;
+
+  PopupController& popup() { return *popup_; }
+  ExportController& exporter() { return *export_; }
+  MapController& map() { return *map_; }
+
+  // Unloads every secondary window that is loaded.
+  void unloadAll();
+
+ private:
+  MainWindow* mainWindow_;
+  std::unique_ptr<PopupController> popup_;
+  std::unique_ptr<ExportController> export_;
+  std::unique_ptr<MapController> map_;
+};
+
+}  // namespace mireto

@@ -1,0 +1,125 @@
+#include "ui/input_chain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <string>
+
+#include "core/calendar.h"
+#include "core/numeric.h"
+#include "ui/widget_lookup.h"
+
+namespace mireto {
+
+namespace {
+
+const QString kUnknown = QStringLiteral("?");
+
+// The number an item's text stands for: its leading decimal number, so "?" is 0.
+int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text.toStdString())); }
+
+}  // namespace
+
+InputChain::InputChain(QWidget* root)
+    : QObject(root),
+      month_(FindControl<QComboBox>(root, "mSelect")),
+      day_(FindControl<QComboBox>(root, "dSelect")),
+      hour_(FindControl<QComboBox>(root, "hSelect")),
+      minute_(FindControl<QComboBox>(root, "mtSelect")),
+      display_(FindControl<QPushButton>(root, "fInput")),
+      summary_(FindControl<QLineEdit>(root, "txtBirthday")),
+      jisaMinutes_(FindControl<QLineEdit>(root, "txtJisahun")),
+      jisaSeconds_(FindControl<QLineEdit>(root, "txtJisabyo")),
+      male_(FindControl<QRadioButton>(root, "optM")) {
+  connect(month_, &QComboBox::activated, this, &InputChain::chooseMonth);
+  connect(day_, &QComboBox::activated, this, &InputChain::chooseDay);
+  connect(hour_, &QComboBox::activated, this, &InputChain::chooseHour);
+  connect(minute_, &QComboBox::activated, this, &InputChain::chooseMinute);
+}
+
+void InputChain::decideYear(int year) {
+  record_.inYear = year;
+  rewriteSummary();
+  month_->setEnabled(true);
+  if (record_.inMonth) {
+    rebuildDayList();
+    rewriteSummary();
+  }
+}
+
+void InputChain::chooseMonth() {
+  record_.inMonth = ItemNumber(month_->currentText());
+  day_->setEnabled(true);
+  rebuildDayList();
+  rewriteSummary();
+}
+
+// Replaces the day items by "1" .. the length of the chosen month in the
+// chosen year. A day already chosen stays chosen, moved to the month's last
+// day when the new month is shorter.
+void InputChain::rebuildDayList() {
+  if (!record_.inYear || !record_.inMonth) return;
+  const int length = MonthLengths(*record_.inYear).at(*record_.inMonth);
+  const bool dayChosen = day_->currentIndex() >= 0;
+  day_->clear();
+  for (int d = 1; d <= length; ++d) day_->addItem(QString::number(d));
+  if (dayChosen && record_.inDay) {
+    record_.inDay = std::min(*record_.inDay, length);
+    day_->setCurrentIndex(*record_.inDay - 1);
+  } else {
+    day_->setCurrentIndex(-1);
+  }
+}
+
+void InputChain::chooseDay() {
+  record_.inDay = ItemNumber(day_->currentText());
+  rewriteSummary();
+  hour_->setEnabled(true);
+}
+
+void InputChain::chooseHour() {
+  minute_->setEnabled(true);
+  record_.inHour = ItemNumber(hour_->currentText());
+  rewriteSummary();
+  if (hour_->currentText() == kUnknown) {
+    display_->setEnabled(true);
+    minute_->setEnabled(false);
+  }
+}
+
+void InputChain::chooseMinute() {
+  record_.inMinute = ItemNumber(minute_->currentText());
+  display_->setEnabled(true);
+  rewriteSummary();
+}
+
+void InputChain::zeroTimeDifference() {
+  jisaMinutes_->setText(QStringLiteral("0"));
+  jisaSeconds_->setText(QStringLiteral("0"));
+}
+
+void InputChain::rewriteSummary() {
+  const std::string text = birthday_data(record_, hour_->currentText().toStdString(),
+                                         minute_->currentText().toStdString());
+  summary_->setText(QString::fromStdString(text));
+}
+
+std::optional<BirthInput> InputChain::gatherInput() const {
+  if (!record_.inYear || !record_.inMonth || !record_.inDay) return std::nullopt;
+  BirthInput input;
+  input.year = *record_.inYear;
+  input.month = *record_.inMonth;
+  input.day = *record_.inDay;
+  const QString hourText = hour_->currentText();
+  if (!hourText.isEmpty() && hourText != kUnknown) input.hour = record_.inHour;
+  const QString minuteText = minute_->currentText();
+  if (!minuteText.isEmpty() && minuteText != kUnknown) input.minute = record_.inMinute;
+  input.sex = male_->isChecked() ? Sex::Male : Sex::Female;
+  input.jisaMinutesText = jisaMinutes_->text().toStdString();
+  input.jisaSecondsText = jisaSeconds_->text().toStdString();
+  return input;
+}
+
+}  // namespace mireto

@@ -1,0 +1,66 @@
+// The birth-data inputs of the main window and their enabling chain.
+//
+// Year (from the year dialog) -> month -> day -> hour -> minute: each choice
+// writes the BirthRecord, rewrites the birth summary txtBirthday and enables
+// the next list; the minute, or an hour of "?", enables the display button.
+// Nothing in the chain disables a control again except the hour "?", which
+// disables the minute list. Later choices are never cleared by earlier ones.
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+#include "chart/chart.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace mireto {
+
+class InputChain : public QObject {
+  Q_OBJECT
+
+ public:
+  // root: the widget that holds the main window's named controls.
+  explicit InputChain(QWidget* root);
+
+  const BirthRecord& record() const { return record_; }
+
+  // A year decided in the year dialog. The month list is enabled; when a month
+  // is chosen the day list is rebuilt for that month of the new year, keeping
+  // the chosen day or moving it to the month's last day.
+  void decideYear(int year);
+
+  // The list handlers, run when the user picks an item (even the same one).
+  void chooseMonth();
+  void chooseDay();
+  void chooseHour();
+  void chooseMinute();
+
+  // "時差ゼロ": both time-difference fields read "0".
+  void zeroTimeDifference();
+
+  // The entered data as the chart computation takes it; nullopt until year,
+  // month and day have all been chosen.
+  std::optional<BirthInput> gatherInput() const;
+
+ private:
+  void rebuildDayList();
+  void rewriteSummary();
+
+  BirthRecord record_;
+  QComboBox* month_;
+  QComboBox* day_;
+  QComboBox* hour_;
+  QComboBox* minute_;
+  QPushButton* display_;
+  QLineEdit* summary_;
+  QLineEdit* jisaMinutes_;
+  QLineEdit* jisaSeconds_;
+  QRadioButton* male_;
+};
+
+}  // namespace mireto

@@ -1,0 +1,238 @@
+// The main window's layout: every control with its name, caption, position
+// and size in twips, tool tip and font, one row per control.
+#pragma once
+
+#include <array>
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace mireto::main_layout {
+
+// Client area, twips.
+inline constexpr int kClientWidth = 5055;
+inline constexpr int kClientHeight = 5070;
+
+inline constexpr const char* kWindowName = "mainform01";
+inline constexpr const char* kCaption = "ミレト";
+
+struct ButtonRow {
+  const char* name;
+  const char* caption;
+  TwipsRect rect;
+  const char* toolTip;
+  FontRole font;
+};
+
+inline constexpr ButtonRow kButtons[] = {
+    {"yearInput", "年入力", {120, 75, 750, 315}, "生年を入力", FontRole::Gothic9},
+    {"btnmap", "地図", {2745, 855, 645, 375}, "時差を地図で決定", FontRole::Default},
+    {"fInput", "八字表示", {3375, 855, 930, 375}, "ミレト", FontRole::Gothic9},
+    {"endbtn", "終了", {4305, 855, 645, 375}, "おしまい", FontRole::Gothic9},
+    {"btnpop", "POP", {3975, 1485, 480, 375}, "現表示データをPOPUP", FontRole::Default},
+    {"btnexport", "EXP", {4470, 1485, 480, 375}, "表示データをエクスポート", FontRole::Default},
+};
+
+// Pick-only lists. Items: "?" first when withUnknown, then first..last as
+// decimal texts; an empty range (first > last) leaves the list empty.
+struct ListRow {
+  const char* name;
+  TwipsRect rect;
+  const char* toolTip;
+  FontRole font;
+  bool withUnknown;
+  int first;
+  int last;
+};
+
+inline constexpr ListRow kLists[] = {
+    {"mSelect", {990, 75, 615, 315}, "生月を入力", FontRole::Default, false, 1, 12},
+    {"dSelect", {1980, 75, 615, 300}, "生日を入力", FontRole::Gothic9, false, 1, 0},
+    {"hSelect", {2970, 75, 615, 300}, "生時を入力", FontRole::Gothic9, true, 0, 23},
+    {"mtSelect", {3975, 75, 615, 300}, "分数を入力", FontRole::Gothic9, true, 0, 59},
+};
+
+struct OptionRow {
+  const char* name;
+  const char* caption;
+  TwipsRect rect;
+  bool checked;
+};
+
+inline constexpr OptionRow kOptions[] = {
+    {"optW", "女", {120, 495, 495, 255}, true},
+    {"optM", "男", {645, 495, 495, 255}, false},
+};
+
+// Fixed captions. Static text, transparent, aligned to the top left.
+struct CaptionRow {
+  const char* text;
+  TwipsRect rect;
+  FontRole font;
+};
+
+inline constexpr CaptionRow kCaptions[] = {
+    {"月", {1665, 120, 330, 330}, FontRole::Gothic11},
+    {"日", {2655, 120, 285, 255}, FontRole::Gothic11},
+    {"時", {3645, 120, 285, 240}, FontRole::Gothic11},
+    {"分", {4620, 120, 270, 255}, FontRole::Gothic11},
+    {"誕生日：", {1245, 510, 885, 240}, FontRole::Default},
+    {"時差：", {120, 930, 630, 270}, FontRole::Default},
+    {"分", {1485, 945, 240, 225}, FontRole::Default},
+    {"秒", {2295, 945, 255, 240}, FontRole::Default},
+    {"真太陽時：", {105, 1470, 1155, 180}, FontRole::Default},
+    {"均時差：", {105, 1794, 870, 180}, FontRole::Default},
+    {"大運交替：", {105, 2118, 1200, 180}, FontRole::Default},
+    {"交替年月：", {105, 2442, 1095, 180}, FontRole::Default},
+    {"視黄経：", {105, 2766, 915, 180}, FontRole::Default},
+    {"満年齢：", {105, 3090, 930, 180}, FontRole::Default},
+    {"歳", {1275, 3090, 300, 180}, FontRole::Default},
+    {"曜日：", {1770, 3090, 675, 180}, FontRole::Default},
+    {"旺", {4275, 3225, 210, 240}, FontRole::Default},
+    {"大", {4680, 3360, 255, 255}, FontRole::Gothic11Bold},
+    {"運", {4680, 3630, 255, 300}, FontRole::Gothic11Bold},
+};
+
+// Single-line text fields.
+enum class FieldStyle {
+  Input,           // framed, not editable, in the tab order
+  InputEditable,   // framed, editable, in the tab order
+  Result,          // flat on the dialog face, not editable, out of the tab order
+  ResultEditable,  // flat on the dialog face, editable, out of the tab order
+};
+
+enum class Align { Left, Center, Right };
+
+struct FieldRow {
+  const char* name;
+  const char* text;
+  TwipsRect rect;
+  FieldStyle style;
+  Align align;
+  FontRole font;
+};
+
+inline constexpr FieldRow kFields[] = {
+    {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default},
+    {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default},
+    {"txtJisabyo", "0", {1695, 900, 330, 285}, FieldStyle::InputEditable, Align::Right, FontRole::Default},
+    {"txtShin", "", {1170, 1485, 2730, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
+    {"txtKinjisa", "", {990, 1806, 1305, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
+    {"txtKoutai", "", {1200, 2127, 1785, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
+    {"txtKoutaiYM", "", {1200, 2448, 900, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
+    {"txtKoukei", "", {975, 2769, 1800, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
+    {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default},
+    {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9},
+};
+
+// Spinners, each bound to the text field it writes.
+struct SpinnerRow {
+  const char* name;
+  const char* field;
+  TwipsRect rect;
+  const char* toolTip;
+  int minimum;
+  int maximum;
+};
+
+inline constexpr SpinnerRow kSpinners[] = {
+    {"udJisahun", "txtJisahun", {1170, 870, 255, 330}, "時差の分数入力", -49, 48},
+    {"udJisabyo", "txtJisabyo", {1995, 870, 255, 330}, "時差の秒数入力", 0, 59},
+};
+
+// The horizontal rule between the input area and the results: from (0, 1365)
+// to (5940, 1365), 2 pixels thick (it runs past the client area's right edge).
+inline constexpr TwipsRect kRule = {0, 1365, 5940, 30};
+
+// Chart labels: the pillar grid, its hidden stems and the season element.
+// Each starts with the placeholder "□".
+struct ChartLabelRow {
+  const char* name;
+  TwipsRect rect;
+  FontRole font;
+};
+
+inline constexpr ChartLabelRow kPillarLabels[] = {
+    {"yKan", {4665, 1995, 255, 255}, FontRole::PGothic12Bold},
+    {"mKan", {4230, 1995, 255, 255}, FontRole::PGothic12Bold},
+    {"dKan", {3780, 1995, 255, 255}, FontRole::PGothic12Bold},
+    {"hKan", {3315, 1995, 255, 255}, FontRole::PGothic12Bold},
+    {"yShi", {4665, 2400, 255, 255}, FontRole::PGothic12Bold},
+    {"mShi", {4230, 2400, 255, 255}, FontRole::PGothic12Bold},
+    {"dShi", {3780, 2400, 255, 255}, FontRole::PGothic12Bold},
+    {"hShi", {3315, 2400, 255, 255}, FontRole::PGothic12Bold},
+    {"lbl_yZokan", {4665, 2700, 240, 225}, FontRole::Gothic11},
+    {"lbl_mZokan", {4245, 2700, 210, 225}, FontRole::Gothic11},
+    {"lbl_dZokan", {3780, 2700, 195, 225}, FontRole::Gothic11},
+    {"lbl_hZokan", {3315, 2700, 195, 225}, FontRole::Gothic11},
+    {"lblOu", {4260, 3015, 255, 240}, FontRole::Default},
+};
+
+// The luck-pillar strip: eleven columns from right (index 0) to left. Lefts
+// in twips by index.
+inline constexpr int kSai1Top = 3480;
+inline constexpr int kSai1Height = 255;
+inline constexpr std::array<int, 10> kSai1Lefts = {3960, 3533, 3112, 2691, 2270, 1849, 1428, 1007, 600, 120};
+inline constexpr int kSai1Width = 255;
+inline constexpr int kSai1LastWidth = 315;  // index 9
+
+inline constexpr int kSeparatorTop = 3735;
+inline constexpr int kSeparatorSize = 240;
+inline constexpr std::array<int, 11> kSeparatorLefts = {4380, 3951, 3527, 3103, 2679, 2255,
+                                                       1831, 1407, 983,  585,  135};
+
+inline constexpr int kSai2Top = 4020;
+inline constexpr int kSai2Height = 255;
+inline constexpr std::array<int, 11> kSai2Lefts = {4380, 3960, 3540, 3120, 2700, 2280,
+                                                  1860, 1440, 1020, 600,  105};
+inline constexpr int kSai2Width = 270;
+inline constexpr int kSai2LastWidth = 345;  // index 10
+
+inline constexpr int kDunKanTop = 4395;
+inline constexpr int kDunKanHeight = 255;
+inline constexpr int kDunShiTop = 4665;
+inline constexpr int kDunShiHeight = 285;
+inline constexpr int kDunShiFirstHeight = 255;  // index 0
+inline constexpr std::array<int, 11> kDunLefts = {4380, 3960, 3540, 3120, 2700, 2280,
+                                                 1860, 1440, 1020, 600,  150};
+inline constexpr int kDunWidth = 270;
+
+// Age labels whose text is centred: sai1(0), sai1(9), sai2(0), sai2(1), sai2(10).
+inline constexpr std::array<int, 2> kSai1Centred = {0, 9};
+inline constexpr std::array<int, 3> kSai2Centred = {0, 1, 10};
+
+// Tab order of the controls that take focus.
+inline constexpr const char* kTabOrder[] = {
+    "yearInput", "fInput",    "txtBirthday", "optM",       "optW",      "endbtn",
+    "dSelect",   "mSelect",   "hSelect",     "mtSelect",   "txtJisahun", "udJisahun",
+    "txtJisabyo", "udJisabyo", "btnmap",     "btnpop",     "btnexport",
+};
+
+// Menus. A row with a null caption is a separator.
+struct MenuRow {
+  const char* name;
+  const char* caption;
+  const char* shortcut;
+};
+
+struct MenuSpec {
+  const char* name;
+  const char* caption;
+  std::array<MenuRow, 5> items;
+  int itemCount;
+};
+
+inline constexpr MenuSpec kMenus[] = {
+    {"menufile", "ファイル（Ｆ）", {{{"endmireto", "ミレト終了", "Ctrl+E"}}}, 1},
+    {"menutool",
+     "ツール（Ｔ）",
+     {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},
+       {"menuLine02", nullptr, nullptr},
+       {"menupop", "ポップアップ（Ｐ）", "Ctrl+P"},
+       {"mnuline03", nullptr, nullptr},
+       {"menujisa01", "時差ゼロ", "Ctrl+J"}}},
+     5},
+    {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V"}}}, 1},
+};
+
+}  // namespace mireto::main_layout

@@ -1,0 +1,72 @@
+// The main window mainform01: the birth-data inputs, the display button, the
+// chart fields and labels, and the commands that open the other windows.
+//
+// Every control carries its layout name as objectName; the other windows read
+// the chart back from these controls by name. The window does no arithmetic:
+// the display button gathers the inputs, calls compute_chart and shows the
+// texts it returns.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "chart/chart.h"
+#include "core/data_files.h"
+
+namespace mireto {
+
+class InputChain;
+class YearDialog;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // tables: loaded once at start-up; must outlive the window.
+  explicit MainWindow(const CalendarTables& tables, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  const BirthRecord& birthRecord() const;
+
+  // Centres the window (outer frame) on its screen.
+  void centreOnScreen();
+
+  // The year dialog, nullptr until "年入力" is first pressed.
+  QWidget* yearDialog() const;
+
+  // "年入力": shows the year dialog (creating it on first use) and disables
+  // this window until "決定" is pressed.
+  void openYearDialog();
+
+  // "八字表示": computes the chart of the entered data at the present local
+  // time and shows it. A refused input is reported in a message box and
+  // leaves the window as it was.
+  void displayChart();
+
+  // "終了" and "ミレト終了": unloads every window and ends the program.
+  void exitProgram();
+
+ signals:
+  void popupRequested();
+  void exportRequested();
+  void mapRequested();
+  void aboutRequested();
+  // The main window is closing: secondary windows must unload now.
+  void unloading();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void connectControls();
+  void connectMenus();
+  void setChartCommandsEnabled(bool enabled);
+  void unloadYearDialog();
+
+  const CalendarTables& tables_;
+  InputChain* input_ = nullptr;
+  QPointer<YearDialog> yearDialog_;
+  bool unloaded_ = false;
+};
+
+}  // namespace mireto

@@ -1,0 +1,37 @@
+// Window geometry in twips (1/1440 inch) and its conversion to pixels.
+//
+// Every position and size of the windows is written in twips, as Left, Top,
+// Width, Height within the window's client area; 15 twips make one pixel at
+// 96 dots per inch.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace mireto {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// Twips to pixels, rounded to the nearest pixel (1794 -> 120).
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+inline QRect ToPixels(TwipsRect r) {
+  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
+               TwipsToPixels(r.height));
+}
+
+inline QSize ToPixels(int widthTwips, int heightTwips) {
+  return QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+}  // namespace mireto

@@ -1,0 +1,115 @@
+#include "ui/year_dialog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <string>
+
+#include "core/numeric.h"
+#include "ui/year_layout.h"
+
+namespace mireto {
+
+namespace yl = year_layout;
+
+YearDialog::YearDialog(std::optional<int> year, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QString::fromUtf8(yl::kWindowName));
+  setWindowTitle(QString::fromUtf8(yl::kCaption));
+  setFixedSize(ToPixels(yl::kClientWidth, yl::kClientHeight));
+  setFont(FontFor(FontRole::Default));
+  buildControls();
+  showCentury(yl::kInitialCentury);
+  yearLabel_->setText(year ? QString::number(*year) : QString());
+}
+
+void YearDialog::buildControls() {
+  QWidget* previous = nullptr;
+  for (int i = 0; i < static_cast<int>(std::size(yl::kCenturies)); ++i) {
+    const auto& row = yl::kCenturies[i];
+    auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
+    button->setObjectName(QString::fromUtf8(row.name));
+    button->setGeometry(ToPixels(row.rect));
+    connect(button, &QPushButton::clicked, this, [this, i] { showCentury(i); });
+  }
+  auto* decideButton = new QPushButton(QString::fromUtf8(yl::kDecideCaption), this);
+  decideButton->setObjectName(QString::fromUtf8(yl::kDecideName));
+  decideButton->setGeometry(ToPixels(yl::kDecideRect));
+  connect(decideButton, &QPushButton::clicked, this, &YearDialog::decide);
+
+  yearLabel_ = new QLabel(this);
+  yearLabel_->setObjectName(QString::fromUtf8(yl::kYearLabelName));
+  yearLabel_->setGeometry(ToPixels(yl::kYearLabelRect));
+  yearLabel_->setAlignment(Qt::AlignCenter);
+  yearLabel_->setFont(FontFor(yl::kLabelFont));
+  yearLabel_->setFrameShape(QFrame::Box);
+  yearLabel_->setLineWidth(1);
+  yearLabel_->setAutoFillBackground(true);
+  QPalette white = yearLabel_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::WindowText, Qt::black);
+  yearLabel_->setPalette(white);
+
+  auto* suffix = new QLabel(QString::fromUtf8(yl::kYearSuffixCaption), this);
+  suffix->setObjectName(QString::fromUtf8(yl::kYearSuffixName));
+  suffix->setGeometry(ToPixels(yl::kYearSuffixRect));
+  suffix->setFont(FontFor(yl::kLabelFont));
+  suffix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  list_ = new QListWidget(this);
+  list_->setObjectName(QString::fromUtf8(yl::kListName));
+  list_->setGeometry(ToPixels(yl::kListRect));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setFlow(QListView::TopToBottom);
+  list_->setWrapping(true);
+  list_->setResizeMode(QListView::Adjust);
+  list_->setUniformItemSizes(true);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(list_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { yearLabel_->setText(item->text()); });
+  connect(list_, &QListWidget::currentTextChanged, this, [this](const QString& text) {
+    // Keyboard moves choose a year as a click does; clearing the list does not.
+    if (!text.isEmpty() && list_->hasFocus()) yearLabel_->setText(text);
+  });
+  layOutColumns();
+
+  for (const char* name : yl::kTabOrder) {
+    auto* widget = findChild<QWidget*>(QString::fromUtf8(name));
+    if (previous != nullptr) setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+// Three columns across the list's width; the items flow top to bottom and
+// wrap into further columns reached by the horizontal scroll bar.
+void YearDialog::layOutColumns() {
+  const int viewportWidth = list_->width() - 2 * list_->frameWidth();
+  const int rowHeight = list_->fontMetrics().height() + 2;
+  list_->setGridSize(QSize(viewportWidth / yl::kListColumns, rowHeight));
+}
+
+void YearDialog::showCentury(int centuryIndex) {
+  const auto& row = yl::kCenturies[centuryIndex];
+  list_->clear();
+  for (int year = row.first; year <= row.last; ++year) list_->addItem(QString::number(year));
+}
+
+void YearDialog::decide() {
+  emit confirmPressed();
+  const QString text = yearLabel_->text();
+  if (text.isEmpty()) return;
+  const int year = static_cast<int>(LeadingNumber(text.toStdString()));
+  hide();
+  emit yearDecided(year);
+}
+
+void YearDialog::closeEvent(QCloseEvent* event) {
+  if (closeAllowed_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace mireto

@@ -1,0 +1,51 @@
+// The year dialog yInput: three century buttons, a list of the years of the
+// chosen century in three columns, the chosen year and "決定".
+//
+// The dialog only reports: confirmPressed() on every press of "決定" (the main
+// window re-enables itself), then yearDecided(year) and hides itself when a
+// year is shown. It has no close button; a request to close it from outside
+// (e.g. the window manager) is refused so that the main window, disabled while
+// the dialog is open, cannot be left disabled.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+
+namespace mireto {
+
+class YearDialog : public QWidget {
+  Q_OBJECT
+
+ public:
+  // year: the year already decided, shown in the label (none on a first run).
+  explicit YearDialog(std::optional<int> year, QWidget* parent = nullptr);
+
+  // Fills the list with the years of one century row (see year_layout.h).
+  void showCentury(int centuryIndex);
+
+  // The "決定" click.
+  void decide();
+
+  // Lets the next close request through (used when the program exits).
+  void allowClose() { closeAllowed_ = true; }
+
+ signals:
+  void confirmPressed();
+  void yearDecided(int year);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void layOutColumns();
+
+  QLabel* yearLabel_ = nullptr;
+  QListWidget* list_ = nullptr;
+  bool closeAllowed_ = false;
+};
+
+}  // namespace mireto
