@@ -204,7 +204,8 @@ void MapDialog::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-MapController::MapController(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
+MapController::MapController(QWidget* mainWindow, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow) {}
 
 MapController::~MapController() { delete dialog_.data(); }
 

@@ -66,7 +66,9 @@ class MapController : public QObject {
   Q_OBJECT
 
  public:
-  explicit MapController(QWidget* mainWindow);
+  // The controller is owned by its parent (or by whoever created it without one);
+  // it destroys a loaded dialog when it goes.
+  explicit MapController(QWidget* mainWindow, QObject* parent = nullptr);
   ~MapController() override;
 
   // Shows the dialog (creating it if needed) and makes it the active window.

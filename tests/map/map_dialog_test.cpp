@@ -69,7 +69,7 @@ void MapDialogTest::init() {
   seconds_ = new QLineEdit(QStringLiteral("0"), main_);
   seconds_->setObjectName(QStringLiteral("txtJisabyo"));
   main_->show();
-  controller_ = new MapController(main_);
+  controller_ = new MapController(main_, main_);
   OpenAndActivate();
   map_ = view()->Picture();
 }
