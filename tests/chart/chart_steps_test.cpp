@@ -1,0 +1,222 @@
+// The steps of the chart on hand-made records: solar month and pillar year,
+// hour pillar, starting age and luck sequence, season element and hidden stems.
+#include "chart/chart_steps.h"
+
+#include <gtest/gtest.h>
+
+#include "core/names.h"
+
+namespace mireto {
+namespace {
+
+ChartRecord Record(double longitude, int year, int month, int day, int hour, double minute = 0) {
+  ChartRecord r;
+  r.birth_nl = longitude;
+  r.tsYear = year;
+  r.tsMonth = month;
+  r.tsDay = day;
+  r.tsHour = hour;
+  r.tsMinute = minute;
+  return r;
+}
+
+std::string Pillar(const ChartRecord& r, int i) {
+  return std::string(StemNames[r.stem[i]]) + std::string(BranchNames[r.branch[i]]);
+}
+
+TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
+  struct Case {
+    double longitude;
+    int month, day;
+    int solarMonth, pillarYearOffset;
+  };
+  const Case cases[] = {
+      {314.999, 2, 3, 1, -1},  // 3 February before 立春: 丑 month of the previous year
+      {315.0, 2, 4, 2, 0},     // 立春 itself opens 寅
+      {284.999, 1, 5, 12, -1}, // 2 January before 小寒: 子 of the previous year
+      {285.0, 1, 6, 1, -1},    // 小寒 opens 丑, still the previous year
+      {258.0, 12, 10, 12, 0},  // 10 December: 子 of this year
+      {359.999, 3, 20, 3, 0},  // 卯 on both sides of 0 deg
+      {0.0, 3, 21, 3, 0},
+      {15.0, 4, 5, 4, 0},
+      {254.999, 12, 6, 11, 0},
+  };
+  for (const Case& c : cases) {
+    ChartRecord r = Record(c.longitude, 1984, c.month, c.day, 12);
+    steps::FourPillars(r);
+    EXPECT_EQ(r.solarMonth, c.solarMonth) << c.longitude;
+    EXPECT_EQ(r.pillarYear, 1984 + c.pillarYearOffset) << c.longitude;
+  }
+}
+
+TEST(FourPillars, YearAndMonthCycles) {
+  ChartRecord r = Record(320, 1984, 2, 10, 12);  // 寅 month of 甲子 year
+  steps::FourPillars(r);
+  EXPECT_EQ(Pillar(r, 0), "甲子");
+  EXPECT_EQ(Pillar(r, 1), "丙寅");
+  ChartRecord december = Record(260, 1984, 12, 10, 12);
+  steps::FourPillars(december);
+  EXPECT_EQ(Pillar(december, 1), "丙子");
+  ChartRecord january = Record(290, 1985, 1, 10, 12);  // 丑 month, 1984's year
+  steps::FourPillars(january);
+  EXPECT_EQ(Pillar(january, 0), "甲子");
+  EXPECT_EQ(Pillar(january, 1), "丁丑");
+}
+
+TEST(FourPillars, HourPillarAt23AndMidnight) {
+  // 2000-01-01 is a 戊午 day; 23:30 gives 甲子 (the next day's 子 hour).
+  ChartRecord r = Record(280, 2000, 1, 1, 23, 30);
+  steps::FourPillars(r);
+  EXPECT_EQ(Pillar(r, 2), "戊午");
+  EXPECT_EQ(Pillar(r, 3), "甲子");
+  // 2000-01-07 is a 甲子 day: 23:30 gives 丙子, 00:30 gives 甲子.
+  ChartRecord late = Record(286, 2000, 1, 7, 23, 30);
+  steps::FourPillars(late);
+  EXPECT_EQ(Pillar(late, 2), "甲子");
+  EXPECT_EQ(Pillar(late, 3), "丙子");
+  ChartRecord early = Record(286, 2000, 1, 7, 0, 30);
+  steps::FourPillars(early);
+  EXPECT_EQ(Pillar(early, 3), "甲子");
+}
+
+ChartDisplay Luck(ChartRecord& r, Sex sex) {
+  ChartDisplay d;
+  steps::FourPillars(r);
+  steps::LuckPillars(r, sex, d);
+  return d;
+}
+
+TEST(LuckPillars, StartingAgeExamples) {
+  // 卯 month going forward (1984 is yang: a male goes forward).
+  ChartRecord a = Record(350, 1984, 3, 12, 12);
+  EXPECT_EQ(Luck(a, Sex::Male).txtKoutai, "約8歳4カ月0日");
+  EXPECT_TRUE(a.forward);
+  ChartRecord b = Record(5, 1984, 3, 25, 12);  // A = 370 - 360 = 10
+  EXPECT_EQ(Luck(b, Sex::Male).txtKoutai, "約3歳4カ月0日");
+  // Born exactly on a sectional term going backward: starting age 0.
+  ChartRecord c = Record(315, 1984, 2, 4, 12);
+  const ChartDisplay d = Luck(c, Sex::Female);
+  EXPECT_FALSE(c.forward);
+  EXPECT_EQ(d.txtKoutai, "約0歳0カ月0日");
+  EXPECT_EQ(d.sai1[0], "0");
+  EXPECT_EQ(d.sai2[0], "0");
+  EXPECT_EQ(d.sai2[1], "9");
+  EXPECT_EQ(d.sai2[10], "99");
+  // The same moment going forward: the full 30 degrees, ten years.
+  ChartRecord f = Record(315, 1984, 2, 4, 12);
+  EXPECT_EQ(Luck(f, Sex::Male).txtKoutai, "約10歳0カ月0日");
+}
+
+TEST(LuckPillars, SequencesWrapThroughTheCycle) {
+  ChartRecord back = Record(320, 1984, 2, 10, 12);  // month 丙寅, female in a yang year
+  const ChartDisplay d = Luck(back, Sex::Female);
+  EXPECT_EQ(d.dun_kan[0] + d.dun_shi[0], "丙寅");
+  EXPECT_EQ(d.dun_kan[1] + d.dun_shi[1], "乙丑");
+  EXPECT_EQ(d.dun_kan[2] + d.dun_shi[2], "甲子");
+  EXPECT_EQ(d.dun_kan[3] + d.dun_shi[3], "癸亥");
+  EXPECT_EQ(d.dun_kan[10] + d.dun_shi[10], "丙辰");
+  ChartRecord fwd = Record(320, 1984, 2, 10, 12);
+  const ChartDisplay e = Luck(fwd, Sex::Male);
+  EXPECT_EQ(e.dun_kan[8] + e.dun_shi[8], "甲戌");
+  EXPECT_EQ(e.dun_kan[9] + e.dun_shi[9], "乙亥");
+  EXPECT_EQ(e.dun_kan[10] + e.dun_shi[10], "丙子");
+  // Ages step by ten.
+  for (int i = 1; i < 10; ++i) EXPECT_EQ(std::stoi(e.sai1[i]) - std::stoi(e.sai1[i - 1]), 10);
+}
+
+TEST(CurrentLuckColumn, ColumnsByDaysLived) {
+  ChartRecord r;
+  r.startAge = 2;  // 730.4844 days
+  r.jBirthS = 2450000;
+  const auto at = [&](double days) {
+    r.jNow = r.jBirthS + days;
+    return steps::CurrentLuckColumn(r);
+  };
+  EXPECT_FALSE(at(-1));
+  EXPECT_EQ(at(0), 0);
+  EXPECT_EQ(at(730), 0);
+  EXPECT_EQ(at(731), 1);
+  EXPECT_EQ(at(730.4844 + 3652.422 + 1), 2);
+  EXPECT_EQ(at(730.4844 + 36524.22 - 1), 10);
+  EXPECT_FALSE(at(730.4844 + 36524.22 + 1));
+}
+
+ChartDisplay Hidden(ChartRecord& r) {
+  ChartDisplay d;
+  steps::FourPillars(r);
+  steps::HiddenStems(r, d);
+  return d;
+}
+
+TEST(HiddenStems, SeasonElementAndMonthStem) {
+  struct Case {
+    double longitude;
+    int month;
+    const char* element;
+    int stem;
+  };
+  const Case cases[] = {
+      {348, 3, "木", 1}, {10, 3, "木", 2}, {30, 4, "土", 5},
+      {300, 2, "土", 6}, {290, 1, "水", 10}, {50, 5, "火", 3},
+      {120, 8, "土", 6}, {140, 8, "金", 7}, {210, 10, "土", 5},
+  };
+  for (const Case& c : cases) {
+    ChartRecord r = Record(c.longitude, 1990, c.month, 10, 12);
+    const ChartDisplay d = Hidden(r);
+    EXPECT_EQ(d.lblOu, c.element) << c.longitude;
+    EXPECT_EQ(r.hiddenStem[1], c.stem) << c.longitude;
+  }
+}
+
+TEST(HiddenStems, YearDayAndHourShares) {
+  // Year branch 午 (1990): 丙 within 72 deg of 立春, then 丁.
+  ChartRecord early = Record(20, 1990, 4, 10, 12);
+  Hidden(early);
+  EXPECT_EQ(early.hiddenStem[0], 3);
+  ChartRecord later = Record(30, 1990, 4, 20, 12);
+  Hidden(later);
+  EXPECT_EQ(later.hiddenStem[0], 4);
+  // Year branch 戌 (1994): 辛 to 99 deg, then 戊.
+  ChartRecord dog = Record(98, 1994, 6, 20, 12);
+  Hidden(dog);
+  EXPECT_EQ(dog.hiddenStem[0], 8);
+  ChartRecord dog2 = Record(100, 1994, 6, 22, 12);
+  Hidden(dog2);
+  EXPECT_EQ(dog2.hiddenStem[0], 5);
+  // Day branch 子 (2000-01-07 is 甲子): 壬 before 4:48, 癸 from 4:48.
+  ChartRecord before = Record(286, 2000, 1, 7, 4, 47);
+  Hidden(before);
+  EXPECT_EQ(before.hiddenStem[2], 9);
+  ChartRecord at = Record(286, 2000, 1, 7, 4, 48);
+  Hidden(at);
+  EXPECT_EQ(at.hiddenStem[2], 10);
+  // Hour branch 子: 23:10 壬, 23:30 and 0:30 癸.
+  ChartRecord h1 = Record(286, 2000, 1, 7, 23, 10);
+  Hidden(h1);
+  EXPECT_EQ(h1.hiddenStem[3], 9);
+  ChartRecord h2 = Record(286, 2000, 1, 7, 23, 30);
+  Hidden(h2);
+  EXPECT_EQ(h2.hiddenStem[3], 10);
+  ChartRecord h3 = Record(286, 2000, 1, 7, 0, 30);
+  Hidden(h3);
+  EXPECT_EQ(h3.hiddenStem[3], 10);
+}
+
+TEST(EquationOfTimeText, SignMinutesAndSecondsNeverSixty) {
+  EXPECT_EQ(steps::EquationOfTimeText(3 + 25.4 / 60), "+3分25.4秒");
+  EXPECT_EQ(steps::EquationOfTimeText(-0.7), "-0分42.0秒");
+  EXPECT_EQ(steps::EquationOfTimeText(0), "+0分0.0秒");
+  EXPECT_EQ(steps::EquationOfTimeText(4 + 59.97 / 60), "+4分59.9秒");
+  EXPECT_EQ(steps::EquationOfTimeText(-(4 + 59.97 / 60)), "-4分59.9秒");
+}
+
+TEST(TrueSolarTimeText, MinutesNeverShowSixty) {
+  ChartRecord r = Record(0, 1990, 5, 3, 14, 59.96);
+  EXPECT_EQ(steps::TrueSolarTimeText(r, false), "1990年5月3日14時59.9分");
+  r.tsMinute = 27.25;
+  EXPECT_EQ(steps::TrueSolarTimeText(r, false), "1990年5月3日14時27.3分");
+  EXPECT_EQ(steps::TrueSolarTimeText(r, true), "1990年5月3日確定不能");
+}
+
+}  // namespace
+}  // namespace mireto

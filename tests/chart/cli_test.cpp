@@ -1,0 +1,103 @@
+// mireto-chart end to end: chart text, JSON, batch and the error exits.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs mireto-chart with the given arguments and standard input.
+ToolRun RunTool(const std::string& args, const std::string& input = "") {
+  const std::string dir = ::testing::TempDir();
+  const std::string in = dir + "mireto_cli_in.txt";
+  const std::string err = dir + "mireto_cli_err.txt";
+  std::ofstream(in) << input;
+  const std::string command = std::string(MIRETO_BIN_DIR) + "/mireto-chart " + args + " < " + in +
+                              " 2> " + err;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  const int status = pclose(pipe);
+  std::ifstream errIn(err);
+  std::string errText((std::istreambuf_iterator<char>(errIn)), std::istreambuf_iterator<char>());
+  return {WEXITSTATUS(status), out, errText};
+}
+
+TEST(MiretoChart, ChartTextOfTheWorkedExample) {
+  const ToolRun r = RunTool("--sex M --now 2026-12-07T12:00 2000-01-01 12:00");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("2026/12/07 12:00:00解命\r\n", 0), 0u);
+  EXPECT_NE(r.out.find("  己  卯 （乙）      大運    丙子\r\n"), std::string::npos);
+  EXPECT_NE(r.out.find("性別／男"), std::string::npos);
+}
+
+TEST(MiretoChart, JsonWithUnknownTimeAndTimeDifference) {
+  const ToolRun r = RunTool("--json --jisa -5:30 --now 2026-12-07T12:00 1990-05-03 '?:?'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["birthday"], "1990年5月3日出生時間不明");
+  EXPECT_EQ(j["sex"], "女");
+  EXPECT_EQ(j["pillars"]["hour"]["stem"], "□");
+  EXPECT_EQ(j["trueSolarTime"], "1990年5月3日確定不能");
+  EXPECT_EQ(j["luck"]["stems"].size(), 11u);
+  EXPECT_EQ(j["luck"]["firstAges"].size(), 10u);
+}
+
+TEST(MiretoChart, BatchGoesOnPastABadLine) {
+  const std::string input =
+      R"({"date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"-5","jisaSeconds":"30","now":"2026-12-07T12:00"})"
+      "\n"
+      R"({"date":"2001-02-29","hour":"14","minute":"27","sex":"M","jisaMinutes":"0","jisaSeconds":"0"})"
+      "\n"
+      "not json\n"
+      R"({"date":"1990-05-03","hour":"?","minute":"?","sex":"F","jisaMinutes":"0","jisaSeconds":"0","now":"2026-12-07T12:00"})"
+      "\n";
+  const ToolRun r = RunTool("--batch", input);
+  EXPECT_EQ(r.status, 1);
+  std::vector<nlohmann::json> lines;
+  std::size_t start = 0;
+  for (std::size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
+  }
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0]["birthday"], "1990年5月3日14時27分");
+  EXPECT_EQ(lines[1]["line"], 2);
+  EXPECT_TRUE(lines[1]["error"].is_string());
+  EXPECT_EQ(lines[2]["line"], 3);
+  EXPECT_EQ(lines[3]["birthday"], "1990年5月3日出生時間不明");
+}
+
+TEST(MiretoChart, InvalidInputExitsWithStatusTwoAndNoOutput) {
+  for (const char* args : {"2001-02-29 12:00", "1799-12-31 12:00", "2081-01-01 12:00",
+                           "2000-01-01 24:00", "2000-01-01 12:60", "2000-1-1 12:00",
+                           "--sex X 2000-01-01 12:00", "--now 2026-13-01T00:00 2000-01-01 12:00",
+                           "--jisa 5 2000-01-01 12:00", "--jisa 0:90000 2000-01-01 12:00",
+                           "--bogus", "2000-01-01"}) {
+    const ToolRun r = RunTool(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_TRUE(r.out.empty()) << args;
+    EXPECT_NE(r.err.find("mireto-chart: "), std::string::npos) << args;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << args;
+  }
+}
+
+TEST(MiretoChart, HelpExplainsTheOptions) {
+  const ToolRun r = RunTool("--help");
+  EXPECT_EQ(r.status, 0);
+  for (const char* option : {"--sex", "--jisa", "--now", "--json", "--batch"}) {
+    EXPECT_NE(r.out.find(option), std::string::npos) << option;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The chart text: exact characters, blanks and line ends.
+#include "output/export_text.h"
+
+#include <gtest/gtest.h>
+
+namespace mireto {
+namespace {
+
+ChartTexts Sample() {
+  ChartTexts t;
+  t.sex = "男";
+  t.birthday = "1984年2月10日12時0分";
+  t.age = "42";
+  t.luckChange = "約3歳4カ月12日";
+  t.changeYearMonth = "丙年寅月";
+  t.pillars = {{{"甲", "子", "癸"}, {"丙", "寅", "甲"}, {"戊", "午", "丁"}, {"戊", "午", "丁"}}};
+  const char* stems[] = {"丙", "丁", "戊", "己", "庚", "辛", "壬", "癸", "甲", "乙", "丙"};
+  const char* branches[] = {"寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥", "子"};
+  for (int i = 0; i < 11; ++i) {
+    t.dunKan[i] = stems[i];
+    t.dunShi[i] = branches[i];
+  }
+  for (int i = 0; i < 10; ++i) t.sai1[i] = std::to_string(3 + 10 * i);
+  return t;
+}
+
+TEST(ExportText, WholeTextByteForByte) {
+  const std::string I = "\u3000";  // ideographic space
+  const std::string expected =
+      "2026/12/07 12:00:00解命\r\n"
+      "姓名／\r\n"
+      "生年月日／1984年2月10日12時0分" + I + I + "性別／男" + I + I + "年齢／42歳\r\n" +
+      I + I + I + I + I + I + " " + I + "大運交替／約3歳4カ月12日" + I + I + "交替年月／丙年寅月\r\n"
+      "\r\n"
+      "  甲  子 （癸）      大運    丙寅\r\n"
+      "  丙  寅 （甲）        3     丁卯\r\n"
+      "  戊  午 （丁）  " + I + I + I + "13     戊辰\r\n"
+      "  戊  午 （丁）  " + I + I + I + "23     己巳\r\n"
+      "                          33     庚午\r\n"
+      "                          43     辛未\r\n"
+      "                          53     壬申\r\n"
+      "                          63     癸酉\r\n"
+      "                          73     甲戌\r\n"
+      "                          83     乙亥\r\n"
+      "                          93     丙子\r\n"
+      "備考／";
+  EXPECT_EQ(make_export_text(Sample(), "2026/12/07 12:00:00"), expected);
+}
+
+TEST(ExportText, SeventeenLinesAndNoTrailingLineEnd) {
+  const std::string text = make_export_text(Sample(), "now");
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == '\r') {
+      ASSERT_EQ(text[i + 1], '\n');
+      ++lines;
+    }
+    if (text[i] == '\n') ASSERT_EQ(text[i - 1], '\r');  // never a lone LF
+  }
+  EXPECT_EQ(lines, 17u);
+  EXPECT_EQ(text.substr(text.size() - std::string("備考／").size()), "備考／");
+}
+
+}  // namespace
+}  // namespace mireto
