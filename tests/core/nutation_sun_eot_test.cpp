@@ -32,6 +32,36 @@ TEST(NutationTest, NodeAtNinetyDegreesSumsTheNodeTerms) {
   EXPECT_NEAR(perCentury * 3600, -0.01737, 5e-5);
 }
 
+// For a tiny argument x in one fundamental argument alone, sin(m x) = m x, so
+// the series gives x times the sum of m a over the 69 rows (and of m b for the
+// time terms). These sums, taken by hand over the published table, catch a
+// mistyped coefficient, sign or multiplier in any row.
+struct FirstMoments {
+  int argument;        // 0 l, 1 l', 2 F, 3 D, 4 Omega
+  double sumMA;        // sum of m a, arcseconds
+  double sumMB;        // sum of m b, arcseconds per century
+};
+constexpr FirstMoments kNutationMoments[] = {
+    {0, 0.0319, 0.00001},
+    {1, 0.0569, -0.00014},
+    {2, -3.1060, -0.0002},
+    {3, 2.5971, 0.00008},
+    {4, -19.9017, -0.0175},
+};
+
+TEST(NutationTest, EveryRowAgreesWithThePublishedTable) {
+  constexpr double kStepDegrees = 1e-4;
+  constexpr double kStepRadians = kStepDegrees * 0.017453292519943;
+  for (const FirstMoments& moments : kNutationMoments) {
+    double args[5] = {0, 0, 0, 0, 0};
+    args[moments.argument] = kStepDegrees;
+    const double at0 = NutationInLongitude(args[0], args[1], args[2], args[3], args[4], 0) * 3600;
+    const double at1 = NutationInLongitude(args[0], args[1], args[2], args[3], args[4], 1) * 3600;
+    EXPECT_NEAR(at0 / kStepRadians, moments.sumMA, 2e-6) << "argument " << moments.argument;
+    EXPECT_NEAR((at1 - at0) / kStepRadians, moments.sumMB, 2e-7) << "argument " << moments.argument;
+  }
+}
+
 TEST(NutationTest, StaysWithinTheSeriesAmplitude) {
   // |delta psi| <= sum of |a| + |b| T, about 19.2" for |T| <= 2.
   for (int i = 0; i < 200; ++i) {
