@@ -1,5 +1,6 @@
 #include "chart/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -9,10 +10,13 @@ namespace mireto {
 std::string FormatInteger(long long value) { return std::to_string(value); }
 
 std::string FormatOneDecimal(double value) {
-  // The exact decimal expansion of the double: every finite double in the
-  // range the chart shows has fewer than 1100 digits after the point.
+  // The exact decimal expansion of the double: a double of binary exponent e
+  // has at most 53 - e binary, hence decimal, digits after the point.
+  int exponent = 0;
+  std::frexp(value, &exponent);
+  const int fractionDigits = std::clamp(53 - exponent, 2, 1100);
   char buffer[1500];
-  std::snprintf(buffer, sizeof buffer, "%.1100f", std::fabs(value));
+  std::snprintf(buffer, sizeof buffer, "%.*f", fractionDigits, std::fabs(value));
   std::string digits(buffer);
   const std::size_t point = digits.find('.');
   std::string whole = digits.substr(0, point);
