@@ -15,9 +15,9 @@ std::string FormatOneDecimal(double value) {
   int exponent = 0;
   std::frexp(value, &exponent);
   const int fractionDigits = std::clamp(53 - exponent, 2, 1100);
-  char buffer[1500];
-  std::snprintf(buffer, sizeof buffer, "%.*f", fractionDigits, std::fabs(value));
-  std::string digits(buffer);
+  const double magnitude = std::fabs(value);
+  std::string digits(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", fractionDigits, magnitude)), '\0');
+  std::snprintf(digits.data(), digits.size() + 1, "%.*f", fractionDigits, magnitude);
   const std::size_t point = digits.find('.');
   std::string whole = digits.substr(0, point);
   int tenths = digits[point + 1] - '0';
@@ -50,9 +50,8 @@ std::string FormatGeneral(double value) {
   if (exponent < -4 || exponent >= 15) {
     out = digits.substr(0, 1);
     if (digits.size() > 1) out += "." + digits.substr(1);
-    char exp[8];
-    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    out += exp;
+    const std::string power = std::to_string(std::abs(exponent));  // at least two digits
+    out += std::string("E") + (exponent < 0 ? "-" : "+") + (power.size() < 2 ? "0" : "") + power;
   } else if (exponent < 0) {
     out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   } else {
