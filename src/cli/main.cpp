@@ -1,18 +1,16 @@
 // mireto-chart: the chart of one birth, or of many in JSON Lines, on the command line.
-#include <CLI/CLI.hpp>
-#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "cli/chart_io.h"
+#include "cli/options.h"
 #include "core/data_files.h"
 
 namespace {
 
 using mireto::LocalDateTime;
-using mireto::cli::BirthRequest;
 
 constexpr int kExitOk = 0;
 constexpr int kExitSomeLinesFailed = 1;
@@ -42,11 +40,12 @@ int Fail(const std::string& message) {
   return kExitUsage;
 }
 
+// One chart per input line, in order; a bad line gives {"line":N,"error":...}.
 int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultNow) {
+  std::ios::sync_with_stdio(false);
   std::string line;
   long lineNumber = 0;
   bool anyFailed = false;
-  std::ios::sync_with_stdio(false);
   while (std::getline(std::cin, line)) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -56,15 +55,14 @@ int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultN
     if (request) {
       auto result = mireto::compute_chart(request->input, tables, request->now.value_or(defaultNow));
       chart = std::move(result.chart);
-      error = result.error;
+      error = std::move(result.error);
     }
-    if (!chart) {
+    if (chart) {
+      std::cout << mireto::cli::ChartJson(*request, *chart).dump() << '\n';
+    } else {
       anyFailed = true;
-      nlohmann::ordered_json out{{"line", lineNumber}, {"error", error}};
-      std::cout << out.dump() << '\n';
-      continue;
+      std::cout << nlohmann::ordered_json{{"line", lineNumber}, {"error", error}}.dump() << '\n';
     }
-    std::cout << mireto::cli::ChartJson(*request, *chart).dump() << '\n';
   }
   std::cout.flush();
   return anyFailed ? kExitSomeLinesFailed : kExitOk;
@@ -73,67 +71,28 @@ int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultN
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{
-      "mireto-chart: 四柱推命の命式を計算します。\n"
-      "  mireto-chart [options] YYYY-MM-DD HH:MM   (時・分は ? も可: 1990-05-03 14:?)\n"
-      "  mireto-chart --batch < births.jsonl        (1行に1件の JSON、1行に1件の結果)",
-      "mireto-chart"};
-  std::string sex = "F";
-  std::string jisa = "0:0";
-  std::string nowText;
-  bool json = false;
-  bool batch = false;
-  std::string date;
-  std::string time;
-  app.add_option("--sex", sex, "性別 M（男）または F（女）; 既定は F")->check(CLI::IsMember({"M", "F"}));
-  app.add_option("--jisa", jisa, "時差 分:秒 (例 -5:30); 既定は 0:0");
-  app.add_option("--now", nowText, "現在日時 YYYY-MM-DDTHH:MM; 既定はシステム時計");
-  app.add_flag("--json", json, "命式を JSON で出力する");
-  app.add_flag("--batch", batch, "標準入力の JSON Lines を1行ずつ計算する");
-  app.add_option("date", date, "生年月日 YYYY-MM-DD");
-  app.add_option("time", time, "出生時刻 HH:MM（? 可）");
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
-  } catch (const CLI::ParseError& e) {
-    return Fail(std::string("オプションが正しくありません: ") + e.what());
+  std::string error;
+  const auto options = mireto::cli::ParseOptions({argv + 1, argv + argc}, error);
+  if (!options) return Fail(error);
+  if (options->mode == mireto::cli::Mode::Help) {
+    std::cout << options->helpText;
+    return kExitOk;
   }
-
-  LocalDateTime now = SystemNow();
-  if (!nowText.empty()) {
-    const auto parsed = mireto::cli::ParseNow(nowText);
-    if (!parsed) return Fail("--now は YYYY-MM-DDTHH:MM の形で指定してください: " + nowText);
-    now = *parsed;
-  }
+  const LocalDateTime now = options->now.value_or(SystemNow());
 
   const auto loaded = mireto::LoadCalendarTables(DataDirectory());
   if (!loaded.tables) return Fail(loaded.error);
   const mireto::CalendarTables& tables = *loaded.tables;
 
-  if (batch) {
-    if (!date.empty()) return Fail("--batch と生年月日は同時に指定できません");
-    return RunBatch(tables, now);
-  }
-  if (date.empty() || time.empty()) return Fail("生年月日 YYYY-MM-DD と時刻 HH:MM を指定してください（--help で説明）");
+  if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now);
 
-  std::string hourText, minuteText, jisaMinutes, jisaSeconds;
-  if (!mireto::cli::ParseTime(time, hourText, minuteText)) {
-    return Fail("時刻は HH:MM の形で指定してください: " + time);
-  }
-  if (!mireto::cli::ParseJisa(jisa, jisaMinutes, jisaSeconds)) {
-    return Fail("--jisa は 分:秒 の形で指定してください: " + jisa);
-  }
-  std::string error;
-  const auto request = mireto::cli::MakeRequest(date, hourText, minuteText, sex, jisaMinutes,
-                                                jisaSeconds, error);
-  if (!request) return Fail(error);
-  const auto result = mireto::compute_chart(request->input, tables, now);
+  const auto& request = options->request;
+  const auto result = mireto::compute_chart(request.input, tables, now);
   if (!result.chart) return Fail(result.error);
-  if (json) {
-    std::cout << mireto::cli::ChartJson(*request, *result.chart).dump() << '\n';
+  if (options->json) {
+    std::cout << mireto::cli::ChartJson(request, *result.chart).dump() << '\n';
   } else {
-    std::cout << mireto::cli::ChartText(*request, *result.chart, mireto::cli::NowText(now)) << '\n';
+    std::cout << mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) << '\n';
   }
   return kExitOk;
 }

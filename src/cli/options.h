@@ -1,0 +1,26 @@
+// The command line of mireto-chart.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/chart_io.h"
+
+namespace mireto::cli {
+
+enum class Mode { Help, Single, Batch };
+
+struct Options {
+  Mode mode = Mode::Single;
+  bool json = false;
+  std::optional<LocalDateTime> now;  // --now; the system clock when absent
+  BirthRequest request;              // Mode::Single only
+  std::string helpText;              // Mode::Help only
+};
+
+// Parses the arguments (without the program name). On failure returns nullopt
+// and a one-line Japanese message in error.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace mireto::cli
