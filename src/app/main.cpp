@@ -41,9 +41,8 @@ int main(int argc, char* argv[]) {
                             QMessageBox::critical(nullptr, QStringLiteral("ミレト"), message);
                           });
   QObject::connect(&startup, &mireto::Startup::failed, &app, [] { QCoreApplication::exit(1); });
+  QObject::connect(&startup, &mireto::Startup::finished, &app, [] { QCoreApplication::quit(); });
   QObject::connect(&startup, &mireto::Startup::ready, &app, [&startup] {
-    QObject::connect(startup.mainWindow(), &mireto::MainWindow::unloading, qApp,
-                     [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
     // Hook for tools/screenshot only: enter a fixed chart through the controls.
     if (qEnvironmentVariableIsSet("MIRETO_SCREENSHOT_DEMO")) mireto::EnterDemoChart(*startup.mainWindow());
   });

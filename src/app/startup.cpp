@@ -46,6 +46,8 @@ void Startup::onSplashTimeUp() {
   tables_.emplace(*loaded.tables);
   mainWindow_ = std::make_unique<MainWindow>(*tables_);
   secondary_ = new SecondaryWindows(mainWindow_.get());
+  // Queued: the main window finishes closing before the program ends.
+  connect(mainWindow_.get(), &MainWindow::unloading, this, &Startup::finished, Qt::QueuedConnection);
   mainWindow_->centreOnScreen();
   mainWindow_->show();
   emit ready();

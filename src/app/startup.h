@@ -4,7 +4,7 @@
 // On the splash's tick the splash is closed first, then the tables are loaded
 // once; a failure is reported (a Japanese message naming the file and the
 // problem) and failed() is emitted; otherwise the main window is created,
-// centred and shown, and ready() is emitted. The tables are held here, filled
+// centred and shown, and ready() is emitted; closing it emits finished(). The tables are held here, filled
 // once and only read afterwards.
 #pragma once
 
@@ -43,6 +43,9 @@ class Startup : public QObject {
  signals:
   void ready();
   void failed();
+  // The main window has closed: the program ends (even when secondary windows
+  // were only hidden).
+  void finished();
 
  private:
   void onSplashTimeUp();

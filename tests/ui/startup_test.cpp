@@ -1,0 +1,99 @@
+// Start-up: the splash, the data files, exactly one main window; the end.
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "app/startup.h"
+#include "ui/splash_window.h"
+#include "ui_fixture.h"
+
+namespace mireto::test {
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void splashShowsTheVersion() {
+    SplashWindow splash;
+    QCOMPARE(splash.objectName(), QStringLiteral("startmireto"));
+    QCOMPARE(splash.size(), QSize(324, 227));
+    QCOMPARE(Caption(&splash, QStringLiteral("Label1")),
+             QStringLiteral("Ver. %1.%2.%3").arg(MIRETO_TEST_VERSION_MAJOR).arg(MIRETO_TEST_VERSION_MINOR)
+                 .arg(MIRETO_TEST_VERSION_PATCH));
+  }
+
+  // The main window appears no earlier than 3000 ms after the splash, once,
+  // and the splash is gone by then.
+  void mainWindowFollowsTheSplash() {
+    int loads = 0;
+    QStringList reports;
+    Startup startup(
+        [&loads] {
+          ++loads;
+          return LoadTablesNearProgram(QCoreApplication::applicationDirPath());
+        },
+        [&reports](const QString& message) { reports << message; });
+    QSignalSpy ready(&startup, &Startup::ready);
+    QElapsedTimer clock;
+    startup.start();
+    clock.start();
+    QVERIFY(startup.splash() != nullptr && startup.splash()->isVisible());
+    QVERIFY(startup.mainWindow() == nullptr);
+    QTest::qWait(2500);
+    QVERIFY(startup.mainWindow() == nullptr);
+    QVERIFY(ready.wait(2000));
+    QVERIFY(clock.elapsed() >= SplashWindow::kIntervalMs);
+    QCOMPARE(loads, 1);
+    QVERIFY(reports.isEmpty());
+    QVERIFY(startup.splash() == nullptr || !startup.splash()->isVisible());
+    QVERIFY(startup.mainWindow()->isVisible());
+    QTest::qWait(100);
+    int mainWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->objectName() == QStringLiteral("mainform01")) ++mainWindows;
+    QCOMPARE(mainWindows, 1);
+    QVERIFY(startup.splash() == nullptr);
+
+    // Closing the main window ends the program.
+    QSignalSpy finished(&startup, &Startup::finished);
+    startup.mainWindow()->close();
+    QVERIFY(finished.wait(1000));
+  }
+
+  // Missing data files: a Japanese message naming the file, no main window.
+  void missingDataFilesAreReported() {
+    QTemporaryDir empty;
+    QStringList reports;
+    Startup startup([&empty] { return LoadTablesNearProgram(empty.path()); },
+                    [&reports](const QString& message) { reports << message; });
+    QSignalSpy failed(&startup, &Startup::failed);
+    startup.start();
+    QVERIFY(failed.wait(5000));
+    QVERIFY(startup.mainWindow() == nullptr);
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(reports.front().contains(QStringLiteral("planet.txt")));
+    QVERIFY(reports.front().contains(QStringLiteral("ミレト")));
+  }
+
+  // The installed layout keeps the data under share/mireto beside bin.
+  void dataFilesAreFoundInTheInstalledLayout() {
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("share/mireto")));
+    const QDir source(QCoreApplication::applicationDirPath());
+    for (const char* name : {"planet.txt", "latitude.txt"})
+      QVERIFY(QFile::copy(source.filePath(QString::fromUtf8(name)),
+                          root.filePath(QStringLiteral("share/mireto/") + QString::fromUtf8(name))));
+    const TablesOrError loaded = LoadTablesNearProgram(root.filePath(QStringLiteral("bin")));
+    QVERIFY2(loaded.tables.has_value(), loaded.error.c_str());
+  }
+};
+
+int RunStartupTests(int argc, char** argv) {
+  StartupTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace mireto::test
+
+#include "startup_test.moc"
