@@ -1,0 +1,124 @@
+#include "output/export_window.h"
+
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+
+#include "output/main_window_reader.h"
+#include "output/window_layout.h"
+
+namespace mireto {
+
+namespace {
+
+constexpr int kClientWidth = 6150;
+constexpr int kClientHeight = 4290;
+constexpr TwipsRect kTextArea{75, 90, 5940, 3555};
+constexpr TwipsRect kCloseButton{120, 3765, 705, 420};
+
+// The chart text separates its lines with CR LF. The text area keeps plain
+// line breaks, so the text is shown with one break per CR LF, and a copy out
+// of it carries CR LF again.
+QString ToDisplayLines(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QString ToCrLfLines(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return text;
+}
+
+class ChartTextEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  QMimeData* createMimeDataFromSelection() const override {
+    auto* data = new QMimeData;
+    data->setText(ToCrLfLines(textCursor().selection().toPlainText()));
+    return data;
+  }
+};
+
+QWidget* BuildExportWindow() {
+  auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  window->setObjectName(QStringLiteral("frmexport"));
+  window->setWindowTitle(QStringLiteral("データのテキスト表示"));
+  window->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+
+  auto* text = new ChartTextEdit(window);
+  text->setObjectName(QStringLiteral("txtmireto01"));
+  text->setFont(LayoutFont(kFixedGothic, 9));
+  text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  PlaceInTwips(*text, kTextArea);
+
+  auto* close = new QPushButton(QStringLiteral("CLOSE"), window);
+  close->setObjectName(QStringLiteral("btnclose01"));
+  PlaceInTwips(*close, kCloseButton);
+  QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  return window;
+}
+
+std::string Utf8(const QWidget& mainWindow, const QString& name) {
+  return DisplayedText(mainWindow, name.toUtf8().constData()).toStdString();
+}
+
+std::string Utf8(const QWidget& mainWindow, const char* name) {
+  return DisplayedText(mainWindow, name).toStdString();
+}
+
+constexpr std::array<std::array<const char*, 3>, 4> kPillarControls{{
+    {"yKan", "yShi", "lbl_yZokan"},
+    {"mKan", "mShi", "lbl_mZokan"},
+    {"dKan", "dShi", "lbl_dZokan"},
+    {"hKan", "hShi", "lbl_hZokan"},
+}};
+
+}  // namespace
+
+QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
+  return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+         locale.toString(moment.time(), QLocale::LongFormat);
+}
+
+ChartTexts GatherChartTexts(const QWidget& mainWindow) {
+  ChartTexts texts;
+  texts.sex = DisplayedSex(mainWindow).toStdString();
+  texts.birthday = Utf8(mainWindow, "txtBirthday");
+  texts.age = Utf8(mainWindow, "txtAge");
+  texts.luckChange = Utf8(mainWindow, "txtKoutai");
+  texts.changeYearMonth = Utf8(mainWindow, "txtKoutaiYM");
+  for (std::size_t p = 0; p < kPillarControls.size(); ++p) {
+    texts.pillars[p] = {Utf8(mainWindow, kPillarControls[p][0]),
+                        Utf8(mainWindow, kPillarControls[p][1]),
+                        Utf8(mainWindow, kPillarControls[p][2])};
+  }
+  for (int i = 0; i < 11; ++i) {
+    texts.dunKan[i] = Utf8(mainWindow, ArrayControlName("dun_kan", i));
+    texts.dunShi[i] = Utf8(mainWindow, ArrayControlName("dun_shi", i));
+  }
+  for (int i = 0; i < 10; ++i) texts.sai1[i] = Utf8(mainWindow, ArrayControlName("sai1", i));
+  return texts;
+}
+
+ExportController::ExportController(QWidget* mainWindow, QObject* parent)
+    : SecondaryWindow(mainWindow, parent), clock_([] { return QDateTime::currentDateTime(); }) {}
+
+void ExportController::open() {
+  QWidget& window = showWindow();
+  const QString now = GeneralDateText(clock_(), QLocale::system());
+  const ChartTexts texts = mainWindow() ? GatherChartTexts(*mainWindow()) : ChartTexts{};
+  const std::string chartText = make_export_text(texts, now.toStdString());
+  if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {
+    area->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));
+  }
+}
+
+QWidget* ExportController::createWindow() { return BuildExportWindow(); }
+
+}  // namespace mireto

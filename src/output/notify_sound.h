@@ -1,0 +1,63 @@
+// The notification sound of the About box, played synchronously.
+//
+// The caller stays blocked until the clip has ended, but never longer than
+// the clip's length plus a grace period: with no sound device, an unreadable
+// file or a player that never reports the end, it returns silently.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace mireto {
+
+constexpr std::chrono::milliseconds kSoundGrace{2500};
+
+// The playing time of a PCM RIFF/WAVE file, or nullopt when the file cannot be
+// read or is not such a file.
+std::optional<std::chrono::milliseconds> WavDuration(const std::string& path);
+
+// Shared between the waiting caller and the thread that plays.
+class PlaybackSignal {
+ public:
+  // The player reports the end of the clip (or its failure).
+  void finish();
+  // The caller has stopped waiting; the player should stop.
+  void abandon();
+  bool abandoned() const;
+  // Waits until finish() or the deadline; true when finished in time.
+  bool waitFinished(std::chrono::steady_clock::time_point deadline);
+  // Waits until finish() or abandon().
+  void waitFinishedOrAbandoned();
+
+ private:
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  bool finished_ = false;
+  bool abandoned_ = false;
+};
+
+// Plays path and calls signal->finish() when it ends; runs on its own thread.
+using SoundPlayer = std::function<void(const std::string& path, std::shared_ptr<PlaybackSignal> signal)>;
+
+// Plays a WAVE file with the given player and waits for its end, at most the
+// clip's length plus grace. Returns true when the player reported the end in
+// time; false at once when the file is unreadable.
+bool PlayWavBlocking(const std::string& path, const SoundPlayer& player,
+                     std::chrono::milliseconds grace = kSoundGrace);
+
+// The desktop's event-sound service (libcanberra), as a SoundPlayer.
+void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal);
+
+// Where the notification sound lives: on Windows "c:\windows\media\" +
+// "notify.wav"; elsewhere notify.wav beside the program.
+std::string NotifySoundPath();
+
+// Plays the notification sound synchronously; failures are silent.
+void PlayNotifySound();
+
+}  // namespace mireto

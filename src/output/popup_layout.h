@@ -1,0 +1,106 @@
+// Layout of the pop-up chart window frmpop01, in twips of its client area.
+#pragma once
+
+#include <array>
+
+#include "output/window_layout.h"
+
+namespace mireto::popup {
+
+constexpr int kClientWidth = 4650;
+constexpr int kClientHeight = 3495;
+
+enum class FontRole {
+  Window,      // ＭＳ ゴシック 9.75 pt, the window's default
+  Pillar,      // ＭＳ Ｐゴシック 12 pt bold: natal stems and branches
+  HiddenStem,  // ＭＳ ゴシック 11.25 pt
+  Heading,     // ＭＳ ゴシック 11.25 pt bold: 大 and 運
+  Age,         // ＭＳ ゴシック 12 pt
+  Luck,        // ＭＳ Ｐゴシック 12 pt, bold only as copied
+};
+
+// Fixed captions that nothing writes to.
+struct StaticCaption {
+  const char* text;
+  TwipsRect rect;
+  FontRole font;
+};
+
+constexpr std::array kStaticCaptions{
+    StaticCaption{"誕生日：", {105, 120, 690, 180}, FontRole::Window},
+    StaticCaption{"大運交替：", {105, 480, 825, 180}, FontRole::Window},
+    StaticCaption{"交替年月：", {105, 840, 825, 180}, FontRole::Window},
+    StaticCaption{"視黄経：", {105, 1200, 690, 180}, FontRole::Window},
+    StaticCaption{"満年齢：", {105, 1560, 690, 180}, FontRole::Window},
+    StaticCaption{"歳", {1170, 1560, 300, 180}, FontRole::Window},
+    StaticCaption{"旺", {3885, 1695, 210, 240}, FontRole::Window},
+    StaticCaption{"大", {4335, 1695, 255, 255}, FontRole::Heading},
+    StaticCaption{"運", {4335, 1965, 255, 300}, FontRole::Heading},
+};
+
+// Single-line text boxes, skipped by the tab key, on the window's background.
+struct TextBox {
+  const char* name;
+  TwipsRect rect;
+  bool readOnly;
+  bool centred;
+};
+
+// txtMW is a little wider than 210 twips so that one kanji fits inside the
+// text box's own margins; it still ends left of Command1.
+constexpr std::array kTextBoxes{
+    TextBox{"txtBirthday", {795, 120, 2730, 240}, true, false},
+    TextBox{"txtMW", {3540, 120, 270, 240}, false, true},
+    TextBox{"txtKoutai", {930, 480, 1785, 240}, true, false},
+    TextBox{"txtKoutaiYM", {930, 840, 900, 240}, true, false},
+    TextBox{"txtKoukei", {795, 1200, 1680, 240}, true, false},
+    TextBox{"txtAge", {795, 1560, 330, 240}, true, true},
+};
+
+constexpr TwipsRect kCloseButton{3825, 75, 750, 300};
+
+// Labels that take the caption of the main-window label of the same name.
+struct CopiedLabel {
+  const char* name;
+  TwipsRect rect;
+  FontRole font;
+};
+
+// The natal pillars read right to left: year 4290, month 3840, day 3390, hour 2940.
+constexpr std::array kPillarLabels{
+    CopiedLabel{"yKan", {4290, 465, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"yShi", {4290, 870, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"mKan", {3840, 465, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"mShi", {3840, 870, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"dKan", {3390, 465, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"dShi", {3390, 870, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"hKan", {2940, 465, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"hShi", {2940, 870, 255, 255}, FontRole::Pillar},
+    CopiedLabel{"lblOu", {3870, 1470, 255, 240}, FontRole::Window},
+    CopiedLabel{"lbl_yZokan", {4290, 1185, 240, 225}, FontRole::HiddenStem},
+    CopiedLabel{"lbl_mZokan", {3840, 1185, 240, 225}, FontRole::HiddenStem},
+    CopiedLabel{"lbl_dZokan", {3390, 1185, 240, 225}, FontRole::HiddenStem},
+    CopiedLabel{"lbl_hZokan", {2940, 1185, 240, 225}, FontRole::HiddenStem},
+};
+
+// The luck-pillar strip: eleven columns from right (0) to left (10).
+constexpr int kLuckColumns = 11;
+constexpr std::array<int, kLuckColumns> kColumnLeft{
+    4065, 3660, 3270, 2865, 2475, 2070, 1680, 1275, 885, 480, 90};
+constexpr int kLeftEdge = 45;  // the wider age labels and the image of column 10
+
+constexpr int kSai1Top = 1890;       // sai1(k - 1) in column k = 1 .. 10
+constexpr int kSeparatorTop = 2145;  // the curved-stroke image, 17 x 17 pixels
+constexpr int kSai2Top = 2430;
+constexpr int kDunKanTop = 2805;
+constexpr int kDunShiTop = 3075;
+
+constexpr int kLabelWidth = 270;
+constexpr int kLabelHeight = 255;
+constexpr int kSai1Width = 255;
+constexpr int kSai1LastWidth = 315;  // sai1(9)
+constexpr int kSai2LastWidth = 345;  // sai2(10)
+constexpr int kDunShiHeight = 285;   // dun_shi(0) keeps kLabelHeight
+constexpr int kSeparatorSide = 255;
+
+}  // namespace mireto::popup

@@ -1,0 +1,43 @@
+#include "output/secondary_window.h"
+
+#include <QEvent>
+
+#include "output/window_layout.h"
+
+namespace mireto {
+
+SecondaryWindow::SecondaryWindow(QWidget* mainWindow, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow) {}
+
+SecondaryWindow::~SecondaryWindow() { unload(); }
+
+void SecondaryWindow::unload() {
+  if (window_) delete window_.data();
+}
+
+QWidget& SecondaryWindow::showWindow() {
+  const bool created = !window_;
+  if (created) {
+    // No parent: the window is top-level on its own, and searching the main
+    // window's children by name never finds the copies this window owns.
+    window_ = createWindow();
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+    window_->installEventFilter(this);
+    CentreOnScreen(*window_);
+  }
+  window_->show();
+  // The frame's size is known once the window is shown; centre the outer size.
+  if (created) CentreOnScreen(*window_);
+  window_->raise();
+  window_->activateWindow();
+  return *window_;
+}
+
+bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A close from the title bar deletes the window later; forget it at once so
+  // that a use before the deletion already creates a new one.
+  if (watched == window_ && event->type() == QEvent::Close) window_.clear();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace mireto

@@ -1,0 +1,31 @@
+#include "output/window_layout.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace mireto {
+
+QFont LayoutFont(const char* family, double points, bool bold) {
+  QFont font(QString::fromUtf8(family));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+void PlaceInTwips(QWidget& widget, const TwipsRect& rect) {
+  widget.setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top),
+                     TwipsToPixels(rect.width), TwipsToPixels(rect.height));
+}
+
+void CentreOnScreen(QWidget& window) {
+  QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const QSize outer = window.frameGeometry().size();
+  window.move(area.left() + (area.width() - outer.width()) / 2,
+              area.top() + (area.height() - outer.height()) / 2);
+}
+
+}  // namespace mireto

@@ -1,0 +1,32 @@
+# The output windows: pop-up chart, text preview, About box and its sound.
+add_library(mireto_output_windows STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/window_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_window_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/secondary_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/popup_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
+)
+target_link_libraries(mireto_output_windows PUBLIC Qt6::Widgets mireto_output_text)
+target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)
+# The About box shows the project's version; it is defined once, in project().
+target_compile_definitions(mireto_output_windows PRIVATE
+  MIRETO_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+  MIRETO_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  MIRETO_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+
+if(WIN32)
+  target_link_libraries(mireto_output_windows PRIVATE winmm)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
+  find_package(Threads REQUIRED)
+  target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA Threads::Threads)
+  # The notification sound is played from a real file beside the program.
+  set(MIRETO_NOTIFY_WAV ${PROJECT_SOURCE_DIR}/assets/notify.wav)
+  if(EXISTS ${MIRETO_NOTIFY_WAV})
+    configure_file(${MIRETO_NOTIFY_WAV} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/notify.wav COPYONLY)
+  endif()
+endif()

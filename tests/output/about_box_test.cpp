@@ -1,0 +1,88 @@
+// The About box: its exact text, its box, and the sound after it.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "output/about_box.h"
+#include "output/about_text.h"
+#include "output/notify_sound.h"
+
+class AboutBoxTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void textIsExactByteForByte() {
+    // Title, CR CR LF, notice, CR CR LF, 7 sp + U+3000 + e-mail, CR LF,
+    // 2 sp + 3 × U+3000 + 1 sp + web address.
+    const std::string expected =
+        "\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  1.3.15"
+        "\r\r\n"
+        "Copyright (C) 2025 \xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88\xE9\x96\x8B\xE7\x99\xBA"
+        "\xE3\x83\x81\xE3\x83\xBC\xE3\x83\xA0"
+        "\r\r\n"
+        "       \xE3\x80\x80mireto@example.org"
+        "\r\n"
+        "  \xE3\x80\x80\xE3\x80\x80\xE3\x80\x80 https://www.example.org/mireto/";
+    QCOMPARE(mireto::about_text(1, 3, 15), expected);
+  }
+
+  void versionComesFromTheProject() {
+    const std::string fromProject = mireto::about_text(
+        MIRETO_TEST_VERSION_MAJOR, MIRETO_TEST_VERSION_MINOR, MIRETO_TEST_VERSION_PATCH);
+    QCOMPARE(mireto::AboutText().toStdString(), fromProject);
+    // Decimal without leading zeros, whatever the numbers.
+    const std::string other = mireto::about_text(2, 0, 107);
+    QVERIFY(other.rfind("\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  2.0.107\r\r\n", 0) == 0);
+  }
+
+  void boxHasTitleOneOkButtonAndNoIcon() {
+    auto box = mireto::MakeAboutBox(nullptr);
+    QCOMPARE(box->windowTitle(), QStringLiteral("バージョン情報"));
+    QCOMPARE(box->icon(), QMessageBox::NoIcon);
+    QCOMPARE(box->buttons().size(), 1);
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    // Shown lines: title, empty, notice, empty, contact, web.
+    const QStringList lines = box->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines[0], QStringLiteral("ミレト Ver.  1.3.15"));
+    QVERIFY(lines[1].isEmpty());
+    QVERIFY(lines[2].startsWith(QStringLiteral("Copyright")));
+    QVERIFY(lines[3].isEmpty());
+    QCOMPARE(lines[4], QStringLiteral("       　mireto@example.org"));
+    QCOMPARE(lines[5], QStringLiteral("  　　　 https://www.example.org/mireto/"));
+    QVERIFY(!box->text().contains(QLatin1Char('\r')));
+  }
+
+  void soundFollowsTheClosedBoxWithinItsBound() {
+    // Close the modal box with OK as soon as it is shown.
+    bool boxWasShown = false;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        boxWasShown = true;
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    closer.start();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    mireto::ShowAboutBox(nullptr);
+    closer.stop();
+    QVERIFY(boxWasShown);
+    const auto clip = mireto::WavDuration(mireto::NotifySoundPath()).value_or(std::chrono::milliseconds{0});
+    QVERIFY2(elapsed.elapsed() < (clip + mireto::kSoundGrace).count() + 1000,
+             qPrintable(QString::number(elapsed.elapsed())));
+  }
+};
+
+int RunAboutBoxTests(int argc, char** argv) {
+  AboutBoxTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "about_box_test.moc"

@@ -1,0 +1,63 @@
+// Checks shared by the secondary windows: CLOSE hides and keeps the window
+// where it was; a title-bar close destroys it and the next use creates it
+// again, centred on the screen.
+#pragma once
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+namespace mireto::test {
+
+inline bool IsCentred(const QWidget& window) {
+  const QRect screen = window.screen()->geometry();
+  const QRect frame = window.frameGeometry();
+  return frame.left() == screen.left() + (screen.width() - frame.width()) / 2 &&
+         frame.top() == screen.top() + (screen.height() - frame.height()) / 2;
+}
+
+// open() shows the window; window() returns it or nullptr.
+inline void CheckLifecycle(const std::function<void()>& open, const std::function<QWidget*()>& window,
+                           const char* closeButtonName) {
+  open();
+  QPointer<QWidget> first = window();
+  QVERIFY(first);
+  QVERIFY(first->isVisible());
+  QVERIFY2(IsCentred(*first), qPrintable(QStringLiteral("frame %1,%2 %3x%4 screen %5x%6")
+                                              .arg(first->frameGeometry().x()).arg(first->frameGeometry().y())
+                                              .arg(first->frameGeometry().width()).arg(first->frameGeometry().height())
+                                              .arg(first->screen()->geometry().width()).arg(first->screen()->geometry().height())));
+
+  first->move(first->pos() + QPoint(37, -23));
+  const QPoint moved = first->pos();
+  auto* close = first->findChild<QAbstractButton*>(QString::fromUtf8(closeButtonName));
+  QVERIFY(close);
+  QTest::mouseClick(close, Qt::LeftButton);
+  QVERIFY(!first->isVisible());
+  QCOMPARE(window(), first.data());  // hidden, still loaded
+
+  open();
+  QCOMPARE(window(), first.data());
+  QVERIFY(first->isVisible());
+  QCOMPARE(first->pos(), moved);
+
+  // The title bar's close button sends a close event.
+  QVERIFY(first->close());
+  QCOMPARE(window(), nullptr);
+  open();  // before the old window is deleted
+  QWidget* second = window();
+  QVERIFY(second && second != first.data());
+  QVERIFY(second->isVisible());
+  QVERIFY(IsCentred(*second));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(first.isNull());
+  QCOMPARE(window(), second);
+}
+
+}  // namespace mireto::test
