@@ -1,0 +1,38 @@
+// Checks on a computed chart that hold for every accepted input.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "chart/chart.h"
+#include "cli/chart_io.h"
+#include "fuzz_support.h"
+
+namespace mireto::fuzz {
+
+inline void CheckChart(const Chart& chart) {
+  const ChartRecord& r = chart.record;
+  for (std::size_t i = 0; i < 4; ++i) {
+    Require(r.branch[i] >= 0 && r.branch[i] <= 12, "branch outside 0..12");
+    Require(r.stem[i] >= 0 && r.stem[i] <= 10, "stem outside 0..10");
+  }
+  Require(r.birth_nl >= 0.0 && r.birth_nl < 360.0, "longitude outside [0, 360)");
+  Require(r.tsMinute >= 0.0 && r.tsMinute < 60.0, "true solar minute outside [0, 60)");
+  Require(r.tsHour >= 0 && r.tsHour <= 23, "true solar hour outside 0..23");
+  const auto& bold = chart.display.boldColumn;
+  Require(!bold || (*bold >= 0 && *bold <= 10), "bold luck column outside 0..10");
+}
+
+// What --batch writes for one line: the chart as JSON, or the line's error.
+// dump() throws on text that is not UTF-8, which the fuzzer reports as a crash.
+inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrError& result,
+                             const std::string& error) {
+  if (request && result.chart) {
+    CheckChart(*result.chart);
+    (void)cli::ChartJson(*request, *result.chart).dump();
+  } else {
+    Require(!error.empty(), "refused without a message");
+    (void)nlohmann::ordered_json{{"line", 1}, {"error", error}}.dump();
+  }
+}
+
+}  // namespace mireto::fuzz

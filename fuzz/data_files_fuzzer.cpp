@@ -1,0 +1,52 @@
+// Fuzzes the data-file parser. The input is planet.txt, a NUL byte, then
+// latitude.txt (without a NUL the whole input is planet.txt and latitude.txt
+// is empty).
+#include <cmath>
+
+#include "core/data_files.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using mireto::fuzz::Require;
+
+void CheckBody(std::int16_t body) { Require(body >= 1 && body <= 6, "loaded body outside 1..6"); }
+
+void CheckTables(const mireto::CalendarTables& t) {
+  for (const auto& row : t.planetTerms) {
+    CheckBody(row.body);
+    Require(std::isfinite(row.lonAmplitude) && std::isfinite(row.lonPhase) &&
+                std::isfinite(row.radAmplitude) && std::isfinite(row.radPhase),
+            "loaded planet term not finite");
+  }
+  for (const auto& row : t.latitudeTerms) {
+    CheckBody(row.body);
+    Require(std::isfinite(row.latAmplitude) && std::isfinite(row.latPhase),
+            "loaded latitude term not finite");
+  }
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text = mireto::fuzz::AsText(data, size);
+  const std::size_t nul = text.find('\0');
+  const std::string_view planet = text.substr(0, nul);
+  const std::string_view latitude = nul == std::string_view::npos ? std::string_view{} : text.substr(nul + 1);
+
+  const mireto::TablesOrError result = mireto::ParseCalendarTables(planet, latitude);
+  if (result.tables) {
+    Require(result.error.empty(), "tables and an error at once");
+    CheckTables(*result.tables);
+  } else {
+    // Every refusal names the file it comes from.
+    Require(StartsWith(result.error, mireto::kPlanetFileName) ||
+                StartsWith(result.error, mireto::kLatitudeFileName),
+            "error names no file:", result.error);
+  }
+  return 0;
+}
