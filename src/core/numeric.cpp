@@ -1,5 +1,6 @@
 #include "core/numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -8,6 +9,42 @@ namespace mireto {
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For an unsigned decimal number whose double is out of range (it rounds to 0
+// or to infinity): true when it is huge rather than tiny. Decided by the power
+// of ten of its first significant digit (its position plus the exponent), which
+// is below -300 for every underflow and above 300 for every overflow.
+bool OverflowsDouble(std::string_view number) {
+  constexpr long long kCap = 1'000'000'000;  // far beyond any double's exponent
+  std::size_t i = 0;
+  long long integerDigits = 0;  // significant digits before the decimal point
+  long long leadingFractionZeros = 0;
+  bool significant = false;
+  for (; i < number.size() && IsDigit(number[i]); ++i) {
+    if (number[i] != '0') significant = true;
+    if (significant && integerDigits < kCap) ++integerDigits;
+  }
+  if (i < number.size() && number[i] == '.') {
+    for (++i; i < number.size() && IsDigit(number[i]); ++i) {
+      if (!significant && number[i] == '0' && leadingFractionZeros < kCap) ++leadingFractionZeros;
+      if (number[i] != '0') significant = true;
+    }
+  }
+  if (!significant) return false;
+  // First significant digit d: the number is d.ddd x 10^power.
+  long long power = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    long long exponent = 0;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+      exponent = std::min(kCap, exponent * 10 + (number[i] - '0'));
+    }
+    power += negative ? -exponent : exponent;
+  }
+  return power > 0;
+}
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -43,14 +80,7 @@ double LeadingNumber(std::string_view text) {
   const char* e = text.data() + end;
   const auto [ptr, ec] = std::from_chars(b, e, value);
   if (ec == std::errc::result_out_of_range) {
-    // Too large gives infinity; too small (underflow) gives 0.
-    bool large = false;
-    for (const char* c = b; c < e && *c != 'e' && *c != 'E'; ++c) {
-      if (*c >= '1' && *c <= '9') { large = true; break; }
-    }
-    std::size_t epos = std::string_view(b, e - b).find_first_of("eE");
-    if (epos != std::string_view::npos && b[epos + 1] == '-') large = false;
-    value = large ? std::numeric_limits<double>::infinity() : 0.0;
+    value = OverflowsDouble(std::string_view(b, e - b)) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   (void)ptr;
   return negative ? -value : value;
