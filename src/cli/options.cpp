@@ -5,7 +5,9 @@
 
 namespace mireto::cli {
 
-std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+namespace {
+
+std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& error) {
   CLI::App app{
       "mireto-chart: 四柱推命の命式を計算します。\n"
       "  mireto-chart [options] YYYY-MM-DD HH:MM   (時・分は ? も可: 1990-05-03 14:?)\n"
@@ -36,7 +38,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     return options;
   } catch (const CLI::ParseError& e) {
     error = std::string("オプションが正しくありません: ") + e.what();
-    std::replace(error.begin(), error.end(), '\n', ' ');
     return std::nullopt;
   }
 
@@ -71,6 +72,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   auto request = MakeRequest(date, hourText, minuteText, sex, jisaMinutes, jisaSeconds, error);
   if (!request) return std::nullopt;
   options.request = std::move(*request);
+  return options;
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+  auto options = ParseArguments(args, error);
+  // Messages quote the arguments, which may hold line ends: keep them one line.
+  std::replace(error.begin(), error.end(), '\n', ' ');
+  std::replace(error.begin(), error.end(), '\r', ' ');
   return options;
 }
 
