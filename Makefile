@@ -33,6 +33,9 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
 	  ctest -LE bench --output-on-failure -j$(JOBS)
 
+fuzz: deps
+	@fuzz/run-fuzzers $(or $(FUZZ_SECONDS),30)
+
 bench: build
 	@$(BUILD_DIR)/bin/mireto-bench
 
