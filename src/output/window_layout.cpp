@@ -9,7 +9,9 @@ namespace mireto {
 
 QFont LayoutFont(const char* family, double points, bool bold) {
   QFont font(QString::fromUtf8(family));
-  font.setPointSizeF(points);
+  // Sizes in pixels at 96 dots per inch, as the main window does, so that text
+  // keeps its proportion to the twips geometry on any screen (9 pt = 12 px).
+  font.setPixelSize(PointsToPixels(points));
   font.setBold(bold);
   return font;
 }

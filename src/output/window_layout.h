@@ -24,6 +24,9 @@ constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 inline constexpr const char* kFixedGothic = "ＭＳ ゴシック";          // fixed pitch
 inline constexpr const char* kProportionalGothic = "ＭＳ Ｐゴシック";  // proportional
 
+// Pixel size at 96 dots per inch of a size in points (9.75 -> 13).
+constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
+
 // A font of the given family and size in points.
 QFont LayoutFont(const char* family, double points, bool bold = false);
 

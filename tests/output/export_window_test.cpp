@@ -101,7 +101,7 @@ class ExportWindowTest : public QObject {
     exporter.open();
     QPlainTextEdit* area = TextArea(exporter);
     QCOMPARE(area->font().family(), QStringLiteral("ＭＳ ゴシック"));
-    QCOMPARE(area->font().pointSizeF(), 9.0);
+    QCOMPARE(area->font().pixelSize(), 12);  // 9 pt
     const QFontMetricsF metrics(area->font());
     const qreal half = metrics.horizontalAdvance(QLatin1Char(' '));
     QVERIFY(half > 0);

@@ -151,7 +151,7 @@ class PopupWindowTest : public QObject {
 
     const QFont luck = window.findChild<QLabel*>("dun_kan(0)")->font();
     QCOMPARE(luck.family(), QStringLiteral("ＭＳ Ｐゴシック"));
-    QCOMPARE(luck.pointSizeF(), 12.0);
+    QCOMPARE(luck.pixelSize(), 16);
     QVERIFY(!luck.bold());
     QVERIFY(window.findChild<QLabel*>("yKan")->font().bold());
     QCOMPARE(window.findChild<QLabel*>("sai2(3)")->font().family(), QStringLiteral("ＭＳ ゴシック"));
@@ -164,7 +164,10 @@ class PopupWindowTest : public QObject {
     // Eleven curved-stroke images, one per luck column.
     int images = 0;
     for (auto* label : window.findChildren<QLabel*>()) {
-      if (label->objectName().isEmpty() && label->text().isEmpty()) ++images;
+      if (!label->pixmap().isNull()) {
+        QCOMPARE(label->pixmap().size(), QSize(17, 17));
+        ++images;
+      }
     }
     QCOMPARE(images, 11);
   }
