@@ -1,6 +1,7 @@
 // mireto-chart end to end: chart text, JSON, batch and the error exits.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -17,9 +18,10 @@ struct ToolRun {
 
 // Runs mireto-chart with the given arguments and standard input.
 ToolRun RunTool(const std::string& args, const std::string& input = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "mireto_cli_in.txt";
-  const std::string err = dir + "mireto_cli_err.txt";
+  // CTest runs the cases in parallel processes: one pair of files per process.
+  const std::string dir = ::testing::TempDir() + "mireto_cli_" + std::to_string(getpid());
+  const std::string in = dir + "_in.txt";
+  const std::string err = dir + "_err.txt";
   std::ofstream(in) << input;
   const std::string command = std::string(MIRETO_BIN_DIR) + "/mireto-chart " + args + " < " + in +
                               " 2> " + err;
