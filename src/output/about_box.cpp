@@ -7,20 +7,6 @@
 
 namespace mireto {
 
-namespace {
-
-// A message box breaks a line at LF only; a CR before it would show as an
-// extra character or break. CR CR LF therefore becomes a line break plus an
-// empty line, and CR LF a single break, as the text intends.
-QString ForDisplay(QString text) {
-  text.replace(QStringLiteral("\r\r\n"), QStringLiteral("\n\n"));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
-}  // namespace
-
 QString AboutText() {
   return QString::fromStdString(
       about_text(MIRETO_VERSION_MAJOR, MIRETO_VERSION_MINOR, MIRETO_VERSION_PATCH));
@@ -30,8 +16,10 @@ std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setWindowTitle(QStringLiteral("バージョン情報"));
   box->setIcon(QMessageBox::NoIcon);
+  // Shown as built: a plain-text label breaks the line at a lone CR as at
+  // CR LF, so CR CR LF shows a line break and an empty line.
   box->setTextFormat(Qt::PlainText);
-  box->setText(ForDisplay(AboutText()));
+  box->setText(AboutText());
   box->setStandardButtons(QMessageBox::Ok);
   return box;
 }

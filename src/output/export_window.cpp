@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include "output/main_window_reader.h"
@@ -82,8 +83,12 @@ constexpr std::array<std::array<const char*, 3>, 4> kPillarControls{{
 }  // namespace
 
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
+  // The locale's long time without its time-zone field: a general date names
+  // the local time only.
+  static const QRegularExpression kZoneField(QStringLiteral("\\s*(?<![A-Za-z'])t+(?![A-Za-z'])"));
+  const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(kZoneField).trimmed();
   return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(moment.time(), QLocale::LongFormat);
+         locale.toString(moment.time(), timeFormat);
 }
 
 ChartTexts GatherChartTexts(const QWidget& mainWindow) {

@@ -13,7 +13,7 @@
 namespace mireto {
 
 // The present moment as the platform's general date: the locale's short date,
-// one blank, its long time.
+// one blank, its long time (without a time zone).
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale);
 
 // The ChartTexts of what the main window's controls display now.

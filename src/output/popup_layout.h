@@ -11,7 +11,7 @@ constexpr int kClientWidth = 4650;
 constexpr int kClientHeight = 3495;
 
 enum class FontRole {
-  Window,      // ＭＳ ゴシック 9.75 pt, the window's default
+  Window,      // ＭＳ ゴシック 9 pt, the window's default
   Pillar,      // ＭＳ Ｐゴシック 12 pt bold: natal stems and branches
   HiddenStem,  // ＭＳ ゴシック 11.25 pt
   Heading,     // ＭＳ ゴシック 11.25 pt bold: 大 and 運
@@ -19,7 +19,9 @@ enum class FontRole {
   Luck,        // ＭＳ Ｐゴシック 12 pt, bold only as copied
 };
 
-// Fixed captions that nothing writes to.
+// Fixed captions that nothing writes to. The captions at the left are as wide
+// as their text; the text boxes beside them are transparent, so a caption's
+// last half-cell may lie under the box without hiding anything.
 struct StaticCaption {
   const char* text;
   TwipsRect rect;
@@ -27,18 +29,18 @@ struct StaticCaption {
 };
 
 constexpr std::array kStaticCaptions{
-    StaticCaption{"誕生日：", {105, 120, 690, 180}, FontRole::Window},
-    StaticCaption{"大運交替：", {105, 480, 825, 180}, FontRole::Window},
-    StaticCaption{"交替年月：", {105, 840, 825, 180}, FontRole::Window},
-    StaticCaption{"視黄経：", {105, 1200, 690, 180}, FontRole::Window},
-    StaticCaption{"満年齢：", {105, 1560, 690, 180}, FontRole::Window},
-    StaticCaption{"歳", {1170, 1560, 300, 180}, FontRole::Window},
+    StaticCaption{"誕生日：", {105, 120, 720, 240}, FontRole::Window},
+    StaticCaption{"大運交替：", {105, 480, 900, 240}, FontRole::Window},
+    StaticCaption{"交替年月：", {105, 840, 900, 240}, FontRole::Window},
+    StaticCaption{"視黄経：", {105, 1200, 720, 240}, FontRole::Window},
+    StaticCaption{"満年齢：", {105, 1560, 720, 240}, FontRole::Window},
+    StaticCaption{"歳", {1170, 1560, 300, 240}, FontRole::Window},
     StaticCaption{"旺", {3885, 1695, 210, 240}, FontRole::Window},
     StaticCaption{"大", {4335, 1695, 255, 255}, FontRole::Heading},
     StaticCaption{"運", {4335, 1965, 255, 300}, FontRole::Heading},
 };
 
-// Single-line text boxes, skipped by the tab key, on the window's background.
+// Single-line text boxes, skipped by the tab key, drawn on the window's background.
 struct TextBox {
   const char* name;
   TwipsRect rect;

@@ -16,7 +16,7 @@ using popup::FontRole;
 
 QFont RoleFont(FontRole role) {
   switch (role) {
-    case FontRole::Window: return LayoutFont(kFixedGothic, 9.75);
+    case FontRole::Window: return LayoutFont(kFixedGothic, 9);
     case FontRole::Pillar: return LayoutFont(kProportionalGothic, 12, true);
     case FontRole::HiddenStem: return LayoutFont(kFixedGothic, 11.25);
     case FontRole::Heading: return LayoutFont(kFixedGothic, 11.25, true);
@@ -43,10 +43,9 @@ void AddTextBox(QWidget& window, const popup::TextBox& box) {
   edit->setReadOnly(box.readOnly);
   edit->setFrame(false);
   edit->setFocusPolicy(Qt::ClickFocus);  // skipped by the tab key
-  edit->setAutoFillBackground(true);
-  edit->setBackgroundRole(QPalette::Window);
+  // No panel of its own: the window's background shows through.
   QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  palette.setColor(QPalette::Base, Qt::transparent);
   edit->setPalette(palette);
   if (box.centred) edit->setAlignment(Qt::AlignHCenter);
   PlaceInTwips(*edit, box.rect);

@@ -45,16 +45,31 @@ class AboutBoxTest : public QObject {
     QCOMPARE(box->icon(), QMessageBox::NoIcon);
     QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    // Shown lines: title, empty, notice, empty, contact, web.
-    const QStringList lines = box->text().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines[0], QStringLiteral("ミレト Ver.  1.3.15"));
-    QVERIFY(lines[1].isEmpty());
-    QVERIFY(lines[2].startsWith(QStringLiteral("Copyright")));
-    QVERIFY(lines[3].isEmpty());
-    QCOMPARE(lines[4], QStringLiteral("       　mireto@example.org"));
-    QCOMPARE(lines[5], QStringLiteral("  　　　 https://www.example.org/mireto/"));
-    QVERIFY(!box->text().contains(QLatin1Char('\r')));
+    // The box shows the text exactly as built.
+    QCOMPARE(box->text(), mireto::AboutText());
+  }
+
+  void crCrLfShowsALineBreakAndAnEmptyLine() {
+    // The label of the box lays the exact text out like the same lines
+    // separated by LF: two empty lines, six lines in all.
+    auto box = mireto::MakeAboutBox(nullptr);
+    box->show();
+    QLabel* shown = nullptr;
+    for (auto* label : box->findChildren<QLabel*>()) {
+      if (label->text() == box->text()) shown = label;
+    }
+    QVERIFY(shown);
+    QLabel lines;
+    lines.setFont(shown->font());
+    lines.setTextFormat(Qt::PlainText);
+    QString withLf = box->text();
+    withLf.replace(QStringLiteral("\r\r\n"), QStringLiteral("\n\n")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(withLf.count(QLatin1Char('\n')), 5);
+    lines.setText(withLf);
+    QCOMPARE(shown->sizeHint(), lines.sizeHint());
+    QLabel oneLine(QStringLiteral("x"));
+    oneLine.setFont(shown->font());
+    QVERIFY(shown->sizeHint().height() >= 6 * oneLine.sizeHint().height() - 6);
   }
 
   void soundFollowsTheClosedBoxWithinItsBound() {

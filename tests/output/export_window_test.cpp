@@ -67,6 +67,19 @@ class ExportWindowTest : public QObject {
              qPrintable(shown.section(QLatin1Char('\n'), 0, 0)));
   }
 
+  void generalDateIsShortDateBlankLongTimeWithoutZone() {
+    for (const QLocale& locale : {QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c(),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+      const QString text = mireto::GeneralDateText(kMoment, locale);
+      const QString date = locale.toString(kMoment.date(), QLocale::ShortFormat);
+      QVERIFY2(text.startsWith(date + QLatin1Char(' ')), qPrintable(text));
+      QVERIFY2(text.contains(QStringLiteral("08")) && text.contains(QStringLiteral("09")), qPrintable(text));
+      const QString zone = kMoment.timeZoneAbbreviation();
+      QVERIFY2(zone.isEmpty() || !text.contains(zone), qPrintable(text));
+      QVERIFY2(!text.endsWith(QLatin1Char(' ')), qPrintable(text));
+    }
+  }
+
   void aSecondExportReplacesTheTextInPlace() {
     StandInMainWindow main;
     main.show(SampleChart(1));
