@@ -1,10 +1,15 @@
 // ミレト: the desktop program. Shows the splash, then the main window.
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <cstdio>
 
 #include "app/demo_input.h"
 #include "app/startup.h"
@@ -20,6 +25,46 @@ void InstallQtTranslation(QApplication& app, QTranslator& translator) {
   if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     app.installTranslator(&translator);
 }
+
+// With MIRETO_TRACE_STARTUP set, prints one line per start-up milestone to
+// stderr: "mireto-trace <milestone> <microseconds since the Unix epoch>", for
+// tools/measure-gui. Milestones: the splash's first paint, the splash timer's
+// tick (before its handler runs), the main window's first paint. Watches the
+// whole application's events by object name until all have been seen.
+class StartupTrace : public QObject {
+ public:
+  static void Print(const char* milestone) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "mireto-trace %s %lld\n", milestone,
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    std::fflush(stderr);
+  }
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    for (Milestone& m : milestones_)
+      if (!m.seen && event->type() == m.type && target->objectName() == QLatin1String(m.objectName)) {
+        Print(m.name);
+        m.seen = true;
+        if (std::all_of(std::begin(milestones_), std::end(milestones_), [](const Milestone& each) { return each.seen; }))
+          QCoreApplication::instance()->removeEventFilter(this);
+      }
+    return false;
+  }
+
+ private:
+  struct Milestone {
+    const char* objectName;
+    QEvent::Type type;
+    const char* name;
+    bool seen;
+  };
+  Milestone milestones_[3] = {
+      {"startmireto", QEvent::Paint, "splash-painted", false},
+      {"Timer1", QEvent::Timer, "splash-tick", false},
+      {"mainform01", QEvent::Paint, "main-painted", false},
+  };
+};
 
 }  // namespace
 
@@ -46,6 +91,8 @@ int main(int argc, char* argv[]) {
     // Hook for tools/screenshot only: enter a fixed chart through the controls.
     if (qEnvironmentVariableIsSet("MIRETO_SCREENSHOT_DEMO")) mireto::EnterDemoChart(*startup.mainWindow());
   });
+  StartupTrace trace;
+  if (qEnvironmentVariableIsSet("MIRETO_TRACE_STARTUP")) app.installEventFilter(&trace);
   startup.start();
   return app.exec();
 }
