@@ -51,7 +51,8 @@ std::optional<double> ParseReal(std::string_view token) {
   double value = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (end != digits.data() + digits.size()) return std::nullopt;
-  if (ec == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
+  // Beyond a double's range: 0 for a tiny number, infinity of its sign for a huge one.
+  if (ec == std::errc::result_out_of_range) return LeadingNumber(token);
   if (ec != std::errc()) return std::nullopt;
   return negative ? -value : value;
 }
