@@ -1,13 +1,17 @@
-// LeadingNumber on numbers beyond the range of a double, where the reader has
-// to decide between 0 and infinity itself: the result must be what an exact
-// decimal-to-double conversion gives (strtod in the C locale).
+// Numbers beyond the range of a double, where the readers have to decide
+// between 0 and infinity themselves: LeadingNumber must give what an exact
+// decimal-to-double conversion gives (strtod in the C locale), and the data
+// files read a tiny amplitude as 0 and refuse a huge one.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "broken_data.h"
+#include "core/data_files.h"
 #include "core/numeric.h"
 
 namespace mireto {
@@ -54,6 +58,28 @@ TEST(LeadingNumberLimits, ValuesJustInsideTheRangeAreExact) {
   ExpectExactly("0." + Zeros(300) + "1", 1e-301);
   ExpectExactly(Zeros(500) + "12.5", 12.5);  // leading zeros are not magnitude
   ExpectExactly("0e99999999999999999999", 0.0);
+}
+
+// planet.txt with the longitude amplitude of its first row replaced.
+std::string PlanetWithFirstAmplitude(const std::string& amplitude) {
+  std::string text = testing::ShippedDataFile("planet.txt");
+  std::size_t start = 0;
+  for (int comma = 0; comma < 3; ++comma) start = text.find(',', start) + 1;
+  return text.replace(start, text.find(',', start) - start, amplitude);
+}
+
+TEST(DataFileNumberLimits, TinyAmplitudeReadsAsZeroAndHugeOneIsRefused) {
+  const std::string latitude = testing::ShippedDataFile("latitude.txt");
+  for (const std::string& tiny : std::vector<std::string>{"1e-400", "-1e-400", "0." + Zeros(400) + "7"}) {
+    const auto loaded = ParseCalendarTables(PlanetWithFirstAmplitude(tiny), latitude);
+    ASSERT_TRUE(loaded.tables) << loaded.error;
+    EXPECT_EQ(loaded.tables->planetTerms[0].lonAmplitude, 0.0) << tiny;
+  }
+  for (const std::string& huge : std::vector<std::string>{"1e400", "-1e400", std::string(400, '9')}) {
+    const auto loaded = ParseCalendarTables(PlanetWithFirstAmplitude(huge), latitude);
+    EXPECT_FALSE(loaded.tables) << huge;
+    EXPECT_EQ(loaded.error, "planet.txt の 1 行目 (lonAmplitude) が範囲外です");
+  }
 }
 
 }  // namespace
