@@ -30,7 +30,8 @@ run: build
 	@scripts/run-gui $(BUILD_DIR)/bin/mireto
 
 test: build
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
+	@mkdir -p /tmp/mireto-runtime && chmod 700 /tmp/mireto-runtime
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_TRACE=1 XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
 	  ctest -LE bench --output-on-failure -j$(JOBS)
 
 fuzz: deps
