@@ -2,6 +2,7 @@
 // latitude.txt (without a NUL the whole input is planet.txt and latitude.txt
 // is empty).
 #include <cmath>
+#include <string>
 
 #include "core/data_files.h"
 #include "fuzz_support.h"
@@ -30,6 +31,40 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+bool SameRow(const mireto::PlanetTerm& a, const mireto::PlanetTerm& b) {
+  return a.body == b.body && a.bodyMultiplier == b.bodyMultiplier && a.earthMultiplier == b.earthMultiplier &&
+         a.lonAmplitude == b.lonAmplitude && a.lonPhase == b.lonPhase && a.radAmplitude == b.radAmplitude &&
+         a.radPhase == b.radPhase;
+}
+
+bool SameRow(const mireto::LatitudeTerm& a, const mireto::LatitudeTerm& b) {
+  return a.body == b.body && a.bodyMultiplier == b.bodyMultiplier && a.earthMultiplier == b.earthMultiplier &&
+         a.latAmplitude == b.latAmplitude && a.latPhase == b.latPhase;
+}
+
+bool SameTables(const mireto::CalendarTables& a, const mireto::CalendarTables& b) {
+  for (std::size_t i = 0; i < a.planetTerms.size(); ++i) {
+    if (!SameRow(a.planetTerms[i], b.planetTerms[i])) return false;
+  }
+  for (std::size_t i = 0; i < a.latitudeTerms.size(); ++i) {
+    if (!SameRow(a.latitudeTerms[i], b.latitudeTerms[i])) return false;
+  }
+  return true;
+}
+
+// The file as another editor would save it: a byte order mark first, CR LF
+// line ends, and commas turned into blanks. It must read the same values.
+std::string AsSavedElsewhere(std::string_view text) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  std::string saved = StartsWith(text, kBom) ? std::string() : std::string(kBom);
+  for (char c : text) {
+    if (c == '\n') saved += "\r\n";
+    else if (c == ',') saved += ' ';
+    else saved += c;
+  }
+  return saved;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -42,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (result.tables) {
     Require(result.error.empty(), "tables and an error at once");
     CheckTables(*result.tables);
+    const mireto::TablesOrError again =
+        mireto::ParseCalendarTables(AsSavedElsewhere(planet), AsSavedElsewhere(latitude));
+    Require(again.tables && SameTables(*result.tables, *again.tables),
+            "the same values saved with BOM, CR LF and blanks read differently:", again.error);
   } else {
     // Every refusal names the file it comes from.
     Require(StartsWith(result.error, mireto::kPlanetFileName) ||
