@@ -34,7 +34,8 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_TRACE=1 XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
 	  ctest -LE bench --output-on-failure -j$(JOBS)
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@fuzz/run-fuzzers $(or $(FUZZ_SECONDS),30)
 
 bench: build
