@@ -6,21 +6,13 @@
 #include <QSize>
 #include <array>
 
+#include "ui/twips.h"
+
 namespace mireto::map_layout {
 
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
-
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect ToPixels(TwipsRect r) {
-  return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
-               r.height / kTwipsPerPixel);
-}
+using mireto::kTwipsPerPixel;
+using mireto::ToPixels;
+using mireto::TwipsRect;
 
 // Client area 7620 x 8370 twips = 508 x 558 pixels.
 inline constexpr QSize kClientSizePx(7620 / kTwipsPerPixel, 8370 / kTwipsPerPixel);

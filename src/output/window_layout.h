@@ -4,28 +4,17 @@
 // at 96 dots per inch 15 twips make one pixel.
 #pragma once
 
+#include "ui/fonts.h"  // PointsToPixels
+#include "ui/twips.h"
+
 class QFont;
 class QWidget;
 
 namespace mireto {
 
-constexpr int kTwipsPerPixel = 15;
-
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
-
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-
 // Font family names of the layouts; the program maps them to installed faces.
 inline constexpr const char* kFixedGothic = "ＭＳ ゴシック";          // fixed pitch
 inline constexpr const char* kProportionalGothic = "ＭＳ Ｐゴシック";  // proportional
-
-// Pixel size at 96 dots per inch of a size in points (9.75 -> 13).
-constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
 // A font of the given family and size in points.
 QFont LayoutFont(const char* family, double points, bool bold = false);

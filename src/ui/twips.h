@@ -1,4 +1,5 @@
-// Window geometry in twips (1/1440 inch) and its conversion to pixels.
+// Window geometry in twips (1/1440 inch) and its conversion to pixels, shared
+// by every window of the program.
 //
 // Every position and size of the windows is written in twips, as Left, Top,
 // Width, Height within the window's client area; 15 twips make one pixel at
@@ -25,12 +26,12 @@ constexpr int TwipsToPixels(int twips) {
                     : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-inline QRect ToPixels(TwipsRect r) {
+constexpr QRect ToPixels(TwipsRect r) {
   return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
                TwipsToPixels(r.height));
 }
 
-inline QSize ToPixels(int widthTwips, int heightTwips) {
+constexpr QSize ToPixels(int widthTwips, int heightTwips) {
   return QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
 }
 
