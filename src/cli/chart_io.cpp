@@ -173,21 +173,9 @@ std::string BirthdayText(const BirthRequest& r) {
 
 nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart) {
   const ChartDisplay& d = chart.display;
-  using nlohmann::ordered_json;
-  ordered_json pillars;
-  const char* names[4] = {"year", "month", "day", "hour"};
-  for (std::size_t i = 0; i < 4; ++i) {
-    pillars[names[i]] = {{"stem", d.kan[i]}, {"branch", d.shi[i]}, {"hidden", d.zokan[i]}};
-  }
-  ordered_json luck;
-  luck["forward"] = chart.record.forward;
-  luck["stems"] = d.dun_kan;
-  luck["branches"] = d.dun_shi;
-  luck["firstAges"] = d.sai1;
-  luck["lastAges"] = d.sai2;
-  luck["current"] = d.boldColumn ? ordered_json(*d.boldColumn) : ordered_json(nullptr);
-
-  ordered_json out;
+  // Filled in place, key by key in the order of the format: copies of nested
+  // objects cost more than the chart itself.
+  nlohmann::ordered_json out;
   out["birthday"] = BirthdayText(request);
   out["sex"] = request.input.sex == Sex::Male ? "男" : "女";
   out["age"] = d.txtAge;
@@ -198,8 +186,22 @@ nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart
   out["luckStart"] = d.txtKoutai;
   out["luckChange"] = d.txtKoutaiYM;
   out["seasonElement"] = d.lblOu;
-  out["pillars"] = pillars;
-  out["luck"] = luck;
+  auto& pillars = out["pillars"];
+  const char* names[4] = {"year", "month", "day", "hour"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    auto& pillar = pillars[names[i]];
+    pillar["stem"] = d.kan[i];
+    pillar["branch"] = d.shi[i];
+    pillar["hidden"] = d.zokan[i];
+  }
+  auto& luck = out["luck"];
+  luck["forward"] = chart.record.forward;
+  luck["stems"] = d.dun_kan;
+  luck["branches"] = d.dun_shi;
+  luck["firstAges"] = d.sai1;
+  luck["lastAges"] = d.sai2;
+  luck["current"] = nullptr;
+  if (d.boldColumn) luck["current"] = *d.boldColumn;
   return out;
 }
 
