@@ -11,6 +11,7 @@
 #include "map/map_conversions.h"
 #include "map/map_layout.h"
 #include "map/map_view.h"
+#include "ui/window_placement.h"
 
 namespace mireto {
 namespace {
@@ -128,16 +129,7 @@ void MapDialog::OnActivated() {
   pointFixed_ = false;
   SetPointButtonsEnabled(false);
   setWindowTitle(kCaption);
-  CentreOnScreen();
-}
-
-void MapDialog::CentreOnScreen() {
-  const QScreen* display = screen();
-  if (display == nullptr) return;
-  const QRect screenRect = display->geometry();
-  const QSize frame = frameGeometry().size();
-  move(screenRect.x() + (screenRect.width() - frame.width()) / 2,
-       screenRect.y() + (screenRect.height() - frame.height()) / 2);
+  mireto::CentreOnScreen(*this);
 }
 
 void MapDialog::OnMouseMoved(QPointF point) {

@@ -38,7 +38,6 @@ class MapDialog : public QWidget {
   void BuildControls();
   QLabel* AddValueLabel(const char* name, QRect geometryPx);
   void OnActivated();
-  void CentreOnScreen();
   void OnMouseMoved(QPointF point);
   void OnMousePressed(Qt::MouseButton button, QPointF point);
   void FillLabels(QPointF point);

@@ -21,13 +21,4 @@ void PlaceInTwips(QWidget& widget, const TwipsRect& rect) {
                      TwipsToPixels(rect.width), TwipsToPixels(rect.height));
 }
 
-void CentreOnScreen(QWidget& window) {
-  QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const QSize outer = window.frameGeometry().size();
-  window.move(area.left() + (area.width() - outer.width()) / 2,
-              area.top() + (area.height() - outer.height()) / 2);
-}
-
 }  // namespace mireto

@@ -6,6 +6,7 @@
 
 #include "ui/fonts.h"  // PointsToPixels
 #include "ui/twips.h"
+#include "ui/window_placement.h"  // CentreOnScreen
 
 class QFont;
 class QWidget;
@@ -22,8 +23,5 @@ QFont LayoutFont(const char* family, double points, bool bold = false);
 // Places a child widget at its twips rectangle.
 void PlaceInTwips(QWidget& widget, const TwipsRect& rect);
 
-// Moves a top-level window so that its outer frame is centred on its screen:
-// left = (screen width - window width) / 2, top likewise.
-void CentreOnScreen(QWidget& window);
 
 }  // namespace mireto

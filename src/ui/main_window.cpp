@@ -16,6 +16,7 @@
 #include "ui/main_layout.h"
 #include "ui/resources.h"
 #include "ui/widget_lookup.h"
+#include "ui/window_placement.h"
 #include "ui/year_dialog.h"
 
 namespace mireto {
@@ -91,10 +92,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
 
 void MainWindow::centreOnScreen() {
   adjustSize();
-  const QRect screenRect = screen()->geometry();
-  const QSize outer = frameGeometry().size();
-  move(screenRect.x() + (screenRect.width() - outer.width()) / 2,
-       screenRect.y() + (screenRect.height() - outer.height()) / 2);
+  CentreOnScreen(*this);
 }
 
 QWidget* MainWindow::yearDialog() const { return yearDialog_; }
@@ -105,9 +103,7 @@ void MainWindow::openYearDialog() {
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
     connect(yearDialog_, &YearDialog::confirmPressed, this, [this] { setEnabled(true); });
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
-    const QRect screenRect = screen()->geometry();
-    yearDialog_->move(screenRect.x() + (screenRect.width() - yearDialog_->width()) / 2,
-                      screenRect.y() + (screenRect.height() - yearDialog_->height()) / 2);
+    CentreOnScreen(*yearDialog_);
   }
   yearDialog_->show();
   yearDialog_->raise();

@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/resources.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace mireto {
 
@@ -51,9 +52,7 @@ SplashWindow::SplashWindow(QWidget* parent)
 }
 
 void SplashWindow::centreOnScreen() {
-  const QRect screenRect = screen()->geometry();
-  move(screenRect.x() + (screenRect.width() - width()) / 2,
-       screenRect.y() + (screenRect.height() - height()) / 2);
+  CentreOnScreen(*this);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
