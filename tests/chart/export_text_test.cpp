@@ -55,7 +55,9 @@ TEST(ExportText, SeventeenLinesAndNoTrailingLineEnd) {
       ASSERT_EQ(text[i + 1], '\n');
       ++lines;
     }
-    if (text[i] == '\n') ASSERT_EQ(text[i - 1], '\r');  // never a lone LF
+    if (text[i] == '\n') {
+      ASSERT_EQ(text[i - 1], '\r');  // never a lone LF
+    }
   }
   EXPECT_EQ(lines, 17u);
   EXPECT_EQ(text.substr(text.size() - std::string("備考／").size()), "備考／");
