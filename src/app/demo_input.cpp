@@ -49,7 +49,7 @@ bool DecideYear(MainWindow& window, int year) {
 
 }  // namespace
 
-bool EnterDemoChart(MainWindow& window, const DemoDate& date) {
+bool EnterDemoChart(MainWindow& window, const LocalDateTime& date) {
   return DecideYear(window, date.year) && Choose(window, "mSelect", date.month) &&
          Choose(window, "dSelect", date.day) && Choose(window, "hSelect", date.hour) &&
          Choose(window, "mtSelect", date.minute) && Click(&window, "fInput");

@@ -4,19 +4,16 @@
 // tool (MIRETO_SCREENSHOT_DEMO set) and by the window tests.
 #pragma once
 
+#include "chart/chart.h"
+
 namespace mireto {
 
 class MainWindow;
 
-struct DemoDate {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 12;
-  int minute = 0;
-};
+// The chart the demo enters: 1 January 2000, 12:00.
+inline constexpr LocalDateTime kDemoBirth{2000, 1, 1, 12, 0};
 
 // Returns false when a control could not be found or the year is not offered.
-bool EnterDemoChart(MainWindow& window, const DemoDate& date = {});
+bool EnterDemoChart(MainWindow& window, const LocalDateTime& date = kDemoBirth);
 
 }  // namespace mireto

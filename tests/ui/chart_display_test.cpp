@@ -91,7 +91,7 @@ class ChartDisplayTest : public QObject {
     MainWindow* w = window.get();
     QVERIFY(EnterDemoChart(*w));
     // 1864 opened a sexagenary cycle (甲子), so mid-1870 is a 庚午 year.
-    QVERIFY(EnterDemoChart(*w, DemoDate{1870, 6, 15, 9, 30}));
+    QVERIFY(EnterDemoChart(*w, LocalDateTime{1870, 6, 15, 9, 30}));
     QCOMPARE(Captions(w, {"yKan", "yShi"}), (QStringList{"庚", "午"}));
     QCOMPARE(Text(w, "txtBirthday"), QStringLiteral("1870年6月15日9時30分"));
     QVERIFY(BoldColumns(w).size() <= 1);
