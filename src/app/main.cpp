@@ -14,9 +14,9 @@
 #include "app/demo_input.h"
 #include "app/startup.h"
 #include "app/table_location.h"
+#include "gui/resources.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/resources.h"
 
 namespace {
 
