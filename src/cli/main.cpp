@@ -68,7 +68,7 @@ int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultN
     const auto request = mireto::cli::ParseBatchLine(line, error);
     std::optional<mireto::Chart> chart;
     if (request) {
-      auto result = mireto::compute_chart(request->input, tables, request->now.value_or(defaultNow));
+      auto result = mireto::ComputeChart(request->input, tables, request->now.value_or(defaultNow));
       chart = std::move(result.chart);
       error = std::move(result.error);
     }
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now, out);
 
   const auto& request = options->request;
-  const auto result = mireto::compute_chart(request.input, tables, now);
+  const auto result = mireto::ComputeChart(request.input, tables, now);
   if (!result.chart) return Fail(result.error, ExitStatus::Usage);
   if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
   return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
