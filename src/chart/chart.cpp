@@ -100,8 +100,8 @@ ChartOrError compute_chart(const BirthInput& in, const CalendarTables& tables,
   // earlier by the light time.
   const double jihunTrue = r.tsHour / 24.0 + r.tsMinute / 1440;
   double ut = r.tsDay + jihunTrue - kJstToUtDays;
-  const SunPosition first = ComputeSunPosition(tables, r.tsYear, r.tsMonth, ut);
-  r.gosa = Gosa(first.distance, in.year);
+  // The first position serves only for its distance (the light time).
+  r.gosa = Gosa(ComputeSunDistance(tables, r.tsYear, r.tsMonth, ut), in.year);
   ut = ut - r.gosa;
   r.birth_nl = ComputeSunPosition(tables, r.tsYear, r.tsMonth, ut).longitude;
   d.txtKoukei = FormatGeneral(r.birth_nl);
