@@ -28,14 +28,20 @@ install(FILES ${MIRETO_PACKAGING_DIR}/${MIRETO_APP_ID}.metainfo.xml DESTINATION 
 install(FILES ${MIRETO_PACKAGING_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME mireto)
 
-# Manual pages and the changelog are installed compressed, without a time
-# stamp in the gzip header, so that two builds give the same package.
+# Manual pages (English in man1, Japanese in ja/man1) and the changelog are
+# installed compressed, without a time stamp in the gzip header, so that two
+# builds give the same package.
 find_program(MIRETO_GZIP gzip REQUIRED)
 set(MIRETO_MAN_PROGRAM_DIR ${CMAKE_INSTALL_FULL_LIBEXECDIR}/mireto)
+set(MIRETO_MAN_LANGUAGES "." ja)
 set(MIRETO_COMPRESSED_FILES)
-foreach(page mireto.1 mireto-chart.1)
-  configure_file(${MIRETO_PACKAGING_DIR}/man/${page}.in ${CMAKE_BINARY_DIR}/packaging/man/${page} @ONLY)
-  list(APPEND MIRETO_COMPRESSED_FILES ${CMAKE_BINARY_DIR}/packaging/man/${page})
+foreach(language IN LISTS MIRETO_MAN_LANGUAGES)
+  foreach(page mireto.1 mireto-chart.1)
+    set(configured ${CMAKE_BINARY_DIR}/packaging/man/${language}/${page})
+    configure_file(${MIRETO_PACKAGING_DIR}/man/${language}/${page}.in ${configured} @ONLY)
+    list(APPEND MIRETO_COMPRESSED_FILES ${configured})
+    install(FILES ${configured}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+  endforeach()
 endforeach()
 configure_file(${MIRETO_PACKAGING_DIR}/changelog ${CMAKE_BINARY_DIR}/packaging/changelog COPYONLY)
 list(APPEND MIRETO_COMPRESSED_FILES ${CMAKE_BINARY_DIR}/packaging/changelog)
@@ -48,8 +54,6 @@ foreach(file IN LISTS MIRETO_COMPRESSED_FILES)
   list(APPEND MIRETO_GZIPPED_FILES ${file}.gz)
 endforeach()
 add_custom_target(mireto-package-docs ALL DEPENDS ${MIRETO_GZIPPED_FILES})
-install(FILES ${CMAKE_BINARY_DIR}/packaging/man/mireto.1.gz ${CMAKE_BINARY_DIR}/packaging/man/mireto-chart.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${MIRETO_PACKAGING_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${MIRETO_DOC_DIR})
 
