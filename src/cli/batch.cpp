@@ -1,7 +1,8 @@
 #include "cli/batch.h"
 
 #include <iostream>
-#include <nlohmann/json.hpp>
+
+#include "cli/json_writer.h"
 
 namespace mireto::cli {
 
@@ -18,7 +19,7 @@ bool IsBlankLine(std::string_view line) {
 }
 
 void AppendErrorLine(long lineNumber, std::string_view error, std::string& out) {
-  out += nlohmann::ordered_json{{"line", lineNumber}, {"error", std::string(error)}}.dump();
+  AppendErrorJson(out, lineNumber, error);
   out += '\n';
 }
 
@@ -31,7 +32,7 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
     const auto result = compute_chart(request->input, context.tables,
                                       request->now.value_or(context.defaultNow));
     if (result.chart) {
-      out += ChartJson(*request, *result.chart).dump();
+      AppendChartJson(out, *request, *result.chart);
       out += '\n';
       return true;
     }

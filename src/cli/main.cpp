@@ -9,6 +9,7 @@
 #include "cli/batch.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
+#include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
@@ -82,6 +83,10 @@ int main(int argc, char** argv) {
   const auto& request = options->request;
   const auto result = mireto::compute_chart(request.input, tables, now);
   if (!result.chart) return Fail(result.error, ExitStatus::Usage);
-  if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
+  if (options->json) {
+    std::string text;
+    mireto::cli::AppendChartJson(text, request, *result.chart);
+    return WriteAll(out, text + '\n');
+  }
   return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
 }
