@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
 
   if (options->mode == mireto::cli::Mode::Batch) {
     const mireto::cli::BatchContext context{tables, options->batchDefaults, now};
-    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context));
+    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
   }
 
   const auto& request = options->request;
