@@ -196,7 +196,7 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   std::string error;
   const auto request = ParseBatchLine(line, context.defaults, error);
   if (request) {
-    const auto result = compute_chart(request->input, context.tables,
+    const auto result = ComputeChart(request->input, context.tables,
                                       request->now.value_or(context.defaultNow));
     if (result.chart) {
       AppendChartJson(out, *request, *result.chart);

@@ -7,7 +7,7 @@ namespace mireto::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kPillarNames = {"year", "month", "day", "hour"};
+const PerPillar<std::string_view> kPillarNames{{"year", "month", "day", "hour"}};
 
 void AppendInteger(std::string& out, long value) {
   char digits[24];
@@ -39,36 +39,36 @@ void AppendSummaryJson(std::string& out, const BirthRequest& request, const Char
   AppendJsonKey(out, "sex");
   AppendJsonString(out, request.input.sex == Sex::Male ? "男" : "女");
   AppendJsonKey(out, "age");
-  AppendJsonString(out, d.txtAge);
+  AppendJsonString(out, d.age);
   AppendJsonKey(out, "weekday");
-  AppendJsonString(out, d.txtweek);
+  AppendJsonString(out, d.weekday);
   AppendJsonKey(out, "equationOfTime");
-  AppendJsonString(out, d.txtKinjisa);
+  AppendJsonString(out, d.equationOfTime);
   AppendJsonKey(out, "trueSolarTime");
-  AppendJsonString(out, d.txtShin);
+  AppendJsonString(out, d.trueSolarTime);
   AppendJsonKey(out, "sunLongitude");
-  AppendJsonString(out, d.txtKoukei);
+  AppendJsonString(out, d.sunLongitude);
   AppendJsonKey(out, "luckStart");
-  AppendJsonString(out, d.txtKoutai);
+  AppendJsonString(out, d.luckStartAge);
   AppendJsonKey(out, "luckChange");
-  AppendJsonString(out, d.txtKoutaiYM);
+  AppendJsonString(out, d.luckChange);
   AppendJsonKey(out, "seasonElement");
-  AppendJsonString(out, d.lblOu);
+  AppendJsonString(out, d.seasonElement);
 }
 
 // "pillars": the stem, branch and hidden stem of each of the four pillars.
 void AppendPillarsJson(std::string& out, const ChartDisplay& d) {
   AppendJsonKey(out, "pillars");
   out += '{';
-  for (std::size_t i = 0; i < kPillarNames.size(); ++i) {
-    AppendJsonKey(out, kPillarNames[i], i == 0);
+  for (Pillar p : kPillars) {
+    AppendJsonKey(out, kPillarNames[p], p == kPillars.front());
     out += '{';
     AppendJsonKey(out, "stem", true);
-    AppendJsonString(out, d.kan[i]);
+    AppendJsonString(out, d.stems[p]);
     AppendJsonKey(out, "branch");
-    AppendJsonString(out, d.shi[i]);
+    AppendJsonString(out, d.branches[p]);
     AppendJsonKey(out, "hidden");
-    AppendJsonString(out, d.zokan[i]);
+    AppendJsonString(out, d.hiddenStems[p]);
     out += '}';
   }
   out += '}';
@@ -82,16 +82,16 @@ void AppendLuckJson(std::string& out, const Chart& chart) {
   AppendJsonKey(out, "forward", true);
   out += chart.record.forward ? "true" : "false";
   AppendJsonKey(out, "stems");
-  AppendJsonStringArray(out, d.dun_kan);
+  AppendJsonStringArray(out, d.luckStems);
   AppendJsonKey(out, "branches");
-  AppendJsonStringArray(out, d.dun_shi);
+  AppendJsonStringArray(out, d.luckBranches);
   AppendJsonKey(out, "firstAges");
-  AppendJsonStringArray(out, d.sai1);
+  AppendJsonStringArray(out, d.luckFirstAges);
   AppendJsonKey(out, "lastAges");
-  AppendJsonStringArray(out, d.sai2);
+  AppendJsonStringArray(out, d.luckLastAges);
   AppendJsonKey(out, "current");
-  if (d.boldColumn) {
-    AppendInteger(out, *d.boldColumn);
+  if (d.boldLuckColumn) {
+    AppendInteger(out, *d.boldLuckColumn);
   } else {
     out += "null";
   }

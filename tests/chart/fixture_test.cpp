@@ -27,7 +27,7 @@ TEST(SampleCharts, EveryFieldOfEveryChartAgrees) {
       ++refusals;
       continue;
     }
-    const auto result = compute_chart(request->input, test::Tables(), *request->now);
+    const auto result = ComputeChart(request->input, test::Tables(), *request->now);
     if (expected.contains("error")) {
       ++refusals;
       EXPECT_FALSE(result.chart) << "should be refused: " << sample.at("input").dump();

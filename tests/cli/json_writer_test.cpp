@@ -50,7 +50,7 @@ TEST_P(ChartObject, SameBytesAsTheDocumentDump) {
   std::string error;
   const auto request = ParseBatchLine(GetParam().line, error);
   ASSERT_TRUE(request) << error;
-  const auto result = compute_chart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
+  const auto result = ComputeChart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
   ASSERT_TRUE(result.chart) << result.error;
   std::string out;
   AppendChartJson(out, *request, *result.chart);
