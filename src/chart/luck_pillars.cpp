@@ -45,6 +45,11 @@ double StartAge(const ChartRecord& r) {
 
 }  // namespace
 
+std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
+  const int steps = r.forward ? column : -column;
+  return {Stem{r.stem[1]}.next(steps), Branch{r.branch[1]}.next(steps)};
+}
+
 void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
   r.startAge = StartAge(r);
@@ -52,15 +57,10 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   d.txtKoutai = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
                 FormatInteger(age.days) + "日";
 
-  // Column 0 is the month pillar; each further column one step along the cycle.
-  Stem s{r.stem[1]};
-  Branch b{r.branch[1]};
-  const int step = r.forward ? 1 : -1;
   for (std::size_t i = 0; i < d.dun_kan.size(); ++i) {
+    const auto [s, b] = LuckColumn(r, static_cast<int>(i));
     d.dun_kan[i] = s.name();
     d.dun_shi[i] = b.name();
-    s = s.next(step);
-    b = b.next(step);
   }
 
   // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
