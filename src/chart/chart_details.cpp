@@ -42,12 +42,12 @@ PillarDetails UnknownPillar() {
 LuckColumnDetails LuckColumnOf(const Chart& chart, int column, Stem dayStem,
                                const VoidBranches& voids) {
   const auto [stem, branch] = steps::LuckColumn(chart.record, column);
-  const auto i = static_cast<std::size_t>(column);
-  LuckColumnDetails c;
+    LuckColumnDetails c;
   c.stem = stem.name();
   c.branch = branch.name();
-  c.firstAge = i == 0 ? "0" : chart.display.sai1[i - 1];
-  c.lastAge = chart.display.sai2[i];
+  const steps::LuckColumnAges ages = steps::LuckAges(chart.record, column);
+  c.firstAge = ages.first;
+  c.lastAge = ages.last;
   c.tenGod = TenGodName(TenGodOf(dayStem, stem));
   c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
   c.isVoid = voids.Contains(branch);

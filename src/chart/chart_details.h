@@ -9,7 +9,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,8 +37,8 @@ struct PillarDetails {
 struct LuckColumnDetails {
   std::string_view stem;
   std::string_view branch;
-  std::string firstAge;  // age the column starts at, as the main window shows it
-  std::string lastAge;   // last age of the column
+  int firstAge = 0;  // age the column starts at, as the main window shows it
+  int lastAge = 0;   // last age of the column
   std::string_view tenGod;
   std::string_view stage;
   bool isVoid = false;

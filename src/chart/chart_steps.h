@@ -33,6 +33,14 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d);
 // further column one step along the cycle in the direction of r.forward.
 std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column);
 
+// First and last age (whole years) of luck column 0..10 as the main window
+// labels them; column 0 starts at 0.
+struct LuckColumnAges {
+  int first = 0;
+  int last = 0;
+};
+LuckColumnAges LuckAges(const ChartRecord& r, int column);
+
 // Season element and the hidden stems of the four branches.
 void HiddenStems(ChartRecord& r, ChartDisplay& d);
 

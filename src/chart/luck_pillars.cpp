@@ -43,6 +43,17 @@ double StartAge(const ChartRecord& r) {
   return a / 3;
 }
 
+// The solar month in which the luck pillars change: the birth's, or the next
+// one when the days of the starting age run past the month's thirty days.
+int ChangeMonth(const ChartRecord& r, const AgeParts& age) {
+  return age.days + r.tsDay > 30 ? r.solarMonth + 1 : r.solarMonth;
+}
+
+// Whether the months of the starting age carry the change into the next year.
+bool ChangeCarries(const ChartRecord& r, const AgeParts& age) {
+  return ChangeMonth(r, age) + age.months > 13;
+}
+
 }  // namespace
 
 std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
@@ -64,30 +75,35 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   }
 
   // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
-  int mm = r.solarMonth;
-  if (age.days + r.tsDay > 30) mm = r.solarMonth + 1;
-  const bool carry = mm + age.months > 13;
+  const int mm = ChangeMonth(r, age);
   int ys = r.stem[0] + age.years;
-  if ((age.months > 1 && r.solarMonth == 1) || carry) ys += 1;
+  if ((age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age)) ys += 1;
   ys = WrapCycle(ys % 10, 10);
   const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
   d.txtKoutaiYM = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
 
   // Age labels: sai1(i) the first age of luck pillar i + 1, sai2(i) the last
   // age of the period of column i.
-  const int first = age.years + (carry ? 1 : 0);
   for (std::size_t i = 0; i < d.sai1.size(); ++i) {
-    d.sai1[i] = FormatInteger(first + 10 * static_cast<int>(i));
+    d.sai1[i] = FormatInteger(LuckAges(r, static_cast<int>(i) + 1).first);
   }
-  const int last = first - 1;
   for (std::size_t i = 0; i < d.sai2.size(); ++i) {
-    const int n = static_cast<int>(i);
-    if (last < 0) {
-      d.sai2[i] = i == 0 ? "0" : FormatInteger(9 + 10 * (n - 1));
-    } else {
-      d.sai2[i] = FormatInteger(last + 10 * n);
-    }
+    d.sai2[i] = FormatInteger(LuckAges(r, static_cast<int>(i)).last);
   }
+}
+
+LuckColumnAges LuckAges(const ChartRecord& r, int column) {
+  const AgeParts age = SplitAge(r.startAge);
+  const int first = age.years + (ChangeCarries(r, age) ? 1 : 0);  // luck pillar 1
+  const int last = first - 1;                                      // of column 0
+  LuckColumnAges ages;
+  ages.first = column == 0 ? 0 : first + 10 * (column - 1);
+  if (last < 0) {
+    ages.last = column == 0 ? 0 : 9 + 10 * (column - 1);
+  } else {
+    ages.last = last + 10 * column;
+  }
+  return ages;
 }
 
 std::optional<int> CurrentLuckColumn(const ChartRecord& r) {

@@ -30,16 +30,36 @@ constexpr auto kTenGodRows = std::to_array<TenGodRow>({
 });
 
 constexpr int kElements = static_cast<int>(kTenGodRows.size());
+constexpr int kStems = static_cast<int>(StemNames.size()) - 1;
 
-constexpr int ElementOf(Stem s) { return (s.index - 1) / 2; }
-constexpr bool IsYang(Stem s) { return s.index % 2 == 1; }
+constexpr int ElementOf(int stem) { return (stem - 1) / 2; }
+constexpr bool IsYang(int stem) { return stem % 2 == 1; }
+
+constexpr TenGod Relation(int dayStem, int other) {
+  const int steps = ((ElementOf(other) - ElementOf(dayStem)) % kElements + kElements) % kElements;
+  const TenGodRow& row = kTenGodRows[static_cast<std::size_t>(steps)];
+  return IsYang(dayStem) == IsYang(other) ? row.samePolarity : row.oppositePolarity;
+}
+
+// Every pair worked out once, at compile time: [day stem - 1][other - 1].
+using TenGodGrid = std::array<std::array<TenGod, kStems>, kStems>;
+
+constexpr TenGodGrid MakeGrid() {
+  TenGodGrid grid{};
+  for (int day = 1; day <= kStems; ++day) {
+    for (int other = 1; other <= kStems; ++other) {
+      grid[static_cast<std::size_t>(day - 1)][static_cast<std::size_t>(other - 1)] = Relation(day, other);
+    }
+  }
+  return grid;
+}
+
+constexpr TenGodGrid kTenGodGrid = MakeGrid();
 
 }  // namespace
 
 TenGod TenGodOf(Stem dayStem, Stem other) {
-  const int steps = ((ElementOf(other) - ElementOf(dayStem)) % kElements + kElements) % kElements;
-  const TenGodRow& row = kTenGodRows[static_cast<std::size_t>(steps)];
-  return IsYang(dayStem) == IsYang(other) ? row.samePolarity : row.oppositePolarity;
+  return kTenGodGrid[static_cast<std::size_t>(dayStem.index - 1)][static_cast<std::size_t>(other.index - 1)];
 }
 
 std::string_view TenGodName(TenGod god, const TenGodNaming& naming) {

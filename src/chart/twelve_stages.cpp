@@ -9,11 +9,10 @@ enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, �
 
 constexpr int kForward = 1;
 constexpr int kBackward = -1;
-constexpr int kStages = static_cast<int>(kTwelveStageNames.size());
 
 }  // namespace
 
-constexpr TwelveStageConvention kYangForwardFireEarth = {
+constexpr TwelveStageConvention kYangForwardFireEarth = MakeTwelveStageConvention(
     "陽順陰逆・火土同根",
     {{
         {甲, 亥, kForward},
@@ -26,13 +25,10 @@ constexpr TwelveStageConvention kYangForwardFireEarth = {
         {辛, 子, kBackward},
         {壬, 申, kForward},
         {癸, 卯, kBackward},
-    }},
-};
+    }});
 
 TwelveStage TwelveStageOf(Stem dayStem, Branch branch, const TwelveStageConvention& convention) {
-  const StageStart& row = convention.rows[static_cast<std::size_t>(dayStem.index - 1)];
-  const int steps = ((branch.index - row.birth) * row.step % kStages + kStages) % kStages;
-  return static_cast<TwelveStage>(steps);
+  return convention.grid[static_cast<std::size_t>(dayStem.index - 1)][static_cast<std::size_t>(branch.index - 1)];
 }
 
 }  // namespace mireto

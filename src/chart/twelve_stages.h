@@ -27,10 +27,29 @@ struct StageStart {
   int step;    // +1: forward through the branches, -1: backward
 };
 
+// [stem - 1][branch - 1]
+using TwelveStageGrid = std::array<std::array<TwelveStage, BranchNames.size() - 1>, StemNames.size() - 1>;
+
 struct TwelveStageConvention {
   std::string_view name;
   std::array<StageStart, 10> rows;  // by stem, 甲 first
+  TwelveStageGrid grid;             // the rows worked out for every branch
 };
+
+// A convention from its rows, the grid filled at compile time.
+constexpr TwelveStageConvention MakeTwelveStageConvention(std::string_view name,
+                                                          const std::array<StageStart, 10>& rows) {
+  TwelveStageConvention c{name, rows, {}};
+  constexpr int kStages = static_cast<int>(kTwelveStageNames.size());
+  for (const StageStart& row : rows) {
+    for (int b = 1; b < static_cast<int>(BranchNames.size()); ++b) {
+      const int steps = ((b - row.birth) * row.step % kStages + kStages) % kStages;
+      c.grid[static_cast<std::size_t>(row.stem - 1)][static_cast<std::size_t>(b - 1)] =
+          static_cast<TwelveStage>(steps);
+    }
+  }
+  return c;
+}
 
 // The Japanese mainstream: yang stems count forward, yin stems backward
 // (陽順陰逆), and 戊 and 己 take the birth branches of 丙 and 丁 (火土同根).

@@ -7,20 +7,12 @@ namespace mireto::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kPillarKeys = {"year", "month", "day", "hour"};
+// Each constant piece of the object is appended whole: the names, the
+// punctuation around them and the literals.
+constexpr std::array<std::string_view, 4> kPillarOpenings = {
+    R"("year":{"tenGod":)", R"(,"month":{"tenGod":)", R"(,"day":{"tenGod":)", R"(,"hour":{"tenGod":)"};
 
-void AppendKey(std::string& out, std::string_view key) {
-  out += '"';
-  out += key;  // keys are fixed ASCII names
-  out += "\":";
-}
-
-void AppendStringMember(std::string& out, std::string_view key, std::string_view value) {
-  AppendKey(out, key);
-  AppendJsonString(out, value);
-}
-
-void AppendBool(std::string& out, bool value) { out += value ? "true" : "false"; }
+void AppendBool(std::string& out, bool value) { out += value ? std::string_view("true") : std::string_view("false"); }
 
 void AppendInt(std::string& out, int value) {
   std::array<char, 16> buffer{};
@@ -29,16 +21,14 @@ void AppendInt(std::string& out, int value) {
 }
 
 void AppendPillar(std::string& out, const PillarDetails& p) {
-  out += '{';
-  AppendStringMember(out, "tenGod", p.tenGod);
-  out += ',';
-  AppendStringMember(out, "hiddenTenGod", p.hiddenTenGod);
-  out += ',';
-  AppendStringMember(out, "stage", p.stage);
-  out += ',';
-  AppendStringMember(out, "nayin", p.nayin);
-  out += ',';
-  AppendKey(out, "void");
+  AppendJsonString(out, p.tenGod);
+  out += R"(,"hiddenTenGod":)";
+  AppendJsonString(out, p.hiddenTenGod);
+  out += R"(,"stage":)";
+  AppendJsonString(out, p.stage);
+  out += R"(,"nayin":)";
+  AppendJsonString(out, p.nayin);
+  out += R"(,"void":)";
   if (p.isVoid) {
     AppendBool(out, *p.isVoid);
   } else {
@@ -48,9 +38,7 @@ void AppendPillar(std::string& out, const PillarDetails& p) {
 }
 
 template <typename Item>
-void AppendLuckArray(std::string& out, std::string_view key, const ChartDetails& d, Item item) {
-  AppendKey(out, key);
-  out += '[';
+void AppendLuckArray(std::string& out, const ChartDetails& d, Item item) {
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
     if (i > 0) out += ',';
     item(d.luck[i]);
@@ -59,38 +47,32 @@ void AppendLuckArray(std::string& out, std::string_view key, const ChartDetails&
 }
 
 void AppendLuck(std::string& out, const ChartDetails& d) {
-  AppendKey(out, "luck");
-  out += '{';
-  AppendLuckArray(out, "tenGods", d, [&](const LuckColumnDetails& c) { AppendJsonString(out, c.tenGod); });
-  out += ',';
-  AppendLuckArray(out, "stages", d, [&](const LuckColumnDetails& c) { AppendJsonString(out, c.stage); });
-  out += ',';
-  AppendLuckArray(out, "void", d, [&](const LuckColumnDetails& c) { AppendBool(out, c.isVoid); });
+  out += R"(,"luck":{"tenGods":[)";
+  AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendJsonString(out, c.tenGod); });
+  out += R"(,"stages":[)";
+  AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendJsonString(out, c.stage); });
+  out += R"(,"void":[)";
+  AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendBool(out, c.isVoid); });
   out += '}';
 }
 
 void AppendYear(std::string& out, const AnnualPillar& a) {
-  out += '{';
-  AppendKey(out, "year");
+  out += R"({"year":)";
   AppendInt(out, a.year);
-  out += ',';
-  AppendKey(out, "pillar");
-  std::string pillar(a.stem);
-  pillar += a.branch;
-  AppendJsonString(out, pillar);
-  out += ',';
-  AppendKey(out, "age");
+  out += R"(,"pillar":")";
+  out += a.stem;  // names from the constant tables need no escaping
+  out += a.branch;
+  out += R"(","age":)";
   if (a.age) {
     AppendInt(out, *a.age);
   } else {
     out += "null";
   }
-  out += ',';
-  AppendStringMember(out, "tenGod", a.tenGod);
-  out += ',';
-  AppendStringMember(out, "stage", a.stage);
-  out += ',';
-  AppendKey(out, "void");
+  out += R"(,"tenGod":)";
+  AppendJsonString(out, a.tenGod);
+  out += R"(,"stage":)";
+  AppendJsonString(out, a.stage);
+  out += R"(,"void":)";
   AppendBool(out, a.isVoid);
   out += '}';
 }
@@ -100,48 +82,42 @@ void AppendYear(std::string& out, const AnnualPillar& a) {
 void AppendJsonString(std::string& out, std::string_view text) {
   constexpr std::string_view kHex = "0123456789abcdef";
   out += '"';
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (c < 0x20) {
-      switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        default:
-          out += "\\u00";
-          out += kHex[c >> 4];
-          out += kHex[c & 0xF];
-      }
-    } else {
-      out += ch;
+  std::size_t plain = 0;  // start of the run not yet written
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c != '"' && c != '\\' && c >= 0x20) continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
     }
   }
+  out.append(text, plain, text.size() - plain);
   out += '"';
 }
 
 void AppendDetailsJson(std::string& out, const ChartDetails& d) {
-  AppendKey(out, "details");
-  out += '{';
-  AppendStringMember(out, "voidBranches", d.voidBranches.names);
-  out += ',';
-  AppendKey(out, "pillars");
-  out += '{';
+  out += R"("details":{"voidBranches":)";
+  AppendJsonString(out, d.voidBranches.names);
+  out += R"(,"pillars":{)";
   for (std::size_t i = 0; i < d.pillars.size(); ++i) {
-    if (i > 0) out += ',';
-    AppendKey(out, kPillarKeys[i]);
+    out += kPillarOpenings[i];
     AppendPillar(out, d.pillars[i]);
   }
-  out += "},";
+  out += '}';
   AppendLuck(out, d);
   if (!d.annual.empty()) {
-    out += ',';
-    AppendKey(out, "annual");
-    out += '[';
+    out += R"(,"annual":[)";
     for (std::size_t i = 0; i < d.annual.size(); ++i) {
       if (i > 0) out += ',';
       AppendYear(out, d.annual[i]);

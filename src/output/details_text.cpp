@@ -111,7 +111,8 @@ void AppendLuckTable(std::vector<std::string>& lines, const ChartDetails& d) {
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
     const LuckColumnDetails& c = d.luck[i];
     std::string line;
-    AppendPadded(line, RightAligned(c.firstAge, 3) + "～" + RightAligned(c.lastAge, 3) + "歳",
+    AppendPadded(line, RightAligned(FormatInteger(c.firstAge), 3) + "～" +
+                     RightAligned(FormatInteger(c.lastAge), 3) + "歳",
                  kAgeRangeColumns);
     AppendReadings(line, c.stem, c.branch, c.tenGod, c.stage, c.isVoid);
     if (d.currentLuckColumn == static_cast<int>(i)) line += kCurrentMark;

@@ -265,8 +265,8 @@ TEST_P(LuckColumns, WorkedChartForwardAndBackward) {
     EXPECT_EQ(col.tenGod, gods[i]);
     EXPECT_EQ(col.stage, stages[i]);
     EXPECT_EQ(col.isVoid, voids[i] == "1");
-    EXPECT_EQ(col.lastAge, chart.display.sai2[i]);
-    EXPECT_EQ(col.firstAge, i == 0 ? "0" : chart.display.sai1[i - 1]);
+    EXPECT_EQ(std::to_string(col.lastAge), chart.display.sai2[i]);
+    EXPECT_EQ(std::to_string(col.firstAge), i == 0 ? "0" : chart.display.sai1[i - 1]);
   }
   EXPECT_EQ(d.currentLuckColumn, chart.display.boldColumn);
 }

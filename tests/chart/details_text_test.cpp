@@ -107,7 +107,7 @@ TEST(DetailsText, LuckRowsAlignedWithTheCurrentOneMarked) {
     EXPECT_EQ(WordAt(line, 18), c.tenGod) << line;
     EXPECT_EQ(WordAt(line, 26), c.stage) << line;
     EXPECT_EQ(WordAt(line, 34), c.isVoid ? "空亡" : "－") << line;
-    EXPECT_NE(line.find(c.lastAge + "歳"), std::string::npos) << line;
+    EXPECT_NE(line.find(std::to_string(c.lastAge) + "歳"), std::string::npos) << line;
     const bool isMarked = line.ends_with("（現在）");
     marked += isMarked;
     EXPECT_EQ(isMarked, d.currentLuckColumn == static_cast<int>(i)) << line;
