@@ -54,7 +54,18 @@ LuckColumnDetails LuckColumnOf(const Chart& chart, int column, Stem dayStem,
   return c;
 }
 
+constexpr int kLifetimeYears = 100;
+
 }  // namespace
+
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear) {
+  DetailsRequest request;
+  request.hourKnown = hourKnown;
+  request.birthYear = birthYear;
+  request.annual = YearSpan{birthYear, birthYear + kLifetimeYears};
+  request.currentYear = presentYear;
+  return request;
+}
 
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request) {
   const ChartRecord& r = chart.record;

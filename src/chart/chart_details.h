@@ -78,6 +78,10 @@ struct ChartDetails {
   std::vector<AnnualPillar> annual;  // empty unless asked for
 };
 
+// The request of the details window: 年運 from the birth year to 100 years
+// later, the present year marked.
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear);
+
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request);
 
 // The pillar of each year of span with its readings against the day stem.

@@ -19,8 +19,6 @@ namespace mireto {
 
 namespace {
 
-constexpr int kYearsAhead = 100;
-
 // Background of a branch in 空亡 and of the present year.
 const QColor kVoidBackground{0xF6, 0xD5, 0xD1};
 const QColor kPresentBackground{0xFF, 0xF2, 0xB3};
@@ -96,15 +94,6 @@ QString AgeRange(const LuckColumnDetails& c) {
 }
 
 }  // namespace
-
-DetailsRequest DetailsWindowRequest(bool hourKnown, int birthYear, int presentYear) {
-  DetailsRequest request;
-  request.hourKnown = hourKnown;
-  request.birthYear = birthYear;
-  request.annual = YearSpan{birthYear, birthYear + kYearsAhead};
-  request.currentYear = presentYear;
-  return request;
-}
 
 DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmdetails"));

@@ -57,8 +57,4 @@ class DetailsWindow : public QDialog {
   QTableWidget* annual_ = nullptr;
 };
 
-// The request that fills the window: the years from the birth year to 100
-// years later, the present year marked.
-DetailsRequest DetailsWindowRequest(bool hourKnown, int birthYear, int presentYear);
-
 }  // namespace mireto

@@ -5,6 +5,7 @@
 #include "chart/chart_details.h"
 #include "chart_test_support.h"
 #include "cli/details_json.h"
+#include "cli/details_output.h"
 
 namespace mireto {
 namespace {
@@ -76,6 +77,32 @@ TEST(JsonString, EscapesWhatJsonRequires) {
     cli::AppendJsonString(out, s);
     EXPECT_EQ(nlohmann::json::parse(out).get<std::string>(), s) << out;
     EXPECT_EQ(out.find_first_of(std::string("\n\r\t\0", 4)), std::string::npos) << out;
+  }
+}
+
+struct SpanCase {
+  const char* text;
+  int from, to;  // 0, 0: refused
+};
+
+constexpr SpanCase kSpanCases[] = {
+    {"2026:2030", 2026, 2030}, {"1:9999", 1, 9999}, {"2000:2000", 2000, 2000}, {"0099:100", 99, 100},
+    {"2030:2026", 0, 0},       {"0:10", 0, 0},      {"1:10000", 0, 0},        {"2026", 0, 0},
+    {"2026:", 0, 0},           {":2030", 0, 0},     {"-5:10", 0, 0},          {"+1:10", 0, 0},
+    {" 1:10", 0, 0},           {"1:10 ", 0, 0},     {"1:2:3", 0, 0},          {"１:２", 0, 0},
+    {"", 0, 0},
+};
+
+TEST(YearSpanOption, AcceptsOnlyPlainOrderedYears) {
+  for (const SpanCase& c : kSpanCases) {
+    const auto span = cli::ParseYearSpan(c.text);
+    if (c.from == 0) {
+      EXPECT_FALSE(span.has_value()) << c.text;
+    } else {
+      ASSERT_TRUE(span.has_value()) << c.text;
+      EXPECT_EQ(span->from, c.from) << c.text;
+      EXPECT_EQ(span->to, c.to) << c.text;
+    }
   }
 }
 
