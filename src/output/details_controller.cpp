@@ -1,0 +1,29 @@
+#include "output/details_controller.h"
+
+#include "output/details_window.h"
+#include "output/window_layout.h"
+
+namespace mireto {
+
+DetailsController::DetailsController(QWidget* mainWindow, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow) {}
+
+void DetailsController::open() {
+  if (!latest_) return;  // the menu item is enabled only once a chart is shown
+  const bool created = !window_;
+  if (created) {
+    window_ = new DetailsWindow(mainWindow_);
+    window_->showDetails(*latest_);
+  }
+  window_->show();
+  if (created) CentreOnScreen(*window_);  // the frame's size is known once shown
+  window_->raise();
+  window_->activateWindow();
+}
+
+void DetailsController::follow(const ChartDetails& details) {
+  latest_ = details;
+  if (window_) window_->showDetails(details);
+}
+
+}  // namespace mireto
