@@ -23,7 +23,7 @@ std::vector<Chart> SampleCharts() {
     input.day = 1 + step % 28;
     input.hour = step % 24;
     input.sex = step % 2 == 0 ? Sex::Male : Sex::Female;
-    ChartOrError result = compute_chart(input, bench::Tables(), now);
+    ChartOrError result = ComputeChart(input, bench::Tables(), now);
     if (result.chart) charts.push_back(*result.chart);
   }
   return charts;

@@ -13,16 +13,15 @@ namespace mireto {
 
 namespace {
 
-PillarDetails NatalPillar(const ChartRecord& r, std::size_t i, Stem dayStem,
-                          const VoidBranches& voids) {
-  const Stem stem{r.stem[i]};
-  const Branch branch{r.branch[i]};
-  const Stem hidden{r.hiddenStem[i]};
+PillarDetails NatalPillar(const ChartRecord& r, Pillar pillar, Stem dayStem, const VoidBranches& voids) {
+  const Stem stem{r.stems[pillar]};
+  const Branch branch{r.branches[pillar]};
+  const Stem hidden{r.hiddenStems[pillar]};
   PillarDetails p;
   p.stem = stem.name();
   p.branch = branch.name();
   p.hiddenStem = hidden.name();
-  p.tenGod = i == kDayPillar ? kDayMaster : TenGodName(TenGodOf(dayStem, stem));
+  p.tenGod = pillar == Pillar::Day ? kDayMaster : TenGodName(TenGodOf(dayStem, stem));
   p.hiddenTenGod = TenGodName(TenGodOf(dayStem, hidden));
   p.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
   p.nayin = NayinOf(stem, branch);
@@ -39,13 +38,12 @@ PillarDetails UnknownPillar() {
   return p;
 }
 
-LuckColumnDetails LuckColumnOf(const Chart& chart, int column, Stem dayStem,
-                               const VoidBranches& voids) {
-  const auto [stem, branch] = steps::LuckColumn(chart.record, column);
-    LuckColumnDetails c;
+LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
+                               Stem dayStem, const VoidBranches& voids) {
+  const auto [stem, branch] = steps::LuckColumn(r, column);
+  LuckColumnDetails c;
   c.stem = stem.name();
   c.branch = branch.name();
-  const steps::LuckColumnAges ages = steps::LuckAges(chart.record, column);
   c.firstAge = ages.first;
   c.lastAge = ages.last;
   c.tenGod = TenGodName(TenGodOf(dayStem, stem));
@@ -70,16 +68,15 @@ DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int present
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request) {
   const ChartRecord& r = chart.record;
   ChartDetails d;
-  d.dayStem = Stem{r.stem[kDayPillar]};
-  d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branch[kDayPillar]});
-  for (std::size_t i = 0; i < d.pillars.size(); ++i) {
-    d.pillars[i] = NatalPillar(r, i, d.dayStem, d.voidBranches);
-  }
-  if (!request.hourKnown) d.pillars[kHourPillar] = UnknownPillar();
+  d.dayStem = Stem{r.stems[Pillar::Day]};
+  d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branches[Pillar::Day]});
+  for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
+  if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
+  const auto ages = steps::LuckAges(r);
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
-    d.luck[i] = LuckColumnOf(chart, static_cast<int>(i), d.dayStem, d.voidBranches);
+    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], d.dayStem, d.voidBranches);
   }
-  d.currentLuckColumn = chart.display.boldColumn;
+  d.currentLuckColumn = chart.display.boldLuckColumn;
   d.birthYear = request.birthYear;
   d.currentYear = request.currentYear;
   if (request.annual) {

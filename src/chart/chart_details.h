@@ -13,15 +13,11 @@
 #include <vector>
 
 #include "chart/chart.h"
+#include "chart/pillar.h"
 #include "chart/void_branches.h"
 #include "core/cycles.h"
 
 namespace mireto {
-
-// Index of a pillar in the four-element arrays.
-enum PillarPosition : std::size_t { kYearPillar = 0, kMonthPillar = 1, kDayPillar = 2, kHourPillar = 3 };
-
-inline constexpr std::size_t kLuckColumns = 11;
 
 struct PillarDetails {
   std::string_view stem;          // 天干 as the main window shows it
@@ -70,8 +66,8 @@ struct DetailsRequest {
 struct ChartDetails {
   Stem dayStem;
   VoidBranches voidBranches;
-  std::array<PillarDetails, 4> pillars;  // year, month, day, hour
-  std::array<LuckColumnDetails, kLuckColumns> luck;  // the order of the main window's columns
+  PerPillar<PillarDetails> pillars;
+  std::array<LuckColumnDetails, kLuckColumnCount> luck;  // the order of the main window's columns
   std::optional<int> currentLuckColumn;  // shown bold, 0..10
   int birthYear = 0;
   std::optional<int> currentYear;

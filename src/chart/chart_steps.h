@@ -1,4 +1,4 @@
-// The steps of one chart computation, in the order compute_chart runs them.
+// The steps of one chart computation, in the order ComputeChart runs them.
 // Each step reads what earlier steps wrote into the record.
 #pragma once
 
@@ -9,18 +9,18 @@
 
 namespace mireto::steps {
 
-// Equation of time at the entered date and time: zg2 in minutes of time.
+// Equation of time at the entered date and time, minutes of time.
 double EquationOfTimeMinutes(double year, double month, double dayWithFraction);
 
-// txtKinjisa: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
-std::string EquationOfTimeText(double zg2);
+// The equation of time as shown: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
+std::string EquationOfTimeText(double equationOfTimeMinutes);
 
 // Moves the true solar date and time by du minutes, carrying fully through
 // minute, hour, day, month and year.
-void ApplyCorrection(ChartRecord& r, double du);
+void ApplyCorrection(TrueSolarTime& t, double du);
 
-// txtShin, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
-std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown);
+// The true solar time as shown, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
+std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown);
 
 // Solar month (1 = 丑 .. 12 = 子) and pillar year from the longitude and the
 // true solar date; then the four pillars.
@@ -33,13 +33,13 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d);
 // further column one step along the cycle in the direction of r.forward.
 std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column);
 
-// First and last age (whole years) of luck column 0..10 as the main window
+// First and last age (whole years) of each luck column as the main window
 // labels them; column 0 starts at 0.
 struct LuckColumnAges {
   int first = 0;
   int last = 0;
 };
-LuckColumnAges LuckAges(const ChartRecord& r, int column);
+std::array<LuckColumnAges, kLuckColumnCount> LuckAges(const ChartRecord& r);
 
 // Season element and the hidden stems of the four branches.
 void HiddenStems(ChartRecord& r, ChartDisplay& d);

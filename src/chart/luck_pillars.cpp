@@ -37,8 +37,8 @@ double StartAge(const ChartRecord& r) {
   int next = r.solarMonth + 1;
   if (next == 13) next = 1;
   const double extra = next == 4 ? 360 : 0;  // the next term lies past 0 deg
-  double a = r.forward ? SolarTermLongitude(next, 0) - r.birth_nl + extra
-                       : r.birth_nl - SolarTermLongitude(r.solarMonth, 0) + 360;
+  double a = r.forward ? SolarTermLongitude(next, 0) - r.sunLongitude + extra
+                       : r.sunLongitude - SolarTermLongitude(r.solarMonth, 0) + 360;
   if (a >= 360) a -= 360;
   return a / 3;
 }
@@ -46,7 +46,7 @@ double StartAge(const ChartRecord& r) {
 // The solar month in which the luck pillars change: the birth's, or the next
 // one when the days of the starting age run past the month's thirty days.
 int ChangeMonth(const ChartRecord& r, const AgeParts& age) {
-  return age.days + r.tsDay > 30 ? r.solarMonth + 1 : r.solarMonth;
+  return age.days + r.trueSolarTime.day > 30 ? r.solarMonth + 1 : r.solarMonth;
 }
 
 // Whether the months of the starting age carry the change into the next year.
@@ -54,62 +54,73 @@ bool ChangeCarries(const ChartRecord& r, const AgeParts& age) {
   return ChangeMonth(r, age) + age.months > 13;
 }
 
-}  // namespace
-
-std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
-  const int steps = r.forward ? column : -column;
-  return {Stem{r.stem[1]}.next(steps), Branch{r.branch[1]}.next(steps)};
-}
-
-void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
-  r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
-  r.startAge = StartAge(r);
-  const AgeParts age = SplitAge(r.startAge);
-  d.txtKoutai = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
-                FormatInteger(age.days) + "日";
-
-  for (std::size_t i = 0; i < d.dun_kan.size(); ++i) {
-    const auto [s, b] = LuckColumn(r, static_cast<int>(i));
-    d.dun_kan[i] = s.name();
-    d.dun_shi[i] = b.name();
-  }
-
-  // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
-  const int mm = ChangeMonth(r, age);
-  int ys = r.stem[0] + age.years;
-  if ((age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age)) ys += 1;
-  ys = WrapCycle(ys % 10, 10);
-  const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
-  d.txtKoutaiYM = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
-
-  // Age labels: sai1(i) the first age of luck pillar i + 1, sai2(i) the last
-  // age of the period of column i.
-  for (std::size_t i = 0; i < d.sai1.size(); ++i) {
-    d.sai1[i] = FormatInteger(LuckAges(r, static_cast<int>(i) + 1).first);
-  }
-  for (std::size_t i = 0; i < d.sai2.size(); ++i) {
-    d.sai2[i] = FormatInteger(LuckAges(r, static_cast<int>(i)).last);
-  }
-}
-
-LuckColumnAges LuckAges(const ChartRecord& r, int column) {
-  const AgeParts age = SplitAge(r.startAge);
-  const int first = age.years + (ChangeCarries(r, age) ? 1 : 0);  // luck pillar 1
-  const int last = first - 1;                                      // of column 0
-  LuckColumnAges ages;
-  ages.first = column == 0 ? 0 : first + 10 * (column - 1);
-  if (last < 0) {
-    ages.last = column == 0 ? 0 : 9 + 10 * (column - 1);
-  } else {
-    ages.last = last + 10 * column;
+// First and last age of each column from the first age of luck pillar 1.
+std::array<LuckColumnAges, kLuckColumnCount> AgesFrom(int first) {
+  const int last = first - 1;  // of column 0
+  std::array<LuckColumnAges, kLuckColumnCount> ages{};
+  for (std::size_t i = 0; i < ages.size(); ++i) {
+    const int n = static_cast<int>(i);
+    ages[i].first = n == 0 ? 0 : first + 10 * (n - 1);
+    if (last < 0) {
+      ages[i].last = n == 0 ? 0 : 9 + 10 * (n - 1);
+    } else {
+      ages[i].last = last + 10 * n;
+    }
   }
   return ages;
 }
 
+int FirstLuckPillarAge(const ChartRecord& r, const AgeParts& age) {
+  return age.years + (ChangeCarries(r, age) ? 1 : 0);
+}
+
+}  // namespace
+
+std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
+  const int steps = r.forward ? column : -column;
+  return {Stem{r.stems[Pillar::Month]}.next(steps), Branch{r.branches[Pillar::Month]}.next(steps)};
+}
+
+void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
+  r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
+  r.luckStartYears = StartAge(r);
+  const AgeParts age = SplitAge(r.luckStartYears);
+  d.luckStartAge = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
+                FormatInteger(age.days) + "日";
+
+  for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
+    const auto [s, b] = LuckColumn(r, static_cast<int>(i));
+    d.luckStems[i] = s.name();
+    d.luckBranches[i] = b.name();
+  }
+
+  // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
+  const int mm = ChangeMonth(r, age);
+  int ys = r.stems[Pillar::Year] + age.years;
+  if ((age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age)) ys += 1;
+  ys = WrapCycle(ys % 10, 10);
+  const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
+  d.luckChange = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
+
+  // Age labels: luckFirstAges[i] the first age of luck pillar i + 1, luckLastAges[i] the last
+  // age of the period of column i.
+  const auto ages = AgesFrom(FirstLuckPillarAge(r, age));
+  for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) {
+    d.luckFirstAges[i] = FormatInteger(ages[i + 1].first);
+  }
+  for (std::size_t i = 0; i < d.luckLastAges.size(); ++i) {
+    d.luckLastAges[i] = FormatInteger(ages[i].last);
+  }
+}
+
+std::array<LuckColumnAges, kLuckColumnCount> LuckAges(const ChartRecord& r) {
+  return AgesFrom(FirstLuckPillarAge(r, SplitAge(r.luckStartYears)));
+}
+
 std::optional<int> CurrentLuckColumn(const ChartRecord& r) {
-  const double e = r.jisa + r.jNow - r.jBirthS;  // days lived, corrected local time
+  const double e = r.timeDifferenceDays + r.nowJulianDay - r.birthMomentJulianDay;  // days lived, corrected local time
   if (e < 0) return std::nullopt;
-  const double s = r.startAge * kDaysPerYear;
+  const double s = r.luckStartYears * kDaysPerYear;
   if (e < s) return 0;
   if (!(e < s + kDaysOfTenLuckPillars)) return std::nullopt;
   for (int j = 1; j <= 10; ++j) {

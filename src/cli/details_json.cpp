@@ -9,7 +9,8 @@ namespace {
 
 // Each constant piece of the object is appended whole: the names, the
 // punctuation around them and the literals.
-constexpr std::array<std::string_view, 4> kPillarOpenings = {
+// In the order of kPillars.
+constexpr std::array<std::string_view, kPillars.size()> kPillarOpenings = {
     R"("year":{"tenGod":)", R"(,"month":{"tenGod":)", R"(,"day":{"tenGod":)", R"(,"hour":{"tenGod":)"};
 
 void AppendBool(std::string& out, bool value) { out += value ? std::string_view("true") : std::string_view("false"); }
@@ -110,9 +111,9 @@ void AppendDetailsJson(std::string& out, const ChartDetails& d) {
   out += R"("details":{"voidBranches":)";
   AppendJsonString(out, d.voidBranches.names);
   out += R"(,"pillars":{)";
-  for (std::size_t i = 0; i < d.pillars.size(); ++i) {
-    out += kPillarOpenings[i];
-    AppendPillar(out, d.pillars[i]);
+  for (const Pillar p : kPillars) {
+    out += kPillarOpenings[static_cast<std::size_t>(p)];
+    AppendPillar(out, d.pillars[p]);
   }
   out += '}';
   AppendLuck(out, d);

@@ -23,7 +23,7 @@ constexpr std::size_t kYearColumns = 6;
 constexpr std::size_t kAgeColumns = 8;
 
 // The pillars as the main window shows them, right to left: hour, day, month, year.
-constexpr std::array<std::size_t, 4> kColumnOrder = {kHourPillar, kDayPillar, kMonthPillar, kYearPillar};
+constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
 constexpr std::array<std::string_view, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
 
 // Appends text padded with spaces to the given number of columns.
@@ -76,12 +76,12 @@ void AppendPillarTable(std::vector<std::string>& lines, const ChartDetails& d) {
   for (const PillarRow& row : kPillarRows) {
     std::string line;
     AppendPadded(line, row.label, kLabelColumns);
-    for (std::size_t p : kColumnOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
+    for (const Pillar p : kColumnOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
     lines.push_back(line);
   }
   std::string voids;
   AppendPadded(voids, "空亡", kLabelColumns);
-  for (std::size_t p : kColumnOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
+  for (const Pillar p : kColumnOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
   lines.push_back(voids);
 }
 

@@ -24,7 +24,7 @@ const QColor kVoidBackground{0xF6, 0xD5, 0xD1};
 const QColor kPresentBackground{0xFF, 0xF2, 0xB3};
 
 // The pillars as the main window shows them, right to left.
-constexpr std::array<std::size_t, 4> kColumnPillars = {kHourPillar, kDayPillar, kMonthPillar, kYearPillar};
+constexpr std::array<Pillar, 4> kColumnPillars = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
 constexpr std::array<const char*, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
 
 using Item = std::string_view PillarDetails::*;
@@ -120,7 +120,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
   luckTitle->setFont(LayoutFont(kFixedGothic, 11.25, true));
   layout->addWidget(luckTitle);
-  luck_ = MakeTable(this, "tblLuck", static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumns));
+  luck_ = MakeTable(this, "tblLuck", static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
   luck_->setVerticalHeaderLabels(Labels(kLuckRows));
   luck_->horizontalHeader()->hide();
   FitToContents(*luck_);

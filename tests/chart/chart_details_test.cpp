@@ -182,7 +182,7 @@ TEST(CycleOf, InvertsStemAndBranchOfEveryCycleNumber) {
 
 // The worked chart of 1 January 2000, 12:00, time difference 0: 己卯 丙子 戊午 戊午.
 struct WorkedPillar {
-  std::size_t index;
+  Pillar pillar;
   const char* tenGod;
   const char* hiddenTenGod;
   const char* stage;
@@ -191,10 +191,10 @@ struct WorkedPillar {
 };
 
 constexpr WorkedPillar kWorkedPillars[] = {
-    {kYearPillar, "劫財", "正官", "沐浴", "城頭土", false},
-    {kMonthPillar, "偏印", "正財", "胎", "澗下水", true},
-    {kDayPillar, "日主", "印綬", "帝旺", "天上火", false},
-    {kHourPillar, "比肩", "印綬", "帝旺", "天上火", false},
+    {Pillar::Year, "劫財", "正官", "沐浴", "城頭土", false},
+    {Pillar::Month, "偏印", "正財", "胎", "澗下水", true},
+    {Pillar::Day, "日主", "印綬", "帝旺", "天上火", false},
+    {Pillar::Hour, "比肩", "印綬", "帝旺", "天上火", false},
 };
 
 DetailsRequest RequestFor(const BirthInput& in) {
@@ -210,16 +210,16 @@ TEST(ChartDetails, WorkedChartEveryItem) {
   EXPECT_EQ(d.voidBranches.names, "子丑");
   EXPECT_EQ(d.dayStem.name(), "戊");
   for (const WorkedPillar& w : kWorkedPillars) {
-    const PillarDetails& p = d.pillars[w.index];
-    SCOPED_TRACE(w.index);
+    const PillarDetails& p = d.pillars[w.pillar];
+    SCOPED_TRACE(static_cast<int>(w.pillar));
     EXPECT_EQ(p.tenGod, w.tenGod);
     EXPECT_EQ(p.hiddenTenGod, w.hiddenTenGod);
     EXPECT_EQ(p.stage, w.stage);
     EXPECT_EQ(p.nayin, w.nayin);
     EXPECT_EQ(p.isVoid, std::optional<bool>(w.isVoid));
   }
-  EXPECT_EQ(std::string(d.pillars[kYearPillar].stem) + std::string(d.pillars[kYearPillar].branch), "己卯");
-  EXPECT_EQ(d.pillars[kMonthPillar].hiddenStem, "癸");
+  EXPECT_EQ(std::string(d.pillars[Pillar::Year].stem) + std::string(d.pillars[Pillar::Year].branch), "己卯");
+  EXPECT_EQ(d.pillars[Pillar::Month].hiddenStem, "癸");
   EXPECT_TRUE(d.annual.empty());
 }
 
@@ -255,20 +255,20 @@ TEST_P(LuckColumns, WorkedChartForwardAndBackward) {
   const ChartDetails d = ComputeChartDetails(chart, RequestFor(in));
   const auto pillars = Words(c.pillars), gods = Words(c.tenGods), stages = Words(c.stages),
              voids = Words(c.voidColumns);
-  for (std::size_t i = 0; i < kLuckColumns; ++i) {
+  for (std::size_t i = 0; i < kLuckColumnCount; ++i) {
     const LuckColumnDetails& col = d.luck[i];
     SCOPED_TRACE(i);
     EXPECT_EQ(std::string(col.stem) + std::string(col.branch), pillars[i]);
     // The same pillars as the main window's strip.
-    EXPECT_EQ(col.stem, chart.display.dun_kan[i]);
-    EXPECT_EQ(col.branch, chart.display.dun_shi[i]);
+    EXPECT_EQ(col.stem, chart.display.luckStems[i]);
+    EXPECT_EQ(col.branch, chart.display.luckBranches[i]);
     EXPECT_EQ(col.tenGod, gods[i]);
     EXPECT_EQ(col.stage, stages[i]);
     EXPECT_EQ(col.isVoid, voids[i] == "1");
-    EXPECT_EQ(std::to_string(col.lastAge), chart.display.sai2[i]);
-    EXPECT_EQ(std::to_string(col.firstAge), i == 0 ? "0" : chart.display.sai1[i - 1]);
+    EXPECT_EQ(std::to_string(col.lastAge), chart.display.luckLastAges[i]);
+    EXPECT_EQ(std::to_string(col.firstAge), i == 0 ? "0" : chart.display.luckFirstAges[i - 1]);
   }
-  EXPECT_EQ(d.currentLuckColumn, chart.display.boldColumn);
+  EXPECT_EQ(d.currentLuckColumn, chart.display.boldLuckColumn);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, LuckColumns, ::testing::ValuesIn(kLuckCases));
@@ -288,8 +288,8 @@ TEST(AnnualPillars, YearPillarOfTheChartAcrossRisshun) {
     ASSERT_EQ(d.annual.size(), 2u);
     const AnnualPillar& a = d.annual[static_cast<std::size_t>(c.pillarYear - 1999)];
     EXPECT_EQ(a.year, c.pillarYear);
-    EXPECT_EQ(a.stem, d.pillars[kYearPillar].stem) << c.month << "/" << c.day;
-    EXPECT_EQ(a.branch, d.pillars[kYearPillar].branch) << c.month << "/" << c.day;
+    EXPECT_EQ(a.stem, d.pillars[Pillar::Year].stem) << c.month << "/" << c.day;
+    EXPECT_EQ(a.branch, d.pillars[Pillar::Year].branch) << c.month << "/" << c.day;
   }
 }
 
@@ -331,17 +331,17 @@ TEST(ChartDetails, UnknownHourShowsPlaceholdersAndNoVoidFlag) {
   const BirthInput unknown = Birth(2000, 1, 1, std::nullopt, std::nullopt);
   const ChartDetails k = ComputeChartDetails(Compute(known), RequestFor(known));
   const ChartDetails u = ComputeChartDetails(Compute(unknown), RequestFor(unknown));
-  const PillarDetails& hour = u.pillars[kHourPillar];
+  const PillarDetails& hour = u.pillars[Pillar::Hour];
   for (std::string_view item : {hour.stem, hour.branch, hour.hiddenStem, hour.tenGod,
                                 hour.hiddenTenGod, hour.stage, hour.nayin}) {
     EXPECT_EQ(item, "□");
   }
   EXPECT_FALSE(hour.isVoid.has_value());
   // The other pillars and the luck columns are those of the noon chart.
-  for (std::size_t i = 0; i < kHourPillar; ++i) {
-    EXPECT_EQ(u.pillars[i].tenGod, k.pillars[i].tenGod);
-    EXPECT_EQ(u.pillars[i].stage, k.pillars[i].stage);
-    EXPECT_EQ(u.pillars[i].isVoid, k.pillars[i].isVoid);
+  for (const Pillar p : {Pillar::Year, Pillar::Month, Pillar::Day}) {
+    EXPECT_EQ(u.pillars[p].tenGod, k.pillars[p].tenGod);
+    EXPECT_EQ(u.pillars[p].stage, k.pillars[p].stage);
+    EXPECT_EQ(u.pillars[p].isVoid, k.pillars[p].isVoid);
   }
   EXPECT_EQ(u.luck[3].tenGod, k.luck[3].tenGod);
   EXPECT_EQ(u.voidBranches.names, k.voidBranches.names);

@@ -40,8 +40,8 @@ TEST(DetailsJson, WorkedChartShapeAndValues) {
   EXPECT_EQ(j.at("pillars").at("day").at("tenGod"), "日主");
   EXPECT_EQ(j.at("pillars").at("hour").at("nayin"), "天上火");
   const auto& luck = j.at("luck");
-  for (const char* key : {"tenGods", "stages", "void"}) ASSERT_EQ(luck.at(key).size(), kLuckColumns) << key;
-  for (std::size_t i = 0; i < kLuckColumns; ++i) {
+  for (const char* key : {"tenGods", "stages", "void"}) ASSERT_EQ(luck.at(key).size(), kLuckColumnCount) << key;
+  for (std::size_t i = 0; i < kLuckColumnCount; ++i) {
     EXPECT_EQ(luck.at("tenGods")[i], d.luck[i].tenGod);
     EXPECT_EQ(luck.at("stages")[i], d.luck[i].stage);
     EXPECT_EQ(luck.at("void")[i], d.luck[i].isVoid);

@@ -100,7 +100,7 @@ TEST(DetailsText, LuckRowsAlignedWithTheCurrentOneMarked) {
   ASSERT_GE(lines.end() - head, 13);
   EXPECT_EQ(WordAt(head[1], 12), "干支");
   int marked = 0;
-  for (std::size_t i = 0; i < kLuckColumns; ++i) {
+  for (std::size_t i = 0; i < kLuckColumnCount; ++i) {
     const std::string& line = head[2 + static_cast<std::ptrdiff_t>(i)];
     const LuckColumnDetails& c = d.luck[i];
     EXPECT_EQ(WordAt(line, 12), std::string(c.stem) + std::string(c.branch)) << line;

@@ -42,7 +42,7 @@ ChartDetails WorkedDetails(std::optional<int> hour = 12, mireto::Sex sex = miret
   in.hour = hour;
   in.minute = hour ? std::optional<int>(0) : std::nullopt;
   in.sex = sex;
-  const auto result = mireto::compute_chart(in, Tables(), kNow);
+  const auto result = mireto::ComputeChart(in, Tables(), kNow);
   if (!result.chart) qFatal("%s", result.error.c_str());
   return mireto::ComputeChartDetails(*result.chart,
                                      mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow.year));
