@@ -2,6 +2,7 @@
 
 #include "map/map_dialog.h"
 #include "output/about_box.h"
+#include "output/details_controller.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui/main_window.h"
@@ -13,10 +14,14 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>(mainWindow)),
       export_(std::make_unique<ExportController>(mainWindow)),
-      map_(std::make_unique<MapController>(mainWindow)) {
+      map_(std::make_unique<MapController>(mainWindow)),
+      details_(std::make_unique<DetailsController>(mainWindow)) {
   connect(mainWindow, &MainWindow::popupRequested, this, [this] { popup_->open(); });
   connect(mainWindow, &MainWindow::exportRequested, this, [this] { export_->open(); });
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
+  connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
+  connect(mainWindow, &MainWindow::chartDisplayed, this,
+          [this](const ChartDetails& details) { details_->follow(details); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
@@ -28,6 +33,7 @@ void SecondaryWindows::unloadAll() {
   map_->unload();
   popup_->unload();
   export_->unload();
+  details_->unload();
 }
 
 }  // namespace mireto

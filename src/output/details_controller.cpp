@@ -8,6 +8,8 @@ namespace mireto {
 DetailsController::DetailsController(QWidget* mainWindow, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow) {}
 
+DetailsController::~DetailsController() { unload(); }
+
 void DetailsController::open() {
   if (!latest_) return;  // the menu item is enabled only once a chart is shown
   const bool created = !window_;
@@ -19,6 +21,10 @@ void DetailsController::open() {
   if (created) CentreOnScreen(*window_);  // the frame's size is known once shown
   window_->raise();
   window_->activateWindow();
+}
+
+void DetailsController::unload() {
+  if (window_) delete window_.data();
 }
 
 void DetailsController::follow(const ChartDetails& details) {

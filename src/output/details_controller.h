@@ -8,18 +8,16 @@
 #include <optional>
 
 #include "chart/chart_details.h"
-
-class QWidget;
+#include "output/details_window.h"
 
 namespace mireto {
-
-class DetailsWindow;
 
 class DetailsController : public QObject {
   Q_OBJECT
 
  public:
   explicit DetailsController(QWidget* mainWindow, QObject* parent = nullptr);
+  ~DetailsController() override;
 
   // 命式詳細（Ｄ）: shows the window with the latest details, creating it
   // centred on the screen the first time.
@@ -28,6 +26,9 @@ class DetailsController : public QObject {
   // A chart was displayed: its details replace the window's, if it exists,
   // and fill it when it is opened later.
   void follow(const ChartDetails& details);
+
+  // Destroys the window if it exists.
+  void unload();
 
   // The window, nullptr until first opened.
   DetailsWindow* window() const { return window_.data(); }

@@ -80,6 +80,7 @@ void MainWindow::connectMenus() {
   connect(action("endmireto"), &QAction::triggered, this, &MainWindow::exitProgram);
   connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
   connect(action("menupop"), &QAction::triggered, this, &MainWindow::popupRequested);
+  connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
 }
@@ -88,6 +89,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QWidget>(this, "btnpop")->setEnabled(enabled);
   FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
+  FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -114,7 +116,8 @@ void MainWindow::openYearDialog() {
 void MainWindow::displayChart() {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
-  const ChartOrError result = ComputeChart(*input, tables_, PresentLocalTime());
+  const LocalDateTime now = PresentLocalTime();
+  const ChartOrError result = ComputeChart(*input, tables_, now);
   if (!result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
                          QString::fromStdString(result.error));
@@ -122,6 +125,8 @@ void MainWindow::displayChart() {
   }
   setChartCommandsEnabled(true);
   WriteChart(centralWidget(), result.chart->display);
+  emit chartDisplayed(ComputeChartDetails(
+      *result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year)));
 }
 
 void MainWindow::unloadYearDialog() {

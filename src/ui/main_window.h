@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include "chart/chart.h"
+#include "chart/chart_details.h"
 #include "core/data_files.h"
 
 namespace mireto {
@@ -48,6 +49,9 @@ class MainWindow : public QMainWindow {
 
  signals:
   void popupRequested();
+  void detailsRequested();
+  // A chart was displayed; its details, 年運 from the birth year on.
+  void chartDisplayed(const mireto::ChartDetails& details);
   void exportRequested();
   void mapRequested();
   void aboutRequested();
