@@ -132,6 +132,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
   annual_->verticalHeader()->hide();
+  annual_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   annual_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   annual_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   annual_->setMinimumHeight(220);
