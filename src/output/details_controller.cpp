@@ -1,7 +1,7 @@
 #include "output/details_controller.h"
 
+#include "gui/window_placement.h"
 #include "output/details_window.h"
-#include "output/window_layout.h"
 
 namespace mireto {
 

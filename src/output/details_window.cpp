@@ -12,8 +12,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "gui/fonts.h"
 #include "output/details_text.h"
-#include "output/window_layout.h"
 
 namespace mireto {
 
@@ -32,18 +32,18 @@ using Item = std::string_view PillarDetails::*;
 struct PillarRow {
   const char* label;
   Item item;
-  const char* font;  // face of the row
+  FontFace font;  // face of the row
   bool bold;
 };
 
 constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod, kFixedGothic, false},
-    {"天干", &PillarDetails::stem, kProportionalGothic, true},
-    {"地支", &PillarDetails::branch, kProportionalGothic, true},
-    {"蔵干", &PillarDetails::hiddenStem, kFixedGothic, false},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod, kFixedGothic, false},
-    {"十二運", &PillarDetails::stage, kFixedGothic, false},
-    {"納音", &PillarDetails::nayin, kFixedGothic, false},
+    {"通変星", &PillarDetails::tenGod, FontFace::Gothic, false},
+    {"天干", &PillarDetails::stem, FontFace::PGothic, true},
+    {"地支", &PillarDetails::branch, FontFace::PGothic, true},
+    {"蔵干", &PillarDetails::hiddenStem, FontFace::Gothic, false},
+    {"蔵干通変星", &PillarDetails::hiddenTenGod, FontFace::Gothic, false},
+    {"十二運", &PillarDetails::stage, FontFace::Gothic, false},
+    {"納音", &PillarDetails::nayin, FontFace::Gothic, false},
 });
 
 constexpr std::array<const char*, 5> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡"};
@@ -99,12 +99,12 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmdetails"));
   setWindowTitle(QStringLiteral("命式詳細"));
   setModal(false);
-  setFont(LayoutFont(kFixedGothic, 9.75));
+  setFont(LayoutFont(FontFace::Gothic, 9.75));
 
   auto* layout = new QVBoxLayout(this);
   voidLabel_ = new QLabel(this);
   voidLabel_->setObjectName(QStringLiteral("lblVoid"));
-  voidLabel_->setFont(LayoutFont(kFixedGothic, 11.25, true));
+  voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(voidLabel_);
 
   pillars_ = MakeTable(this, "tblPillars", static_cast<int>(kPillarRows.size()) + 1,
@@ -118,7 +118,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   layout->addWidget(pillars_, 0, Qt::AlignHCenter);
 
   auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
-  luckTitle->setFont(LayoutFont(kFixedGothic, 11.25, true));
+  luckTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(luckTitle);
   luck_ = MakeTable(this, "tblLuck", static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
   luck_->setVerticalHeaderLabels(Labels(kLuckRows));
@@ -127,7 +127,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   layout->addWidget(luck_, 0, Qt::AlignHCenter);
 
   auto* annualTitle = new QLabel(QStringLiteral("年運"), this);
-  annualTitle->setFont(LayoutFont(kFixedGothic, 11.25, true));
+  annualTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(annualTitle);
   annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
@@ -183,7 +183,7 @@ void DetailsWindow::showEvent(QShowEvent* event) {
 }
 
 void DetailsWindow::fillPillars() {
-  const QFont fixed = LayoutFont(kFixedGothic, 11.25);
+  const QFont fixed = LayoutFont(FontFace::Gothic, 11.25);
   for (int c = 0; c < static_cast<int>(kColumnPillars.size()); ++c) {
     const PillarDetails& p = details_.pillars[kColumnPillars[static_cast<std::size_t>(c)]];
     for (int r = 0; r < static_cast<int>(kPillarRows.size()); ++r) {
@@ -207,11 +207,11 @@ void DetailsWindow::fillLuck() {
   for (int i = 0; i < columns; ++i) {
     const LuckColumnDetails& l = details_.luck[static_cast<std::size_t>(i)];
     const bool current = details_.currentLuckColumn == i;
-    const QFont fixed = LayoutFont(kFixedGothic, 11.25, current);
+    const QFont fixed = LayoutFont(FontFace::Gothic, 11.25, current);
     const QString cells[] = {AgeRange(l), Text(l.stem) + Text(l.branch), Text(l.tenGod), Text(l.stage),
                              VoidText(l.isVoid)};
     for (int r = 0; r < static_cast<int>(std::size(cells)); ++r) {
-      const QFont font = r == 1 ? LayoutFont(kProportionalGothic, 12, current) : fixed;
+      const QFont font = r == 1 ? LayoutFont(FontFace::PGothic, 12, current) : fixed;
       QTableWidgetItem* item = Cell(cells[r], font);
       if (l.isVoid && (r == 1 || r == 4)) item->setBackground(kVoidBackground);
       luck_->setItem(r, columns - 1 - i, item);
@@ -221,8 +221,8 @@ void DetailsWindow::fillLuck() {
 
 void DetailsWindow::fillAnnual() {
   annual_->setRowCount(static_cast<int>(details_.annual.size()));
-  const QFont plain = LayoutFont(kFixedGothic, 11.25);
-  const QFont bold = LayoutFont(kFixedGothic, 11.25, true);
+  const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
+  const QFont bold = LayoutFont(FontFace::Gothic, 11.25, true);
   for (int r = 0; r < annual_->rowCount(); ++r) {
     const AnnualPillar& a = details_.annual[static_cast<std::size_t>(r)];
     const bool present = details_.currentYear == a.year;
@@ -257,7 +257,7 @@ void DetailsWindow::print() {
 
 void DetailsWindow::printTo(QPrinter& printer) const {
   QTextDocument document;
-  QFont font = LayoutFont(kFixedGothic, 10);
+  QFont font = LayoutFont(FontFace::Gothic, 10);
   font.setPointSizeF(10);  // points on paper, not screen pixels
   document.setDefaultFont(font);
   QString text = detailsText();
