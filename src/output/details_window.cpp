@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -133,6 +134,10 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
   annual_->verticalHeader()->hide();
   annual_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Rows of one fixed height: sizing each of the 101 rows to its contents
+  // at every refresh costs seconds.
+  annual_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  annual_->verticalHeader()->setDefaultSectionSize(QFontMetrics(LayoutFont(FontFace::Gothic, 11.25, true)).height() + 6);
   annual_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   annual_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   annual_->setMinimumHeight(220);
@@ -159,10 +164,12 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
 
 void DetailsWindow::showDetails(const ChartDetails& details) {
   details_ = details;
+  setUpdatesEnabled(false);
   voidLabel_->setText(QStringLiteral("空亡（天中殺）：") + Text(details_.voidBranches.names));
   fillPillars();
   fillLuck();
   fillAnnual();
+  setUpdatesEnabled(true);
   if (!isVisible()) adjustSize();  // a size the user chose stays
   scrollToPresentYear();
 }
