@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "cli/json_writer.h"
+
 namespace mireto::cli {
 
 namespace {
@@ -80,35 +82,8 @@ void AppendYear(std::string& out, const AnnualPillar& a) {
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  constexpr std::string_view kHex = "0123456789abcdef";
-  out += '"';
-  std::size_t plain = 0;  // start of the run not yet written
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c != '"' && c != '\\' && c >= 0x20) continue;
-    out.append(text, plain, i - plain);
-    plain = i + 1;
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      default:
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 0xF];
-    }
-  }
-  out.append(text, plain, text.size() - plain);
-  out += '"';
-}
-
 void AppendDetailsJson(std::string& out, const ChartDetails& d) {
-  out += R"("details":{"voidBranches":)";
+  out += R"(,"details":{"voidBranches":)";
   AppendJsonString(out, d.voidBranches.names);
   out += R"(,"pillars":{)";
   for (const Pillar p : kPillars) {

@@ -1,7 +1,7 @@
-// The "details" member of a chart object of mireto-chart, written straight
-// into the output text:
+// The "details" member of a chart object of mireto-chart, one member group
+// of the direct writer (json_writer.h):
 //
-//   "details":{"voidBranches":"子丑",
+//   ,"details":{"voidBranches":"子丑",
 //              "pillars":{"year":{"tenGod":…,"hiddenTenGod":…,"stage":…,"nayin":…,"void":false},
 //                         "month":{…},"day":{…},"hour":{…}},
 //              "luck":{"tenGods":[11],"stages":[11],"void":[11]},
@@ -19,11 +19,7 @@
 
 namespace mireto::cli {
 
-// Appends the member (name, colon and object) to out, with no comma before it.
+// Appends the member, with its leading comma, to out.
 void AppendDetailsJson(std::string& out, const ChartDetails& details);
-
-// Appends text as a JSON string: quotes, backslash and control characters
-// escaped, UTF-8 passed through.
-void AppendJsonString(std::string& out, std::string_view text);
 
 }  // namespace mireto::cli
