@@ -103,6 +103,8 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   setFont(LayoutFont(FontFace::Gothic, 9.75));
 
   auto* layout = new QVBoxLayout(this);
+  // Never smaller than the tables shown whole and a few years of the list.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
   voidLabel_ = new QLabel(this);
   voidLabel_->setObjectName(QStringLiteral("lblVoid"));
   voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));

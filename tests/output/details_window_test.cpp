@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QHeaderView>
 #include <QTest>
 
 #include "chart/chart_details.h"
@@ -152,6 +153,25 @@ class DetailsWindowTest : public QObject {
     QVERIFY(t.item(present, 0)->background() != t.item(present + 1, 0)->background());
     QVERIFY(t.viewport()->rect().contains(t.visualItemRect(t.item(present, 0))));
     QVERIFY(!t.viewport()->rect().intersects(t.visualItemRect(t.item(100, 0))));
+  }
+
+  // However small it is made, the window keeps both tables whole and the buttons in view.
+  void neverSmallerThanItsTables() {
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.minimumWidth() >= Table(window, "tblLuck")->sizeHint().width());
+    QVERIFY(window.minimumHeight() >= Table(window, "tblPillars")->sizeHint().height() +
+                                          Table(window, "tblLuck")->sizeHint().height());
+    window.resize(100, 100);
+    QCoreApplication::processEvents();
+    for (const char* name : {"tblPillars", "tblLuck"}) {
+      const QTableWidget& t = *Table(window, name);
+      QVERIFY2(window.rect().contains(t.geometry()), name);
+      QVERIFY2(t.viewport()->width() >= t.horizontalHeader()->length(), name);
+    }
+    QVERIFY(window.rect().contains(window.findChild<QPushButton*>(QStringLiteral("btnClose"))->geometry()));
   }
 
   void copyPutsTheDetailsTextWithCrLf() {
