@@ -2,6 +2,7 @@
 
 #include "map/map_dialog.h"
 #include "output/about_box.h"
+#include "output/details_controller.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui/main_window.h"
@@ -13,13 +14,17 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
-      map_(std::make_unique<MapController>(mainWindow)) {
+      map_(std::make_unique<MapController>(mainWindow)),
+      details_(std::make_unique<DetailsController>(mainWindow)) {
   connect(mainWindow, &MainWindow::popupRequested, this,
           [this](const ChartSnapshot& chart) { popup_->open(chart); });
   connect(mainWindow, &MainWindow::exportRequested, this,
           [this](const ChartSnapshot& chart) { export_->open(chart); });
   connect(map_.get(), &MapController::correctionDecided, mainWindow, &MainWindow::setTimeDifference);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
+  connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
+  connect(mainWindow, &MainWindow::chartDetailsDisplayed, this,
+          [this](const ChartDetails& details) { details_->follow(details); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
@@ -31,6 +36,7 @@ void SecondaryWindows::unloadAll() {
   map_->unload();
   popup_->unload();
   export_->unload();
+  details_->unload();
 }
 
 }  // namespace mireto

@@ -2,7 +2,10 @@
 // Each step reads what earlier steps wrote into the record.
 #pragma once
 
+#include <utility>
+
 #include "chart/chart.h"
+#include "core/cycles.h"
 
 namespace mireto::steps {
 
@@ -25,6 +28,18 @@ void FourPillars(ChartRecord& r);
 
 // Direction, starting age, the eleven luck columns, change year/month and ages.
 void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d);
+
+// Stem and branch of luck column 0..10: column 0 is the month pillar, each
+// further column one step along the cycle in the direction of r.forward.
+std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column);
+
+// First and last age (whole years) of each luck column as the main window
+// labels them; column 0 starts at 0.
+struct LuckColumnAges {
+  int first = 0;
+  int last = 0;
+};
+std::array<LuckColumnAges, kLuckColumnCount> LuckAges(const ChartRecord& r);
 
 // Season element and the hidden stems of the four branches.
 void HiddenStems(ChartRecord& r, ChartDisplay& d);

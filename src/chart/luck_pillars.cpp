@@ -43,7 +43,43 @@ double StartAge(const ChartRecord& r) {
   return a / 3;
 }
 
+// The solar month in which the luck pillars change: the birth's, or the next
+// one when the days of the starting age run past the month's thirty days.
+int ChangeMonth(const ChartRecord& r, const AgeParts& age) {
+  return age.days + r.trueSolarTime.day > 30 ? r.solarMonth + 1 : r.solarMonth;
+}
+
+// Whether the months of the starting age carry the change into the next year.
+bool ChangeCarries(const ChartRecord& r, const AgeParts& age) {
+  return ChangeMonth(r, age) + age.months > 13;
+}
+
+// First and last age of each column from the first age of luck pillar 1.
+std::array<LuckColumnAges, kLuckColumnCount> AgesFrom(int first) {
+  const int last = first - 1;  // of column 0
+  std::array<LuckColumnAges, kLuckColumnCount> ages{};
+  for (std::size_t i = 0; i < ages.size(); ++i) {
+    const int n = static_cast<int>(i);
+    ages[i].first = n == 0 ? 0 : first + 10 * (n - 1);
+    if (last < 0) {
+      ages[i].last = n == 0 ? 0 : 9 + 10 * (n - 1);
+    } else {
+      ages[i].last = last + 10 * n;
+    }
+  }
+  return ages;
+}
+
+int FirstLuckPillarAge(const ChartRecord& r, const AgeParts& age) {
+  return age.years + (ChangeCarries(r, age) ? 1 : 0);
+}
+
 }  // namespace
+
+std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
+  const int steps = r.forward ? column : -column;
+  return {Stem{r.stems[Pillar::Month]}.next(steps), Branch{r.branches[Pillar::Month]}.next(steps)};
+}
 
 void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
@@ -52,42 +88,33 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   d.luckStartAge = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
                 FormatInteger(age.days) + "日";
 
-  // Column 0 is the month pillar; each further column one step along the cycle.
-  Stem s{r.stems[Pillar::Month]};
-  Branch b{r.branches[Pillar::Month]};
-  const int step = r.forward ? 1 : -1;
   for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
+    const auto [s, b] = LuckColumn(r, static_cast<int>(i));
     d.luckStems[i] = s.name();
     d.luckBranches[i] = b.name();
-    s = s.next(step);
-    b = b.next(step);
   }
 
   // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
-  int mm = r.solarMonth;
-  if (age.days + r.trueSolarTime.day > 30) mm = r.solarMonth + 1;
-  const bool carry = mm + age.months > 13;
+  const int mm = ChangeMonth(r, age);
   int ys = r.stems[Pillar::Year] + age.years;
-  if ((age.months > 1 && r.solarMonth == 1) || carry) ys += 1;
+  if ((age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age)) ys += 1;
   ys = WrapCycle(ys % 10, 10);
   const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
   d.luckChange = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
 
   // Age labels: luckFirstAges[i] the first age of luck pillar i + 1, luckLastAges[i] the last
   // age of the period of column i.
-  const int first = age.years + (carry ? 1 : 0);
+  const auto ages = AgesFrom(FirstLuckPillarAge(r, age));
   for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) {
-    d.luckFirstAges[i] = FormatInteger(first + 10 * static_cast<int>(i));
+    d.luckFirstAges[i] = FormatInteger(ages[i + 1].first);
   }
-  const int last = first - 1;
   for (std::size_t i = 0; i < d.luckLastAges.size(); ++i) {
-    const int n = static_cast<int>(i);
-    if (last < 0) {
-      d.luckLastAges[i] = i == 0 ? "0" : FormatInteger(9 + 10 * (n - 1));
-    } else {
-      d.luckLastAges[i] = FormatInteger(last + 10 * n);
-    }
+    d.luckLastAges[i] = FormatInteger(ages[i].last);
   }
+}
+
+std::array<LuckColumnAges, kLuckColumnCount> LuckAges(const ChartRecord& r) {
+  return AgesFrom(FirstLuckPillarAge(r, SplitAge(r.luckStartYears)));
 }
 
 std::optional<int> CurrentLuckColumn(const ChartRecord& r) {

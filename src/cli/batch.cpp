@@ -196,10 +196,15 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   std::string error;
   const auto request = ParseBatchLine(line, context.defaults, error);
   if (request) {
-    const auto result = ComputeChart(request->input, context.tables,
-                                      request->now.value_or(context.defaultNow));
+    const LocalDateTime now = request->now.value_or(context.defaultNow);
+    const auto result = ComputeChart(request->input, context.tables, now);
     if (result.chart) {
-      AppendChartJson(out, *request, *result.chart);
+      if (context.details.details) {
+        const ChartDetails details = DetailsOf(*request, *result.chart, context.details, now);
+        AppendChartJson(out, *request, *result.chart, &details);
+      } else {
+        AppendChartJson(out, *request, *result.chart);
+      }
       out += '\n';
       return true;
     }

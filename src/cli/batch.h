@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "cli/chart_io.h"
+#include "cli/details_output.h"
 #include "cli/exit_status.h"
 #include "cli/stream_io.h"
 
@@ -19,6 +20,7 @@ struct BatchContext {
   const CalendarTables& tables;
   BatchDefaults defaults;
   LocalDateTime defaultNow;
+  DetailsOptions details{};  // --details, --annual
 };
 
 // Appends the output line (with its line end) of input line number lineNumber

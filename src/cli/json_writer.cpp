@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "cli/details_json.h"
+
 namespace mireto::cli {
 
 namespace {
@@ -130,11 +132,13 @@ void AppendJsonStringArray(std::string& out, std::span<const std::string> texts)
   out += ']';
 }
 
-void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart) {
+void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
+                     const ChartDetails* details) {
   out += '{';
   AppendSummaryJson(out, request, chart.display);
   AppendPillarsJson(out, chart.display);
   AppendLuckJson(out, chart);
+  if (details != nullptr) AppendDetailsJson(out, *details);
   // Further member groups (AppendXxxJson, see the header) go here.
   out += '}';
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart_details.h"
 #include "cli/chart_io.h"
 
 namespace mireto::cli {
@@ -31,7 +32,9 @@ void AppendJsonKey(std::string& out, std::string_view key, bool first = false);
 void AppendJsonStringArray(std::string& out, std::span<const std::string> texts);
 
 // The chart object of one birth (no line end); the same bytes as ChartJson(...).dump().
-void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart);
+// With details (--details) the object ends with their "details" member.
+void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
+                     const ChartDetails* details = nullptr);
 
 // The error object {"line":N,"error":"..."} (no line end).
 void AppendErrorJson(std::string& out, long lineNumber, std::string_view error);

@@ -13,6 +13,7 @@
 #include "cli/stream_io.h"
 #include "core/data_files.h"
 #include "core/data_location.h"
+#include "output/details_text.h"
 
 namespace {
 
@@ -64,17 +65,22 @@ int main(int argc, char** argv) {
   const mireto::CalendarTables& tables = *loaded.tables;
 
   if (options->mode == mireto::cli::Mode::Batch) {
-    const mireto::cli::BatchContext context{tables, options->batchDefaults, now};
+    const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details};
     return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
   }
 
   const auto& request = options->request;
   const auto result = mireto::ComputeChart(request.input, tables, now);
   if (!result.chart) return Fail(result.error, ExitStatus::Usage);
+  std::optional<mireto::ChartDetails> details;
+  if (options->details.details) details = mireto::cli::DetailsOf(request, *result.chart, options->details, now);
   if (options->json) {
     std::string text;
-    mireto::cli::AppendChartJson(text, request, *result.chart);
+    mireto::cli::AppendChartJson(text, request, *result.chart, details ? &*details : nullptr);
     return WriteAll(out, text + '\n');
   }
-  return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
+  std::string text = mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now));
+  // The details text after one blank line, with the chart text's CR LF line ends.
+  if (details) text += "\r\n\r\n" + mireto::MakeDetailsText(*details);
+  return WriteAll(out, text + '\n');
 }

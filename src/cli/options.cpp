@@ -13,7 +13,7 @@ namespace {
 constexpr int kMaxJobs = 256;
 
 // The options that take a value.
-enum class Valued { Sex, Jisa, Now, Jobs };
+enum class Valued { Sex, Jisa, Now, Jobs, Annual };
 
 struct ValuedOption {
   Valued option;
@@ -25,6 +25,7 @@ constexpr std::array kValuedOptions = {
     ValuedOption{Valued::Jisa, "--jisa"},
     ValuedOption{Valued::Now, "--now"},
     ValuedOption{Valued::Jobs, "--jobs"},
+    ValuedOption{Valued::Annual, "--annual"},
 };
 
 // The arguments sorted out, before their values are checked.
@@ -32,6 +33,7 @@ struct RawArguments {
   std::array<std::optional<std::string>, kValuedOptions.size()> values;
   bool json = false;
   bool batch = false;
+  bool details = false;
   bool help = false;
   std::vector<std::string> positional;
 
@@ -70,9 +72,9 @@ bool SortArguments(const std::vector<std::string>& args, RawArguments& raw, std:
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    if (name == "--json" || name == "--batch") {
+    if (name == "--json" || name == "--batch" || name == "--details") {
       if (equals != std::string::npos) return Refuse(error, name + " は値を取りません: " + Quote(arg));
-      bool& flag = name == "--json" ? raw.json : raw.batch;
+      bool& flag = name == "--json" ? raw.json : name == "--batch" ? raw.batch : raw.details;
       if (flag) return Refuse(error, name + " が2回指定されています");
       flag = true;
       continue;
@@ -139,6 +141,20 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
     if (!ParseJobs(*jobs, options.jobs, error)) return std::nullopt;
   }
 
+  options.details.details = raw.details;
+  if (const auto& annual = raw.Value(Valued::Annual)) {
+    if (!raw.details) {
+      error = "--annual は --details と一緒に指定してください";
+      return std::nullopt;
+    }
+    options.details.annual = ParseYearSpan(*annual);
+    if (!options.details.annual) {
+      error = "--annual は 開始年:終了年 の形（1 から 9999 までの年、開始年 ≦ 終了年）で指定してください: " +
+              Quote(*annual);
+      return std::nullopt;
+    }
+  }
+
   if (raw.batch) {
     if (!raw.positional.empty()) {
       error = "--batch と生年月日は同時に指定できません";
@@ -186,6 +202,12 @@ std::string HelpText() {
          "  --batch             標準入力の1行1件の JSON を計算し、1行1件の JSON を出力する\n"
          "  --jobs N            --batch で計算に使うスレッドの数（0 はコアの数）。既定は 1。\n"
          "                      出力の順序と内容は N によらず同じ\n"
+         "  --details           命式の詳細（通変星・蔵干通変星・十二運・納音・空亡、大運の\n"
+         "                      通変星・十二運・空亡）を加える。JSON では \"details\"、\n"
+         "                      テキストでは命式の後に表で出力する\n"
+         "  --annual 開始年:終了年\n"
+         "                      --details に年運（その年の干支・満年齢・通変星・十二運・空亡）を\n"
+         "                      加える（例 --annual 2026:2035）\n"
          "  -h, --help          この説明を表示する\n"
          "\n"
          "--batch の入力:\n"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/chart_io.h"
+#include "cli/details_output.h"
 
 namespace mireto::cli {
 
@@ -18,6 +19,7 @@ struct Options {
   BirthRequest request;              // Mode::Single only
   BatchDefaults batchDefaults;       // Mode::Batch: --sex and --jisa for lines without them
   int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
+  DetailsOptions details;            // --details, --annual FROM:TO
   std::string helpText;              // Mode::Help only
 };
 

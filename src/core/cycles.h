@@ -38,4 +38,12 @@ struct CycleNumber {
   constexpr Branch branch() const { return Branch{WrapCycle(value, 12)}; }
 };
 
+// The cycle number of a stem and a branch of the same yin/yang (both odd or
+// both even indices): the n with n mod 10 = stem and n mod 12 = branch, which
+// by the Chinese remainder theorem is 6 stem - 5 branch modulo 60.
+// 甲子 gives 1, 甲戌 11, 癸亥 60.
+constexpr CycleNumber CycleOf(Stem stem, Branch branch) {
+  return CycleNumber{WrapCycle(6 * stem.index - 5 * branch.index, 60)};
+}
+
 }  // namespace mireto

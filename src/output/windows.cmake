@@ -1,4 +1,4 @@
-# The output windows: pop-up chart, text preview, About box and its sound.
+# The output windows: pop-up chart, text preview, chart details, About box and its sound.
 add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/secondary_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popup_window.cpp
@@ -6,8 +6,10 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/details_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
 )
-target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets mireto_output_text)
+target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets Qt6::PrintSupport mireto_output_text)
 target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)
 
 if(WIN32)

@@ -223,7 +223,7 @@ struct MenuRow {
 struct MenuSpec {
   const char* name;
   const char* caption;
-  std::array<MenuRow, 5> items;
+  std::array<MenuRow, 6> items;
   int itemCount;
 };
 
@@ -234,9 +234,10 @@ inline constexpr MenuSpec kMenus[] = {
      {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},
        {"menuLine02", nullptr, nullptr},
        {"menupop", "ポップアップ（Ｐ）", "Ctrl+P"},
+       {"menudetail", "命式詳細（Ｄ）", "Ctrl+D"},
        {"mnuline03", nullptr, nullptr},
        {"menujisa01", "時差ゼロ", "Ctrl+J"}}},
-     5},
+     6},
     {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V"}}}, 1},
 };
 

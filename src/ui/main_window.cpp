@@ -89,6 +89,7 @@ void MainWindow::connectMenus() {
   connect(action("endmireto"), &QAction::triggered, this, &MainWindow::exitProgram);
   connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
   connect(action("menupop"), &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
+  connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
 }
@@ -97,6 +98,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QWidget>(this, "btnpop")->setEnabled(enabled);
   FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
+  FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -123,7 +125,8 @@ void MainWindow::openYearDialog() {
 void MainWindow::displayChart() {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
-  const ChartOrError result = ComputeChart(*input, tables_, clock_());
+  const LocalDateTime now = clock_();
+  const ChartOrError result = ComputeChart(*input, tables_, now);
   if (!result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
                          QString::fromStdString(result.error));
@@ -132,6 +135,8 @@ void MainWindow::displayChart() {
   setChartCommandsEnabled(true);
   WriteChart(chart_, result.chart->display);
   emit chartDisplayed(snapshot());
+  emit chartDetailsDisplayed(ComputeChartDetails(
+      *result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year)));
 }
 
 void MainWindow::unloadYearDialog() {

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "chart/chart.h"
+#include "chart/chart_details.h"
 #include "chart/chart_snapshot.h"
 #include "core/data_files.h"
 #include "ui/chart_controls.h"
@@ -72,6 +73,11 @@ class MainWindow : public QMainWindow {
   // POP and EXP: the chart as shown at the click.
   void popupRequested(const ChartSnapshot& snapshot);
   void exportRequested(const ChartSnapshot& snapshot);
+  // 命式詳細（Ｄ）.
+  void detailsRequested();
+  // After chartDisplayed: the details of the same chart, 年運 from the birth
+  // year on (the snapshot holds texts only, not the stems and the birth year).
+  void chartDetailsDisplayed(const mireto::ChartDetails& details);
   void mapRequested();
   void aboutRequested();
   // The main window is closing: secondary windows must unload now.

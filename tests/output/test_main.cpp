@@ -8,6 +8,7 @@ int RunExportWindowTests(int argc, char** argv);
 int RunAboutBoxTests(int argc, char** argv);
 int RunNotifySoundTests(int argc, char** argv);
 int RunRealMainWindowTests(int argc, char** argv);
+int RunDetailsWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,5 +21,6 @@ int main(int argc, char** argv) {
   failures += RunAboutBoxTests(argc, argv);
   failures += RunNotifySoundTests(argc, argv);
   failures += RunRealMainWindowTests(argc, argv);
+  failures += RunDetailsWindowTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,109 @@
+#include "chart/chart_details.h"
+
+#include <algorithm>
+
+#include "chart/chart_steps.h"
+#include "chart/nayin.h"
+#include "chart/ten_gods.h"
+#include "chart/twelve_stages.h"
+#include "core/calendar.h"
+#include "core/names.h"
+
+namespace mireto {
+
+namespace {
+
+PillarDetails NatalPillar(const ChartRecord& r, Pillar pillar, Stem dayStem, const VoidBranches& voids) {
+  const Stem stem{r.stems[pillar]};
+  const Branch branch{r.branches[pillar]};
+  const Stem hidden{r.hiddenStems[pillar]};
+  PillarDetails p;
+  p.stem = stem.name();
+  p.branch = branch.name();
+  p.hiddenStem = hidden.name();
+  p.tenGod = pillar == Pillar::Day ? kDayMaster : TenGodName(TenGodOf(dayStem, stem));
+  p.hiddenTenGod = TenGodName(TenGodOf(dayStem, hidden));
+  p.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
+  p.nayin = NayinOf(stem, branch);
+  p.isVoid = voids.Contains(branch);
+  return p;
+}
+
+// An hour that was not entered: every item is the placeholder, 空亡 unknown.
+PillarDetails UnknownPillar() {
+  PillarDetails p;
+  p.stem = p.branch = p.hiddenStem = kPlaceholder;
+  p.tenGod = p.hiddenTenGod = p.stage = p.nayin = kPlaceholder;
+  p.isVoid = std::nullopt;
+  return p;
+}
+
+LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
+                               Stem dayStem, const VoidBranches& voids) {
+  const auto [stem, branch] = steps::LuckColumn(r, column);
+  LuckColumnDetails c;
+  c.stem = stem.name();
+  c.branch = branch.name();
+  c.firstAge = ages.first;
+  c.lastAge = ages.last;
+  c.tenGod = TenGodName(TenGodOf(dayStem, stem));
+  c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
+  c.isVoid = voids.Contains(branch);
+  return c;
+}
+
+constexpr int kLifetimeYears = 100;
+
+}  // namespace
+
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear) {
+  DetailsRequest request;
+  request.hourKnown = hourKnown;
+  request.birthYear = birthYear;
+  request.annual = YearSpan{birthYear, birthYear + kLifetimeYears};
+  request.currentYear = presentYear;
+  return request;
+}
+
+ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request) {
+  const ChartRecord& r = chart.record;
+  ChartDetails d;
+  d.dayStem = Stem{r.stems[Pillar::Day]};
+  d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branches[Pillar::Day]});
+  for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
+  if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
+  const auto ages = steps::LuckAges(r);
+  for (std::size_t i = 0; i < d.luck.size(); ++i) {
+    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], d.dayStem, d.voidBranches);
+  }
+  d.currentLuckColumn = chart.display.boldLuckColumn;
+  d.birthYear = request.birthYear;
+  d.currentYear = request.currentYear;
+  if (request.annual) {
+    d.annual = AnnualPillars(d.dayStem, d.voidBranches, request.birthYear, *request.annual);
+  }
+  return d;
+}
+
+std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBranches,
+                                        int birthYear, YearSpan span) {
+  std::vector<AnnualPillar> years;
+  const int from = std::max(span.from, 1);
+  if (span.to < from) return years;
+  years.reserve(static_cast<std::size_t>(span.to - from + 1));
+  for (int year = from; year <= span.to; ++year) {
+    const CycleNumber n{SexagenaryYearIndex(year)};
+    AnnualPillar a;
+    a.year = year;
+    if (year >= birthYear) a.age = year - birthYear;
+    a.stem = n.stem().name();
+    a.branch = n.branch().name();
+    a.tenGod = TenGodName(TenGodOf(dayStem, n.stem()));
+    a.stage = TwelveStageName(TwelveStageOf(dayStem, n.branch()));
+    a.isVoid = voidBranches.Contains(n.branch());
+    years.push_back(a);
+  }
+  return years;
+}
+
+}  // namespace mireto

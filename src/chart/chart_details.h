@@ -1,0 +1,87 @@
+// The readings of a chart beside its pillars: 通変星 and 蔵干通変星 (ten gods of
+// the stems and hidden stems), 十二運 (twelve stages), 納音, 空亡, the same for the
+// luck columns, and 年運 (the pillar of each year) for a span of years.
+//
+// Everything is counted from the day stem (日干) with the default conventions
+// of ten_gods.h and twelve_stages.h; 空亡 is the day pillar's. Names are views
+// into constant tables, so a ChartDetails stays valid on its own.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "chart/chart.h"
+#include "chart/pillar.h"
+#include "chart/void_branches.h"
+#include "core/cycles.h"
+
+namespace mireto {
+
+struct PillarDetails {
+  std::string_view stem;          // 天干 as the main window shows it
+  std::string_view branch;        // 地支
+  std::string_view hiddenStem;    // 蔵干
+  std::string_view tenGod;        // 通変星 of the stem; 日主 for the day pillar
+  std::string_view hiddenTenGod;  // 通変星 of the hidden stem
+  std::string_view stage;         // 十二運 of the branch
+  std::string_view nayin;         // 納音 of the pillar
+  std::optional<bool> isVoid;     // branch in 空亡; none when the hour is unknown
+};
+
+struct LuckColumnDetails {
+  std::string_view stem;
+  std::string_view branch;
+  int firstAge = 0;  // age the column starts at, as the main window shows it
+  int lastAge = 0;   // last age of the column
+  std::string_view tenGod;
+  std::string_view stage;
+  bool isVoid = false;
+};
+
+struct AnnualPillar {
+  int year = 0;            // Gregorian year; its pillar begins at 立春
+  std::optional<int> age;  // age reached in that year; none before the birth year
+  std::string_view stem;
+  std::string_view branch;
+  std::string_view tenGod;
+  std::string_view stage;
+  bool isVoid = false;
+};
+
+// Years from..to, both included; years before 1 are not counted.
+struct YearSpan {
+  int from = 0;
+  int to = 0;
+};
+
+struct DetailsRequest {
+  bool hourKnown = true;
+  int birthYear = 0;               // the entered (Gregorian) year of birth
+  std::optional<YearSpan> annual;  // 年運 wanted for these years
+  std::optional<int> currentYear;  // the present year, marked in 年運
+};
+
+struct ChartDetails {
+  Stem dayStem;
+  VoidBranches voidBranches;
+  PerPillar<PillarDetails> pillars;
+  std::array<LuckColumnDetails, kLuckColumnCount> luck;  // the order of the main window's columns
+  std::optional<int> currentLuckColumn;  // shown bold, 0..10
+  int birthYear = 0;
+  std::optional<int> currentYear;
+  std::vector<AnnualPillar> annual;  // empty unless asked for
+};
+
+// The request of the details window: 年運 from the birth year to 100 years
+// later, the present year marked.
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear);
+
+ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request);
+
+// The pillar of each year of span with its readings against the day stem.
+std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBranches,
+                                        int birthYear, YearSpan span);
+
+}  // namespace mireto

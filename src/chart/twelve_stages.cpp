@@ -1,0 +1,34 @@
+#include "chart/twelve_stages.h"
+
+namespace mireto {
+
+namespace {
+
+enum StemIndex { 甲 = 1, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 };
+enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 };
+
+constexpr int kForward = 1;
+constexpr int kBackward = -1;
+
+}  // namespace
+
+constexpr TwelveStageConvention kYangForwardFireEarth = MakeTwelveStageConvention(
+    "陽順陰逆・火土同根",
+    {{
+        {甲, 亥, kForward},
+        {乙, 午, kBackward},
+        {丙, 寅, kForward},
+        {丁, 酉, kBackward},
+        {戊, 寅, kForward},   // as 丙
+        {己, 酉, kBackward},  // as 丁
+        {庚, 巳, kForward},
+        {辛, 子, kBackward},
+        {壬, 申, kForward},
+        {癸, 卯, kBackward},
+    }});
+
+TwelveStage TwelveStageOf(Stem dayStem, Branch branch, const TwelveStageConvention& convention) {
+  return convention.grid[static_cast<std::size_t>(dayStem.index - 1)][static_cast<std::size_t>(branch.index - 1)];
+}
+
+}  // namespace mireto

@@ -1,0 +1,25 @@
+// The "details" member of a chart object of mireto-chart, one member group
+// of the direct writer (json_writer.h):
+//
+//   ,"details":{"voidBranches":"子丑",
+//              "pillars":{"year":{"tenGod":…,"hiddenTenGod":…,"stage":…,"nayin":…,"void":false},
+//                         "month":{…},"day":{…},"hour":{…}},
+//              "luck":{"tenGods":[11],"stages":[11],"void":[11]},
+//              "annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":…,"stage":…,"void":false},…]}
+//
+// without blanks, as the rest of the object. "annual" is there only when the
+// details hold years; "void" of an unknown hour and "age" before the birth
+// year are null.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chart/chart_details.h"
+
+namespace mireto::cli {
+
+// Appends the member, with its leading comma, to out.
+void AppendDetailsJson(std::string& out, const ChartDetails& details);
+
+}  // namespace mireto::cli

@@ -1,0 +1,42 @@
+// The life of the window 命式詳細: created on first use as a window of the
+// main window (which owns and finally destroys it), shown again on each use,
+// and given the details of every chart the main window displays.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+#include "chart/chart_details.h"
+#include "output/details_window.h"
+
+namespace mireto {
+
+class DetailsController : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DetailsController(QWidget* mainWindow, QObject* parent = nullptr);
+  ~DetailsController() override;
+
+  // 命式詳細（Ｄ）: shows the window with the latest details, creating it
+  // centred on the screen the first time.
+  void open();
+
+  // A chart was displayed: its details replace the window's, if it exists,
+  // and fill it when it is opened later.
+  void follow(const ChartDetails& details);
+
+  // Destroys the window if it exists.
+  void unload();
+
+  // The window, nullptr until first opened.
+  DetailsWindow* window() const { return window_.data(); }
+
+ private:
+  QPointer<QWidget> mainWindow_;
+  QPointer<DetailsWindow> window_;
+  std::optional<ChartDetails> latest_;
+};
+
+}  // namespace mireto

@@ -1,0 +1,194 @@
+#include "output/details_text.h"
+
+#include <array>
+#include <vector>
+
+#include "chart/text_format.h"
+
+namespace mireto {
+
+namespace {
+
+constexpr std::string_view kIdeographicSpace = "\u3000";
+constexpr std::string_view kCurrentMark = "\u3000（現在）";
+constexpr std::string_view kThisYearMark = "\u3000（今年）";
+
+// Widths in fixed-pitch columns.
+constexpr std::size_t kLabelColumns = 12;   // 蔵干通変星 and one space
+constexpr std::size_t kPillarColumns = 8;   // a 納音 and one space
+constexpr std::size_t kAgeRangeColumns = 12;
+constexpr std::size_t kCycleColumns = 6;    // 干支
+constexpr std::size_t kReadingColumns = 8;  // 通変星 / 十二運
+constexpr std::size_t kYearColumns = 6;
+constexpr std::size_t kAgeColumns = 8;
+
+// The pillars as the main window shows them, right to left: hour, day, month, year.
+constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
+constexpr std::array<std::string_view, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
+
+// Appends text padded with spaces to the given number of columns.
+void AppendPadded(std::string& line, std::string_view text, std::size_t columns) {
+  line += text;
+  std::size_t used = DisplayColumns(text);
+  for (; used + 2 <= columns; used += 2) line += kIdeographicSpace;
+  if (used < columns) line += ' ';
+}
+
+std::string RightAligned(std::string_view text, std::size_t columns) {
+  const std::size_t used = DisplayColumns(text);
+  std::string s(used < columns ? columns - used : 0, ' ');
+  s += text;
+  return s;
+}
+
+std::string_view VoidMark(std::optional<bool> isVoid) {
+  if (!isVoid) return kUnknownMark;
+  return *isVoid ? kVoidMark : kNotVoidMark;
+}
+
+using Item = std::string_view PillarDetails::*;
+
+struct PillarRow {
+  std::string_view label;
+  Item item;
+};
+
+constexpr auto kPillarRows = std::to_array<PillarRow>({
+    {"通変星", &PillarDetails::tenGod},
+    {"天干", &PillarDetails::stem},
+    {"地支", &PillarDetails::branch},
+    {"蔵干", &PillarDetails::hiddenStem},
+    {"蔵干通変星", &PillarDetails::hiddenTenGod},
+    {"十二運", &PillarDetails::stage},
+    {"納音", &PillarDetails::nayin},
+});
+
+void AppendPillarTable(std::vector<std::string>& lines, const ChartDetails& d) {
+  std::string head;
+  AppendPadded(head, "命式詳細", kLabelColumns);
+  head += "空亡／";
+  head += d.voidBranches.names;
+  lines.push_back(head);
+  std::string titles;
+  AppendPadded(titles, "", kLabelColumns);
+  for (std::string_view t : kColumnTitles) AppendPadded(titles, t, kPillarColumns);
+  lines.push_back(titles);
+  for (const PillarRow& row : kPillarRows) {
+    std::string line;
+    AppendPadded(line, row.label, kLabelColumns);
+    for (const Pillar p : kColumnOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
+    lines.push_back(line);
+  }
+  std::string voids;
+  AppendPadded(voids, "空亡", kLabelColumns);
+  for (const Pillar p : kColumnOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
+  lines.push_back(voids);
+}
+
+void AppendReadingHeader(std::string& line) {
+  AppendPadded(line, "干支", kCycleColumns);
+  AppendPadded(line, "通変星", kReadingColumns);
+  AppendPadded(line, "十二運", kReadingColumns);
+  line += "空亡";
+}
+
+void AppendReadings(std::string& line, std::string_view stem, std::string_view branch,
+                    std::string_view tenGod, std::string_view stage, bool isVoid) {
+  std::string cycle(stem);
+  cycle += branch;
+  AppendPadded(line, cycle, kCycleColumns);
+  AppendPadded(line, tenGod, kReadingColumns);
+  AppendPadded(line, stage, kReadingColumns);
+  line += VoidMark(isVoid);
+}
+
+void AppendLuckTable(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("大運");
+  std::string head;
+  AppendPadded(head, "年齢", kAgeRangeColumns);
+  AppendReadingHeader(head);
+  lines.push_back(head);
+  for (std::size_t i = 0; i < d.luck.size(); ++i) {
+    const LuckColumnDetails& c = d.luck[i];
+    std::string line;
+    AppendPadded(line, RightAligned(FormatInteger(c.firstAge), 3) + "～" +
+                     RightAligned(FormatInteger(c.lastAge), 3) + "歳",
+                 kAgeRangeColumns);
+    AppendReadings(line, c.stem, c.branch, c.tenGod, c.stage, c.isVoid);
+    if (d.currentLuckColumn == static_cast<int>(i)) line += kCurrentMark;
+    lines.push_back(line);
+  }
+}
+
+void AppendAnnualTable(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("年運");
+  std::string head;
+  AppendPadded(head, "年", kYearColumns);
+  AppendPadded(head, "満年齢", kAgeColumns);
+  AppendReadingHeader(head);
+  lines.push_back(head);
+  for (const AnnualPillar& a : d.annual) {
+    std::string line;
+    AppendPadded(line, FormatInteger(a.year), kYearColumns);
+    AppendPadded(line, a.age ? RightAligned(FormatInteger(*a.age), 3) + "歳" : RightAligned("－", 5),
+                 kAgeColumns);
+    AppendReadings(line, a.stem, a.branch, a.tenGod, a.stage, a.isVoid);
+    if (d.currentYear == a.year) line += kThisYearMark;
+    lines.push_back(line);
+  }
+}
+
+}  // namespace
+
+std::size_t DisplayColumns(std::string_view text) {
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    if (c >= 0xF0) {
+      length = 4;
+    } else if (c >= 0xE0) {
+      length = 3;
+    } else if (c >= 0xC0) {
+      length = 2;
+    }
+    // Half-width katakana U+FF61..U+FF9F: EF BD A1..EF BE 9F.
+    const bool halfWidthKana =
+        length == 3 && c == 0xEF && i + 2 < text.size() &&
+        ((static_cast<unsigned char>(text[i + 1]) == 0xBD && static_cast<unsigned char>(text[i + 2]) >= 0xA1) ||
+         static_cast<unsigned char>(text[i + 1]) == 0xBE);
+    columns += (length == 1 || halfWidthKana) ? 1 : 2;
+    i += length;
+  }
+  return columns;
+}
+
+std::string MakeDetailsText(const ChartDetails& d, std::string_view lineEnd) {
+  std::vector<std::string> lines;
+  AppendPillarTable(lines, d);
+  lines.emplace_back();
+  AppendLuckTable(lines, d);
+  if (!d.annual.empty()) {
+    lines.emplace_back();
+    AppendAnnualTable(lines, d);
+  }
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += lineEnd;
+    // No trailing blanks: a line ends at its last visible character.
+    std::string& line = lines[i];
+    for (;;) {
+      if (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+      } else if (std::string_view(line).ends_with(kIdeographicSpace)) {
+        line.resize(line.size() - kIdeographicSpace.size());
+      } else {
+        break;
+      }
+    }
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace mireto

@@ -1,0 +1,278 @@
+#include "output/details_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "gui/fonts.h"
+#include "output/details_text.h"
+
+namespace mireto {
+
+namespace {
+
+// Background of a branch in 空亡 and of the present year.
+const QColor kVoidBackground{0xF6, 0xD5, 0xD1};
+const QColor kPresentBackground{0xFF, 0xF2, 0xB3};
+
+// The pillars as the main window shows them, right to left.
+constexpr std::array<Pillar, 4> kColumnPillars = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
+constexpr std::array<const char*, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
+
+using Item = std::string_view PillarDetails::*;
+
+struct PillarRow {
+  const char* label;
+  Item item;
+  FontFace font;  // face of the row
+  bool bold;
+};
+
+constexpr auto kPillarRows = std::to_array<PillarRow>({
+    {"通変星", &PillarDetails::tenGod, FontFace::Gothic, false},
+    {"天干", &PillarDetails::stem, FontFace::PGothic, true},
+    {"地支", &PillarDetails::branch, FontFace::PGothic, true},
+    {"蔵干", &PillarDetails::hiddenStem, FontFace::Gothic, false},
+    {"蔵干通変星", &PillarDetails::hiddenTenGod, FontFace::Gothic, false},
+    {"十二運", &PillarDetails::stage, FontFace::Gothic, false},
+    {"納音", &PillarDetails::nayin, FontFace::Gothic, false},
+});
+
+constexpr std::array<const char*, 5> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡"};
+constexpr std::array<const char*, 6> kAnnualColumns = {"年", "満年齢", "干支", "通変星", "十二運", "空亡"};
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString VoidText(std::optional<bool> isVoid) {
+  if (!isVoid) return Text(kUnknownMark);
+  return Text(*isVoid ? kVoidMark : kNotVoidMark);
+}
+
+QTableWidgetItem* Cell(const QString& text, const QFont& font) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignCenter);
+  item->setFont(font);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
+QTableWidget* MakeTable(QWidget* parent, const char* name, int rows, int columns) {
+  auto* table = new QTableWidget(rows, columns, parent);
+  table->setObjectName(QString::fromUtf8(name));
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return table;
+}
+
+// A table shown whole, without scroll bars.
+void FitToContents(QTableWidget& table) {
+  table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QStringList Labels(const auto& names) {
+  QStringList labels;
+  for (const char* n : names) labels << QString::fromUtf8(n);
+  return labels;
+}
+
+QString AgeRange(const LuckColumnDetails& c) {
+  return QStringLiteral("%1～%2歳").arg(c.firstAge).arg(c.lastAge);
+}
+
+}  // namespace
+
+DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("frmdetails"));
+  setWindowTitle(QStringLiteral("命式詳細"));
+  setModal(false);
+  setFont(LayoutFont(FontFace::Gothic, 9.75));
+
+  auto* layout = new QVBoxLayout(this);
+  // Never smaller than the tables shown whole and a few years of the list.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
+  voidLabel_ = new QLabel(this);
+  voidLabel_->setObjectName(QStringLiteral("lblVoid"));
+  voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
+  layout->addWidget(voidLabel_);
+
+  pillars_ = MakeTable(this, "tblPillars", static_cast<int>(kPillarRows.size()) + 1,
+                       static_cast<int>(kColumnTitles.size()));
+  pillars_->setHorizontalHeaderLabels(Labels(kColumnTitles));
+  QStringList rowLabels;
+  for (const PillarRow& row : kPillarRows) rowLabels << QString::fromUtf8(row.label);
+  rowLabels << QStringLiteral("空亡");
+  pillars_->setVerticalHeaderLabels(rowLabels);
+  FitToContents(*pillars_);
+  layout->addWidget(pillars_, 0, Qt::AlignHCenter);
+
+  auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
+  luckTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
+  layout->addWidget(luckTitle);
+  luck_ = MakeTable(this, "tblLuck", static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
+  luck_->setVerticalHeaderLabels(Labels(kLuckRows));
+  luck_->horizontalHeader()->hide();
+  FitToContents(*luck_);
+  layout->addWidget(luck_, 0, Qt::AlignHCenter);
+
+  auto* annualTitle = new QLabel(QStringLiteral("年運"), this);
+  annualTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
+  layout->addWidget(annualTitle);
+  annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
+  annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
+  annual_->verticalHeader()->hide();
+  annual_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Rows of one fixed height: sizing each of the 101 rows to its contents
+  // at every refresh costs seconds.
+  annual_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  annual_->verticalHeader()->setDefaultSectionSize(QFontMetrics(LayoutFont(FontFace::Gothic, 11.25, true)).height() + 6);
+  annual_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  annual_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  annual_->setMinimumHeight(220);
+  layout->addWidget(annual_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  auto* copy = new QPushButton(QStringLiteral("コピー"), this);
+  copy->setObjectName(QStringLiteral("btnCopy"));
+  auto* print = new QPushButton(QStringLiteral("印刷…"), this);
+  print->setObjectName(QStringLiteral("btnPrint"));
+  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+  close->setObjectName(QStringLiteral("btnClose"));
+  for (QPushButton* b : {copy, print, close}) b->setAutoDefault(false);
+  buttons->addStretch();
+  buttons->addWidget(copy);
+  buttons->addWidget(print);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyToClipboard);
+  connect(print, &QPushButton::clicked, this, &DetailsWindow::print);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DetailsWindow::showDetails(const ChartDetails& details) {
+  details_ = details;
+  setUpdatesEnabled(false);
+  voidLabel_->setText(QStringLiteral("空亡（天中殺）：") + Text(details_.voidBranches.names));
+  fillPillars();
+  fillLuck();
+  fillAnnual();
+  setUpdatesEnabled(true);
+  if (!isVisible()) adjustSize();  // a size the user chose stays
+  scrollToPresentYear();
+}
+
+void DetailsWindow::scrollToPresentYear() {
+  annual_->doItemsLayout();  // the scroll range of the rows just filled
+  for (int r = 0; r < annual_->rowCount(); ++r) {
+    if (details_.currentYear == details_.annual[static_cast<std::size_t>(r)].year) {
+      annual_->scrollToItem(annual_->item(r, 0), QAbstractItemView::PositionAtCenter);
+      return;
+    }
+  }
+}
+
+void DetailsWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  scrollToPresentYear();  // the list has its real height only now
+}
+
+void DetailsWindow::fillPillars() {
+  const QFont fixed = LayoutFont(FontFace::Gothic, 11.25);
+  for (int c = 0; c < static_cast<int>(kColumnPillars.size()); ++c) {
+    const PillarDetails& p = details_.pillars[kColumnPillars[static_cast<std::size_t>(c)]];
+    for (int r = 0; r < static_cast<int>(kPillarRows.size()); ++r) {
+      const PillarRow& row = kPillarRows[static_cast<std::size_t>(r)];
+      QTableWidgetItem* item = Cell(Text(p.*row.item), LayoutFont(row.font, 12, row.bold));
+      if (row.item == &PillarDetails::branch && p.isVoid.value_or(false)) {
+        item->setBackground(kVoidBackground);
+        item->setToolTip(QStringLiteral("空亡"));
+      }
+      pillars_->setItem(r, c, item);
+    }
+    QTableWidgetItem* mark = Cell(VoidText(p.isVoid), fixed);
+    if (p.isVoid.value_or(false)) mark->setBackground(kVoidBackground);
+    pillars_->setItem(static_cast<int>(kPillarRows.size()), c, mark);
+  }
+}
+
+void DetailsWindow::fillLuck() {
+  // Column 0 of the details on the right, as in the main window's strip.
+  const int columns = static_cast<int>(details_.luck.size());
+  for (int i = 0; i < columns; ++i) {
+    const LuckColumnDetails& l = details_.luck[static_cast<std::size_t>(i)];
+    const bool current = details_.currentLuckColumn == i;
+    const QFont fixed = LayoutFont(FontFace::Gothic, 11.25, current);
+    const QString cells[] = {AgeRange(l), Text(l.stem) + Text(l.branch), Text(l.tenGod), Text(l.stage),
+                             VoidText(l.isVoid)};
+    for (int r = 0; r < static_cast<int>(std::size(cells)); ++r) {
+      const QFont font = r == 1 ? LayoutFont(FontFace::PGothic, 12, current) : fixed;
+      QTableWidgetItem* item = Cell(cells[r], font);
+      if (l.isVoid && (r == 1 || r == 4)) item->setBackground(kVoidBackground);
+      luck_->setItem(r, columns - 1 - i, item);
+    }
+  }
+}
+
+void DetailsWindow::fillAnnual() {
+  annual_->setRowCount(static_cast<int>(details_.annual.size()));
+  const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
+  const QFont bold = LayoutFont(FontFace::Gothic, 11.25, true);
+  for (int r = 0; r < annual_->rowCount(); ++r) {
+    const AnnualPillar& a = details_.annual[static_cast<std::size_t>(r)];
+    const bool present = details_.currentYear == a.year;
+    const QString cells[] = {QString::number(a.year),
+                             a.age ? QStringLiteral("%1歳").arg(*a.age) : Text(kNotVoidMark),
+                             Text(a.stem) + Text(a.branch),
+                             Text(a.tenGod),
+                             Text(a.stage),
+                             VoidText(a.isVoid)};
+    for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
+      QTableWidgetItem* item = Cell(cells[c], present ? bold : plain);
+      if (present) {
+        item->setBackground(kPresentBackground);
+      } else if (a.isVoid && c >= 2) {
+        item->setBackground(kVoidBackground);
+      }
+      annual_->setItem(r, c, item);
+    }
+  }
+}
+
+QString DetailsWindow::detailsText() const { return QString::fromStdString(MakeDetailsText(details_, kCrLf)); }
+
+void DetailsWindow::copyToClipboard() const { QApplication::clipboard()->setText(detailsText()); }
+
+void DetailsWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("命式詳細の印刷"));
+  if (dialog.exec() == QDialog::Accepted) printTo(printer);
+}
+
+void DetailsWindow::printTo(QPrinter& printer) const {
+  QTextDocument document;
+  QFont font = LayoutFont(FontFace::Gothic, 10);
+  font.setPointSizeF(10);  // points on paper, not screen pixels
+  document.setDefaultFont(font);
+  QString text = detailsText();
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  document.setPlainText(text);
+  document.print(&printer);
+}
+
+}  // namespace mireto

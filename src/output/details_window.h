@@ -1,0 +1,60 @@
+// The window 命式詳細: the readings of the displayed chart (通変星, 蔵干通変星,
+// 十二運, 納音, 空亡), the luck columns with their readings and the years ahead
+// (年運), with buttons to copy them as text, print them and close.
+//
+// The window shows the ChartDetails it is given and nothing else; whoever
+// owns it hands it new details whenever the main window displays a chart.
+// It is modeless; Esc and 閉じる hide it.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "chart/chart_details.h"
+
+class QLabel;
+class QPrinter;
+class QTableWidget;
+
+namespace mireto {
+
+class DetailsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit DetailsWindow(QWidget* owner);
+
+  // Replaces every table with the given details.
+  void showDetails(const ChartDetails& details);
+  const ChartDetails& details() const { return details_; }
+
+  // The details text with CR LF line ends, as コピー puts it on the clipboard.
+  QString detailsText() const;
+
+  // コピー: the details text to the clipboard.
+  void copyToClipboard() const;
+
+  // 印刷…: the system print dialog, then the print-out on the printer chosen
+  // (printing to a PDF file is one of the dialog's choices).
+  void print();
+
+  // The print-out: the details text in the fixed-pitch face, paginated.
+  void printTo(QPrinter& printer) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void scrollToPresentYear();
+  void fillPillars();
+  void fillLuck();
+  void fillAnnual();
+
+  ChartDetails details_;
+  QLabel* voidLabel_ = nullptr;
+  QTableWidget* pillars_ = nullptr;
+  QTableWidget* luck_ = nullptr;
+  QTableWidget* annual_ = nullptr;
+};
+
+}  // namespace mireto

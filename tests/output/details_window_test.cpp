@@ -1,0 +1,236 @@
+// The chart-details window on its own: the tables of the worked chart, the
+// bold current luck column, the present year, コピー, Esc and the print-out.
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QHeaderView>
+#include <QTest>
+
+#include "chart/chart_details.h"
+#include "core/data_files.h"
+#include "output/details_text.h"
+#include "output/details_window.h"
+
+using mireto::ChartDetails;
+using mireto::DetailsWindow;
+
+namespace {
+
+const mireto::CalendarTables& Tables() {
+  static const mireto::CalendarTables tables = [] {
+    const auto loaded = mireto::LoadCalendarTables(QCoreApplication::applicationDirPath().toStdString());
+    if (!loaded.tables) qFatal("%s", loaded.error.c_str());
+    return *loaded.tables;
+  }();
+  return tables;
+}
+
+constexpr mireto::LocalDateTime kNow{2026, 12, 7, 12, 0};
+
+// The details of 1 January 2000 (hour optional), as the window is filled.
+ChartDetails WorkedDetails(std::optional<int> hour = 12, mireto::Sex sex = mireto::Sex::Female) {
+  mireto::BirthInput in;
+  in.year = 2000;
+  in.month = 1;
+  in.day = 1;
+  in.hour = hour;
+  in.minute = hour ? std::optional<int>(0) : std::nullopt;
+  in.sex = sex;
+  const auto result = mireto::ComputeChart(in, Tables(), kNow);
+  if (!result.chart) qFatal("%s", result.error.c_str());
+  return mireto::ComputeChartDetails(*result.chart,
+                                     mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow.year));
+}
+
+QTableWidget* Table(const QWidget& w, const char* name) {
+  return w.findChild<QTableWidget*>(QString::fromUtf8(name));
+}
+
+QString CellText(const QTableWidget& t, int row, int column) {
+  const QTableWidgetItem* item = t.item(row, column);
+  return item ? item->text() : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+class DetailsWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pillarTable_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("hourDayMonthYear");
+    QTest::newRow("通変星") << 0 << QStringList{"比肩", "日主", "偏印", "劫財"};
+    QTest::newRow("天干") << 1 << QStringList{"戊", "戊", "丙", "己"};
+    QTest::newRow("地支") << 2 << QStringList{"午", "午", "子", "卯"};
+    QTest::newRow("蔵干") << 3 << QStringList{"丁", "丁", "癸", "乙"};
+    QTest::newRow("蔵干通変星") << 4 << QStringList{"印綬", "印綬", "正財", "正官"};
+    QTest::newRow("十二運") << 5 << QStringList{"帝旺", "帝旺", "胎", "沐浴"};
+    QTest::newRow("納音") << 6 << QStringList{"天上火", "天上火", "澗下水", "城頭土"};
+    QTest::newRow("空亡") << 7 << QStringList{"－", "－", "空亡", "－"};
+  }
+
+  void pillarTable() {
+    QFETCH(int, row);
+    QFETCH(QStringList, hourDayMonthYear);
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    const QTableWidget& t = *Table(window, "tblPillars");
+    QCOMPARE(t.horizontalHeaderItem(0)->text(), QStringLiteral("時柱"));
+    QCOMPARE(t.horizontalHeaderItem(3)->text(), QStringLiteral("年柱"));
+    QCOMPARE(t.verticalHeaderItem(row)->text(), QString::fromUtf8(QTest::currentDataTag()));
+    for (int c = 0; c < 4; ++c) QCOMPARE(CellText(t, row, c), hourDayMonthYear[c]);
+  }
+
+  void voidBranchMarkedAndNamed() {
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblVoid"))->text().endsWith(QStringLiteral("子丑")));
+    const QTableWidget& t = *Table(window, "tblPillars");
+    const QBrush none = t.item(2, 0)->background();
+    QVERIFY(t.item(2, 2)->background() != none);  // 月柱 子 is in 空亡
+    QCOMPARE(t.item(2, 3)->background(), none);
+  }
+
+  void unknownHourColumn() {
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails(std::nullopt));
+    const QTableWidget& t = *Table(window, "tblPillars");
+    for (int r = 0; r < t.rowCount(); ++r) QCOMPARE(CellText(t, r, 0), QStringLiteral("□"));
+    QCOMPARE(CellText(t, 0, 1), QStringLiteral("日主"));
+  }
+
+  void luckColumnsRightToLeftCurrentBold() {
+    DetailsWindow window(nullptr);
+    const ChartDetails d = WorkedDetails();
+    QVERIFY(d.currentLuckColumn.has_value());
+    window.showDetails(d);
+    const QTableWidget& t = *Table(window, "tblLuck");
+    QCOMPARE(t.columnCount(), 11);
+    QCOMPARE(CellText(t, 1, 10), QStringLiteral("丙子"));  // the month pillar on the right
+    QCOMPARE(CellText(t, 0, 10), QStringLiteral("0～%1歳").arg(d.luck[0].lastAge));
+    QCOMPARE(CellText(t, 2, 0), QString::fromUtf8(d.luck[10].tenGod.data(), d.luck[10].tenGod.size()));
+    QCOMPARE(CellText(t, 4, 10), QStringLiteral("空亡"));
+    for (int c = 0; c < t.columnCount(); ++c) {
+      const bool current = 10 - c == *d.currentLuckColumn;
+      for (int r = 0; r < t.rowCount(); ++r) QCOMPARE(t.item(r, c)->font().bold(), current);
+    }
+  }
+
+  void luckBoldFollowsNewDetails() {
+    DetailsWindow window(nullptr);
+    ChartDetails d = WorkedDetails();
+    d.currentLuckColumn = 7;
+    window.showDetails(d);
+    QVERIFY(Table(window, "tblLuck")->item(1, 3)->font().bold());
+    d.currentLuckColumn.reset();
+    window.showDetails(d);
+    for (int c = 0; c < 11; ++c) QVERIFY(!Table(window, "tblLuck")->item(1, c)->font().bold());
+  }
+
+  void annualHundredYearsPresentYearShown() {
+    DetailsWindow window(nullptr);
+    window.resize(600, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.showDetails(WorkedDetails());
+    QTableWidget& t = *Table(window, "tblAnnual");
+    QCOMPARE(t.rowCount(), 101);
+    QCOMPARE(CellText(t, 0, 0), QStringLiteral("2000"));
+    QCOMPARE(CellText(t, 100, 0), QStringLiteral("2100"));
+    const int present = 26;  // 2026
+    QCOMPARE(CellText(t, present, 1), QStringLiteral("26歳"));
+    QCOMPARE(CellText(t, present, 2), QStringLiteral("丙午"));
+    QVERIFY(t.item(present, 0)->font().bold());
+    QVERIFY(!t.item(present + 1, 0)->font().bold());
+    QVERIFY(t.item(present, 0)->background() != t.item(present + 1, 0)->background());
+    QVERIFY(t.viewport()->rect().contains(t.visualItemRect(t.item(present, 0))));
+    QVERIFY(!t.viewport()->rect().intersects(t.visualItemRect(t.item(100, 0))));
+  }
+
+  // However small it is made, the window keeps both tables whole and the buttons in view.
+  void neverSmallerThanItsTables() {
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.minimumWidth() >= Table(window, "tblLuck")->sizeHint().width());
+    QVERIFY(window.minimumHeight() >= Table(window, "tblPillars")->sizeHint().height() +
+                                          Table(window, "tblLuck")->sizeHint().height());
+    window.resize(100, 100);
+    QCoreApplication::processEvents();
+    for (const char* name : {"tblPillars", "tblLuck"}) {
+      const QTableWidget& t = *Table(window, name);
+      QVERIFY2(window.rect().contains(t.geometry()), name);
+      QVERIFY2(t.viewport()->width() >= t.horizontalHeader()->length(), name);
+    }
+    QVERIFY(window.rect().contains(window.findChild<QPushButton*>(QStringLiteral("btnClose"))->geometry()));
+  }
+
+  void copyPutsTheDetailsTextWithCrLf() {
+    DetailsWindow window(nullptr);
+    const ChartDetails d = WorkedDetails();
+    window.showDetails(d);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnCopy")), Qt::LeftButton);
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied, QString::fromStdString(mireto::MakeDetailsText(d)));
+    QVERIFY(copied.contains(QStringLiteral("\r\n")));
+    QCOMPARE(copied.count(QLatin1Char('\n')), copied.count(QStringLiteral("\r\n")));
+    QVERIFY(copied.contains(QStringLiteral("年運")));
+    QVERIFY(copied.contains(QStringLiteral("（今年）")));
+  }
+
+  void escapeAndCloseButtonHide() {
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnClose")), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.isModal());
+  }
+
+  void printsToPdfReadableByPdftotext() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("details.pdf"));
+    DetailsWindow window(nullptr);
+    window.showDetails(WorkedDetails());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    window.printTo(printer);
+
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const char* expected : {"命式詳細", "空亡／子丑", "蔵干通変星", "澗下水", "城頭土", "大運", "年運",
+                                 "（現在）", "2100"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    }
+    // 101 years and the tables do not fit on one page.
+    QVERIFY(text.count(QLatin1Char('\f')) >= 2);
+  }
+};
+
+int RunDetailsWindowTests(int argc, char** argv) {
+  DetailsWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "details_window_test.moc"
