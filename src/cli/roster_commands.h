@@ -1,0 +1,28 @@
+// mireto-chart's roster commands: --import FILE|- and --export, on the roster
+// chosen with --roster or the desktop program's own.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace mireto::cli {
+
+// The roster file: `chosen` when given, else the desktop program's file.
+// nullopt and a message when neither HOME nor XDG_DATA_HOME tells where.
+std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::string& error);
+
+// Reads every line of `in` and adds them all in one transaction, or, on the
+// first bad line, nothing. Returns the exit status: 0, or 2 with one Japanese
+// line on err naming the bad line.
+int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err);
+
+// --import with a file name, or "-" for standard input.
+int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,
+                     std::ostream& err);
+
+// Writes every entry as one JSON object per line. 0, or 2 with a message.
+int ExportRoster(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
+
+}  // namespace mireto::cli
