@@ -14,6 +14,7 @@
 #include "app/demo_input.h"
 #include "app/startup.h"
 #include "app/table_location.h"
+#include "roster/roster_location.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/resources.h"
@@ -70,6 +71,10 @@ class StartupTrace : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The data folder (the roster) is named after the application, whatever
+  // the executable is called; mireto-chart finds the same folder.
+  QCoreApplication::setApplicationName(QString::fromUtf8(mireto::roster::kApplicationName.data(),
+                                                         mireto::roster::kApplicationName.size()));
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
   QTranslator translator;

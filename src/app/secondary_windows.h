@@ -1,5 +1,5 @@
 // The windows the main window opens: the pop-up chart, the text preview, the
-// birthplace map and the About box. Connects the main window's requests to
+// birthplace map, the About box and the roster. Connects the main window's requests to
 // them and unloads all of them when the main window closes, so that no hidden
 // window keeps the program running.
 #pragma once
@@ -13,6 +13,7 @@ class MainWindow;
 class PopupController;
 class ExportController;
 class MapController;
+class RosterController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
@@ -24,6 +25,7 @@ class SecondaryWindows : public QObject {
   PopupController& popup() { return *popup_; }
   ExportController& exporter() { return *export_; }
   MapController& map() { return *map_; }
+  RosterController& roster() { return *roster_; }
 
   // Unloads every secondary window that is loaded.
   void unloadAll();
@@ -33,6 +35,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<PopupController> popup_;
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<MapController> map_;
+  RosterController* roster_;
 };
 
 }  // namespace mireto

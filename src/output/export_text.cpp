@@ -24,10 +24,24 @@ std::string Luck(const ChartTexts& t, std::size_t i) { return t.dunKan[i] + t.du
 
 }  // namespace
 
+std::string CrLfLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += kLineEnd;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 std::string make_export_text(const ChartTexts& t, std::string_view nowText) {
   std::string lines[17];
   lines[0] = std::string(nowText) + "解命";
-  lines[1] = "姓名／";
+  lines[1] = "姓名／" + t.name;
   lines[2] = "生年月日／" + t.birthday + IdeographicSpaces(2) + "性別／" + t.sex +
              IdeographicSpaces(2) + "年齢／" + t.age + "歳";
   lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + t.luckChange +
@@ -41,7 +55,7 @@ std::string make_export_text(const ChartTexts& t, std::string_view nowText) {
   for (std::size_t i = 4; i <= 10; ++i) {
     lines[i + 5] = Spaces(26) + t.sai1[i - 1] + Spaces(5) + Luck(t, i);
   }
-  lines[16] = "備考／";
+  lines[16] = "備考／" + CrLfLineBreaks(t.note);
 
   std::string text;
   for (std::size_t i = 0; i < 17; ++i) {

@@ -1,5 +1,7 @@
 #include "output/export_window.h"
 
+#include <tuple>
+
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -117,7 +119,8 @@ ExportController::ExportController(QWidget* mainWindow, QObject* parent)
 void ExportController::open() {
   QWidget& window = showWindow();
   const QString now = GeneralDateText(clock_(), QLocale::system());
-  const ChartTexts texts = mainWindow() ? GatherChartTexts(*mainWindow()) : ChartTexts{};
+  ChartTexts texts = mainWindow() ? GatherChartTexts(*mainWindow()) : ChartTexts{};
+  if (entryNote_) std::tie(texts.name, texts.note) = entryNote_();
   const std::string chartText = make_export_text(texts, now.toStdString());
   if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {
     area->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));

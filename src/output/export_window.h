@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include <QDateTime>
 #include <QLocale>
@@ -35,10 +37,16 @@ class ExportController : public SecondaryWindow {
   // The source of the present moment; the system clock unless replaced.
   void setClock(Clock clock) { clock_ = std::move(clock); }
 
+  // The name and the note of the roster entry the displayed chart came from,
+  // both empty when it came from none; nothing unless set.
+  using EntryNote = std::function<std::pair<std::string, std::string>()>;
+  void setEntryNote(EntryNote source) { entryNote_ = std::move(source); }
+
  private:
   QWidget* createWindow() override;
 
   Clock clock_;
+  EntryNote entryNote_;
 };
 
 }  // namespace mireto

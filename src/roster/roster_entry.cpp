@@ -66,17 +66,9 @@ bool IsListItem(std::string_view text, int last) {
 }
 
 std::string CheckDate(std::string_view date) {
-  const std::string message = "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstYear) + "年から" +
-                              std::to_string(kLastYear) + "年までの実在の日付で指定してください: ";
-  if (date.size() != 10 || date[4] != '-' || date[7] != '-') return message + std::string(date);
-  const auto year = FixedDigits(date.substr(0, 4));
-  const auto month = FixedDigits(date.substr(5, 2));
-  const auto day = FixedDigits(date.substr(8, 2));
-  if (!year || !month || !day || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12 ||
-      *day < 1 || *day > MonthLengths(*year)[*month]) {
-    return message + std::string(date);
-  }
-  return {};
+  if (DateParts(date)) return {};
+  return "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstYear) + "年から" + std::to_string(kLastYear) +
+         "年までの実在の日付で指定してください: " + std::string(date);
 }
 
 std::string CheckFieldText(std::string_view text, const char* what) {
@@ -86,6 +78,18 @@ std::string CheckFieldText(std::string_view text, const char* what) {
 }
 
 }  // namespace
+
+std::optional<std::array<int, 3>> DateParts(std::string_view date) {
+  if (date.size() != 10 || date[4] != '-' || date[7] != '-') return std::nullopt;
+  const auto year = FixedDigits(date.substr(0, 4));
+  const auto month = FixedDigits(date.substr(5, 2));
+  const auto day = FixedDigits(date.substr(8, 2));
+  if (!year || !month || !day || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12 ||
+      *day < 1 || *day > MonthLengths(*year)[*month]) {
+    return std::nullopt;
+  }
+  return std::array<int, 3>{*year, *month, *day};
+}
 
 bool IsValidUtf8(std::string_view text) {
   std::size_t i = 0;
@@ -146,22 +150,6 @@ std::string CheckEntry(const NewEntry& entry) {
   if (auto error = CheckName(entry.name); !error.empty()) return error;
   if (auto error = CheckNote(entry.note); !error.empty()) return error;
   return CheckBirth(entry.birth);
-}
-
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (text[i] == '\n') {
-      out += "\r\n";
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
 }
 
 }  // namespace mireto::roster

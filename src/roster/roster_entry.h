@@ -2,7 +2,9 @@
 // were entered, and when the entry was created and last changed.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,10 +57,10 @@ std::string CheckNote(std::string_view note);
 std::string CheckBirth(const BirthTexts& birth);
 std::string CheckEntry(const NewEntry& entry);
 
+// Year, month and day of a date CheckBirth accepts; nullopt otherwise.
+std::optional<std::array<int, 3>> DateParts(std::string_view date);
+
 // Whether text is well-formed UTF-8 (no surrogates, no overlong forms).
 bool IsValidUtf8(std::string_view text);
-
-// The note with every line break (CR LF, CR or LF) written as CR LF.
-std::string WithCrLf(std::string_view text);
 
 }  // namespace mireto::roster

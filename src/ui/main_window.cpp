@@ -82,12 +82,17 @@ void MainWindow::connectMenus() {
   connect(action("menupop"), &QAction::triggered, this, &MainWindow::popupRequested);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
+  connect(action("rosterSave"), &QAction::triggered, this, &MainWindow::rosterSaveRequested);
+  connect(action("rosterOpen"), &QAction::triggered, this, &MainWindow::rosterRequested);
+  connect(action("rosterExport"), &QAction::triggered, this, &MainWindow::rosterExportRequested);
+  connect(action("rosterImport"), &QAction::triggered, this, &MainWindow::rosterImportRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QWidget>(this, "btnpop")->setEnabled(enabled);
   FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
+  FindControl<QAction>(this, "rosterSave")->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -97,7 +102,7 @@ void MainWindow::centreOnScreen() {
 
 QWidget* MainWindow::yearDialog() const { return yearDialog_; }
 
-void MainWindow::openYearDialog() {
+YearDialog* MainWindow::loadYearDialog() {
   if (yearDialog_ == nullptr) {
     yearDialog_ = new YearDialog(birthRecord().inYear);
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -105,6 +110,11 @@ void MainWindow::openYearDialog() {
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
     CentreOnScreen(*yearDialog_);
   }
+  return yearDialog_;
+}
+
+void MainWindow::openYearDialog() {
+  loadYearDialog();
   yearDialog_->show();
   yearDialog_->raise();
   yearDialog_->activateWindow();
@@ -122,6 +132,29 @@ void MainWindow::displayChart() {
   }
   setChartCommandsEnabled(true);
   WriteChart(centralWidget(), result.chart->display);
+  displayedBirth_ = enteredBirth();
+}
+
+std::optional<roster::BirthTexts> MainWindow::enteredBirth() const { return input_->enteredTexts(); }
+
+bool MainWindow::enterBirth(const roster::BirthTexts& birth) {
+  const auto date = roster::DateParts(birth.date);
+  if (!date) return false;
+  const auto [year, month, day] = *date;
+  YearDialog* dialog = loadYearDialog();
+  if (!dialog->chooseYear(year)) return false;
+  dialog->decide();
+  return input_->enter(month, day, QString::fromStdString(birth.hour), QString::fromStdString(birth.minute),
+                       birth.sex == "M", QString::fromStdString(birth.jisaMinutes),
+                       QString::fromStdString(birth.jisaSeconds));
+}
+
+void MainWindow::setChartEntry(std::optional<roster::Entry> entry) { chartEntry_ = std::move(entry); }
+
+std::optional<roster::Entry> MainWindow::chartEntry() const {
+  if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth)
+    return std::nullopt;
+  return chartEntry_;
 }
 
 void MainWindow::unloadYearDialog() {

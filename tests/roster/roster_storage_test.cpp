@@ -224,12 +224,6 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"SexFemale", WithSex("F"), true}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(WithCrLf, WritesEveryKindOfLineBreakAsCrLf) {
-  EXPECT_EQ(WithCrLf("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
-  EXPECT_EQ(WithCrLf("\r\r\n\n"), "\r\n\r\n\r\n");
-  EXPECT_EQ(WithCrLf("一行"), "一行");
-}
-
 TEST(AppDataFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
   EXPECT_EQ(AppDataFolder("/x/data", "/home/u"), fs::path("/x/data/mireto"));
   EXPECT_EQ(AppDataFolder("/x/data/", "/home/u"), fs::path("/x/data/mireto"));
