@@ -9,13 +9,13 @@
 
 namespace mireto {
 
-SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>(mainWindow)),
       export_(std::make_unique<ExportController>(mainWindow)),
       map_(std::make_unique<MapController>(mainWindow)),
-      roster_(new RosterController(mainWindow, DesktopRosterFile(), DialogPrompts())) {
+      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
   connect(mainWindow, &MainWindow::popupRequested, this, [this] { popup_->open(); });
   connect(mainWindow, &MainWindow::exportRequested, this, [this] { export_->open(); });
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });

@@ -7,19 +7,21 @@
 #include <QObject>
 #include <memory>
 
+#include "app/roster_controller.h"
+
 namespace mireto {
 
 class MainWindow;
 class PopupController;
 class ExportController;
 class MapController;
-class RosterController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
 
  public:
-  explicit SecondaryWindows(MainWindow* mainWindow);
+  // prompts: the roster's dialogs (the program's own unless replaced).
+  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts());
   ~SecondaryWindows() override;
 
   PopupController& popup() { return *popup_; }

@@ -6,15 +6,15 @@ namespace mireto::roster {
 
 namespace {
 
-bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
+bool IsSet(const char* value) { return value != nullptr && value[0] != '\0'; }
 
 }  // namespace
 
 std::optional<std::filesystem::path> AppDataFolder(const char* xdgDataHome, const char* home) {
   std::filesystem::path base;
-  if (IsAbsolute(xdgDataHome)) {
+  if (IsSet(xdgDataHome)) {
     base = xdgDataHome;
-  } else if (IsAbsolute(home)) {
+  } else if (IsSet(home)) {
     base = std::filesystem::path(home) / ".local" / "share";
   } else {
     return std::nullopt;

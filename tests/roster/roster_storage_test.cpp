@@ -224,10 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"SexFemale", WithSex("F"), true}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(AppDataFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
+TEST(AppDataFolder, FollowsXdgDataHomeWhenSet) {
   EXPECT_EQ(AppDataFolder("/x/data", "/home/u"), fs::path("/x/data/mireto"));
   EXPECT_EQ(AppDataFolder("/x/data/", "/home/u"), fs::path("/x/data/mireto"));
-  EXPECT_EQ(AppDataFolder("relative", "/home/u"), fs::path("/home/u/.local/share/mireto"));
+  EXPECT_EQ(AppDataFolder("relative", "/home/u"), fs::path("relative/mireto"));
   EXPECT_EQ(AppDataFolder("", "/home/u"), fs::path("/home/u/.local/share/mireto"));
   EXPECT_EQ(AppDataFolder(nullptr, "/home/u"), fs::path("/home/u/.local/share/mireto"));
   EXPECT_EQ(AppDataFolder(nullptr, nullptr), std::nullopt);
