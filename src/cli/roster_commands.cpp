@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/exit_status.h"
 #include "cli/roster_lines.h"
 #include "roster/roster.h"
 #include "roster/roster_location.h"
@@ -11,12 +12,11 @@ namespace mireto::cli {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitUsage = 2;
+constexpr int kExitOk = static_cast<int>(ExitStatus::Ok);
 
-int Fail(std::ostream& err, const std::string& message) {
+int Fail(std::ostream& err, const std::string& message, ExitStatus status = ExitStatus::Usage) {
   err << "mireto-chart: " << message << '\n';
-  return kExitUsage;
+  return static_cast<int>(status);
 }
 
 }  // namespace
@@ -30,6 +30,7 @@ std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::
 
 int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err) {
   const ImportLines lines = ReadImportLines(in);
+  if (in.bad()) return Fail(err, "読み込むファイルを読めません（名簿は変更していません）", ExitStatus::InputFailed);
   if (lines.badLine != 0)
     return Fail(err, "名簿の読み込み: " + ImportErrorText(lines) + "（名簿は変更していません）");
   roster::Roster roster(file);
@@ -55,7 +56,7 @@ int ExportRoster(const std::filesystem::path& file, std::ostream& out, std::ostr
   if (!entries) return Fail(err, error);
   for (const roster::Entry& entry : *entries) out << ExportLine(entry) << '\n';
   out.flush();
-  if (!out) return Fail(err, "名簿の書き出しに失敗しました");
+  if (!out) return Fail(err, "名簿を標準出力に書き込めません", ExitStatus::OutputFailed);
   return kExitOk;
 }
 

@@ -15,14 +15,15 @@ std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::
 
 // Reads every line of `in` and adds them all in one transaction, or, on the
 // first bad line, nothing. Returns the exit status: 0, or 2 with one Japanese
-// line on err naming the bad line.
+// line on err naming the bad line (4 when the input cannot be read).
 int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err);
 
 // --import with a file name, or "-" for standard input.
 int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,
                      std::ostream& err);
 
-// Writes every entry as one JSON object per line. 0, or 2 with a message.
+// Writes every entry as one JSON object per line. 0; 2 with a message when
+// the roster cannot be read; 3 when the output cannot be written.
 int ExportRoster(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 
 }  // namespace mireto::cli

@@ -88,11 +88,7 @@ ImportLines ReadImportLines(std::istream& in) {
     }
     result.entries.push_back(std::move(*entry));
   }
-  if (in.bad()) {
-    result.entries.clear();
-    result.badLine = number + 1;
-    result.error = "読み込みに失敗しました";
-  }
+  if (in.bad()) result.entries.clear();
   return result;
 }
 

@@ -20,7 +20,8 @@ namespace mireto::cli {
 // hour and the minute are written as their lists show them ("09" -> "9").
 std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::string& error);
 
-// Every line of an import, or the first bad one.
+// Every line of an import, or the first bad one; no entries when the stream
+// failed (the caller checks in.bad()).
 struct ImportLines {
   std::vector<roster::NewEntry> entries;
   long badLine = 0;     // 1-based; 0 when every line was read
