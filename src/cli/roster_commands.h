@@ -6,8 +6,27 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mireto::cli {
+
+// --import FILE|- or --export, with an optional --roster FILE.
+struct RosterCommand {
+  enum class Kind { Import, Export };
+  Kind kind = Kind::Export;
+  std::string rosterFile;  // empty: the desktop program's file
+  std::string source;      // Import: a file name or "-"
+};
+
+// Whether the arguments ask for a roster command (--import, --export or --roster).
+bool IsRosterCommand(const std::vector<std::string>& args);
+
+// The roster command of the arguments; nullopt and a one-line Japanese
+// message when they hold anything else or too much.
+std::optional<RosterCommand> ParseRosterCommand(const std::vector<std::string>& args, std::string& error);
+
+// Runs it; the exit status.
+int RunRosterCommand(const RosterCommand& command, std::ostream& out, std::ostream& err);
 
 // The roster file: `chosen` when given, else the desktop program's file.
 // nullopt and a message when neither HOME nor XDG_DATA_HOME tells where.

@@ -285,6 +285,34 @@ TEST_F(RosterTest, TwoConnectionsWritingAtOnceLoseNothing) {
   EXPECT_EQ(ids.size(), 2u * kEach);
 }
 
+// The same from two processes, as two running programs would write.
+TEST_F(RosterTest, TwoProcessesWritingAtOnceLoseNothing) {
+  constexpr int kEach = 80;
+  std::vector<pid_t> children;
+  for (const char* prefix : {"P", "Q"}) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      Roster own(file_);
+      std::string error;
+      for (int i = 0; i < kEach; ++i)
+        if (!own.add(Person(prefix + std::to_string(i)), error)) _exit(1);
+      _exit(0);
+    }
+    children.push_back(pid);
+  }
+  for (const pid_t pid : children) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::string error;
+  const auto all = roster_.entries(error);
+  ASSERT_TRUE(all) << error;
+  std::set<std::string> names;
+  for (const Entry& e : *all) names.insert(e.name);
+  EXPECT_EQ(names.size(), 2u * kEach);
+}
+
 // Files the program cannot fully handle: every operation fails with a
 // Japanese message, and the file stays byte for byte as it was.
 struct UntouchableFile {
