@@ -87,7 +87,7 @@ QStringList ChartFace(const QWidget* root) {
 
 // The face a fresh main window shows after WriteChart of compute_chart(birth).
 QStringList ExpectedFace(const BirthTexts& birth, const LocalDateTime& now) {
-  const ChartOrError result = compute_chart(InputOf(birth), Tables(), now);
+  const ChartOrError result = ComputeChart(InputOf(birth), Tables(), now);
   if (!result.chart) return {QString::fromStdString(result.error)};
   MainWindow scratch(Tables());
   WriteChart(scratch.centralWidget(), result.chart->display);
