@@ -1,6 +1,7 @@
 #include "cli/roster_lines.h"
 
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "cli/chart_io.h"
 
@@ -39,9 +40,23 @@ bool TakeString(nlohmann::json& object, const char* key, bool required, std::str
 }  // namespace
 
 std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::string& error) {
-  nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
+  // A key given twice would silently lose one of its values: refused.
+  std::string duplicate;
+  std::set<std::string> keys;
+  const nlohmann::json::parser_callback_t noDuplicates = [&](int depth, nlohmann::json::parse_event_t event,
+                                                             nlohmann::json& parsed) {
+    if (depth == 1 && event == nlohmann::json::parse_event_t::key && !keys.insert(parsed.get<std::string>()).second &&
+        duplicate.empty())
+      duplicate = parsed.get<std::string>();
+    return true;
+  };
+  nlohmann::json object = nlohmann::json::parse(line, noDuplicates, false);
   if (object.is_discarded() || !object.is_object()) {
     error = "JSON のオブジェクトとして読めません";
+    return std::nullopt;
+  }
+  if (!duplicate.empty()) {
+    error = "項目 \"" + duplicate + "\" が二度あります";
     return std::nullopt;
   }
   roster::NewEntry entry;

@@ -120,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"HourOutOfRange", kGood + "\n" + kGood + "\n" + kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"24","minute":"2"})", 4},
         BadImport{"BadSex", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","sex":"X"})", 1},
         BadImport{"NameWithLineBreak", R"({"name":"a\nb","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"DuplicateName", kGood + "\n" + R"({"name":"a","name":"b","date":"1990-01-01","hour":"1","minute":"2"})", 2},
+        BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})", 1},
         BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
