@@ -19,10 +19,10 @@
 #include "app/font_check.h"
 #include "app/startup.h"
 #include "core/data_location.h"
+#include "gui/resources.h"
 #include "roster/roster_location.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/resources.h"
 
 namespace {
 

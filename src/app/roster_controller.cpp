@@ -10,7 +10,7 @@
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
-#include "ui/window_placement.h"
+#include "gui/window_placement.h"
 
 namespace mireto {
 

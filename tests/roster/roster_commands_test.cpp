@@ -122,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"NameWithLineBreak", R"({"name":"a\nb","date":"1990-01-01","hour":"1","minute":"2"})", 1},
         BadImport{"DuplicateName", kGood + "\n" + R"({"name":"a","name":"b","date":"1990-01-01","hour":"1","minute":"2"})", 2},
         BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})", 1},
+        BadImport{"UnknownKey", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","memo":"x"})", 2},
         BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "roster/roster_location.h"
-#include "ui/fonts.h"
-#include "ui/resources.h"
+#include "gui/fonts.h"
+#include "gui/resources.h"
 
 namespace mireto::test {
 int RunRosterWindowTests(int argc, char** argv);
