@@ -19,6 +19,7 @@
 #include "app/startup.h"
 #include "core/data_location.h"
 #include "gui/resources.h"
+#include "roster/roster_location.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 
@@ -86,6 +87,10 @@ int main(int argc, char* argv[]) {
   std::optional<mireto::ExitOnPlatformFailure> platformGuard(std::in_place, programFolderText);
   QApplication app(argc, argv);
   platformGuard.reset();
+  // The data folder (the roster) is named after the application, whatever
+  // the executable is called; mireto-chart finds the same folder.
+  QCoreApplication::setApplicationName(QString::fromUtf8(mireto::roster::kApplicationName.data(),
+                                                         mireto::roster::kApplicationName.size()));
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
   QTranslator translator;

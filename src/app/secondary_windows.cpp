@@ -1,5 +1,6 @@
 #include "app/secondary_windows.h"
 
+#include "app/roster_controller.h"
 #include "map/map_dialog.h"
 #include "output/about_box.h"
 #include "output/details_controller.h"
@@ -9,13 +10,14 @@
 
 namespace mireto {
 
-SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)),
-      details_(std::make_unique<DetailsController>(mainWindow)) {
+      details_(std::make_unique<DetailsController>(mainWindow)),
+      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
   connect(mainWindow, &MainWindow::popupRequested, this,
           [this](const ChartSnapshot& chart) { popup_->open(chart); });
   connect(mainWindow, &MainWindow::exportRequested, this,
@@ -26,6 +28,10 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
   connect(mainWindow, &MainWindow::chartDetailsDisplayed, this,
           [this](const ChartDetails& details) { details_->follow(details); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });
+  connect(mainWindow, &MainWindow::rosterSaveRequested, roster_, &RosterController::save);
+  connect(mainWindow, &MainWindow::rosterRequested, roster_, &RosterController::openWindow);
+  connect(mainWindow, &MainWindow::rosterExportRequested, roster_, &RosterController::exportFile);
+  connect(mainWindow, &MainWindow::rosterImportRequested, roster_, &RosterController::importFile);
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
 
@@ -37,6 +43,7 @@ void SecondaryWindows::unloadAll() {
   popup_->unload();
   export_->unload();
   details_->unload();
+  roster_->unload();
 }
 
 }  // namespace mireto

@@ -1,11 +1,13 @@
 // The windows the main window opens: the pop-up chart, the text preview, the
-// birthplace map, the chart details and the About box. Connects the main window's requests to
+// birthplace map, the chart details, the About box and the roster. Connects the main window's requests to
 // them and unloads all of them when the main window closes, so that no hidden
 // window keeps the program running.
 #pragma once
 
 #include <QObject>
 #include <memory>
+
+#include "app/roster_controller.h"
 
 namespace mireto {
 
@@ -19,13 +21,15 @@ class SecondaryWindows : public QObject {
   Q_OBJECT
 
  public:
-  explicit SecondaryWindows(MainWindow* mainWindow);
+  // prompts: the roster's dialogs (the program's own unless replaced).
+  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts());
   ~SecondaryWindows() override;
 
   PopupController& popup() { return *popup_; }
   ExportController& exporter() { return *export_; }
   MapController& map() { return *map_; }
   DetailsController& details() { return *details_; }
+  RosterController& roster() { return *roster_; }
 
   // Unloads every secondary window that is loaded.
   void unloadAll();
@@ -36,6 +40,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<MapController> map_;
   std::unique_ptr<DetailsController> details_;
+  RosterController* roster_;
 };
 
 }  // namespace mireto

@@ -17,6 +17,10 @@ struct ChartSnapshot {
   std::string birthday;  // the birth summary, e.g. 1975年4月8日13時5分
   std::string sex;       // "男" or "女"
   ChartDisplay display;  // the result texts and the bold luck column
+  // The roster entry the chart on display came from, while no input has
+  // changed; both empty for any other chart.
+  std::string name;
+  std::string note;
 
   bool operator==(const ChartSnapshot&) const = default;
 };

@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
+#include "cli/roster_commands.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
 #include "core/data_location.h"
@@ -51,7 +52,14 @@ int main(int argc, char** argv) {
   mireto::cli::OutputSink out(STDOUT_FILENO);
 
   std::string error;
-  const auto options = mireto::cli::ParseOptions({argv + 1, argv + argc}, error);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  // --import and --export work on the roster and need no data files.
+  if (mireto::cli::IsRosterCommand(args)) {
+    const auto command = mireto::cli::ParseRosterCommand(args, error);
+    if (!command) return Fail(error, ExitStatus::Usage);
+    return mireto::cli::RunRosterCommand(*command, std::cout, std::cerr);
+  }
+  const auto options = mireto::cli::ParseOptions(args, error);
   if (!options) return Fail(error, ExitStatus::Usage);
   if (options->mode == mireto::cli::Mode::Help) return WriteAll(out, options->helpText);
   if (options->mode == mireto::cli::Mode::Batch && !mireto::cli::IsOpen(STDIN_FILENO)) {

@@ -24,11 +24,25 @@ std::string Luck(const ChartDisplay& d, std::size_t i) { return d.luckStems[i] +
 
 }  // namespace
 
+std::string CrLfLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += kLineEnd;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 std::string make_export_text(const ChartSnapshot& chart, std::string_view nowText) {
   const ChartDisplay& d = chart.display;
   std::string lines[17];
   lines[0] = std::string(nowText) + "解命";
-  lines[1] = "姓名／";
+  lines[1] = "姓名／" + chart.name;
   lines[2] = "生年月日／" + chart.birthday + IdeographicSpaces(2) + "性別／" + chart.sex +
              IdeographicSpaces(2) + "年齢／" + d.age + "歳";
   lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + d.luckStartAge +
@@ -44,7 +58,7 @@ std::string make_export_text(const ChartSnapshot& chart, std::string_view nowTex
   for (std::size_t i = 4; i <= 10; ++i) {
     lines[i + 5] = Spaces(26) + d.luckFirstAges[i - 1] + Spaces(5) + Luck(d, i);
   }
-  lines[16] = "備考／";
+  lines[16] = "備考／" + CrLfLineBreaks(chart.note);
 
   std::string text;
   for (std::size_t i = 0; i < 17; ++i) {

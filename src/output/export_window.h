@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include <QDateTime>
 #include <QLocale>

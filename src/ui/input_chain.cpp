@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "core/calendar.h"
@@ -153,6 +154,49 @@ std::optional<BirthInput> InputChain::gatherInput() const {
   input.jisaMinutesText = jisaMinutes_->text().toStdString();
   input.jisaSecondsText = jisaSeconds_->text().toStdString();
   return input;
+}
+
+std::optional<roster::BirthTexts> InputChain::enteredTexts() const {
+  const std::optional<BirthInput> input = gatherInput();
+  if (!input || hour_->currentIndex() < 0) return std::nullopt;
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", input->year, input->month, input->day);
+  roster::BirthTexts texts;
+  texts.date = date;
+  texts.hour = hour_->currentText().toStdString();
+  texts.minute = minute_->currentIndex() < 0 ? "?" : minute_->currentText().toStdString();
+  texts.sex = input->sex == Sex::Male ? "M" : "F";
+  texts.jisaMinutes = input->jisaMinutesText;
+  texts.jisaSeconds = input->jisaSecondsText;
+  return texts;
+}
+
+bool InputChain::pick(QComboBox* list, const QString& text) {
+  const int index = list->findText(text);
+  if (index < 0 || !list->isEnabled()) return false;
+  list->setCurrentIndex(index);
+  return true;
+}
+
+bool InputChain::enter(int month, int day, const QString& hour, const QString& minute, bool male,
+                       const QString& jisaMinutes, const QString& jisaSeconds) {
+  if (!pick(month_, QString::number(month))) return false;
+  chooseMonth();
+  if (!pick(day_, QString::number(day))) return false;
+  chooseDay();
+  // The minute list opens once an hour is chosen; "?" closes it again.
+  if (!pick(hour_, hour == kUnknown ? QStringLiteral("0") : hour)) return false;
+  chooseHour();
+  if (!pick(minute_, minute)) return false;
+  chooseMinute();
+  if (hour == kUnknown) {
+    pick(hour_, kUnknown);
+    chooseHour();
+  }
+  (male ? male_ : female_)->setChecked(true);
+  jisaMinutes_->setText(jisaMinutes);
+  jisaSeconds_->setText(jisaSeconds);
+  return true;
 }
 
 }  // namespace mireto

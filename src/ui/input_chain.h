@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "chart/chart.h"
+#include "roster/roster_entry.h"
 
 class QComboBox;
 class QLineEdit;
@@ -57,8 +58,21 @@ class InputChain : public QObject {
   // month and day have all been chosen.
   std::optional<BirthInput> gatherInput() const;
 
+  // The inputs as texts, as a roster entry keeps them; nullopt until a chart
+  // could be displayed (year, month, day and hour chosen). A minute list with
+  // nothing chosen reads "?".
+  std::optional<roster::BirthTexts> enteredTexts() const;
+
+  // Chooses month, day, hour and minute as a user picks them from the lists
+  // (the year must have been decided), then sets the sex and the two
+  // time-difference fields. A minute under the hour "?" is chosen before the
+  // hour, as the list chain allows. False when an item is not in its list.
+  bool enter(int month, int day, const QString& hour, const QString& minute, bool male,
+             const QString& jisaMinutes, const QString& jisaSeconds);
+
  private:
   void rebuildDayList();
+  static bool pick(QComboBox* list, const QString& text);
   void rewriteSummary();
 
   BirthRecord record_;

@@ -228,7 +228,15 @@ struct MenuSpec {
 };
 
 inline constexpr MenuSpec kMenus[] = {
-    {"menufile", "ファイル（Ｆ）", {{{"endmireto", "ミレト終了", "Ctrl+E"}}}, 1},
+    {"menufile",
+     "ファイル（Ｆ）",
+     {{{"rosterSave", "名簿に保存…", "Ctrl+S"},
+       {"rosterOpen", "名簿…", "Ctrl+O"},
+       {"rosterExport", "名簿の書き出し…", nullptr},
+       {"rosterImport", "名簿の読み込み…", nullptr},
+       {"rosterLine", nullptr, nullptr},
+       {"endmireto", "ミレト終了", "Ctrl+E"}}},
+     6},
     {"menutool",
      "ツール（Ｔ）",
      {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},

@@ -64,7 +64,14 @@ MainWindow::~MainWindow() { unloadYearDialog(); }
 
 const BirthRecord& MainWindow::birthRecord() const { return input_->record(); }
 
-ChartSnapshot MainWindow::snapshot() const { return ReadSnapshot(chart_); }
+ChartSnapshot MainWindow::snapshot() const {
+  ChartSnapshot shown = ReadSnapshot(chart_);
+  if (const auto entry = chartEntry()) {
+    shown.name = entry->name;
+    shown.note = entry->note;
+  }
+  return shown;
+}
 
 void MainWindow::setClock(Clock clock) { clock_ = std::move(clock); }
 
@@ -92,6 +99,10 @@ void MainWindow::connectMenus() {
   connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
+  connect(action("rosterSave"), &QAction::triggered, this, &MainWindow::rosterSaveRequested);
+  connect(action("rosterOpen"), &QAction::triggered, this, &MainWindow::rosterRequested);
+  connect(action("rosterExport"), &QAction::triggered, this, &MainWindow::rosterExportRequested);
+  connect(action("rosterImport"), &QAction::triggered, this, &MainWindow::rosterImportRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {
@@ -99,6 +110,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
   FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
+  FindControl<QAction>(this, "rosterSave")->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -108,7 +120,7 @@ void MainWindow::centreOnScreen() {
 
 QWidget* MainWindow::yearDialog() const { return yearDialog_; }
 
-void MainWindow::openYearDialog() {
+YearDialog* MainWindow::loadYearDialog() {
   if (yearDialog_ == nullptr) {
     yearDialog_ = new YearDialog(birthRecord().inYear);
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -116,6 +128,11 @@ void MainWindow::openYearDialog() {
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
     CentreOnScreen(*yearDialog_);
   }
+  return yearDialog_;
+}
+
+void MainWindow::openYearDialog() {
+  loadYearDialog();
   yearDialog_->show();
   yearDialog_->raise();
   yearDialog_->activateWindow();
@@ -134,9 +151,32 @@ void MainWindow::displayChart() {
   }
   setChartCommandsEnabled(true);
   WriteChart(chart_, result.chart->display);
+  displayedBirth_ = enteredBirth();
   emit chartDisplayed(snapshot());
   emit chartDetailsDisplayed(ComputeChartDetails(
       *result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year)));
+}
+
+std::optional<roster::BirthTexts> MainWindow::enteredBirth() const { return input_->enteredTexts(); }
+
+bool MainWindow::enterBirth(const roster::BirthTexts& birth) {
+  const auto date = roster::DateParts(birth.date);
+  if (!date) return false;
+  const auto [year, month, day] = *date;
+  YearDialog* dialog = loadYearDialog();
+  if (!dialog->chooseYear(year)) return false;
+  dialog->decide();
+  return input_->enter(month, day, QString::fromStdString(birth.hour), QString::fromStdString(birth.minute),
+                       birth.sex == "M", QString::fromStdString(birth.jisaMinutes),
+                       QString::fromStdString(birth.jisaSeconds));
+}
+
+void MainWindow::setChartEntry(std::optional<roster::Entry> entry) { chartEntry_ = std::move(entry); }
+
+std::optional<roster::Entry> MainWindow::chartEntry() const {
+  if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth)
+    return std::nullopt;
+  return chartEntry_;
 }
 
 void MainWindow::unloadYearDialog() {

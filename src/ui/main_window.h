@@ -12,11 +12,14 @@
 #include <QPointer>
 #include <functional>
 
+#include <optional>
+
 #include "chart/chart.h"
 #include "chart/chart_details.h"
 #include "chart/chart_snapshot.h"
 #include "core/data_files.h"
 #include "ui/chart_controls.h"
+#include "roster/roster_entry.h"
 
 namespace mireto {
 
@@ -67,6 +70,26 @@ class MainWindow : public QMainWindow {
   // "終了" and "ミレト終了": unloads every window and ends the program.
   void exitProgram();
 
+  // The inputs of the chart on display, as a roster entry keeps them;
+  // nullopt before the first chart.
+  const std::optional<roster::BirthTexts>& displayedBirth() const { return displayedBirth_; }
+
+  // The inputs as they are now; nullopt while incomplete.
+  std::optional<roster::BirthTexts> enteredBirth() const;
+
+  // Enters the inputs as a user would: the year through the year dialog (its
+  // century, the year, "決定"), then the month, day, hour and minute lists,
+  // the sex and the time difference. Does not display the chart. False when
+  // the inputs cannot be entered (a date the year dialog does not offer).
+  bool enterBirth(const roster::BirthTexts& birth);
+
+  // The roster entry the displayed chart came from (opened or just saved).
+  void setChartEntry(std::optional<roster::Entry> entry);
+
+  // That entry while the chart on display and the inputs are still its own;
+  // nullopt once any input or the displayed chart differs.
+  std::optional<roster::Entry> chartEntry() const;
+
  signals:
   // A chart was shown; the snapshot is what the window shows right after.
   void chartDisplayed(const ChartSnapshot& snapshot);
@@ -80,6 +103,11 @@ class MainWindow : public QMainWindow {
   void chartDetailsDisplayed(const mireto::ChartDetails& details);
   void mapRequested();
   void aboutRequested();
+  // The ファイル menu's roster items.
+  void rosterSaveRequested();
+  void rosterRequested();
+  void rosterExportRequested();
+  void rosterImportRequested();
   // The main window is closing: secondary windows must unload now.
   void unloading();
 
@@ -91,6 +119,7 @@ class MainWindow : public QMainWindow {
   void connectMenus();
   void setChartCommandsEnabled(bool enabled);
   void unloadYearDialog();
+  YearDialog* loadYearDialog();
 
   const CalendarTables& tables_;
   Clock clock_;
@@ -98,6 +127,8 @@ class MainWindow : public QMainWindow {
   InputChain* input_ = nullptr;
   QPointer<YearDialog> yearDialog_;
   bool unloaded_ = false;
+  std::optional<roster::BirthTexts> displayedBirth_;
+  std::optional<roster::Entry> chartEntry_;
 };
 
 }  // namespace mireto

@@ -95,6 +95,18 @@ void YearDialog::showCentury(int centuryIndex) {
   for (int year = row.first; year <= row.last; ++year) list_->addItem(QString::number(year));
 }
 
+bool YearDialog::chooseYear(int year) {
+  for (int i = 0; i < static_cast<int>(std::size(yl::kCenturies)); ++i) {
+    if (year < yl::kCenturies[i].first || year > yl::kCenturies[i].last) continue;
+    showCentury(i);
+    QListWidgetItem* item = list_->item(year - yl::kCenturies[i].first);
+    list_->setCurrentItem(item);
+    yearLabel_->setText(item->text());
+    return true;
+  }
+  return false;
+}
+
 void YearDialog::decide() {
   emit confirmPressed();
   const QString text = yearLabel_->text();

@@ -26,6 +26,10 @@ class YearDialog : public QWidget {
   // Fills the list with the years of one century row (see year_layout.h).
   void showCentury(int centuryIndex);
 
+  // What a user does to pick a year: the button of its century, then the
+  // year in the list. False when no century holds the year.
+  bool chooseYear(int year);
+
   // The "決定" click.
   void decide();
 

@@ -66,5 +66,48 @@ TEST(ExportText, SeventeenLinesAndNoTrailingLineEnd) {
   EXPECT_EQ(text.substr(text.size() - std::string("備考／").size()), "備考／");
 }
 
+// A roster entry's name and note: only lines 2 and 17 change, the note's line
+// breaks of any kind become CR LF.
+struct NamedCase {
+  const char* label;
+  std::string name, note;
+  std::string line2, lastLines;
+};
+
+class ExportTextNamed : public ::testing::TestWithParam<NamedCase> {};
+
+TEST_P(ExportTextNamed, NameOnLineTwoNoteFromLineSeventeen) {
+  ChartSnapshot t = Sample();
+  t.name = GetParam().name;
+  t.note = GetParam().note;
+  const std::string plain = make_export_text(Sample(), "now");
+  const std::string named = make_export_text(t, "now");
+  const std::size_t line2 = plain.find("\r\n") + 2;
+  const std::string head = plain.substr(0, line2);
+  ASSERT_EQ(named.substr(0, line2), head);
+  ASSERT_EQ(named.substr(line2, GetParam().line2.size() + 2), GetParam().line2 + "\r\n");
+  // Lines 3 to 16 as they were.
+  const std::size_t plainLine3 = plain.find("\r\n", line2) + 2;
+  const std::size_t plainLine17 = plain.rfind("\r\n") + 2;
+  const std::size_t namedLine3 = named.find("\r\n", line2) + 2;
+  EXPECT_EQ(named.substr(namedLine3, plainLine17 - plainLine3), plain.substr(plainLine3, plainLine17 - plainLine3));
+  EXPECT_EQ(named.substr(namedLine3 + (plainLine17 - plainLine3)), GetParam().lastLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ExportTextNamed,
+    ::testing::Values(NamedCase{"Empty", "", "", "姓名／", "備考／"},
+                      NamedCase{"NameOnly", "山田　太郎", "", "姓名／山田　太郎", "備考／"},
+                      NamedCase{"OneLineNote", "花子", "初回 \"相談\"", "姓名／花子", "備考／初回 \"相談\""},
+                      NamedCase{"LineBreaksOfEveryKind", "🐉", "一\n二\r\n三\r四\n", "姓名／🐉",
+                                "備考／一\r\n二\r\n三\r\n四\r\n"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(CrLfLineBreaks, EveryKindBecomesOneCrLf) {
+  EXPECT_EQ(CrLfLineBreaks("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
+  EXPECT_EQ(CrLfLineBreaks("\r\r\n\n\n\r"), "\r\n\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(CrLfLineBreaks("一行"), "一行");
+}
+
 }  // namespace
 }  // namespace mireto

@@ -1,0 +1,223 @@
+#include "app/roster_controller.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <fstream>
+
+#include "cli/roster_lines.h"
+#include "roster/roster_location.h"
+#include "ui/main_window.h"
+#include "ui/roster_window.h"
+#include "gui/window_placement.h"
+
+namespace mireto {
+
+namespace {
+
+const QString kCaption = QStringLiteral("ミレト");
+const QString kGoesOn =
+    QStringLiteral("\n\n名簿ファイルはそのまま残してあります。名簿のほかは、これまでどおり使えます。");
+const QString kFileFilter = QStringLiteral("JSON Lines (*.jsonl);;すべてのファイル (*)");
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+RosterPrompts DialogPrompts() {
+  RosterPrompts prompts;
+  prompts.askEntry = AskEntry;
+  prompts.confirm = [](QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, kCaption, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+  };
+  prompts.report = [](QWidget* parent, const QString& message, bool problem) {
+    if (problem) {
+      QMessageBox::warning(parent, kCaption, message);
+    } else {
+      QMessageBox::information(parent, kCaption, message);
+    }
+  };
+  prompts.chooseFile = [](QWidget* parent, bool forWriting) {
+    return forWriting ? QFileDialog::getSaveFileName(parent, QStringLiteral("名簿の書き出し"),
+                                                     QStringLiteral("roster.jsonl"), kFileFilter)
+                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), QString(),
+                                                     kFileFilter);
+  };
+  return prompts;
+}
+
+std::filesystem::path DesktopRosterFile() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (folder.isEmpty()) return {};
+  return std::filesystem::path(folder.toStdString()) / roster::kRosterFileName;
+}
+
+RosterController::RosterController(MainWindow* mainWindow, std::filesystem::path file, RosterPrompts prompts,
+                                   roster::Roster::Clock clock)
+    : QObject(mainWindow),
+      mainWindow_(mainWindow),
+      file_(file),
+      roster_(std::move(file), std::move(clock)),
+      prompts_(std::move(prompts)) {}
+
+RosterController::~RosterController() { unload(); }
+
+QWidget* RosterController::dialogParent() const {
+  if (window_ != nullptr && window_->isActiveWindow()) return window_;
+  return mainWindow_;
+}
+
+void RosterController::reportProblem(const std::string& error) {
+  prompts_.report(dialogParent(), Q(error) + kGoesOn, true);
+}
+
+void RosterController::save() {
+  const auto& birth = mainWindow_->displayedBirth();
+  if (!birth) return;
+  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
+  const std::optional<roster::Entry> current = mainWindow_->chartEntry();
+  const EntryDialogAnswer answer =
+      prompts_.askEntry(mainWindow_, current ? EntryDialogMode::SaveOrUpdate : EntryDialogMode::SaveNew,
+                        current ? Q(current->name) : QString(), current ? Q(current->note) : QString());
+  if (answer.choice == EntryChoice::Cancel) return;
+  const std::string name = answer.name.toStdString();
+  const std::string note = answer.note.toStdString();
+  std::string error;
+  if (answer.choice == EntryChoice::Update && current) {
+    if (!roster_.update(current->id, name, note, error)) return reportProblem(error);
+    roster::Entry updated = *current;
+    updated.name = name;
+    updated.note = note;
+    mainWindow_->setChartEntry(updated);
+  } else {
+    const auto id = roster_.add({name, note, *birth}, error);
+    if (!id) return reportProblem(error);
+    roster::Entry added;
+    added.id = *id;
+    added.name = name;
+    added.note = note;
+    added.birth = *birth;
+    mainWindow_->setChartEntry(added);
+  }
+  if (window_ != nullptr) reload();
+}
+
+bool RosterController::reload() {
+  std::string error;
+  auto entries = roster_.entries(error);
+  if (!entries) {
+    reportProblem(error);
+    return false;
+  }
+  if (window_ != nullptr) window_->setEntries(std::move(*entries));
+  return true;
+}
+
+void RosterController::openWindow() {
+  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
+  std::string error;
+  auto entries = roster_.entries(error);
+  if (!entries) return reportProblem(error);
+  const bool created = window_ == nullptr;
+  if (created) {
+    window_ = new RosterWindow;
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(window_, &RosterWindow::openRequested, this, &RosterController::openEntry);
+    connect(window_, &RosterWindow::editRequested, this, &RosterController::editEntry);
+    connect(window_, &RosterWindow::deleteRequested, this, &RosterController::deleteEntry);
+  }
+  window_->setEntries(std::move(*entries));
+  if (created) CentreOnScreen(*window_);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void RosterController::openEntry(const roster::Entry& entry) {
+  if (!mainWindow_->enterBirth(entry.birth)) {
+    prompts_.report(dialogParent(), QStringLiteral("この項目の生年月日は入力できません: ") + Q(entry.birth.date), true);
+    return;
+  }
+  mainWindow_->displayChart();
+  if (mainWindow_->displayedBirth() == entry.birth) mainWindow_->setChartEntry(entry);
+  mainWindow_->raise();
+  mainWindow_->activateWindow();
+}
+
+void RosterController::editEntry(const roster::Entry& entry) {
+  const EntryDialogAnswer answer = prompts_.askEntry(dialogParent(), EntryDialogMode::Edit, Q(entry.name), Q(entry.note));
+  if (answer.choice == EntryChoice::Cancel) return;
+  std::string error;
+  const std::string name = answer.name.toStdString();
+  const std::string note = answer.note.toStdString();
+  if (!roster_.update(entry.id, name, note, error)) {
+    reportProblem(error);
+  } else if (auto shown = mainWindow_->chartEntry(); shown && shown->id == entry.id) {
+    shown->name = name;
+    shown->note = note;
+    mainWindow_->setChartEntry(*shown);
+  }
+  reload();
+}
+
+void RosterController::deleteEntry(const roster::Entry& entry) {
+  const QString question = QStringLiteral("「%1」を名簿から削除しますか？").arg(Q(entry.name));
+  if (!prompts_.confirm(dialogParent(), question)) return;
+  std::string error;
+  if (!roster_.remove(entry.id, error)) {
+    reportProblem(error);
+  } else if (auto shown = mainWindow_->chartEntry(); shown && shown->id == entry.id) {
+    mainWindow_->setChartEntry(std::nullopt);
+  }
+  reload();
+}
+
+void RosterController::exportFile() {
+  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
+  std::string error;
+  const auto entries = roster_.entries(error);
+  if (!entries) return reportProblem(error);
+  const QString target = prompts_.chooseFile(dialogParent(), true);
+  if (target.isEmpty()) return;
+  // Written beside the target and renamed over it only once complete.
+  QSaveFile out(target);
+  if (out.open(QIODevice::WriteOnly)) {
+    for (const roster::Entry& entry : *entries) out.write(QByteArray::fromStdString(cli::ExportLine(entry) + "\n"));
+  }
+  if (!out.commit()) {
+    prompts_.report(dialogParent(), QStringLiteral("書き出せませんでした: ") + target + QStringLiteral("\n") + out.errorString(), true);
+    return;
+  }
+  prompts_.report(dialogParent(), QStringLiteral("%1 件を書き出しました。").arg(entries->size()), false);
+}
+
+void RosterController::importFile() {
+  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
+  const QString source = prompts_.chooseFile(dialogParent(), false);
+  if (source.isEmpty()) return;
+  std::ifstream in(source.toStdString(), std::ios::binary);
+  if (!in) {
+    prompts_.report(dialogParent(), QStringLiteral("読み込むファイルを開けません: ") + source, true);
+    return;
+  }
+  const cli::ImportLines lines = cli::ReadImportLines(in);
+  if (lines.badLine != 0) {
+    prompts_.report(dialogParent(),
+                    QStringLiteral("名簿の読み込み: ") + Q(cli::ImportErrorText(lines)) +
+                        QStringLiteral("\n名簿には何も追加していません。"),
+                    true);
+    return;
+  }
+  std::string error;
+  if (!roster_.addAll(lines.entries, error)) return reportProblem(error);
+  if (window_ != nullptr) reload();
+  prompts_.report(dialogParent(), QStringLiteral("%1 件を名簿に追加しました。").arg(lines.entries.size()), false);
+}
+
+void RosterController::unload() {
+  if (window_ != nullptr) delete window_.data();
+}
+
+}  // namespace mireto

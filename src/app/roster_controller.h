@@ -1,0 +1,79 @@
+// The roster in the desktop program: the ファイル menu's "名簿に保存…",
+// "名簿…", "名簿の書き出し…" and "名簿の読み込み…", the roster window's
+// requests, and the messages when the roster file cannot be used (the
+// program then goes on without the roster; the file is left as it was).
+//
+// Dialogs go through RosterPrompts so that the window tests can answer them.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "roster/roster.h"
+#include "ui/roster_entry_dialog.h"
+#include "ui/roster_window.h"
+
+namespace mireto {
+
+class MainWindow;
+class RosterWindow;
+
+struct RosterPrompts {
+  std::function<EntryDialogAnswer(QWidget* parent, EntryDialogMode mode, const QString& name,
+                                  const QString& note)>
+      askEntry;
+  std::function<bool(QWidget* parent, const QString& question)> confirm;
+  // problem: a warning rather than a plain information.
+  std::function<void(QWidget* parent, const QString& message, bool problem)> report;
+  // A file name to write (forWriting) or to read; empty when cancelled.
+  std::function<QString(QWidget* parent, bool forWriting)> chooseFile;
+};
+
+// The program's own dialogs.
+RosterPrompts DialogPrompts();
+
+// roster.sqlite3 in QStandardPaths::AppDataLocation; empty when there is none.
+std::filesystem::path DesktopRosterFile();
+
+class RosterController : public QObject {
+  Q_OBJECT
+
+ public:
+  RosterController(MainWindow* mainWindow, std::filesystem::path file, RosterPrompts prompts,
+                   roster::Roster::Clock clock = roster::UtcTimestamp);
+  ~RosterController() override;
+
+  // "名簿に保存…": the displayed chart's inputs under a name and a note.
+  void save();
+  // "名簿…": shows the roster window with every entry.
+  void openWindow();
+  // "名簿の書き出し…" and "名簿の読み込み…": JSON Lines as mireto-chart's.
+  void exportFile();
+  void importFile();
+
+  // The roster window's requests.
+  void openEntry(const roster::Entry& entry);
+  void editEntry(const roster::Entry& entry);
+  void deleteEntry(const roster::Entry& entry);
+
+  RosterWindow* window() const { return window_; }
+  void unload();
+
+ private:
+  // Refreshes the roster window if it is loaded; false (and a message) when
+  // the roster cannot be read.
+  bool reload();
+  void reportProblem(const std::string& error);
+  QWidget* dialogParent() const;
+
+  MainWindow* mainWindow_;
+  std::filesystem::path file_;
+  roster::Roster roster_;
+  RosterPrompts prompts_;
+  QPointer<RosterWindow> window_;
+};
+
+}  // namespace mireto

@@ -1,0 +1,130 @@
+#include "cli/roster_lines.h"
+
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "cli/chart_io.h"
+
+namespace mireto::cli {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// "?" or the number as the list item shows it.
+std::string ListText(const std::optional<int>& value) { return value ? std::to_string(*value) : "?"; }
+
+std::string DateText(const BirthInput& input) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", input.year, input.month, input.day);
+  return text;
+}
+
+// Takes the string member `key` out of the object; an absent key gives "".
+bool TakeString(nlohmann::json& object, const char* key, bool required, std::string& value,
+                std::string& error) {
+  const auto it = object.find(key);
+  if (it == object.end()) {
+    if (required) error = std::string("項目 \"") + key + "\" がありません";
+    return !required;
+  }
+  if (!it->is_string()) {
+    error = std::string("項目 \"") + key + "\" は文字列で指定してください";
+    return false;
+  }
+  value = it->get<std::string>();
+  object.erase(it);
+  return true;
+}
+
+}  // namespace
+
+std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::string& error) {
+  // A key given twice would silently lose one of its values: refused.
+  std::string duplicate;
+  std::set<std::string> keys;
+  const nlohmann::json::parser_callback_t noDuplicates = [&](int depth, nlohmann::json::parse_event_t event,
+                                                             nlohmann::json& parsed) {
+    if (depth == 1 && event == nlohmann::json::parse_event_t::key && !keys.insert(parsed.get<std::string>()).second &&
+        duplicate.empty())
+      duplicate = parsed.get<std::string>();
+    return true;
+  };
+  nlohmann::json object = nlohmann::json::parse(line, noDuplicates, false);
+  if (object.is_discarded() || !object.is_object()) {
+    error = "JSON のオブジェクトとして読めません";
+    return std::nullopt;
+  }
+  if (!duplicate.empty()) {
+    error = "項目 \"" + duplicate + "\" が二度あります";
+    return std::nullopt;
+  }
+  roster::NewEntry entry;
+  if (!TakeString(object, "name", true, entry.name, error)) return std::nullopt;
+  if (!TakeString(object, "note", false, entry.note, error)) return std::nullopt;
+  // The id of an exported line belongs to the roster it came from: a new one is given.
+  if (const auto id = object.find("id"); id != object.end()) {
+    if (!id->is_number_integer()) {
+      error = "項目 \"id\" は整数で指定してください";
+      return std::nullopt;
+    }
+    object.erase(id);
+  }
+  // What is left is a --batch input object.
+  const auto request = ParseBatchLine(object.dump(), error);
+  if (!request) return std::nullopt;
+  const BirthInput& input = request->input;
+  entry.birth.date = DateText(input);
+  entry.birth.hour = ListText(input.hour);
+  entry.birth.minute = ListText(input.minute);
+  entry.birth.sex = input.sex == Sex::Male ? "M" : "F";
+  entry.birth.jisaMinutes = input.jisaMinutesText;
+  entry.birth.jisaSeconds = input.jisaSecondsText;
+  error = roster::CheckEntry(entry);
+  if (!error.empty()) return std::nullopt;
+  return entry;
+}
+
+ImportLines ReadImportLines(std::istream& in) {
+  ImportLines result;
+  std::string line;
+  long number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string error;
+    auto entry = ParseImportLine(line, error);
+    if (!entry) {
+      result.entries.clear();
+      result.badLine = number;
+      result.error = error;
+      return result;
+    }
+    result.entries.push_back(std::move(*entry));
+  }
+  if (in.bad()) result.entries.clear();
+  return result;
+}
+
+std::string ImportErrorText(const ImportLines& lines) {
+  return std::to_string(lines.badLine) + " 行目: " + lines.error;
+}
+
+std::string ExportLine(const roster::Entry& entry) {
+  nlohmann::ordered_json out;
+  out["id"] = entry.id;
+  out["name"] = entry.name;
+  out["note"] = entry.note;
+  out["date"] = entry.birth.date;
+  out["hour"] = entry.birth.hour;
+  out["minute"] = entry.birth.minute;
+  out["sex"] = entry.birth.sex;
+  out["jisaMinutes"] = entry.birth.jisaMinutes;
+  out["jisaSeconds"] = entry.birth.jisaSeconds;
+  // Text that is not UTF-8 cannot come from the roster (every entry is
+  // checked), but an export must never stop half way: replace, don't throw.
+  return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+}  // namespace mireto::cli

@@ -1,0 +1,66 @@
+// One person of the roster: a name, a note, the birth inputs exactly as they
+// were entered, and when the entry was created and last changed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mireto::roster {
+
+// The birth inputs as the main window's controls hold them; the keys of
+// mireto-chart's batch input.
+struct BirthTexts {
+  std::string date;    // "YYYY-MM-DD"
+  std::string hour;    // "?" or "0".."23", as the hour list shows it
+  std::string minute;  // "?" or "0".."59", as the minute list shows it
+  std::string sex;     // "M" or "F"
+  std::string jisaMinutes = "0";  // the time-difference fields as shown
+  std::string jisaSeconds = "0";
+
+  friend bool operator==(const BirthTexts&, const BirthTexts&) = default;
+};
+
+struct NewEntry {
+  std::string name;
+  std::string note;
+  BirthTexts birth;
+};
+
+struct Entry {
+  std::int64_t id = 0;  // never reused; ascending in the order added
+  std::string name;
+  std::string note;
+  BirthTexts birth;
+  std::string createdAt;  // UTC, "YYYY-MM-DDTHH:MM:SSZ"
+  std::string changedAt;
+
+  friend bool operator==(const Entry&, const Entry&) = default;
+};
+
+// The years the year dialog offers.
+inline constexpr int kFirstYear = 1800;
+inline constexpr int kLastYear = 2080;
+
+// Each returns an empty string when the value is acceptable, else a one-line
+// Japanese message.
+//
+// Name: valid UTF-8, not empty once blanks (including U+3000) are trimmed,
+// no line breaks or other control characters.
+std::string CheckName(std::string_view name);
+// Note: valid UTF-8 (line breaks allowed).
+std::string CheckNote(std::string_view note);
+// Birth: a real date within the year dialog's years, hour and minute as their
+// lists show them, sex M or F, time-difference texts of one line.
+std::string CheckBirth(const BirthTexts& birth);
+std::string CheckEntry(const NewEntry& entry);
+
+// Year, month and day of a date CheckBirth accepts; nullopt otherwise.
+std::optional<std::array<int, 3>> DateParts(std::string_view date);
+
+// Whether text is well-formed UTF-8 (no surrogates, no overlong forms).
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace mireto::roster

@@ -1,0 +1,90 @@
+#include "roster/sqlite_handle.h"
+
+#include <sqlite3.h>
+
+namespace mireto::roster {
+
+void ConnectionCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+
+Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error) {
+  int flags = SQLITE_OPEN_NOMUTEX;
+  switch (mode) {
+    case OpenMode::ReadOnly:
+      flags |= SQLITE_OPEN_READONLY;
+      break;
+    case OpenMode::ReadWrite:
+      flags |= SQLITE_OPEN_READWRITE;
+      break;
+    case OpenMode::ReadWriteCreate:
+      flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+      break;
+  }
+  sqlite3* raw = nullptr;
+  const int rc = sqlite3_open_v2(file.c_str(), &raw, flags, nullptr);
+  Connection db(raw);
+  if (rc != SQLITE_OK) {
+    error = raw != nullptr ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
+    return nullptr;
+  }
+  sqlite3_extended_result_codes(raw, 1);
+  sqlite3_busy_timeout(raw, kBusyTimeoutMilliseconds);
+  return db;
+}
+
+bool IsBusy(int extendedCode) {
+  const int primary = extendedCode & 0xFF;
+  return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+std::string LastError(sqlite3* db) { return sqlite3_errmsg(db); }
+
+int LastErrorCode(sqlite3* db) { return sqlite3_extended_errcode(db); }
+
+bool Execute(sqlite3* db, const char* sql, std::string& error) {
+  char* message = nullptr;
+  if (sqlite3_exec(db, sql, nullptr, nullptr, &message) == SQLITE_OK) return true;
+  error = message != nullptr ? message : sqlite3_errmsg(db);
+  sqlite3_free(message);
+  return false;
+}
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+  if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK) {
+    sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+  }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::bind(int index, std::string_view text) {
+  sqlite3_bind_text64(stmt_, index, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+}
+
+void Statement::bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
+
+bool Statement::step() {
+  if (stmt_ == nullptr) return false;
+  const int rc = sqlite3_step(stmt_);
+  done_ = rc == SQLITE_DONE;
+  return rc == SQLITE_ROW;
+}
+
+std::string Statement::text(int column) const {
+  const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+  if (bytes == nullptr) return {};
+  return std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+}
+
+std::int64_t Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::optional<std::int64_t> QueryInteger(sqlite3* db, const char* sql, std::string& error) {
+  Statement statement(db, sql);
+  if (!statement.ok() || !statement.step()) {
+    error = LastError(db);
+    return std::nullopt;
+  }
+  return statement.integer(0);
+}
+
+}  // namespace mireto::roster

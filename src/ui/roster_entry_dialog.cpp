@@ -1,0 +1,89 @@
+#include "ui/roster_entry_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "roster/roster_entry.h"
+
+namespace mireto {
+
+namespace {
+
+const char* Title(EntryDialogMode mode) {
+  return mode == EntryDialogMode::Edit ? "名前・備考の編集" : "名簿に保存";
+}
+
+}  // namespace
+
+RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, const QString& note,
+                                     QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("rosterEntryDialog"));
+  setWindowTitle(QString::fromUtf8(Title(mode)));
+  auto* layout = new QVBoxLayout(this);
+  auto* form = new QFormLayout;
+  name_ = new QLineEdit(name, this);
+  name_->setObjectName(QStringLiteral("entryName"));
+  note_ = new QPlainTextEdit(note, this);
+  note_->setObjectName(QStringLiteral("entryNote"));
+  note_->setTabChangesFocus(true);
+  form->addRow(QStringLiteral("名前："), name_);
+  form->addRow(QStringLiteral("備考："), note_);
+  layout->addLayout(form);
+  problem_ = new QLabel(this);
+  problem_->setObjectName(QStringLiteral("entryProblem"));
+  layout->addWidget(problem_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  switch (mode) {
+    case EntryDialogMode::SaveNew:
+      primary_ = buttons->addButton(QStringLiteral("保存"), QDialogButtonBox::AcceptRole);
+      connect(primary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::SaveNew); });
+      break;
+    case EntryDialogMode::SaveOrUpdate:
+      primary_ = buttons->addButton(QStringLiteral("この項目を更新"), QDialogButtonBox::AcceptRole);
+      secondary_ = buttons->addButton(QStringLiteral("新しい項目として保存"), QDialogButtonBox::AcceptRole);
+      connect(primary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::Update); });
+      connect(secondary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::SaveNew); });
+      break;
+    case EntryDialogMode::Edit:
+      primary_ = buttons->addButton(QStringLiteral("変更"), QDialogButtonBox::AcceptRole);
+      connect(primary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::Update); });
+      break;
+  }
+  QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  connect(name_, &QLineEdit::textChanged, this, &RosterEntryDialog::check);
+  check();
+}
+
+void RosterEntryDialog::check() {
+  const std::string problem = roster::CheckName(name_->text().toStdString());
+  problem_->setText(QString::fromStdString(problem));
+  primary_->setEnabled(problem.empty());
+  if (secondary_ != nullptr) secondary_->setEnabled(problem.empty());
+}
+
+void RosterEntryDialog::finish(EntryChoice choice) {
+  choice_ = choice;
+  accept();
+}
+
+EntryDialogAnswer RosterEntryDialog::answer() const {
+  if (result() != QDialog::Accepted) return {};
+  return {choice_, name_->text(), note_->toPlainText()};
+}
+
+EntryDialogAnswer AskEntry(QWidget* parent, EntryDialogMode mode, const QString& name, const QString& note) {
+  RosterEntryDialog dialog(mode, name, note, parent);
+  dialog.exec();
+  return dialog.answer();
+}
+
+}  // namespace mireto

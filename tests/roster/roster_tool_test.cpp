@@ -1,0 +1,150 @@
+// mireto-chart's roster command line, and the tool itself run on a roster in
+// a temporary data folder.
+#include <gtest/gtest.h>
+
+#include "../reliability/child_process.h"
+#include "cli/roster_commands.h"
+#include "roster/roster.h"
+#include "temp_data_home.h"
+
+namespace mireto::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+struct ArgsCase {
+  const char* label;
+  std::vector<std::string> args;
+  bool accepted;
+  RosterCommand::Kind kind = RosterCommand::Kind::Export;
+  std::string rosterFile = {};
+  std::string source = {};
+};
+
+void PrintTo(const ArgsCase& c, std::ostream* os) { *os << c.label; }
+
+class RosterArgsTest : public ::testing::TestWithParam<ArgsCase> {};
+
+TEST_P(RosterArgsTest, ParsesOrRefusesWithOneLine) {
+  const ArgsCase& c = GetParam();
+  EXPECT_TRUE(IsRosterCommand(c.args));
+  std::string error;
+  const auto command = ParseRosterCommand(c.args, error);
+  ASSERT_EQ(command.has_value(), c.accepted) << error;
+  if (!command) {
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    return;
+  }
+  EXPECT_EQ(command->kind, c.kind);
+  EXPECT_EQ(command->rosterFile, c.rosterFile);
+  EXPECT_EQ(command->source, c.source);
+}
+
+using Kind = RosterCommand::Kind;
+INSTANTIATE_TEST_SUITE_P(
+    Args, RosterArgsTest,
+    ::testing::Values(
+        ArgsCase{"Export", {"--export"}, true, Kind::Export},
+        ArgsCase{"ExportWithRoster", {"--roster", "r.db", "--export"}, true, Kind::Export, "r.db"},
+        ArgsCase{"ImportStdin", {"--import", "-"}, true, Kind::Import, "", "-"},
+        ArgsCase{"ImportEquals", {"--import=a b.jsonl", "--roster=x"}, true, Kind::Import, "x", "a b.jsonl"},
+        ArgsCase{"RosterAlone", {"--roster", "r.db"}, false},
+        ArgsCase{"Both", {"--import", "a", "--export"}, false},
+        ArgsCase{"ImportWithoutFile", {"--import"}, false},
+        ArgsCase{"EmptyRoster", {"--roster=", "--export"}, false},
+        ArgsCase{"TwoImports", {"--import", "a", "--import", "b"}, false},
+        ArgsCase{"ExportTwice", {"--export", "--export"}, false},
+        ArgsCase{"WithABirth", {"--export", "1990-05-03", "14:27"}, false},
+        ArgsCase{"WithBatch", {"--batch", "--import", "a"}, false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(RosterArgs, ChartArgumentsAreNotARosterCommand) {
+  EXPECT_FALSE(IsRosterCommand({"--json", "1990-05-03", "14:27"}));
+  EXPECT_FALSE(IsRosterCommand({"--batch"}));
+  EXPECT_FALSE(IsRosterCommand({"--", "--export"}));
+}
+
+class ChartToolRosterTest : public ::testing::Test {
+ protected:
+  mireto::testing::ChildResult run(std::vector<std::string> args, bool unprivileged = false) {
+    args.insert(args.begin(), MIRETO_CHART_PROGRAM);
+    mireto::testing::ChildOptions options;
+    options.environment = {{"XDG_DATA_HOME", (home_.root() / "data").string()},
+                           {"HOME", (home_.root() / "home").string()}};
+    options.workDirectory = work_.string();
+    options.asUnprivilegedUser = unprivileged;
+    return mireto::testing::RunChild(args, options);
+  }
+
+  void SetUp() override {
+    fs::create_directories(work_);
+    fs::permissions(home_.root(), fs::perms::all);
+    fs::permissions(work_, fs::perms::all);
+  }
+
+  mireto::testing::TempDataHome home_;
+  fs::path work_ = home_.root() / "work";
+};
+
+TEST_F(ChartToolRosterTest, ImportsIntoTheDesktopProgramsFileAndExportsIt) {
+  const fs::path lines = home_.root() / "in.jsonl";
+  WriteBytes(lines,
+             "{\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n"
+             "{\"name\":\"花子\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\",\"sex\":\"F\"}\n");
+  auto imported = run({"--import", lines.string()});
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_TRUE(fs::exists(home_.rosterFile()));
+  auto exported = run({"--export"});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(exported.out,
+            "{\"id\":1,\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\","
+            "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n"
+            "{\"id\":2,\"name\":\"花子\",\"note\":\"\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\","
+            "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n");
+
+  // A bad third line: exit 2, the line named, the file byte for byte as it was.
+  const std::string before = ReadBytes(home_.rosterFile());
+  WriteBytes(lines, exported.out + "{\"name\":\"x\",\"date\":\"1990-13-01\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  const auto refused = run({"--import", lines.string()});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("3 行目"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadBytes(home_.rosterFile()), before);
+}
+
+TEST_F(ChartToolRosterTest, AnUnwritableRosterIsReportedAndLeftAsItWas) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the tool as another user";
+  const fs::path file = home_.root() / "shared" / "roster.sqlite3";
+  {
+    roster::Roster roster(file);
+    std::string error;
+    ASSERT_TRUE(roster.add({"既存", "", {"1990-05-03", "14", "27", "M", "0", "0"}}, error)) << error;
+  }
+  fs::permissions(file.parent_path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+  const std::string before = ReadBytes(file);
+  const fs::path lines = work_ / "in.jsonl";
+  WriteBytes(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  fs::permissions(lines, fs::perms::all);
+  const auto refused = run({"--roster", file.string(), "--import", lines.string()}, true);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("書き込めません"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST_F(ChartToolRosterTest, AFolderThatCannotBeCreatedIsReported) {
+  WriteBytes(home_.root() / "data", "not a folder");
+  const fs::path lines = work_ / "in.jsonl";
+  WriteBytes(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  const auto refused = run({"--import", lines.string()});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("フォルダを作成できない"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadBytes(home_.root() / "data"), "not a folder");
+}
+
+}  // namespace
+}  // namespace mireto::cli
