@@ -16,6 +16,7 @@
 #include "ui/main_layout.h"
 #include "ui/resources.h"
 #include "ui/widget_lookup.h"
+#include "ui/window_input_rules.h"
 #include "ui/window_placement.h"
 #include "ui/year_dialog.h"
 
@@ -56,6 +57,7 @@ MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
   input_ = new InputChain(client);
   connectControls();
   connectMenus();
+  new WindowInputRules(*this);
 
   for (const char* name : kChainControls) FindControl<QWidget>(this, name)->setEnabled(false);
   setChartCommandsEnabled(false);
@@ -99,7 +101,7 @@ QWidget* MainWindow::yearDialog() const { return yearDialog_; }
 
 void MainWindow::openYearDialog() {
   if (yearDialog_ == nullptr) {
-    yearDialog_ = new YearDialog(birthRecord().inYear);
+    yearDialog_ = new YearDialog(birthRecord().inYear, this);
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
     connect(yearDialog_, &YearDialog::confirmPressed, this, [this] { setEnabled(true); });
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
@@ -109,6 +111,8 @@ void MainWindow::openYearDialog() {
   yearDialog_->raise();
   yearDialog_->activateWindow();
   setEnabled(false);
+  // Disabling a window disables the windows it owns; the dialog stays usable.
+  yearDialog_->setEnabled(true);
 }
 
 void MainWindow::displayChart() {
