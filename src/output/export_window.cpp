@@ -3,9 +3,9 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
+#include "chart/general_date.h"
 #include "output/main_window_reader.h"
 #include "output/window_layout.h"
 
@@ -82,13 +82,11 @@ constexpr std::array<std::array<const char*, 3>, 4> kPillarControls{{
 
 }  // namespace
 
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
-  // The locale's long time without its time-zone field: a general date names
-  // the local time only.
-  static const QRegularExpression kZoneField(QStringLiteral("\\s*(?<![A-Za-z'])t+(?![A-Za-z'])"));
-  const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(kZoneField).trimmed();
-  return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(moment.time(), timeFormat);
+QString GeneralDateText(const QDateTime& moment) {
+  const QDate date = moment.date();
+  const QTime time = moment.time();
+  const LocalDateTime minute{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+  return QString::fromStdString(mireto::GeneralDateText(minute, time.second()));
 }
 
 ChartTexts GatherChartTexts(const QWidget& mainWindow) {
@@ -116,7 +114,7 @@ ExportController::ExportController(QWidget* mainWindow, QObject* parent)
 
 void ExportController::open() {
   QWidget& window = showWindow();
-  const QString now = GeneralDateText(clock_(), QLocale::system());
+  const QString now = GeneralDateText(clock_());
   const ChartTexts texts = mainWindow() ? GatherChartTexts(*mainWindow()) : ChartTexts{};
   const std::string chartText = make_export_text(texts, now.toStdString());
   if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {

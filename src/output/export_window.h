@@ -4,7 +4,6 @@
 #include <functional>
 
 #include <QDateTime>
-#include <QLocale>
 #include <QString>
 
 #include "output/export_text.h"
@@ -12,9 +11,9 @@
 
 namespace mireto {
 
-// The present moment as the platform's general date: the locale's short date,
-// one blank, its long time (without a time zone).
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale);
+// The present moment as the chart text's first line writes it, the same
+// under every locale: 2026/12/07 9:05:03 (see chart/general_date.h).
+QString GeneralDateText(const QDateTime& moment);
 
 // The ChartTexts of what the main window's controls display now.
 ChartTexts GatherChartTexts(const QWidget& mainWindow);

@@ -9,7 +9,7 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
 )
-target_link_libraries(mireto_output_windows PUBLIC Qt6::Widgets mireto_output_text)
+target_link_libraries(mireto_output_windows PUBLIC Qt6::Widgets mireto_output_text mireto_chart)
 target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)
 # The About box shows the project's version; it is defined once, in project().
 target_compile_definitions(mireto_output_windows PRIVATE

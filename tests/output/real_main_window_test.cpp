@@ -82,7 +82,7 @@ class RealMainWindowTest : public QObject {
     exporter.setClock([moment] { return moment; });
     exporter.open();
     const std::string expected = mireto::make_export_text(
-        TextsOf(display, birthday, "男"), mireto::GeneralDateText(moment, QLocale::system()).toStdString());
+        TextsOf(display, birthday, "男"), "2024/06/01 12:00:30");
     QString shown = QString::fromStdString(expected);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(), shown);
