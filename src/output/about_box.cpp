@@ -1,6 +1,7 @@
 #include "output/about_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "output/about_text.h"
 #include "output/notify_sound.h"
@@ -21,6 +22,9 @@ std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {
   box->setTextFormat(Qt::PlainText);
   box->setText(AboutText());
   box->setStandardButtons(QMessageBox::Ok);
+  // Styles that decorate standard buttons would give OK a check-mark icon;
+  // a platform message box has none.
+  box->button(QMessageBox::Ok)->setIcon(QIcon());
   return box;
 }
 

@@ -1,5 +1,6 @@
 #include "output/export_window.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 
 #include "chart/general_date.h"
 #include "output/main_window_reader.h"
+#include "ui/window_keys.h"
 #include "output/window_layout.h"
 
 namespace mireto {
@@ -33,11 +35,21 @@ QString ToCrLfLines(QString text) {
   return text;
 }
 
+// Tab moves the focus on (to CLOSE); Ctrl+Tab types a tab character.
 class ChartTextEdit : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+      insertPlainText(QStringLiteral("\t"));
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+
+
   QMimeData* createMimeDataFromSelection() const override {
     auto* data = new QMimeData;
     data->setText(ToCrLfLines(textCursor().selection().toPlainText()));
@@ -56,12 +68,14 @@ QWidget* BuildExportWindow() {
   text->setObjectName(QStringLiteral("txtmireto01"));
   text->setFont(LayoutFont(kFixedGothic, 9));
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text->setTabChangesFocus(true);
   PlaceInTwips(*text, kTextArea);
 
   auto* close = new QPushButton(QStringLiteral("CLOSE"), window);
   close->setObjectName(QStringLiteral("btnclose01"));
   PlaceInTwips(*close, kCloseButton);
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  BindWindowKeys(*window, *close);
   return window;
 }
 

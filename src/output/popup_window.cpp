@@ -7,6 +7,7 @@
 
 #include "output/main_window_reader.h"
 #include "output/popup_layout.h"
+#include "ui/window_keys.h"
 
 namespace mireto {
 
@@ -98,6 +99,7 @@ QWidget* BuildPopupWindow() {
   close->setObjectName(QStringLiteral("Command1"));
   PlaceInTwips(*close, popup::kCloseButton);
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  BindWindowKeys(*window, *close);
   return window;
 }
 
