@@ -1,4 +1,4 @@
-// The steps of one chart computation, in the order compute_chart runs them.
+// The steps of one chart computation, in the order ComputeChart runs them.
 // Each step reads what earlier steps wrote into the record.
 #pragma once
 
@@ -6,18 +6,18 @@
 
 namespace mireto::steps {
 
-// Equation of time at the entered date and time: zg2 in minutes of time.
+// Equation of time at the entered date and time, minutes of time.
 double EquationOfTimeMinutes(double year, double month, double dayWithFraction);
 
-// txtKinjisa: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
-std::string EquationOfTimeText(double zg2);
+// The equation of time as shown: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
+std::string EquationOfTimeText(double equationOfTimeMinutes);
 
 // Moves the true solar date and time by du minutes, carrying fully through
 // minute, hour, day, month and year.
-void ApplyCorrection(ChartRecord& r, double du);
+void ApplyCorrection(TrueSolarTime& t, double du);
 
-// txtShin, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
-std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown);
+// The true solar time as shown, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
+std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown);
 
 // Solar month (1 = 丑 .. 12 = 子) and pillar year from the longitude and the
 // true solar date; then the four pillars.

@@ -118,7 +118,7 @@ void MainWindow::openYearDialog() {
 void MainWindow::displayChart() {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
-  const ChartOrError result = compute_chart(*input, tables_, PresentLocalTime());
+  const ChartOrError result = ComputeChart(*input, tables_, PresentLocalTime());
   if (!result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
                          QString::fromStdString(result.error));
