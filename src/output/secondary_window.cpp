@@ -1,10 +1,23 @@
 #include "output/secondary_window.h"
 
 #include <QEvent>
+#include <QWindow>
 
 #include "output/window_layout.h"
 
 namespace mireto {
+
+namespace {
+
+// The window stays above its owner (and only above it) and goes with it.
+void SetOwner(QWidget& window, QWidget* owner) {
+  if (owner == nullptr) return;
+  owner->window()->winId();
+  window.winId();
+  window.windowHandle()->setTransientParent(owner->window()->windowHandle());
+}
+
+}  // namespace
 
 SecondaryWindow::SecondaryWindow(QWidget* mainWindow, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow) {}
@@ -18,9 +31,11 @@ void SecondaryWindow::unload() {
 QWidget& SecondaryWindow::showWindow() {
   const bool created = !window_;
   if (created) {
-    // No parent: the window is top-level on its own, and searching the main
-    // window's children by name never finds the copies this window owns.
+    // No parent widget, so that searching the main window's children by name
+    // never finds the copies this window owns; the window system still sees
+    // the main window as its owner and keeps it above the main window.
     window_ = createWindow();
+    SetOwner(*window_, mainWindow_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
     CentreOnScreen(*window_);

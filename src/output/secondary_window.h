@@ -1,6 +1,7 @@
 // The life of a secondary window opened from the main window.
 //
-// The window is created on first use and centred then; its own CLOSE button
+// The window is owned by the main window (kept above it by the window system,
+// not above other programs), created on first use and centred then; its own CLOSE button
 // only hides it, so it keeps its contents and position. Closing it from its
 // title bar destroys it, and the next use creates it again.
 #pragma once

@@ -161,7 +161,7 @@ class ExportWindowTest : public QObject {
   void closeHidesTitleBarCloseDestroys() {
     StandInMainWindow main;
     ExportController exporter(&main);
-    mireto::test::CheckLifecycle([&] { exporter.open(); }, [&] { return exporter.window(); }, "btnclose01");
+    mireto::test::CheckLifecycle([&] { exporter.open(); }, [&] { return exporter.window(); }, "btnclose01", main);
   }
 };
 

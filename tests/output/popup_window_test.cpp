@@ -180,7 +180,7 @@ class PopupWindowTest : public QObject {
   void closeHidesTitleBarCloseDestroys() {
     StandInMainWindow main;
     PopupController popup(&main);
-    mireto::test::CheckLifecycle([&] { popup.open(); }, [&] { return popup.window(); }, "Command1");
+    mireto::test::CheckLifecycle([&] { popup.open(); }, [&] { return popup.window(); }, "Command1", main);
   }
 };
 
