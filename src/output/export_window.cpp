@@ -58,7 +58,7 @@ class ChartTextEdit : public QPlainTextEdit {
 };
 
 QWidget* BuildExportWindow() {
-  auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmexport"));
   window->setWindowTitle(QStringLiteral("データのテキスト表示"));

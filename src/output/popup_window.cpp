@@ -94,7 +94,7 @@ void AddLuckColumn(QWidget& window, int k) {
 }
 
 QWidget* BuildPopupWindow() {
-  auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                           Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmpop01"));

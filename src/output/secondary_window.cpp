@@ -9,7 +9,8 @@ namespace mireto {
 
 namespace {
 
-// The window stays above its owner (and only above it) and goes with it.
+// The window stays above its owner (and only above it) and goes with it. The
+// window system is told only for dialog-type windows, which both are.
 void SetOwner(QWidget& window, QWidget* owner) {
   if (owner == nullptr) return;
   owner->window()->winId();
