@@ -103,8 +103,8 @@ ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
   // earlier by the light time.
   const double trueClockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
   double ut = ts.day + trueClockTimeDays - kJstToUtDays;
-  const SunPosition first = ComputeSunPosition(tables, ts.year, ts.month, ut);
-  r.lightTimeDays = LightTimeDays(first.distance, in.year);
+  // The first position serves only for its distance (the light time).
+  r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), in.year);
   ut = ut - r.lightTimeDays;
   r.sunLongitude = ComputeSunPosition(tables, ts.year, ts.month, ut).longitude;
   d.sunLongitude = FormatGeneral(r.sunLongitude);

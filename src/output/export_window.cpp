@@ -7,9 +7,11 @@
 #include <QTextDocumentFragment>
 
 #include "chart/general_date.h"
+#include "gui/fonts.h"
+#include "gui/twips.h"
+#include "gui/window_keys.h"
+#include "gui/window_placement.h"
 #include "output/main_window_reader.h"
-#include "ui/window_keys.h"
-#include "output/window_layout.h"
 
 namespace mireto {
 
@@ -66,7 +68,7 @@ QWidget* BuildExportWindow() {
 
   auto* text = new ChartTextEdit(window);
   text->setObjectName(QStringLiteral("txtmireto01"));
-  text->setFont(LayoutFont(kFixedGothic, 9));
+  text->setFont(LayoutFont(FontFace::Gothic, 9));
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text->setTabChangesFocus(true);
   PlaceInTwips(*text, kTextArea);

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QWindow>
 
-#include "output/window_layout.h"
+#include "gui/window_placement.h"
 
 namespace mireto {
 
@@ -30,8 +30,7 @@ void SecondaryWindow::unload() {
 }
 
 QWidget& SecondaryWindow::showWindow() {
-  const bool created = !window_;
-  if (created) {
+  if (!window_) {
     // No parent widget, so that searching the main window's children by name
     // never finds the copies this window owns; the window system still sees
     // the main window as its owner and keeps it above the main window.
@@ -39,11 +38,10 @@ QWidget& SecondaryWindow::showWindow() {
     SetOwner(*window_, mainWindow_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
+    // Centred now, and again once the window has its frame.
     CentreOnScreen(*window_);
   }
   window_->show();
-  // The frame's size is known once the window is shown; centre the outer size.
-  if (created) CentreOnScreen(*window_);
   window_->raise();
   window_->activateWindow();
   return *window_;

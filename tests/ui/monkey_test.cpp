@@ -35,7 +35,7 @@
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui/fonts.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {
