@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "gui/version.h"
+#include "gui/window_placement.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
 
@@ -30,7 +32,10 @@ std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {
 }
 
 void ShowAboutBox(QWidget* parent) {
-  MakeAboutBox(parent)->exec();
+  const std::unique_ptr<QMessageBox> box = MakeAboutBox(parent);
+  // Centred on the screen like every window, once the shown box has its size.
+  QTimer::singleShot(0, box.get(), [shown = box.get()] { CentreOnScreen(*shown); });
+  box->exec();
   PlayNotifySound();
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "output/about_box.h"
+#include "window_lifecycle.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
 
@@ -68,6 +69,23 @@ class AboutBoxTest : public QObject {
     QApplication::setStyle(original);
     QVERIFY2(decorated, "the style does not decorate standard buttons; the check would prove nothing");
     QVERIFY(noIcon);
+  }
+
+  void boxIsCentredOnTheScreen() {
+    bool centred = false;
+    int ticks = 0;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      centred = mireto::test::IsCentred(*box);
+      if (centred || ++ticks > 25) box->button(QMessageBox::Ok)->click();
+    });
+    closer.start();
+    mireto::ShowAboutBox(nullptr);
+    closer.stop();
+    QVERIFY(centred);
   }
 
   void crCrLfShowsALineBreakAndAnEmptyLine() {
