@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
+#include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
@@ -64,12 +65,16 @@ int main(int argc, char** argv) {
 
   if (options->mode == mireto::cli::Mode::Batch) {
     const mireto::cli::BatchContext context{tables, options->batchDefaults, now};
-    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context));
+    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
   }
 
   const auto& request = options->request;
   const auto result = mireto::ComputeChart(request.input, tables, now);
   if (!result.chart) return Fail(result.error, ExitStatus::Usage);
-  if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
+  if (options->json) {
+    std::string text;
+    mireto::cli::AppendChartJson(text, request, *result.chart);
+    return WriteAll(out, text + '\n');
+  }
   return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
 }

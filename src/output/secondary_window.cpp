@@ -20,8 +20,9 @@ void SetOwner(QWidget& window, QWidget* owner) {
 
 }  // namespace
 
-SecondaryWindow::SecondaryWindow(QWidget* mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {}
+SecondaryWindow::SecondaryWindow(QObject* parent) : QObject(parent) {}
+
+void SecondaryWindow::setOwner(QWidget* owner) { owner_ = owner; }
 
 SecondaryWindow::~SecondaryWindow() { unload(); }
 
@@ -35,7 +36,7 @@ QWidget& SecondaryWindow::showWindow() {
     // never finds the copies this window owns; the window system still sees
     // the main window as its owner and keeps it above the main window.
     window_ = createWindow();
-    SetOwner(*window_, mainWindow_);
+    SetOwner(*window_, owner_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
     // Centred now, and again once the window has its frame.

@@ -16,8 +16,12 @@ class SecondaryWindow : public QObject {
   Q_OBJECT
 
  public:
-  explicit SecondaryWindow(QWidget* mainWindow, QObject* parent = nullptr);
+  explicit SecondaryWindow(QObject* parent = nullptr);
   ~SecondaryWindow() override;
+
+  // The window it stays above (the main window); nullptr for none. Takes
+  // effect when the window is next created.
+  void setOwner(QWidget* owner);
 
   // Destroys the window if it is loaded.
   void unload();
@@ -27,14 +31,13 @@ class SecondaryWindow : public QObject {
  protected:
   // Shows the window, creating and centring it first when it is not loaded.
   QWidget& showWindow();
-  QWidget* mainWindow() const { return mainWindow_.data(); }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   virtual QWidget* createWindow() = 0;
 
-  QPointer<QWidget> mainWindow_;
+  QPointer<QWidget> owner_;
   QPointer<QWidget> window_;
 };
 

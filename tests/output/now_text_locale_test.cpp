@@ -8,7 +8,7 @@
 #include <clocale>
 
 #include "output/export_window.h"
-#include "stand_in_main_window.h"
+#include "sample_chart.h"
 
 class NowTextLocaleTest : public QObject {
   Q_OBJECT
@@ -38,11 +38,9 @@ class NowTextLocaleTest : public QObject {
   void previewWritesTheJapaneseGeneralDate() {
     QFETCH(QDateTime, moment);
     QFETCH(QString, firstLine);
-    mireto::test::StandInMainWindow main;
-    main.show(mireto::test::SampleChart(0));
-    mireto::ExportController exporter(&main);
+    mireto::ExportController exporter;
     exporter.setClock([moment] { return moment; });
-    exporter.open();
+    exporter.open(mireto::test::SampleChart(0));
     const QString shown = exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText();
     QCOMPARE(shown.section(QLatin1Char('\n'), 0, 0), firstLine);
   }
