@@ -6,6 +6,7 @@
 #include "chart/chart_steps.h"
 #include "chart/text_format.h"
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "core/names.h"
 #include "core/numeric.h"
 #include "core/sun.h"
@@ -14,10 +15,7 @@ namespace mireto {
 
 namespace {
 
-constexpr int kFirstYear = 1800;
-constexpr int kLastYear = 2080;
 constexpr double kMaxTimeDifferenceMinutes = 24 * 60;
-constexpr double kJstToUtDays = 0.375;  // 9 hours: Japan Standard Time is UTC+9
 
 // Light time of the Sun's distance plus a secular term, in days.
 //   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s
@@ -29,7 +27,7 @@ double LightTimeDays(double distanceAu, int enteredYear) {
 }
 
 std::string Validate(const BirthInput& in) {
-  if (in.year < kFirstYear || in.year > kLastYear) {
+  if (in.year < kFirstSupportedYear || in.year > kLastSupportedYear) {
     return "生年は1800年から2080年までの範囲で入力してください";
   }
   if (in.month < 1 || in.month > 12) return "生月は1から12までです";
