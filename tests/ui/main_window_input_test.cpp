@@ -10,7 +10,6 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
-#include "app/demo_input.h"
 #include "ui/drop_down_list.h"
 #include "ui/spinner.h"
 #include "ui_fixture.h"
@@ -21,7 +20,7 @@ namespace {
 
 std::unique_ptr<MainWindow> ActiveWindowWithChart() {
   auto window = NewMainWindow();
-  if (!EnterDemoChart(*window)) qFatal("demo chart not entered");
+  EnterChart(*window);
   window->activateWindow();
   if (!QTest::qWaitForWindowActive(window.get())) qWarning("main window not active");
   return window;
