@@ -18,6 +18,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
       map_(std::make_unique<MapController>(mainWindow)),
       details_(std::make_unique<DetailsController>(mainWindow)),
       roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
+  popup_->setOwner(mainWindow);
+  export_->setOwner(mainWindow);
   connect(mainWindow, &MainWindow::popupRequested, this,
           [this](const ChartSnapshot& chart) { popup_->open(chart); });
   connect(mainWindow, &MainWindow::exportRequested, this,

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "chart/general_date.h"
 #include "cli/quote.h"
 #include "core/calendar.h"
 #include "output/export_text.h"
@@ -251,11 +252,6 @@ std::string ChartText(const BirthRequest& request, const Chart& chart, std::stri
   return make_export_text(SnapshotOf(chart, BirthdayText(request), request.input.sex), nowText);
 }
 
-std::string NowText(const LocalDateTime& now) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:00", now.year, now.month, now.day,
-                now.hour, now.minute);
-  return buffer;
-}
+std::string NowText(const LocalDateTime& now) { return GeneralDateText(now, 0); }
 
 }  // namespace mireto::cli

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
+#include <QShowEvent>
+#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 #include "map/map_view.h"
 #include "gui/fonts.h"
 #include "gui/resources.h"
+#include "gui/window_keys.h"
 #include "gui/window_placement.h"
 
 namespace mireto {
@@ -48,6 +52,9 @@ MapDialog::MapDialog(QWidget* mainWindow) : QWidget(nullptr), mainWindow_(mainWi
   setFont(GothicFont());
   BuildControls();
   SetPointButtonsEnabled(false);
+  focusNow_ = QGuiApplication::focusWindow();
+  focusNowIsOurs_ = focusNow_ != nullptr;
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MapDialog::OnFocusWindowChanged);
 }
 
 void MapDialog::BuildControls() {
@@ -89,6 +96,7 @@ void MapDialog::BuildControls() {
   connect(decide_, &QPushButton::clicked, this, &MapDialog::Decide);
   connect(cancel_, &QPushButton::clicked, this, &MapDialog::Cancel);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
+  BindWindowKeys(*this, *close);
 
   view_ = new MapView(kMapPicture, this);
   view_->move(L::ToPixels(L::kMap).topLeft());
@@ -106,19 +114,39 @@ QLabel* MapDialog::AddValueLabel(const char* name, QRect geometryPx) {
   return label;
 }
 
+// Remembers which window had the focus before the present one; nullptr
+// stands for a window of another program.
+void MapDialog::OnFocusWindowChanged(QWindow* focus) {
+  focusBeforeWasOurs_ = focusNowIsOurs_;
+  focusNow_ = focus;
+  focusNowIsOurs_ = focus != nullptr;
+}
+
+// Whether the dialog is being activated from another window of this program.
+// Qt delivers the activation before or after the focus change is reported.
+bool MapDialog::ActivatedFromOurWindow() const {
+  const bool changeReported = focusNow_ != nullptr && focusNow_ == windowHandle();
+  return changeReported ? focusBeforeWasOurs_ : focusNowIsOurs_;
+}
+
+// Activation resets the dialog only when it comes from another window of this
+// program, as the design's platform reports it: returning from another
+// application leaves a picked point as it was.
 bool MapDialog::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) OnActivated();
+  if (event->type() == QEvent::WindowActivate && ActivatedFromOurWindow()) OnActivated();
   return QWidget::event(event);
 }
 
-// Showing the dialog makes it the active window; the reset is done here too in
-// case the window system reports no new activation for a window that was hidden.
+// Every showing starts a new pick on a clean map; the window system need not
+// report a new activation for a window that was hidden.
 void MapDialog::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  view_->ClearDrawing();
   OnActivated();
 }
 
-// Each activation starts a new pick; a crosshair left on the map stays there.
+// A new pick; a crosshair left on the map by an activation stays there.
 void MapDialog::OnActivated() {
   for (QLabel* label : {latDeg_, latMin_, latSec_, lonDeg_, lonMin_, lonSec_}) label->clear();
   pointFixed_ = false;

@@ -5,7 +5,9 @@
 // and north latitude under it, with a crosshair drawn by XOR and erased after a
 // short pause; a left click fixes the point; "決定" hands the local-time
 // correction of the fixed longitude (minutes and seconds texts) to whoever
-// listens, which writes it into the main window. The dialog is modeless.
+// listens, which writes it into the main window. The dialog is modeless. Showing it, or
+// activating it from another window of the program, starts a new pick; coming
+// back to it from another application keeps the point picked.
 #pragma once
 
 #include <QObject>
@@ -15,6 +17,7 @@
 
 class QLabel;
 class QPushButton;
+class QWindow;
 
 namespace mireto {
 
@@ -42,6 +45,8 @@ class MapDialog : public QWidget {
   void BuildControls();
   QLabel* AddValueLabel(const char* name, QRect geometryPx);
   void OnActivated();
+  void OnFocusWindowChanged(QWindow* focus);
+  bool ActivatedFromOurWindow() const;
   void OnMouseMoved(QPointF point);
   void OnMousePressed(Qt::MouseButton button, QPointF point);
   void FillLabels(QPointF point);
@@ -61,6 +66,10 @@ class MapDialog : public QWidget {
   QPushButton* decide_ = nullptr;
   QPushButton* cancel_ = nullptr;
   bool pointFixed_ = false;    // point_fixed: a click has fixed the crosshair
+  // The focus window now and before it; nullptr is another program's window.
+  QPointer<QWindow> focusNow_;
+  bool focusNowIsOurs_ = false;
+  bool focusBeforeWasOurs_ = false;
 };
 
 // Creates the dialog on first use, keeps it while hidden, and creates it again

@@ -1,8 +1,11 @@
 #include "output/about_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "gui/version.h"
+#include "gui/window_placement.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
 
@@ -22,11 +25,17 @@ std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {
   box->setTextFormat(Qt::PlainText);
   box->setText(AboutText());
   box->setStandardButtons(QMessageBox::Ok);
+  // Styles that decorate standard buttons would give OK a check-mark icon;
+  // a platform message box has none.
+  box->button(QMessageBox::Ok)->setIcon(QIcon());
   return box;
 }
 
 void ShowAboutBox(QWidget* parent) {
-  MakeAboutBox(parent)->exec();
+  const std::unique_ptr<QMessageBox> box = MakeAboutBox(parent);
+  // Centred on the screen like every window, once the shown box has its size.
+  QTimer::singleShot(0, box.get(), [shown = box.get()] { CentreOnScreen(*shown); });
+  box->exec();
   PlayNotifySound();
 }
 

@@ -1,13 +1,15 @@
 #include "output/export_window.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
+#include "chart/general_date.h"
 #include "gui/fonts.h"
 #include "gui/twips.h"
+#include "gui/window_keys.h"
 #include "gui/window_placement.h"
 
 namespace mireto {
@@ -34,11 +36,21 @@ QString ToCrLfLines(QString text) {
   return text;
 }
 
+// Tab moves the focus on (to CLOSE); Ctrl+Tab types a tab character.
 class ChartTextEdit : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+      insertPlainText(QStringLiteral("\t"));
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+
+
   QMimeData* createMimeDataFromSelection() const override {
     auto* data = new QMimeData;
     data->setText(ToCrLfLines(textCursor().selection().toPlainText()));
@@ -47,7 +59,7 @@ class ChartTextEdit : public QPlainTextEdit {
 };
 
 QWidget* BuildExportWindow() {
-  auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmexport"));
   window->setWindowTitle(QStringLiteral("データのテキスト表示"));
@@ -57,24 +69,24 @@ QWidget* BuildExportWindow() {
   text->setObjectName(QStringLiteral("txtmireto01"));
   text->setFont(LayoutFont(FontFace::Gothic, 9));
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text->setTabChangesFocus(true);
   PlaceInTwips(*text, kTextArea);
 
   auto* close = new QPushButton(QStringLiteral("CLOSE"), window);
   close->setObjectName(QStringLiteral("btnclose01"));
   PlaceInTwips(*close, kCloseButton);
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  BindWindowKeys(*window, *close);
   return window;
 }
 
 }  // namespace
 
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
-  // The locale's long time without its time-zone field: a general date names
-  // the local time only.
-  static const QRegularExpression kZoneField(QStringLiteral("\\s*(?<![A-Za-z'])t+(?![A-Za-z'])"));
-  const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(kZoneField).trimmed();
-  return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(moment.time(), timeFormat);
+QString GeneralDateText(const QDateTime& moment) {
+  const QDate date = moment.date();
+  const QTime time = moment.time();
+  const LocalDateTime minute{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+  return QString::fromStdString(mireto::GeneralDateText(minute, time.second()));
 }
 
 ExportController::ExportController(QObject* parent)
@@ -82,7 +94,7 @@ ExportController::ExportController(QObject* parent)
 
 void ExportController::open(const ChartSnapshot& chart) {
   QWidget& window = showWindow();
-  const QString now = GeneralDateText(clock_(), QLocale::system());
+  const QString now = GeneralDateText(clock_());
   const std::string chartText = make_export_text(chart, now.toStdString());
   if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {
     area->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));

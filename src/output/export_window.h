@@ -6,7 +6,6 @@
 #include <utility>
 
 #include <QDateTime>
-#include <QLocale>
 #include <QString>
 
 #include "output/export_text.h"
@@ -14,9 +13,9 @@
 
 namespace mireto {
 
-// The present moment as the platform's general date: the locale's short date,
-// one blank, its long time (without a time zone).
-QString GeneralDateText(const QDateTime& moment, const QLocale& locale);
+// The present moment as the chart text's first line writes it, the same
+// under every locale: 2026/12/07 9:05:03 (see chart/general_date.h).
+QString GeneralDateText(const QDateTime& moment);
 
 class ExportController : public SecondaryWindow {
   Q_OBJECT

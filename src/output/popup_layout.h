@@ -21,8 +21,8 @@ enum class FontRole {
 };
 
 // Fixed captions that nothing writes to. The captions at the left are as wide
-// as their text; the text boxes beside them are transparent, so a caption's
-// last half-cell may lie under the box without hiding anything.
+// as their text and may reach into the transparent text box beside them; the
+// box's text then starts after the caption's end.
 struct StaticCaption {
   const char* text;
   TwipsRect rect;

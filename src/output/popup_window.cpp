@@ -1,12 +1,16 @@
 #include "output/popup_window.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <string>
 
+#include <algorithm>
+
 #include "gui/fonts.h"
+#include "gui/window_keys.h"
 #include "output/popup_layout.h"
 
 namespace mireto {
@@ -43,6 +47,18 @@ QLabel* AddLabel(QWidget& window, const QString& name, const QString& text,
   return label;
 }
 
+// How far the caption on the box's left runs into the box, in pixels: the
+// box's text starts after it, so that caption and value never touch.
+int CaptionOverhang(const popup::TextBox& box) {
+  for (const auto& caption : popup::kStaticCaptions) {
+    if (caption.rect.top != box.rect.top || caption.rect.left >= box.rect.left) continue;
+    const QFontMetrics metrics(RoleFont(caption.font));
+    const int captionEnd = TwipsToPixels(caption.rect.left) + metrics.horizontalAdvance(QString::fromUtf8(caption.text));
+    return std::max(0, captionEnd - TwipsToPixels(box.rect.left));
+  }
+  return 0;
+}
+
 void AddTextBox(QWidget& window, const popup::TextBox& box) {
   auto* edit = new QLineEdit(&window);
   edit->setObjectName(QString::fromUtf8(box.name));
@@ -54,6 +70,7 @@ void AddTextBox(QWidget& window, const popup::TextBox& box) {
   palette.setColor(QPalette::Base, Qt::transparent);
   edit->setPalette(palette);
   if (box.centred) edit->setAlignment(Qt::AlignHCenter);
+  edit->setTextMargins(CaptionOverhang(box), 0, 0, 0);
   PlaceInTwips(*edit, box.rect);
 }
 
@@ -83,7 +100,7 @@ void AddLuckColumn(QWidget& window, int k) {
 }
 
 QWidget* BuildPopupWindow() {
-  auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                           Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmpop01"));
@@ -104,6 +121,7 @@ QWidget* BuildPopupWindow() {
   close->setObjectName(QStringLiteral("Command1"));
   PlaceInTwips(*close, popup::kCloseButton);
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  BindWindowKeys(*window, *close);
   return window;
 }
 

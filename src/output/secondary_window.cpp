@@ -1,12 +1,28 @@
 #include "output/secondary_window.h"
 
 #include <QEvent>
+#include <QWindow>
 
 #include "gui/window_placement.h"
 
 namespace mireto {
 
+namespace {
+
+// The window stays above its owner (and only above it) and goes with it. The
+// window system is told only for dialog-type windows, which both are.
+void SetOwner(QWidget& window, QWidget* owner) {
+  if (owner == nullptr) return;
+  owner->window()->winId();
+  window.winId();
+  window.windowHandle()->setTransientParent(owner->window()->windowHandle());
+}
+
+}  // namespace
+
 SecondaryWindow::SecondaryWindow(QObject* parent) : QObject(parent) {}
+
+void SecondaryWindow::setOwner(QWidget* owner) { owner_ = owner; }
 
 SecondaryWindow::~SecondaryWindow() { unload(); }
 
@@ -16,9 +32,11 @@ void SecondaryWindow::unload() {
 
 QWidget& SecondaryWindow::showWindow() {
   if (!window_) {
-    // No parent: the window is top-level on its own, and searching the main
-    // window's children by name never finds the copies this window owns.
+    // No parent widget, so that searching the main window's children by name
+    // never finds the copies this window owns; the window system still sees
+    // the main window as its owner and keeps it above the main window.
     window_ = createWindow();
+    SetOwner(*window_, owner_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
     // Centred now, and again once the window has its frame.

@@ -1,6 +1,7 @@
 // The life of a secondary window opened from the main window.
 //
-// The window is created on first use and centred then; its own CLOSE button
+// The window is owned by the main window (kept above it by the window system,
+// not above other programs), created on first use and centred then; its own CLOSE button
 // only hides it, so it keeps its contents and position. Closing it from its
 // title bar destroys it, and the next use creates it again.
 #pragma once
@@ -18,6 +19,10 @@ class SecondaryWindow : public QObject {
   explicit SecondaryWindow(QObject* parent = nullptr);
   ~SecondaryWindow() override;
 
+  // The window it stays above (the main window); nullptr for none. Takes
+  // effect when the window is next created.
+  void setOwner(QWidget* owner);
+
   // Destroys the window if it is loaded.
   void unload();
   // The loaded window, or nullptr.
@@ -32,6 +37,7 @@ class SecondaryWindow : public QObject {
  private:
   virtual QWidget* createWindow() = 0;
 
+  QPointer<QWidget> owner_;
   QPointer<QWidget> window_;
 };
 

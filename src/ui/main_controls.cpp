@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "core/names.h"
+#include "ui/drop_down_list.h"
 #include "ui/main_layout.h"
 #include "ui/spinner.h"
 #include "ui/widget_lookup.h"
@@ -75,7 +76,7 @@ void AddLists(QWidget* client) {
     if (row.withUnknown) list->addItem(QStringLiteral("?"));
     for (int n = row.first; n <= row.last; ++n) list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
-    list->setMaxVisibleItems(16);
+    ApplyDropDownBehaviour(*list);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "gui/resources.h"
 #include "ui/widget_lookup.h"
 #include "gui/window_placement.h"
+#include "ui/window_input_rules.h"
 #include "ui/year_dialog.h"
 
 namespace mireto {
@@ -55,6 +56,7 @@ MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
   input_ = new InputChain(client);
   connectControls();
   connectMenus();
+  new WindowInputRules(*this);
 
   for (const char* name : kChainControls) FindControl<QWidget>(this, name)->setEnabled(false);
   setChartCommandsEnabled(false);
@@ -122,7 +124,7 @@ QWidget* MainWindow::yearDialog() const { return yearDialog_; }
 
 YearDialog* MainWindow::loadYearDialog() {
   if (yearDialog_ == nullptr) {
-    yearDialog_ = new YearDialog(birthRecord().inYear);
+    yearDialog_ = new YearDialog(birthRecord().inYear, this);
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
     connect(yearDialog_, &YearDialog::confirmPressed, this, [this] { setEnabled(true); });
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
@@ -137,6 +139,8 @@ void MainWindow::openYearDialog() {
   yearDialog_->raise();
   yearDialog_->activateWindow();
   setEnabled(false);
+  // Disabling a window disables the windows it owns; the dialog stays usable.
+  yearDialog_->setEnabled(true);
 }
 
 void MainWindow::displayChart() {

@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <algorithm>
 #include <string>
@@ -9,6 +12,35 @@
 #include "core/numeric.h"
 
 namespace mireto {
+
+namespace {
+
+// Drawn over the two arrow buttons, which cover the whole spinner: the
+// style's focus rectangle while the spinner has the keyboard focus.
+class SpinnerFocusFrame : public QWidget {
+ public:
+  explicit SpinnerFocusFrame(QWidget* spinner) : QWidget(spinner) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!parentWidget()->hasFocus()) return;
+    QStyleOptionFocusRect option;
+    option.initFrom(parentWidget());
+    // The spinner takes the focus only from the keyboard (Tab), so it is
+    // always shown, also by styles that draw it only after a keyboard move.
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Button);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+};
+
+}  // namespace
 
 int SpinnerStepValue(double fieldValue, int minimum, int maximum, int delta) {
   const double low = minimum;
@@ -30,6 +62,7 @@ UpDownSpinner::UpDownSpinner(QLineEdit* field, int minimum, int maximum, QWidget
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
   }
+  focusFrame_ = new SpinnerFocusFrame(this);
   connect(up_, &QToolButton::clicked, this, &UpDownSpinner::stepUp);
   connect(down_, &QToolButton::clicked, this, &UpDownSpinner::stepDown);
   setFocusPolicy(Qt::TabFocus);
@@ -63,6 +96,18 @@ void UpDownSpinner::resizeEvent(QResizeEvent* event) {
   const int upper = height() / 2;
   up_->setGeometry(0, 0, width(), upper);
   down_->setGeometry(0, upper, width(), height() - upper);
+  focusFrame_->setGeometry(rect());
+  focusFrame_->raise();
+}
+
+void UpDownSpinner::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  focusFrame_->update();
+}
+
+void UpDownSpinner::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  focusFrame_->update();
 }
 
 }  // namespace mireto

@@ -36,6 +36,9 @@ class UpDownSpinner : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The focus is drawn as the style's focus rectangle over the arrows.
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void step(int delta);
@@ -45,6 +48,7 @@ class UpDownSpinner : public QWidget {
   int maximum_;
   QToolButton* up_;
   QToolButton* down_;
+  QWidget* focusFrame_;
 };
 
 }  // namespace mireto

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <string>
 
 #include "core/numeric.h"
@@ -13,8 +14,11 @@ namespace mireto {
 
 namespace yl = year_layout;
 
-YearDialog::YearDialog(std::optional<int> year, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+// A dialog owned by the main window: the window manager keeps it above its
+// owner and gives it no minimize, maximize or close button.
+YearDialog::YearDialog(std::optional<int> year, QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setWindowModality(Qt::WindowModal);
   setObjectName(QString::fromUtf8(yl::kWindowName));
   setWindowTitle(QString::fromUtf8(yl::kCaption));
   setFixedSize(ToPixels(yl::kClientWidth, yl::kClientHeight));
@@ -68,9 +72,11 @@ void YearDialog::buildControls() {
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(list_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { yearLabel_->setText(item->text()); });
-  connect(list_, &QListWidget::currentTextChanged, this, [this](const QString& text) {
-    // Keyboard moves choose a year as a click does; clearing the list does not.
-    if (!text.isEmpty() && list_->hasFocus()) yearLabel_->setText(text);
+  // Keyboard moves select a year as a click does. Focus alone chooses nothing:
+  // tabbing into the list makes its first year current without selecting it.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    if (!chosen.isEmpty() && list_->hasFocus()) yearLabel_->setText(chosen.front()->text());
   });
   layOutColumns();
 
@@ -93,6 +99,9 @@ void YearDialog::showCentury(int centuryIndex) {
   const auto& row = yl::kCenturies[centuryIndex];
   list_->clear();
   for (int year = row.first; year <= row.last; ++year) list_->addItem(QString::number(year));
+  // The century is shown from its first year, whatever was scrolled before.
+  list_->horizontalScrollBar()->setValue(list_->horizontalScrollBar()->minimum());
+  list_->verticalScrollBar()->setValue(list_->verticalScrollBar()->minimum());
 }
 
 bool YearDialog::chooseYear(int year) {

@@ -1,6 +1,10 @@
 // The year dialog yInput: three century buttons, a list of the years of the
 // chosen century in three columns, the chosen year and "決定".
 //
+// The dialog is owned by the main window and window-modal: it stays above its
+// owner and has no minimize button, so the disabled main window can never be
+// left without it on screen.
+//
 // The dialog only reports: confirmPressed() on every press of "決定" (the main
 // window re-enables itself), then yearDecided(year) and hides itself when a
 // year is shown. It has no close button; a request to close it from outside
@@ -21,7 +25,8 @@ class YearDialog : public QWidget {
 
  public:
   // year: the year already decided, shown in the label (none on a first run).
-  explicit YearDialog(std::optional<int> year, QWidget* parent = nullptr);
+  // owner: the main window.
+  explicit YearDialog(std::optional<int> year, QWidget* owner = nullptr);
 
   // Fills the list with the years of one century row (see year_layout.h).
   void showCentury(int centuryIndex);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include "map/map_dialog.h"
 #include "map/map_view.h"
@@ -32,6 +33,12 @@ class MapDialogTest : public QObject {
   void openTwiceGivesOneDialog();
   void unloadShowsMainWindowAndDestroysDialog();
   void windowSystemCloseDestroysAndNextOpenCreatesAgain();
+  void activationResetsOnlyFromOurOwnWindows_data();
+  void activationResetsOnlyFromOurOwnWindows();
+  void showingAgainClearsOldCrosshairs();
+  void escapeClosesAsCloseDoes();
+  void returnPressesTheFocusedButton_data();
+  void returnPressesTheFocusedButton();
 
  private:
   QLabel* Label(const char* name) const { return dialog()->findChild<QLabel*>(QLatin1String(name)); }
@@ -258,6 +265,84 @@ void MapDialogTest::windowSystemCloseDestroysAndNextOpenCreatesAgain() {
   QVERIFY(dialog() != nullptr);
   MoveOnMap(kTokyo);
   QCOMPARE(Label("lblkdo")->text(), QStringLiteral("139"));
+}
+
+// The platform reports a new active window in two steps, in either order: the
+// focus change (the window that had the focus is named by `previous`, nullptr
+// for a window of another program) and the activation of the dialog.
+void MapDialogTest::activationResetsOnlyFromOurOwnWindows_data() {
+  QTest::addColumn<bool>("fromOurWindow");
+  QTest::addColumn<bool>("focusReportedFirst");
+  QTest::newRow("another program, focus reported first") << false << true;
+  QTest::newRow("another program, activation first") << false << false;
+  QTest::newRow("our main window, focus reported first") << true << true;
+  QTest::newRow("our main window, activation first") << true << false;
+}
+
+void MapDialogTest::activationResetsOnlyFromOurOwnWindows() {
+  QFETCH(bool, fromOurWindow);
+  QFETCH(bool, focusReportedFirst);
+  ClickMap(Qt::LeftButton, kTokyo);
+  const QStringList picked = Labels();
+  const QImage crosshair = view()->Picture();
+  QWindow* previous = fromOurWindow ? main_->windowHandle() : nullptr;
+  emit qGuiApp->focusWindowChanged(previous);
+  if (focusReportedFirst) emit qGuiApp->focusWindowChanged(dialog()->windowHandle());
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(dialog(), &activate);
+  if (!focusReportedFirst) emit qGuiApp->focusWindowChanged(dialog()->windowHandle());
+
+  QCOMPARE(Labels(), fromOurWindow ? QStringList(6, QString()) : picked);
+  QCOMPARE(Button("btndecide")->isEnabled(), !fromOurWindow);
+  QCOMPARE(Button("btncancel")->isEnabled(), !fromOurWindow);
+  QCOMPARE(view()->Picture(), crosshair);  // activation never clears the map
+  if (!fromOurWindow) {
+    QTest::mouseClick(Button("btndecide"), Qt::LeftButton);
+    QCOMPARE(minutes_->text(), QStringLiteral("19"));
+  }
+}
+
+void MapDialogTest::showingAgainClearsOldCrosshairs() {
+  for (const QPoint at : {kTokyo, QPoint(100, 120), QPoint(400, 30)}) {
+    ClickMap(Qt::LeftButton, at);
+    QVERIFY(view()->Picture() != map_);
+    QTest::mouseClick(Button("btnClose"), Qt::LeftButton);
+    OpenAndActivate();
+    QCOMPARE(view()->Picture(), map_);
+    QCOMPARE(Labels(), QStringList(6, QString()));
+  }
+}
+
+void MapDialogTest::escapeClosesAsCloseDoes() {
+  ClickMap(Qt::LeftButton, kTokyo);
+  QTest::keyClick(dialog(), Qt::Key_Escape);
+  QVERIFY(!dialog()->isVisible());
+  QCOMPARE(minutes_->text(), QStringLiteral("0"));
+  QCOMPARE(seconds_->text(), QStringLiteral("0"));
+  QVERIFY(controller_->window() != nullptr);
+}
+
+void MapDialogTest::returnPressesTheFocusedButton_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<bool>("visibleAfter");
+  QTest::addColumn<QString>("minutes");
+  QTest::newRow("決定") << "btndecide" << false << "19";
+  QTest::newRow("取消") << "btncancel" << true << "0";
+  QTest::newRow("Close") << "btnClose" << false << "0";
+}
+
+void MapDialogTest::returnPressesTheFocusedButton() {
+  QFETCH(QString, button);
+  QFETCH(bool, visibleAfter);
+  QFETCH(QString, minutes);
+  ClickMap(Qt::LeftButton, kTokyo);
+  QPushButton* target = Button(button.toUtf8().constData());
+  target->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(target->hasFocus());
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(dialog()->isVisible(), visibleAfter);
+  QCOMPARE(minutes_->text(), minutes);
+  if (visibleAfter) QVERIFY(!Button("btndecide")->isEnabled());  // 取消 released the point
 }
 
 }  // namespace mireto

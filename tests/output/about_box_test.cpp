@@ -4,10 +4,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
 #include "output/about_box.h"
+#include "window_lifecycle.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
 
@@ -41,6 +45,47 @@ class AboutBoxTest : public QObject {
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     // The box shows the text exactly as built.
     QCOMPARE(box->text(), mireto::AboutText());
+  }
+
+  // Also under a style that decorates standard buttons with icons.
+  void okButtonCarriesNoIcon() {
+    class IconButtonsStyle : public QProxyStyle {
+     public:
+      using QProxyStyle::QProxyStyle;
+      int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                    QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+      }
+    };
+    const QString original = QApplication::style()->name();
+    QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(original)));
+    QMessageBox reference;
+    reference.setStandardButtons(QMessageBox::Ok);
+    const bool decorated = !reference.button(QMessageBox::Ok)->icon().isNull();
+    auto box = mireto::MakeAboutBox(nullptr);
+    const bool noIcon = box->button(QMessageBox::Ok)->icon().isNull();
+    box.reset();
+    QApplication::setStyle(original);
+    QVERIFY2(decorated, "the style does not decorate standard buttons; the check would prove nothing");
+    QVERIFY(noIcon);
+  }
+
+  void boxIsCentredOnTheScreen() {
+    bool centred = false;
+    int ticks = 0;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      centred = mireto::test::IsCentred(*box);
+      if (centred || ++ticks > 25) box->button(QMessageBox::Ok)->click();
+    });
+    closer.start();
+    mireto::ShowAboutBox(nullptr);
+    closer.stop();
+    QVERIFY(centred);
   }
 
   void crCrLfShowsALineBreakAndAnEmptyLine() {

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QApplication>
 #include <QTest>
 
 #include "output/export_window.h"
@@ -22,7 +23,7 @@ QPlainTextEdit* TextArea(const ExportController& exporter) {
 
 // make_export_text of a chart, with CR LF as the text has it.
 QString ExportText(int variant, const QDateTime& moment) {
-  const QString now = mireto::GeneralDateText(moment, QLocale::system());
+  const QString now = mireto::GeneralDateText(moment);
   return QString::fromStdString(mireto::make_export_text(SampleChart(variant), now.toStdString()));
 }
 
@@ -60,12 +61,52 @@ class ExportWindowTest : public QObject {
     const QString shown = TextArea(exporter)->toPlainText();
     QVERIFY(shown == AsShown(ExportText(0, before)) || shown == AsShown(ExportText(0, after)));
 
-    // The locale's short date, one blank, its long time; no time zone.
-    for (const QLocale& locale : {QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()}) {
-      const QString text = mireto::GeneralDateText(kMoment, locale);
-      QVERIFY2(text.startsWith(locale.toString(kMoment.date(), QLocale::ShortFormat) + ' '), qPrintable(text));
-      QVERIFY2(!text.contains(kMoment.timeZoneAbbreviation()) && !text.endsWith(' '), qPrintable(text));
-    }
+    // The Japanese general date whatever the locale, as mireto-chart writes it.
+    QCOMPARE(mireto::GeneralDateText(kMoment), QStringLiteral("2024/03/05 7:08:09"));
+  }
+
+  // Esc and Return on CLOSE hide the window as CLOSE does; Tab leaves the text
+  // area for CLOSE, Ctrl+Tab types a tab character into it.
+  void keysOfThePreview_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("fromTextArea");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<QString>("focusAfter");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("Esc in the text") << int(Qt::Key_Escape) << 0 << true << true << "" << "";
+    QTest::newRow("Esc on CLOSE") << int(Qt::Key_Escape) << 0 << false << true << "" << "";
+    QTest::newRow("Return on CLOSE") << int(Qt::Key_Return) << 0 << false << true << "" << "";
+    QTest::newRow("Tab in the text") << int(Qt::Key_Tab) << 0 << true << false << "btnclose01" << "";
+    QTest::newRow("Ctrl+Tab in the text") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << true << false
+                                          << "txtmireto01" << "\t";
+  }
+
+  void keysOfThePreview() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, fromTextArea);
+    QFETCH(bool, hidden);
+    QFETCH(QString, focusAfter);
+    QFETCH(QString, inserted);
+    ExportController exporter;
+    exporter.setClock([] { return kMoment; });
+    exporter.open(SampleChart(1));
+    QWidget* window = exporter.window();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QPlainTextEdit* area = TextArea(exporter);
+    QWidget* start = fromTextArea ? static_cast<QWidget*>(area) : window->findChild<QWidget*>("btnclose01");
+    start->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(start->hasFocus());
+    area->moveCursor(QTextCursor::Start);
+    const QString before = area->toPlainText();
+
+    QTest::keyClick(start, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(!window->isVisible(), hidden);
+    QCOMPARE(exporter.window(), window);
+    if (!focusAfter.isEmpty()) QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
+    QCOMPARE(area->toPlainText(), inserted + before);
   }
 
   void aSecondExportReplacesTheTextAndTheUsersEdits() {
@@ -106,8 +147,12 @@ class ExportWindowTest : public QObject {
   }
 
   void closeHidesTitleBarCloseDestroys() {
+    QWidget owner;
+    owner.show();
     ExportController exporter;
-    mireto::test::CheckLifecycle([&] { exporter.open(SampleChart(3)); }, [&] { return exporter.window(); }, "btnclose01");
+    exporter.setOwner(&owner);
+    mireto::test::CheckLifecycle([&] { exporter.open(SampleChart(3)); }, [&] { return exporter.window(); }, "btnclose01",
+                                 owner);
   }
 };
 

@@ -115,9 +115,68 @@ class PopupWindowTest : public QObject {
     QCOMPARE(popup.window(), nullptr);
   }
 
-  void closeHidesTitleBarCloseDestroys() {
+  // Every caption ends before the text of the box on its right begins.
+  void captionsEndBeforeTheirValues_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("誕生日") << "誕生日：" << "txtBirthday";
+    QTest::newRow("大運交替") << "大運交替：" << "txtKoutai";
+    QTest::newRow("交替年月") << "交替年月：" << "txtKoutaiYM";
+    QTest::newRow("視黄経") << "視黄経：" << "txtKoukei";
+    QTest::newRow("満年齢") << "満年齢：" << "txtAge";
+  }
+
+  void captionsEndBeforeTheirValues() {
+    QFETCH(QString, caption);
+    QFETCH(QString, box);
     PopupController popup;
-    mireto::test::CheckLifecycle([&] { popup.open(SampleChart(1)); }, [&] { return popup.window(); }, "Command1");
+    popup.open(SampleChart(2));
+    QWidget& window = *popup.window();
+    const QLabel* label = nullptr;
+    for (const QLabel* each : window.findChildren<QLabel*>())
+      if (each->text() == caption) label = each;
+    QVERIFY(label != nullptr);
+    auto* value = window.findChild<QLineEdit*>(box);
+    QVERIFY(value != nullptr);
+    const int captionEnd = label->x() + label->fontMetrics().horizontalAdvance(caption);
+    const int textStart = value->x() + value->textMargins().left();
+    QVERIFY2(captionEnd <= textStart, qPrintable(QStringLiteral("caption ends at %1 px, value starts at %2 px")
+                                                     .arg(captionEnd).arg(textStart)));
+    // The value still fits in its box.
+    const int room = value->width() - value->textMargins().left();
+    QVERIFY(value->fontMetrics().horizontalAdvance(value->text()) < room);
+    popup.unload();
+  }
+
+  // Esc does what CLOSE does; Return presses the focused CLOSE.
+  void keysCloseAsCloseDoes_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Esc") << static_cast<int>(Qt::Key_Escape);
+    QTest::newRow("Return on CLOSE") << static_cast<int>(Qt::Key_Return);
+    QTest::newRow("Enter on CLOSE") << static_cast<int>(Qt::Key_Enter);
+  }
+
+  void keysCloseAsCloseDoes() {
+    QFETCH(int, key);
+    PopupController popup;
+    popup.open(SampleChart(0));
+    QWidget* window = popup.window();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* close = window->findChild<QWidget*>(QStringLiteral("Command1"));
+    close->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(close->hasFocus());
+    QTest::keyClick(close, static_cast<Qt::Key>(key));
+    QVERIFY(!window->isVisible());
+    QCOMPARE(popup.window(), window);  // hidden, not destroyed
+    popup.unload();
+  }
+
+  void closeHidesTitleBarCloseDestroys() {
+    QWidget owner;
+    owner.show();
+    PopupController popup;
+    popup.setOwner(&owner);
+    mireto::test::CheckLifecycle([&] { popup.open(SampleChart(1)); }, [&] { return popup.window(); }, "Command1", owner);
   }
 };
 

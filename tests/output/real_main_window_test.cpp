@@ -90,7 +90,7 @@ class RealMainWindowTest : public QObject {
     mireto::ExportController exporter;
     exporter.setClock([] { return kMoment; });
     exporter.open(clicked.atExp);
-    const std::string nowText = mireto::GeneralDateText(kMoment, QLocale::system()).toStdString();
+    const std::string nowText = mireto::GeneralDateText(kMoment).toStdString();
     QString expected = QString::fromStdString(mireto::cli::ChartText(*request, *computed.chart, nowText));
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(),

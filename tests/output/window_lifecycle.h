@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace mireto::test {
 
@@ -22,14 +23,21 @@ inline bool IsCentred(const QWidget& window) {
          frame.top() == screen.top() + (screen.height() - frame.height()) / 2;
 }
 
-// open() shows the window; window() returns it or nullptr.
+// Owned by the main window: the window system keeps it above its owner.
+inline bool IsOwnedBy(const QWidget& window, const QWidget& owner) {
+  return window.windowHandle() != nullptr && owner.windowHandle() != nullptr &&
+         window.windowHandle()->transientParent() == owner.windowHandle() && window.parent() == nullptr;
+}
+
+// open() shows the window; window() returns it or nullptr; owner is the main window.
 inline void CheckLifecycle(const std::function<void()>& open, const std::function<QWidget*()>& window,
-                           const char* closeButtonName) {
+                           const char* closeButtonName, const QWidget& owner) {
   open();
   QPointer<QWidget> first = window();
   QVERIFY(first);
   QVERIFY(first->isVisible());
   QVERIFY(IsCentred(*first));
+  QVERIFY(IsOwnedBy(*first, owner));
 
   first->move(first->pos() + QPoint(37, -23));
   const QPoint moved = first->pos();
@@ -52,6 +60,7 @@ inline void CheckLifecycle(const std::function<void()>& open, const std::functio
   QVERIFY(second && second != first.data());
   QVERIFY(second->isVisible());
   QVERIFY(IsCentred(*second));
+  QVERIFY(IsOwnedBy(*second, owner));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(first.isNull());
   QCOMPARE(window(), second);

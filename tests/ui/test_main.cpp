@@ -10,6 +10,7 @@ int RunInputChainTests(int argc, char** argv);
 int RunYearDialogTests(int argc, char** argv);
 int RunSpinnerTests(int argc, char** argv);
 int RunCommandsTests(int argc, char** argv);
+int RunMainWindowInputTests(int argc, char** argv);
 int RunChartDisplayTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
 int RunDetailsMenuTests(int argc, char** argv);
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
   using namespace mireto::test;
   int failures = 0;
   for (auto run : {RunStartupStateTests, RunInputChainTests, RunYearDialogTests, RunSpinnerTests,
-                   RunCommandsTests, RunChartDisplayTests, RunStartupTests, RunDetailsMenuTests})
+                   RunCommandsTests, RunMainWindowInputTests, RunChartDisplayTests, RunStartupTests,
+                   RunDetailsMenuTests})
     failures += run(argc, argv) != 0 ? 1 : 0;
   return failures == 0 ? 0 : 1;
 }

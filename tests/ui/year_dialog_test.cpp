@@ -1,5 +1,7 @@
 // The year dialog: centuries, the three-column list, "決定" and reopening.
 #include <QListWidget>
+#include <QScrollBar>
+#include <QWindow>
 
 #include "ui_fixture.h"
 #include "ui/year_dialog.h"
@@ -16,6 +18,21 @@ QStringList ListYears(QWidget* dialog) {
 }
 
 QString YearLabel(QWidget* dialog) { return Control<QLabel>(dialog, "lblSelect_y")->text(); }
+
+// The year shown at the top left of the list's visible area.
+QString FirstVisibleYear(QWidget* dialog) {
+  auto* list = Control<QListWidget>(dialog, "List1");
+  list->doItemsLayout();
+  const QModelIndex first = list->indexAt(QPoint(2, 2));
+  return first.data().toString();
+}
+
+QWidget* OpenActiveDialog(MainWindow& window) {
+  Click(&window, "yearInput");
+  QWidget* dialog = window.yearDialog();
+  if (!QTest::qWaitForWindowActive(dialog)) qWarning("year dialog not active");
+  return dialog;
+}
 
 }  // namespace
 
@@ -51,6 +68,80 @@ class YearDialogTest : public QObject {
       if (r.y() == first.y() && list->viewport()->rect().contains(r)) ++columnsInView;
     }
     QCOMPARE(columnsInView, 3);
+  }
+
+  // Owned by the main window (so kept above it), window-modal, without a
+  // minimize, maximize or close button; usable while its owner is disabled.
+  void theDialogIsAnOwnedWindowModalDialog() {
+    auto window = NewMainWindow();
+    QWidget* dialog = OpenActiveDialog(*window);
+    QCOMPARE(dialog->parentWidget(), window.get());
+    QCOMPARE(dialog->windowType(), Qt::Dialog);
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    const Qt::WindowFlags buttons =
+        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    QCOMPARE(dialog->windowFlags() & buttons, Qt::WindowFlags());
+    QVERIFY(dialog->windowHandle() != nullptr);
+    QCOMPARE(dialog->windowHandle()->transientParent(), window->windowHandle());
+    QVERIFY(!window->isEnabled());
+    QVERIFY(dialog->isEnabled());
+    QVERIFY(Control<QWidget>(dialog, "btnSlok")->isEnabled());
+    QCOMPARE(QApplication::activeModalWidget(), dialog);
+    // A second opening after "決定" is as owned and usable as the first.
+    ClickYear(dialog, 1950);
+    Click(dialog, "btnSlok");
+    QVERIFY(window->isEnabled() && !dialog->isVisible());
+    QCOMPARE(OpenActiveDialog(*window), dialog);
+    QVERIFY(!window->isEnabled());
+    QVERIFY(dialog->isEnabled());
+  }
+
+  // Tabbing into the list makes its first year current but chooses nothing;
+  // a key that moves in the list chooses as a click does.
+  void focusAloneChoosesNoYear() {
+    auto window = NewMainWindow();
+    QWidget* dialog = OpenActiveDialog(*window);
+    auto* list = Control<QListWidget>(dialog, "List1");
+    Control<QWidget>(dialog, "y2000")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Control<QWidget>(dialog, "y2000")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(list->hasFocus());
+    QVERIFY(YearLabel(dialog).isEmpty());
+    QTest::keyClick(list, Qt::Key_Tab);
+    QTRY_VERIFY(Control<QWidget>(dialog, "btnSlok")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!window->birthRecord().inYear);
+
+    list->setFocus(Qt::BacktabFocusReason);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(YearLabel(dialog), list->currentItem()->text());
+    QVERIFY(!YearLabel(dialog).isEmpty());
+  }
+
+  void aCenturyIsShownFromItsFirstYear_data() {
+    QTest::addColumn<QString>("scrolled");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("1900s again") << "y1900" << "y1900" << "1900";
+    QTest::newRow("1900s to 2000s") << "y1900" << "y2000" << "2000";
+    QTest::newRow("2000s to 1800s") << "y2000" << "y1800" << "1800";
+    QTest::newRow("1800s to 1900s") << "y1800" << "y1900" << "1900";
+  }
+
+  void aCenturyIsShownFromItsFirstYear() {
+    QFETCH(QString, scrolled);
+    QFETCH(QString, button);
+    QFETCH(QString, first);
+    auto window = NewMainWindow();
+    QWidget* dialog = OpenActiveDialog(*window);
+    auto* list = Control<QListWidget>(dialog, "List1");
+    Click(dialog, scrolled.toUtf8().constData());
+    list->scrollToItem(list->item(list->count() - 1));
+    QVERIFY(FirstVisibleYear(dialog) != list->item(0)->text());
+    Click(dialog, button.toUtf8().constData());
+    QCOMPARE(FirstVisibleYear(dialog), first);
   }
 
   void decideWithNothingChosenKeepsTheDialogOpen() {
