@@ -7,7 +7,9 @@
 #include "chart/ten_gods.h"
 #include "chart/twelve_stages.h"
 #include "chart/void_branches.h"
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 
 namespace mireto {
 namespace {

@@ -3,7 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "chart/chart_details.h"
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 #include "cli/details_json.h"
 #include "cli/details_output.h"
 

@@ -1,7 +1,9 @@
 // The details text: alignment in fixed-pitch columns, the items of the worked
 // chart in their columns, marks, sections and line ends.
 #include "chart/chart_details.h"
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 #include "output/details_text.h"
 
 namespace mireto {

@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 
-#include "app/demo_input.h"
 #include "app/secondary_windows.h"
 #include "output/details_controller.h"
 #include "output/details_window.h"
@@ -40,7 +39,7 @@ class DetailsMenuTest : public QObject {
     QSignalSpy requested(w, &MainWindow::detailsRequested);
     item->trigger();
     QCOMPARE(requested.count(), 0);
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     QVERIFY(item->isEnabled());
     item->trigger();
     QCOMPARE(requested.count(), 1);
@@ -52,7 +51,7 @@ class DetailsMenuTest : public QObject {
     auto* windows = new SecondaryWindows(w);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     QCOMPARE(windows->details().window(), nullptr);  // created on first use
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_D,
                     Qt::ControlModifier);
@@ -68,7 +67,7 @@ class DetailsMenuTest : public QObject {
     QCOMPARE(details->details().annual.front().year, 2000);
 
     // 3 May 1990, 14:27: day 乙酉 (the main window shows it), 空亡 午未.
-    QVERIFY(EnterDemoChart(*w, LocalDateTime{1990, 5, 3, 14, 27}));
+    EnterChart(*w, LocalDateTime{1990, 5, 3, 14, 27});
     QCOMPARE(windows->details().window(), details);
     QCOMPARE(PillarCell(*details, 1, 1), Control<QLabel>(w, "dKan")->text());
     QCOMPARE(PillarCell(*details, 2, 3), Control<QLabel>(w, "yShi")->text());
@@ -78,7 +77,7 @@ class DetailsMenuTest : public QObject {
 
     // Hidden, it still follows; shown again it has the latest chart.
     details->hide();
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     QCOMPARE(PillarCell(*details, 6, 3), QStringLiteral("城頭土"));
     Control<QAction>(w, "menudetail")->trigger();
     QVERIFY(details->isVisible());
