@@ -31,6 +31,24 @@ bool PrepareFolder(const fs::path& file, std::string& error) {
   return true;
 }
 
+// Switches the file to WAL. On a new file that another program is creating at
+// the same moment the switch can fail at once with "database is locked" (or
+// leave the old mode) without waiting in the busy handler, so it is tried
+// again for as long as any other lock is waited for.
+bool SwitchToWal(sqlite3* db) {
+  constexpr int kRetryMilliseconds = 5;
+  for (int waited = 0;; waited += kRetryMilliseconds) {
+    {
+      Statement journal(db, "PRAGMA journal_mode = WAL");
+      const bool stepped = journal.step();
+      if (stepped && journal.text(0) == "wal") return true;
+      if (!stepped && !IsBusy(LastErrorCode(db))) return false;
+    }
+    if (waited >= kBusyTimeoutMilliseconds) return false;
+    sqlite3_sleep(kRetryMilliseconds);
+  }
+}
+
 // A connection to a file InspectRosterFile allowed, in WAL mode.
 Connection OpenForWriting(const fs::path& file, std::string& error) {
   const FileCheck check = InspectRosterFile(file);
@@ -46,8 +64,7 @@ Connection OpenForWriting(const fs::path& file, std::string& error) {
     error = StorageError(detail);
     return nullptr;
   }
-  Statement journal(db.get(), "PRAGMA journal_mode = WAL");
-  if (!journal.step() || journal.text(0) != "wal") {
+  if (!SwitchToWal(db.get())) {
     error = StorageError(LastError(db.get()));
     return nullptr;
   }

@@ -1,5 +1,6 @@
 // The roster file: creation, migration, round trips, concurrent writers, and
 // files the program must leave exactly as they are.
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -295,7 +296,10 @@ TEST_F(RosterTest, TwoProcessesWritingAtOnceLoseNothing) {
       Roster own(file_);
       std::string error;
       for (int i = 0; i < kEach; ++i)
-        if (!own.add(Person(prefix + std::to_string(i)), error)) _exit(1);
+        if (!own.add(Person(prefix + std::to_string(i)), error)) {
+          std::fprintf(stderr, "%s%d: %s\n", prefix, i, error.c_str());
+          _exit(1);
+        }
       _exit(0);
     }
     children.push_back(pid);
