@@ -8,7 +8,6 @@
 #include "core/calendar.h"
 #include "core/names.h"
 #include "core/numeric.h"
-#include "core/sun.h"
 
 namespace mireto {
 
@@ -17,16 +16,6 @@ namespace {
 constexpr int kFirstYear = 1800;
 constexpr int kLastYear = 2080;
 constexpr double kMaxTimeDifferenceMinutes = 24 * 60;
-constexpr double kJstToUtDays = 0.375;  // 9 hours: Japan Standard Time is UTC+9
-
-// Light time of the Sun's distance plus a secular term, in days.
-//   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s
-//   enteredYear the year as entered (not the true solar year)
-// The second term adds 0.9101 s per year counted from 1885.
-double Gosa(double distanceAu, int enteredYear) {
-  return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 +
-         (enteredYear - 1885) * 0.0000105337078651;
-}
 
 std::string Validate(const BirthInput& in) {
   if (in.year < kFirstYear || in.year > kLastYear) {
@@ -90,20 +79,10 @@ ChartOrError compute_chart(const BirthInput& in, const CalendarTables& tables,
   const auto n = static_cast<std::int32_t>(r.jBirth - 0.5);
   d.txtweek = std::string(WeekdayNames[WeekdayIndex(n)]) + "曜日";
 
-  // Equation of time at the entered clock time, then true solar time.
-  r.zg2 = steps::EquationOfTimeMinutes(in.year, in.month, in.day + r.jihun + r.jisa);
+  // Equation of time, true solar time and the Sun's longitude at that moment.
+  steps::SunAtTrueSolarMoment(r, tables);
   d.txtKinjisa = steps::EquationOfTimeText(r.zg2);
-  steps::ApplyCorrection(r, r.jisa * 1440 + r.zg2);
   d.txtShin = steps::TrueSolarTimeText(r, hourUnknown);
-
-  // The Sun's longitude at the corrected moment in Universal Time, again
-  // earlier by the light time.
-  const double jihunTrue = r.tsHour / 24.0 + r.tsMinute / 1440;
-  double ut = r.tsDay + jihunTrue - kJstToUtDays;
-  const SunPosition first = ComputeSunPosition(tables, r.tsYear, r.tsMonth, ut);
-  r.gosa = Gosa(first.distance, in.year);
-  ut = ut - r.gosa;
-  r.birth_nl = ComputeSunPosition(tables, r.tsYear, r.tsMonth, ut).longitude;
   d.txtKoukei = FormatGeneral(r.birth_nl);
 
   steps::FourPillars(r);

@@ -19,8 +19,19 @@ void ApplyCorrection(ChartRecord& r, double du);
 // txtShin, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
 std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown);
 
-// Solar month (1 = 丑 .. 12 = 子) and pillar year from the longitude and the
-// true solar date; then the four pillars.
+// From the entered clock time in r (tsYear .. tsMinute, jihun and jisa set,
+// the date not yet corrected): the equation of time zg2, the true solar date
+// and time (tsYear .. tsMinute), the light time gosa and the Sun's longitude
+// birth_nl at the true solar moment. The month pillar and every boundary
+// search follow this one path, so a clock time gives the same month wherever
+// it is computed.
+void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables);
+
+// Solar month (1 = 丑 .. 12 = 子) and pillar year from birth_nl and the true
+// solar date.
+void SolarMonthAndPillarYear(ChartRecord& r);
+
+// SolarMonthAndPillarYear, then the four pillars.
 void FourPillars(ChartRecord& r);
 
 // Direction, starting age, the eleven luck columns, change year/month and ages.

@@ -64,6 +64,8 @@ void SetPillar(ChartRecord& r, int pillar, int cycleNumber) {
   r.branch[pillar] = n.branch().index;
 }
 
+}  // namespace
+
 void SolarMonthAndPillarYear(ChartRecord& r) {
   const double L = r.birth_nl;
   for (const SolarMonthRow& row : kSolarMonthRows) {
@@ -75,8 +77,6 @@ void SolarMonthAndPillarYear(ChartRecord& r) {
     }
   }
 }
-
-}  // namespace
 
 void FourPillars(ChartRecord& r) {
   SolarMonthAndPillarYear(r);

@@ -1,0 +1,73 @@
+// What a user should know about the birth time behind a chart: the summer-time
+// reading taken, and how near the chart lies to the sectional term that
+// changes its month pillar. Codes and Japanese messages for mireto-chart, and
+// the questions and boxes of the desktop program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/chart.h"
+#include "chart/summer_time.h"
+#include "chart/term_boundary.h"
+
+namespace mireto {
+
+enum class NoticeCode {
+  SummerTime,          // the clock time lies in summer time; computed as entered
+  SummerTimeApplied,   // computed one hour earlier, as summer time
+  SummerTimeRepeated,  // the clock time happened twice
+  NearTermBoundary,    // the nearer boundary is under 60 minutes away
+  TermOnBirthDay,      // hour unknown and a boundary falls on the birth date
+};
+
+// The code as mireto-chart writes it: summerTime, summerTimeApplied, ...
+std::string_view NoticeCodeName(NoticeCode code);
+
+struct Notice {
+  NoticeCode code;
+  std::string message;  // one Japanese sentence or two
+};
+
+inline constexpr double kNearBoundaryMinutes = 60;
+
+// The boundaries around the birth a decision computed, solved only when they
+// may matter to a notice: a known hour within kHourMarginDegrees of a term, an
+// unknown one within kHalfDayMarginDegrees. Otherwise nullopt at the cost of
+// one comparison.
+std::optional<TermBoundaries> BoundariesIfNear(const CalendarTables& tables,
+                                               const SummerTimeDecision& decision,
+                                               const Chart& chart);
+
+// Both boundaries of a birth, always solved (the details).
+TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
+                            const Chart& chart);
+
+// The notices of a chart computed for decision.computed. boundaries are those
+// of BoundariesIfNear or BoundariesOf (nullopt: none near).
+std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDecision& decision,
+                                 const std::optional<TermBoundaries>& boundaries);
+
+// A boundary's clock time as the user reads it (summer-time clock under Apply).
+ClockTime BoundaryClockTime(const TermBoundary& boundary, SummerTimeRule rule);
+
+// Minutes rounded to 0.1 as mireto-chart writes them.
+double RoundedMinutes(double minutes);
+
+// The desktop program's texts.
+inline constexpr std::string_view kSummerTimeQuestion =
+    "この日時は夏時刻（サマータイム）の期間です。1時間戻した日本標準時で計算しますか？";
+inline constexpr std::string_view kRepeatedTimeQuestion =
+    "この日時は夏時刻（サマータイム）の終わりで2回ありました。どちらの時刻で計算しますか？";
+inline constexpr std::string_view kRepeatedSummerChoice = "1回目（夏時刻）";
+inline constexpr std::string_view kRepeatedStandardChoice = "2回目（日本標準時）";
+
+// One line of the details: "立春　2024年2月4日17時45分12秒　出生の12.3分前".
+std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule);
+
+// The summer-time decision in one line, e.g. "夏時刻の期間: 1時間戻した日本標準時で計算".
+std::string SummerTimeDecisionText(const SummerTimeDecision& decision);
+
+}  // namespace mireto
