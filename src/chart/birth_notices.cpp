@@ -122,29 +122,51 @@ TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecisi
   return FindTermBoundaries(tables, ComputedClockTime(*decision.computed), chart.record);
 }
 
-std::optional<TermBoundaries> BoundariesIfNear(const CalendarTables& tables,
-                                               const SummerTimeDecision& decision,
-                                               const Chart& chart) {
-  const double margin = decision.computed->hour ? kHourMarginDegrees : kHalfDayMarginDegrees;
-  if (DegreesFromSectionalTerm(chart.record.birth_nl) > margin) return std::nullopt;
-  return BoundariesOf(tables, decision, chart);
+std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
+                                           const SummerTimeDecision& decision, const Chart& chart) {
+  const BirthInput& in = *decision.computed;
+  const ChartRecord& r = chart.record;
+  const double margin = in.hour ? kHourMarginDegrees : kHalfDayMarginDegrees;
+  if (DegreesFromSectionalTerm(r.birth_nl) > margin) return {};
+  // At most one boundary lies this close; the month an hour past either end
+  // of the span says on which side, if any.
+  const ClockTime birth = ComputedClockTime(in);
+  const std::int64_t birthSeconds = ClockSeconds(birth);
+  std::int64_t first = birthSeconds - kSecondsPerHour;
+  std::int64_t last = birthSeconds + kSecondsPerHour;
+  if (!in.hour) {
+    first = ClockSeconds({in.year, in.month, in.day, 0, 0, 0}) - kSecondsPerHour;
+    last = first + kSecondsPerDay + 2 * kSecondsPerHour;
+  }
+  const auto monthAt = [&](std::int64_t s) {
+    return ChartMonthAt(tables, static_cast<double>(s), r.jisa).solarMonth;
+  };
+  if (monthAt(first) != r.solarMonth) {
+    return {FindTermBoundary(tables, birth, r, BoundarySide::Previous)};
+  }
+  if (monthAt(last) != r.solarMonth) return {FindTermBoundary(tables, birth, r, BoundarySide::Next)};
+  return {};
 }
 
 std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDecision& decision,
-                                 const std::optional<TermBoundaries>& boundaries) {
+                                 const std::vector<TermBoundary>& boundaries) {
   std::vector<Notice> notices;
   AddSummerTimeNotices(decision, notices);
-  if (!boundaries) return notices;
+  if (boundaries.empty()) return notices;
   if (entered.hour) {
-    const TermBoundary& b = boundaries->nearer();
-    if (std::fabs(b.minutes) < kNearBoundaryMinutes) {
-      notices.push_back({NoticeCode::NearTermBoundary, NearBoundaryMessage(b, decision.rule)});
+    const TermBoundary* nearest = &boundaries.front();
+    for (const TermBoundary& b : boundaries) {
+      if (std::fabs(b.minutes) < std::fabs(nearest->minutes)) nearest = &b;
+    }
+    if (std::fabs(nearest->minutes) < kNearBoundaryMinutes) {
+      notices.push_back(
+          {NoticeCode::NearTermBoundary, NearBoundaryMessage(*nearest, decision.rule)});
     }
     return notices;
   }
-  for (const TermBoundary* b : {&boundaries->previous, &boundaries->next}) {
-    if (OnDate(BoundaryClockTime(*b, decision.rule), entered)) {
-      notices.push_back({NoticeCode::TermOnBirthDay, TermOnBirthDayMessage(*b, decision.rule)});
+  for (const TermBoundary& b : boundaries) {
+    if (OnDate(BoundaryClockTime(b, decision.rule), entered)) {
+      notices.push_back({NoticeCode::TermOnBirthDay, TermOnBirthDayMessage(b, decision.rule)});
     }
   }
   return notices;

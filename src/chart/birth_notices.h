@@ -33,22 +33,23 @@ struct Notice {
 
 inline constexpr double kNearBoundaryMinutes = 60;
 
-// The boundaries around the birth a decision computed, solved only when they
-// may matter to a notice: a known hour within kHourMarginDegrees of a term, an
-// unknown one within kHalfDayMarginDegrees. Otherwise nullopt at the cost of
-// one comparison.
-std::optional<TermBoundaries> BoundariesIfNear(const CalendarTables& tables,
-                                               const SummerTimeDecision& decision,
-                                               const Chart& chart);
+// The boundary a notice may be about, solved only where one can be: a known
+// hour within kHourMarginDegrees of a term and the month changing within an
+// hour of the birth; an unknown one within kHalfDayMarginDegrees and the month
+// changing within an hour of the birth date. Most charts are decided by the
+// first comparison; none or one boundary is returned. decision.computed must
+// be set (the chart is its chart).
+std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
+                                           const SummerTimeDecision& decision, const Chart& chart);
 
 // Both boundaries of a birth, always solved (the details).
 TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
                             const Chart& chart);
 
-// The notices of a chart computed for decision.computed. boundaries are those
-// of BoundariesIfNear or BoundariesOf (nullopt: none near).
+// The notices of a chart computed for decision.computed, with the boundaries
+// solved for it (those of BoundariesIfNear, or both of BoundariesOf).
 std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDecision& decision,
-                                 const std::optional<TermBoundaries>& boundaries);
+                                 const std::vector<TermBoundary>& boundaries);
 
 // A boundary's clock time as the user reads it (summer-time clock under Apply).
 ClockTime BoundaryClockTime(const TermBoundary& boundary, SummerTimeRule rule);

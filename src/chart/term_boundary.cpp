@@ -118,26 +118,25 @@ const TermBoundary& TermBoundaries::nearer() const {
   return std::fabs(previous.minutes) <= std::fabs(next.minutes) ? previous : next;
 }
 
-TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
-                                  const ChartRecord& record) {
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
+                              const ChartRecord& record, BoundarySide side) {
   const Evaluator at{tables, record.jisa};
   const std::int64_t birthSeconds = ClockSeconds(birth);
-  const double L = record.birth_nl;
   // The terms on either side of the birth's longitude: previous <= L < next.
-  const double previousTerm = PreviousTermLongitude(L);
+  const double L = record.birth_nl;
   const double sinceTerm = DegreesSinceTerm(L);
-  const double nextTerm = std::fmod(previousTerm + kDegreesPerTerm, 360.0);
-  const int previousMonth = SolarMonthOfTerm(previousTerm);
-  const int nextMonth = SolarMonthOfTerm(nextTerm);
+  const bool previous = side == BoundarySide::Previous;
+  const double term = std::fmod(PreviousTermLongitude(L) + (previous ? 0 : kDegreesPerTerm), 360.0);
+  const double degreesAhead = previous ? -sinceTerm : kDegreesPerTerm - sinceTerm;
+  const int month = SolarMonthOfTerm(term);
+  const double guess = static_cast<double>(birthSeconds) + degreesAhead / kMeanDegreesPerSecond;
+  return MakeBoundary(at, month, SolveBoundary(at, term, month, guess), birthSeconds);
+}
 
-  const auto birthAt = static_cast<double>(birthSeconds);
-  const double toPrevious = -sinceTerm / kMeanDegreesPerSecond;
-  const double toNext = (kDegreesPerTerm - sinceTerm) / kMeanDegreesPerSecond;
-  const std::int64_t previousSecond =
-      SolveBoundary(at, previousTerm, previousMonth, birthAt + toPrevious);
-  const std::int64_t nextSecond = SolveBoundary(at, nextTerm, nextMonth, birthAt + toNext);
-  return {MakeBoundary(at, previousMonth, previousSecond, birthSeconds),
-          MakeBoundary(at, nextMonth, nextSecond, birthSeconds)};
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
+                                  const ChartRecord& record) {
+  return {FindTermBoundary(tables, birth, record, BoundarySide::Previous),
+          FindTermBoundary(tables, birth, record, BoundarySide::Next)};
 }
 
 double DegreesFromSectionalTerm(double sunLongitude) {

@@ -48,9 +48,13 @@ struct TermBoundaries {
   const TermBoundary& nearer() const;
 };
 
-// The boundaries just before and after a birth. birth is the JST clock time
+enum class BoundarySide { Previous, Next };
+
+// The boundary on one side of a birth, or both. birth is the JST clock time
 // computed (ComputedClockTime of the input compute_chart took), record its
 // chart record (jisa and birth_nl are read).
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
+                              const ChartRecord& record, BoundarySide side);
 TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
                                   const ChartRecord& record);
 
@@ -59,14 +63,14 @@ double DegreesFromSectionalTerm(double sunLongitude);
 
 // The Sun's apparent longitude moves at most 1.0194 degrees a day (at
 // perihelion: mean motion 0.98565 deg/day x (1 + e)^2 / (1 - e^2)^1.5 with
-// e = 0.0167, nutation adding under 1e-4 deg/day); one clock day is at most
-// 1 + 4e-4 true solar days (the equation of time changes by under 31 s a day).
-// So within 60 clock minutes the chart's longitude moves at most 0.0425
-// degrees and within 12 hours (noon, which an unknown hour counts as, to
-// either end of the date) at most 0.51 degrees. The margins below are more
-// than twice that: a chart farther from every term cannot have a boundary
-// within that time.
-inline constexpr double kHourMarginDegrees = 0.1;
-inline constexpr double kHalfDayMarginDegrees = 1.1;
+// e = 0.0167; nutation adds under 1e-4 deg/day); one clock day is at most
+// 1 + 4e-4 true solar days (the equation of time changes by under 31 s a
+// day). So in 60 clock minutes the chart's longitude moves at most 0.04249
+// degrees, and in 13 hours (noon, which an unknown hour counts as, to an hour
+// past either end of the date) at most 0.5524 degrees. A chart farther than
+// these margins from every term has no boundary within that time.
+inline constexpr double kMaxDegreesPerClockDay = 1.0198;
+inline constexpr double kHourMarginDegrees = 0.05;
+inline constexpr double kHalfDayMarginDegrees = 0.6;
 
 }  // namespace mireto

@@ -141,7 +141,7 @@ TEST_P(SummerTimeRules, IgnoreComputesAsEnteredApplyOneHourEarlier) {
 
   ASSERT_TRUE(ignore.computed);
   EXPECT_EQ(ComputedClockTime(*ignore.computed), ComputedClockTime(c.entered));
-  EXPECT_EQ(Codes(BirthNotices(c.entered, ignore, std::nullopt)), c.ignoreNotices);
+  EXPECT_EQ(Codes(BirthNotices(c.entered, ignore, {})), c.ignoreNotices);
 
   ASSERT_EQ(apply.computed.has_value(), c.appliedAs.has_value());
   if (!c.appliedAs) {
@@ -152,7 +152,7 @@ TEST_P(SummerTimeRules, IgnoreComputesAsEnteredApplyOneHourEarlier) {
   EXPECT_EQ(apply.computed->hour.has_value(), c.appliedAs->hour.has_value());
   EXPECT_EQ(apply.computed->minute.has_value(), c.appliedAs->minute.has_value());
   EXPECT_EQ(apply.computed->jisaMinutesText, c.entered.jisaMinutesText);
-  EXPECT_EQ(Codes(BirthNotices(c.entered, apply, std::nullopt)), c.applyNotices);
+  EXPECT_EQ(Codes(BirthNotices(c.entered, apply, {})), c.applyNotices);
 }
 
 // The chart under Apply is the chart of the JST moment; a shifted hour across
