@@ -1,20 +1,21 @@
 // mireto-chart: the chart of one birth, or of many in JSON Lines, on the command line.
+#include <unistd.h>
+
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "cli/chart_io.h"
+#include "cli/exit_status.h"
 #include "cli/options.h"
+#include "cli/stream_io.h"
 #include "core/data_files.h"
 
 namespace {
 
 using mireto::LocalDateTime;
-
-constexpr int kExitOk = 0;
-constexpr int kExitSomeLinesFailed = 1;
-constexpr int kExitUsage = 2;
+using mireto::cli::ExitStatus;
 
 LocalDateTime SystemNow() {
   const std::time_t t = std::time(nullptr);
@@ -35,19 +36,33 @@ std::filesystem::path DataDirectory() {
   return dir;
 }
 
-int Fail(const std::string& message) {
+int Fail(const std::string& message, ExitStatus status) {
   std::cerr << "mireto-chart: " << message << '\n';
-  return kExitUsage;
+  return static_cast<int>(status);
+}
+
+int OutputFailed(int errorNumber) {
+  return Fail("標準出力に書き込めません: " + mireto::cli::DescribeIoError(errorNumber),
+              ExitStatus::OutputFailed);
 }
 
 // One chart per input line, in order; a bad line gives {"line":N,"error":...}.
-int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultNow) {
-  std::ios::sync_with_stdio(false);
-  std::string line;
+int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultNow,
+             mireto::cli::OutputSink& out) {
+  mireto::cli::LineReader reader(STDIN_FILENO, std::size_t{1} << 30);
+  std::string_view view;
   long lineNumber = 0;
   bool anyFailed = false;
-  while (std::getline(std::cin, line)) {
+  for (;;) {
+    const auto got = reader.Next(view);
+    if (got == mireto::cli::LineReader::Result::End) break;
+    if (got == mireto::cli::LineReader::Result::ReadError) {
+      out.Flush();
+      return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(reader.errorNumber()),
+                  ExitStatus::InputFailed);
+    }
     ++lineNumber;
+    std::string line(view);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::string error;
     const auto request = mireto::cli::ParseBatchLine(line, error);
@@ -58,41 +73,49 @@ int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultN
       error = std::move(result.error);
     }
     if (chart) {
-      std::cout << mireto::cli::ChartJson(*request, *chart).dump() << '\n';
+      out.Write(mireto::cli::ChartJson(*request, *chart).dump() + '\n');
     } else {
       anyFailed = true;
-      std::cout << nlohmann::ordered_json{{"line", lineNumber}, {"error", error}}.dump() << '\n';
+      out.Write(nlohmann::ordered_json{{"line", lineNumber}, {"error", error}}.dump() + '\n');
     }
+    if (out.failed()) return OutputFailed(out.errorNumber());
   }
-  std::cout.flush();
-  return anyFailed ? kExitSomeLinesFailed : kExitOk;
+  if (!out.Flush()) return OutputFailed(out.errorNumber());
+  return static_cast<int>(anyFailed ? ExitStatus::SomeLinesFailed : ExitStatus::Ok);
+}
+
+// Writes the whole text and reports a failure.
+int WriteAll(mireto::cli::OutputSink& out, const std::string& text) {
+  if (!out.Write(text) || !out.Flush()) return OutputFailed(out.errorNumber());
+  return static_cast<int>(ExitStatus::Ok);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A closed standard output would be taken by the next file opened.
+  if (!mireto::cli::IsOpen(STDOUT_FILENO)) return OutputFailed(EBADF);
+  mireto::cli::OutputSink out(STDOUT_FILENO);
+
   std::string error;
   const auto options = mireto::cli::ParseOptions({argv + 1, argv + argc}, error);
-  if (!options) return Fail(error);
-  if (options->mode == mireto::cli::Mode::Help) {
-    std::cout << options->helpText;
-    return kExitOk;
+  if (!options) return Fail(error, ExitStatus::Usage);
+  if (options->mode == mireto::cli::Mode::Help) return WriteAll(out, options->helpText);
+  if (options->mode == mireto::cli::Mode::Batch && !mireto::cli::IsOpen(STDIN_FILENO)) {
+    return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(EBADF),
+                ExitStatus::InputFailed);
   }
   const LocalDateTime now = options->now.value_or(SystemNow());
 
   const auto loaded = mireto::LoadCalendarTables(DataDirectory());
-  if (!loaded.tables) return Fail(loaded.error);
+  if (!loaded.tables) return Fail(loaded.error, ExitStatus::Usage);
   const mireto::CalendarTables& tables = *loaded.tables;
 
-  if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now);
+  if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now, out);
 
   const auto& request = options->request;
   const auto result = mireto::compute_chart(request.input, tables, now);
-  if (!result.chart) return Fail(result.error);
-  if (options->json) {
-    std::cout << mireto::cli::ChartJson(request, *result.chart).dump() << '\n';
-  } else {
-    std::cout << mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) << '\n';
-  }
-  return kExitOk;
+  if (!result.chart) return Fail(result.error, ExitStatus::Usage);
+  if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
+  return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
 }

@@ -13,6 +13,13 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
       "  mireto-chart [options] YYYY-MM-DD HH:MM   (時・分は ? も可: 1990-05-03 14:?)\n"
       "  mireto-chart --batch < births.jsonl        (1行に1件の JSON、1行に1件の結果)",
       "mireto-chart"};
+  app.footer(
+      "終了ステータス:\n"
+      "  0  成功\n"
+      "  1  --batch で計算できない行があった（その行には {\"line\":N,\"error\":…} を出力）\n"
+      "  2  オプション・生年月日などの指定が正しくない、またはデータファイルを読めない\n"
+      "  3  標準出力に書き込めない（空きがない、閉じられている、パイプが閉じられた）\n"
+      "  4  --batch で標準入力を読めない");
   std::string sex = "F";
   std::string jisa = "0:0";
   std::string nowText;
