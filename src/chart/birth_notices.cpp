@@ -111,7 +111,10 @@ std::string_view NoticeCodeName(NoticeCode code) {
   return {};
 }
 
-double RoundedMinutes(double minutes) { return std::round(minutes * 10) / 10; }
+double RoundedMinutes(double minutes) {
+  const double rounded = std::round(minutes * 10) / 10;
+  return rounded == 0 ? 0.0 : rounded;  // never -0.0
+}
 
 ClockTime BoundaryClockTime(const TermBoundary& boundary, SummerTimeRule rule) {
   return ClockUnder(rule, boundary.clockTime);
@@ -192,6 +195,32 @@ std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {
                      : "夏時刻の終わりで2回あった時刻: 2回目（日本標準時）として計算";
   }
   return {};
+}
+
+}  // namespace mireto
+
+namespace mireto {
+
+BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
+                             const CalendarTables& tables, const LocalDateTime& now,
+                             bool solveBoundaries) {
+  BirthChart out;
+  out.decision = DecideSummerTime(entered, rule);
+  if (!out.decision.computed) {
+    out.result.error = out.decision.error;
+    return out;
+  }
+  out.result = compute_chart(*out.decision.computed, tables, now);
+  if (!out.result.chart) return out;
+  const Chart& chart = *out.result.chart;
+  if (solveBoundaries) {
+    out.boundaries = BoundariesOf(tables, out.decision, chart);
+    out.notices = BirthNotices(entered, out.decision,
+                               {out.boundaries->previous, out.boundaries->next});
+  } else {
+    out.notices = BirthNotices(entered, out.decision, BoundariesIfNear(tables, out.decision, chart));
+  }
+  return out;
 }
 
 }  // namespace mireto

@@ -72,3 +72,22 @@ std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision);
 
 }  // namespace mireto
+
+namespace mireto {
+
+// One birth from entry to chart: the summer-time decision under a rule, the
+// chart of the birth it computes, the notices, and (when asked) both
+// boundaries. A never-existing time under Apply gives no chart and the
+// decision's message as the error.
+struct BirthChart {
+  SummerTimeDecision decision;
+  ChartOrError result;
+  std::vector<Notice> notices;
+  std::optional<TermBoundaries> boundaries;  // with solveBoundaries only
+};
+
+BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
+                             const CalendarTables& tables, const LocalDateTime& now,
+                             bool solveBoundaries);
+
+}  // namespace mireto
