@@ -224,3 +224,35 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
 }
 
 }  // namespace mireto
+
+namespace mireto {
+
+BirthQuestion QuestionBeforeChart(const BirthInput& entered) {
+  switch (ClassifyBirth(entered)) {
+    case ClockKind::Standard: return BirthQuestion::None;
+    case ClockKind::Summer: return BirthQuestion::SummerTime;
+    case ClockKind::Repeated: return BirthQuestion::WhichRepeated;
+    case ClockKind::NeverExisted: return BirthQuestion::NeverExisted;
+  }
+  return BirthQuestion::None;
+}
+
+SummerTimeRule RuleForAnswer(bool summerTimeChosen) {
+  return summerTimeChosen ? SummerTimeRule::Apply : SummerTimeRule::Ignore;
+}
+
+std::string NeverExistedText(const BirthInput& entered) {
+  return DecideSummerTime(entered, SummerTimeRule::Apply).error;
+}
+
+std::vector<std::string> InformationAfterChart(const BirthChart& birth) {
+  std::vector<std::string> boxes;
+  for (const Notice& n : birth.notices) {
+    if (n.code == NoticeCode::NearTermBoundary || n.code == NoticeCode::TermOnBirthDay) {
+      boxes.push_back(n.message);
+    }
+  }
+  return boxes;
+}
+
+}  // namespace mireto

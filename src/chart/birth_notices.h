@@ -91,3 +91,28 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
                              bool solveBoundaries);
 
 }  // namespace mireto
+
+namespace mireto {
+
+// What 八字表示 asks before it computes a birth, by the kind of its clock time.
+enum class BirthQuestion {
+  None,              // standard time (or the hour unknown): compute at once
+  SummerTime,        // kSummerTimeQuestion, はい / いいえ
+  WhichRepeated,     // kRepeatedTimeQuestion, kRepeatedSummerChoice / kRepeatedStandardChoice
+  NeverExisted,      // say so (NeverExistedText) and show no chart
+};
+
+BirthQuestion QuestionBeforeChart(const BirthInput& entered);
+
+// The rule of an answer: はい, or the summer-time one of a repeated hour,
+// reads the clock as summer time (Apply); いいえ or the JST one as entered.
+SummerTimeRule RuleForAnswer(bool summerTimeChosen);
+
+// Why a never-existing clock time gives no chart.
+std::string NeverExistedText(const BirthInput& entered);
+
+// The information boxes to show after the chart, in order: the near
+// boundary, or the term on the birth date of an unknown hour.
+std::vector<std::string> InformationAfterChart(const BirthChart& birth);
+
+}  // namespace mireto
