@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/birth_time_boxes.h"
 #include "ui/chart_writer.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
@@ -114,15 +115,21 @@ void MainWindow::openYearDialog() {
 void MainWindow::displayChart() {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
-  const ChartOrError result = compute_chart(*input, tables_, PresentLocalTime());
-  if (!result.chart) {
+  const std::optional<SummerTimeRule> rule = AskSummerTimeRule(this, *input);
+  if (!rule) return;
+  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, PresentLocalTime(), true);
+  if (!birth.result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
-                         QString::fromStdString(result.error));
+                         QString::fromStdString(birth.result.error));
     return;
   }
   setChartCommandsEnabled(true);
-  WriteChart(centralWidget(), result.chart->display);
+  WriteChart(centralWidget(), birth.result.chart->display);
+  birthChart_ = std::move(birth);
+  ShowBoundaryInformation(this, *birthChart_);
 }
+
+const std::optional<BirthChart>& MainWindow::birthChart() const { return birthChart_; }
 
 void MainWindow::unloadYearDialog() {
   if (yearDialog_ == nullptr) return;

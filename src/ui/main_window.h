@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "chart/birth_notices.h"
 #include "chart/chart.h"
 #include "core/data_files.h"
 
@@ -39,9 +40,15 @@ class MainWindow : public QMainWindow {
   void openYearDialog();
 
   // "八字表示": computes the chart of the entered data at the present local
-  // time and shows it. A refused input is reported in a message box and
-  // leaves the window as it was.
+  // time and shows it. A clock time in summer time is asked about first (one
+  // that never existed is refused); a birth near a sectional-term boundary is
+  // reported after the chart. A refused input is reported in a message box
+  // and leaves the window as it was.
   void displayChart();
+
+  // The birth behind the chart on display (its summer-time decision, notices
+  // and both boundaries); nullopt before the first chart.
+  const std::optional<BirthChart>& birthChart() const;
 
   // "終了" and "ミレト終了": unloads every window and ends the program.
   void exitProgram();
@@ -67,6 +74,7 @@ class MainWindow : public QMainWindow {
   InputChain* input_ = nullptr;
   QPointer<YearDialog> yearDialog_;
   bool unloaded_ = false;
+  std::optional<BirthChart> birthChart_;
 };
 
 }  // namespace mireto

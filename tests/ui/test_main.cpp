@@ -12,6 +12,7 @@ int RunSpinnerTests(int argc, char** argv);
 int RunCommandsTests(int argc, char** argv);
 int RunChartDisplayTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
+int RunBirthTimeTests(int argc, char** argv);
 }  // namespace mireto::test
 
 int main(int argc, char** argv) {
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   using namespace mireto::test;
   int failures = 0;
   for (auto run : {RunStartupStateTests, RunInputChainTests, RunYearDialogTests, RunSpinnerTests,
-                   RunCommandsTests, RunChartDisplayTests, RunStartupTests})
+                   RunCommandsTests, RunChartDisplayTests, RunStartupTests, RunBirthTimeTests})
     failures += run(argc, argv) != 0 ? 1 : 0;
   return failures == 0 ? 0 : 1;
 }
