@@ -24,7 +24,7 @@ void BM_ComputeChart(benchmark::State& state) {
     input.day = 1 + step % 28;  // a different day each call
     input.hour = step % 24;
     ++step;
-    ChartOrError result = compute_chart(input, tables, now);
+    ChartOrError result = ComputeChart(input, tables, now);
     if (!result.chart) state.SkipWithError(result.error.c_str());
     benchmark::DoNotOptimize(result);
   }

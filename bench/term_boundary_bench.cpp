@@ -27,7 +27,7 @@ BirthInput BenchBirth(int step) {
 void BM_FindTermBoundaries(benchmark::State& state) {
   const CalendarTables& tables = bench::Tables();
   std::vector<Chart> charts;
-  for (int i = 0; i < 64; ++i) charts.push_back(*compute_chart(BenchBirth(i), tables, kNow).chart);
+  for (int i = 0; i < 64; ++i) charts.push_back(*ComputeChart(BenchBirth(i), tables, kNow).chart);
   int step = 0;
   for (auto _ : state) {
     const int i = step++ % 64;
@@ -44,7 +44,7 @@ void BM_BirthNotices(benchmark::State& state) {
   std::vector<std::pair<SummerTimeDecision, Chart>> births;
   for (int i = 0; i < 64; ++i) {
     SummerTimeDecision d = DecideSummerTime(BenchBirth(i), SummerTimeRule::Ignore);
-    Chart c = *compute_chart(*d.computed, tables, kNow).chart;
+    Chart c = *ComputeChart(*d.computed, tables, kNow).chart;
     births.emplace_back(std::move(d), std::move(c));
   }
   int step = 0;

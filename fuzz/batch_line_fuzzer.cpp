@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (request) {
     mireto::fuzz::Require(error.empty(), "request and an error at once", error);
     constexpr mireto::LocalDateTime kNow{2024, 6, 15, 12, 0};
-    result = mireto::compute_chart(request->input, mireto::fuzz::RealTables(),
+    result = mireto::ComputeChart(request->input, mireto::fuzz::RealTables(),
                                    request->now.value_or(kNow));
     error = result.error;
   }

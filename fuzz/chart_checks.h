@@ -11,14 +11,15 @@ namespace mireto::fuzz {
 
 inline void CheckChart(const Chart& chart) {
   const ChartRecord& r = chart.record;
-  for (std::size_t i = 0; i < 4; ++i) {
-    Require(r.branch[i] >= 0 && r.branch[i] <= 12, "branch outside 0..12");
-    Require(r.stem[i] >= 0 && r.stem[i] <= 10, "stem outside 0..10");
+  for (Pillar p : kPillars) {
+    Require(r.branches[p] >= 0 && r.branches[p] <= 12, "branch outside 0..12");
+    Require(r.stems[p] >= 0 && r.stems[p] <= 10, "stem outside 0..10");
   }
-  Require(r.birth_nl >= 0.0 && r.birth_nl < 360.0, "longitude outside [0, 360)");
-  Require(r.tsMinute >= 0.0 && r.tsMinute < 60.0, "true solar minute outside [0, 60)");
-  Require(r.tsHour >= 0 && r.tsHour <= 23, "true solar hour outside 0..23");
-  const auto& bold = chart.display.boldColumn;
+  Require(r.sunLongitude >= 0.0 && r.sunLongitude < 360.0, "longitude outside [0, 360)");
+  Require(r.trueSolarTime.minute >= 0.0 && r.trueSolarTime.minute < 60.0,
+          "true solar minute outside [0, 60)");
+  Require(r.trueSolarTime.hour >= 0 && r.trueSolarTime.hour <= 23, "true solar hour outside 0..23");
+  const auto& bold = chart.display.boldLuckColumn;
   Require(!bold || (*bold >= 0 && *bold <= 10), "bold luck column outside 0..10");
 }
 

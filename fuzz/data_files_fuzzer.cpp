@@ -81,11 +81,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mireto::ParseCalendarTables(AsSavedElsewhere(planet), AsSavedElsewhere(latitude));
     Require(again.tables && SameTables(*result.tables, *again.tables),
             "the same values saved with BOM, CR LF and blanks read differently:", again.error);
+    // The shipped-values digest covers the values, not their layout.
+    Require(mireto::ValueLines(planet, mireto::kPlanetValueCount) ==
+                    mireto::ValueLines(AsSavedElsewhere(planet), mireto::kPlanetValueCount) &&
+                mireto::ValueLines(latitude, mireto::kLatitudeValueCount) ==
+                    mireto::ValueLines(AsSavedElsewhere(latitude), mireto::kLatitudeValueCount),
+            "the values digested change with the layout");
   } else {
     // Every refusal names the file it comes from.
     Require(StartsWith(result.error, mireto::kPlanetFileName) ||
                 StartsWith(result.error, mireto::kLatitudeFileName),
             "error names no file:", result.error);
+    // A bad value is quoted only in part: the message stays short.
+    Require(result.error.size() <= 160, "message too long:", result.error);
   }
   return 0;
 }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (options->mode != mireto::cli::Mode::Single) return 0;
   constexpr mireto::LocalDateTime kNow{2024, 6, 15, 12, 0};
-  const auto result = mireto::compute_chart(options->request.input, mireto::fuzz::RealTables(),
+  const auto result = mireto::ComputeChart(options->request.input, mireto::fuzz::RealTables(),
                                             options->now.value_or(kNow));
   if (result.chart) {
     mireto::fuzz::CheckChart(*result.chart);

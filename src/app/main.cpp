@@ -10,10 +10,15 @@
 #include <chrono>
 #include <iterator>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "app/demo_input.h"
+#include "app/display_check.h"
+#include "app/font_check.h"
 #include "app/startup.h"
-#include "app/table_location.h"
+#include "core/data_location.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/resources.h"
@@ -69,7 +74,19 @@ class StartupTrace : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Taken before QApplication, which may rewrite argv.
+  const std::string argv0 = argc > 0 ? argv[0] : "";
+  const auto programDirectory = mireto::ProgramDirectory(argv0);
+  const std::string programFolderText = programDirectory ? programDirectory->string() : std::string();
+  if (!mireto::DisplayNamed(argc, argv, [](const char* name) { return std::getenv(name); })) {
+    const std::string message = mireto::NoDisplayMessage(
+        "グラフィカルな画面が見つからない（環境変数 DISPLAY も WAYLAND_DISPLAY も使えない）", programFolderText);
+    std::fputs(message.c_str(), stderr);
+    return 1;
+  }
+  std::optional<mireto::ExitOnPlatformFailure> platformGuard(std::in_place, programFolderText);
   QApplication app(argc, argv);
+  platformGuard.reset();
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
   QTranslator translator;
@@ -80,8 +97,8 @@ int main(int argc, char* argv[]) {
   // the main window, not with the splash.
   app.setQuitOnLastWindowClosed(false);
 
-  const QString programDirectory = QCoreApplication::applicationDirPath();
-  mireto::Startup startup([programDirectory] { return mireto::LoadTablesNearProgram(programDirectory); },
+  mireto::CheckJapaneseFonts();
+  mireto::Startup startup([argv0] { return mireto::LoadProgramTables(argv0); },
                           [](const QString& message) {
                             QMessageBox::critical(nullptr, QStringLiteral("ミレト"), message);
                           });

@@ -130,7 +130,7 @@ std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
   const BirthInput& in = *decision.computed;
   const ChartRecord& r = chart.record;
   const double margin = in.hour ? kHourMarginDegrees : kHalfDayMarginDegrees;
-  if (DegreesFromSectionalTerm(r.birth_nl) > margin) return {};
+  if (DegreesFromSectionalTerm(r.sunLongitude) > margin) return {};
   // At most one boundary lies this close; the month an hour past either end
   // of the span says on which side, if any.
   const ClockTime birth = ComputedClockTime(in);
@@ -142,7 +142,7 @@ std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
     last = first + kSecondsPerDay + 2 * kSecondsPerHour;
   }
   const auto monthAt = [&](std::int64_t s) {
-    return ChartMonthAt(tables, static_cast<double>(s), r.jisa).solarMonth;
+    return ChartMonthAt(tables, static_cast<double>(s), r.timeDifferenceDays).solarMonth;
   };
   if (monthAt(first) != r.solarMonth) {
     return {FindTermBoundary(tables, birth, r, BoundarySide::Previous)};
@@ -210,7 +210,7 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
     out.result.error = out.decision.error;
     return out;
   }
-  out.result = compute_chart(*out.decision.computed, tables, now);
+  out.result = ComputeChart(*out.decision.computed, tables, now);
   if (!out.result.chart) return out;
   const Chart& chart = *out.result.chart;
   if (solveBoundaries) {

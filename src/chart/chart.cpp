@@ -42,14 +42,14 @@ double TimeDifferenceDays(const BirthInput& in) {
 
 std::string AgeText(const ChartRecord& r, int birthYear, int nowYear) {
   int age = nowYear - birthYear;
-  if (r.jAnniversary - r.jNow > 0) age -= 1;
+  if (r.anniversaryJulianDay - r.nowJulianDay > 0) age -= 1;
   return age < 0 ? "-" : FormatInteger(age);
 }
 
 }  // namespace
 
-ChartOrError compute_chart(const BirthInput& in, const CalendarTables& tables,
-                           const LocalDateTime& now) {
+ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
+                          const LocalDateTime& now) {
   if (std::string error = Validate(in); !error.empty()) return {std::nullopt, error};
 
   Chart chart;
@@ -57,52 +57,54 @@ ChartOrError compute_chart(const BirthInput& in, const CalendarTables& tables,
   ChartDisplay& d = chart.display;
   const bool hourUnknown = !in.hour.has_value();
 
-  r.jBirth = JulianDay(in.year, in.month, in.day);
-  r.tsYear = in.year;
-  r.tsMonth = in.month;
-  r.tsDay = in.day;
-  r.tsHour = hourUnknown ? 12 : *in.hour;
-  r.tsMinute = (hourUnknown || !in.minute) ? 0 : *in.minute;
-  r.jihun = r.tsHour / 24.0 + r.tsMinute / 1440;
+  // The true solar time starts as the entered clock time and is corrected below.
+  TrueSolarTime& ts = r.trueSolarTime;
+  r.birthJulianDay = JulianDay(in.year, in.month, in.day);
+  ts.year = in.year;
+  ts.month = in.month;
+  ts.day = in.day;
+  ts.hour = hourUnknown ? 12 : *in.hour;
+  ts.minute = (hourUnknown || !in.minute) ? 0 : *in.minute;
+  r.clockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
 
-  r.jisa = TimeDifferenceDays(in);
-  if (!(std::fabs(r.jisa * 1440) <= kMaxTimeDifferenceMinutes)) {
+  r.timeDifferenceDays = TimeDifferenceDays(in);
+  if (!(std::fabs(r.timeDifferenceDays * 1440) <= kMaxTimeDifferenceMinutes)) {
     return {std::nullopt, "時差が大きすぎます。±24時間以内で入力してください"};
   }
-  r.jBirthS = r.jBirth + r.jihun + r.jisa;
+  r.birthMomentJulianDay = r.birthJulianDay + r.clockTimeDays + r.timeDifferenceDays;
 
   // Age at the present moment.
-  r.jAnniversary = JulianDay(now.year, in.month, in.day + r.jihun);
-  r.jNow = JulianDay(now.year, now.month, now.day + now.hour / 24.0 + now.minute / 1440.0);
-  d.txtAge = AgeText(r, in.year, now.year);
+  r.anniversaryJulianDay = JulianDay(now.year, in.month, in.day + r.clockTimeDays);
+  r.nowJulianDay = JulianDay(now.year, now.month, now.day + now.hour / 24.0 + now.minute / 1440.0);
+  d.age = AgeText(r, in.year, now.year);
 
-  const auto n = static_cast<std::int32_t>(r.jBirth - 0.5);
-  d.txtweek = std::string(WeekdayNames[WeekdayIndex(n)]) + "曜日";
+  const auto n = static_cast<std::int32_t>(r.birthJulianDay - 0.5);
+  d.weekday = std::string(WeekdayNames[WeekdayIndex(n)]) + "曜日";
 
   // Equation of time, true solar time and the Sun's longitude at that moment.
   steps::SunAtTrueSolarMoment(r, tables);
-  d.txtKinjisa = steps::EquationOfTimeText(r.zg2);
-  d.txtShin = steps::TrueSolarTimeText(r, hourUnknown);
-  d.txtKoukei = FormatGeneral(r.birth_nl);
+  d.equationOfTime = steps::EquationOfTimeText(r.equationOfTimeMinutes);
+  d.trueSolarTime = steps::TrueSolarTimeText(ts, hourUnknown);
+  d.sunLongitude = FormatGeneral(r.sunLongitude);
 
   steps::FourPillars(r);
-  for (std::size_t i = 0; i < 4; ++i) {
-    d.kan[i] = StemNames[r.stem[i]];
-    d.shi[i] = BranchNames[r.branch[i]];
+  for (Pillar p : kPillars) {
+    d.stems[p] = StemNames[r.stems[p]];
+    d.branches[p] = BranchNames[r.branches[p]];
   }
   if (hourUnknown) {
-    d.kan[3] = kPlaceholder;
-    d.shi[3] = kPlaceholder;
+    d.stems[Pillar::Hour] = kPlaceholder;
+    d.branches[Pillar::Hour] = kPlaceholder;
   }
 
   steps::LuckPillars(r, in.sex, d);
 
   steps::HiddenStems(r, d);
-  for (std::size_t i = 0; i < 4; ++i) d.zokan[i] = StemNames[r.hiddenStem[i]];
-  if (hourUnknown) d.zokan[3] = kPlaceholder;
+  for (Pillar p : kPillars) d.hiddenStems[p] = StemNames[r.hiddenStems[p]];
+  if (hourUnknown) d.hiddenStems[Pillar::Hour] = kPlaceholder;
 
   r.currentLuckColumn = steps::CurrentLuckColumn(r);
-  d.boldColumn = r.currentLuckColumn;
+  d.boldLuckColumn = r.currentLuckColumn;
   return {chart, {}};
 }
 

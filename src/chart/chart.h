@@ -1,6 +1,6 @@
 // One chart: birth input -> chart record -> the texts the main window shows.
 //
-// compute_chart runs the whole computation as plain functions: the Julian day,
+// ComputeChart runs the whole computation as plain functions: the Julian day,
 // age, weekday and equation of time of the entered date; the correction to
 // true solar time; the Sun's apparent longitude at the corrected moment (twice,
 // the second time earlier by the light time); the four pillars; the luck
@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/pillar.h"
 #include "core/data_files.h"
 
 namespace mireto {
@@ -40,50 +41,61 @@ struct BirthInput {
   std::string jisaSecondsText = "0";  // txtJisabyo as shown
 };
 
-// The numbers of one computation. Indices of the four-element arrays: 0 year,
-// 1 month, 2 day, 3 hour.
+// The true solar date and time of the birth.
+struct TrueSolarTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  double minute = 0;  // [0, 60)
+};
+
+// The numbers of one computation.
 struct ChartRecord {
-  double jBirth = 0;       // Julian day of 0h of the entered date
-  double jihun = 0;        // time of day of the entered time, days
-  double jisa = 0;         // local time difference, days
-  double jBirthS = 0;      // jBirth + jihun + jisa
-  double jNow = 0;         // Julian day of the present local moment
-  double jAnniversary = 0; // this year's birthday at the birth time
-  double zg2 = 0;          // equation of time, minutes of time (signed)
-  double gosa = 0;         // light time plus secular term, days
-  double birth_nl = 0;     // the Sun's apparent longitude, degrees in [0, 360)
-  int tsYear = 0, tsMonth = 0, tsDay = 0, tsHour = 0;  // true solar date and hour
-  double tsMinute = 0;     // true solar minute, [0, 60)
+  double birthJulianDay = 0;        // Julian day of 0h of the entered date
+  double clockTimeDays = 0;         // time of day of the entered time, days
+  double timeDifferenceDays = 0;    // local time difference, days
+  double birthMomentJulianDay = 0;  // birthJulianDay + clockTimeDays + timeDifferenceDays
+  double nowJulianDay = 0;          // Julian day of the present local moment
+  double anniversaryJulianDay = 0;  // this year's birthday at the birth time
+  double equationOfTimeMinutes = 0; // equation of time, minutes of time (signed)
+  double lightTimeDays = 0;         // light time plus secular term, days
+  double sunLongitude = 0;          // the Sun's apparent longitude, degrees in [0, 360)
+  TrueSolarTime trueSolarTime;
   int solarMonth = 0;      // 1 = 丑 .. 12 = 子
   int pillarYear = 0;      // the year whose 立春 opens the solar year of the birth
   int yearParity = 0;      // pillarYear Mod 2
-  std::array<int, 4> stem{};        // 1..10
-  std::array<int, 4> branch{};      // 1..12
-  std::array<int, 4> hiddenStem{};  // 1..10
-  bool forward = false;    // luck pillars advance through the cycle
-  double startAge = 0;     // years
+  PerPillar<int> stems{};        // 1..10
+  PerPillar<int> branches{};     // 1..12
+  PerPillar<int> hiddenStems{};  // 1..10
+  bool forward = false;          // luck pillars advance through the cycle
+  double luckStartYears = 0;     // age at the first luck pillar, years
   std::optional<int> currentLuckColumn;  // 0..10, the luck pillar of the present day
 };
 
-// Every text of the main window's result fields. Pillar arrays: 0 year, 1 month,
-// 2 day, 3 hour.
+// The number of luck-pillar columns and of first-age labels.
+inline constexpr std::size_t kLuckColumnCount = 11;
+inline constexpr std::size_t kLuckFirstAgeCount = kLuckColumnCount - 1;
+
+// Every text of the main window's result fields, named as the keys of the
+// chart tool's JSON.
 struct ChartDisplay {
-  std::string txtAge;       // whole years, or "-" for a birth in the future
-  std::string txtweek;      // e.g. 土曜日
-  std::string txtKinjisa;   // equation of time, e.g. +3分25.4秒
-  std::string txtShin;      // true solar time, e.g. 1990年5月3日14時27.3分
-  std::string txtKoukei;    // the Sun's longitude, up to 15 significant digits
-  std::string txtKoutai;    // starting age, e.g. 約3歳4カ月12日
-  std::string txtKoutaiYM;  // change year and month, e.g. 丙年寅月
-  std::array<std::string, 4> kan;    // yKan mKan dKan hKan
-  std::array<std::string, 4> shi;    // yShi mShi dShi hShi
-  std::array<std::string, 4> zokan;  // lbl_yZokan lbl_mZokan lbl_dZokan lbl_hZokan
-  std::string lblOu;                 // season element
-  std::array<std::string, 11> dun_kan;
-  std::array<std::string, 11> dun_shi;
-  std::array<std::string, 10> sai1;  // first age of luck pillar i + 1
-  std::array<std::string, 11> sai2;  // last age of the period of column i
-  std::optional<int> boldColumn;     // luck column shown bold, 0..10
+  std::string age;             // whole years, or "-" for a birth in the future
+  std::string weekday;         // e.g. 土曜日
+  std::string equationOfTime;  // e.g. +3分25.4秒
+  std::string trueSolarTime;   // e.g. 1990年5月3日14時27.3分
+  std::string sunLongitude;    // up to 15 significant digits
+  std::string luckStartAge;    // e.g. 約3歳4カ月12日
+  std::string luckChange;      // change year and month, e.g. 丙年寅月
+  PerPillar<std::string> stems;
+  PerPillar<std::string> branches;
+  PerPillar<std::string> hiddenStems;
+  std::string seasonElement;
+  std::array<std::string, kLuckColumnCount> luckStems;
+  std::array<std::string, kLuckColumnCount> luckBranches;
+  std::array<std::string, kLuckFirstAgeCount> luckFirstAges;  // first age of luck pillar i + 1
+  std::array<std::string, kLuckColumnCount> luckLastAges;     // last age of the period of column i
+  std::optional<int> boldLuckColumn;  // luck column shown bold, 0..10
 };
 
 struct Chart {
@@ -100,8 +112,8 @@ struct ChartOrError {
 // Computes the chart. Refuses (with a message, no chart) a date that does not
 // exist, a year outside 1800..2080, an hour or minute out of range, and a total
 // time difference beyond +/-24 hours.
-ChartOrError compute_chart(const BirthInput& input, const CalendarTables& tables,
-                           const LocalDateTime& now);
+ChartOrError ComputeChart(const BirthInput& input, const CalendarTables& tables,
+                          const LocalDateTime& now);
 
 // The entered birth data as the input controls hold it: each member empty
 // until chosen. An hour or minute of "?" is stored as 0.

@@ -1,4 +1,4 @@
-// The steps of one chart computation, in the order compute_chart runs them.
+// The steps of one chart computation, in the order ComputeChart runs them.
 // Each step reads what earlier steps wrote into the record.
 #pragma once
 
@@ -6,29 +6,29 @@
 
 namespace mireto::steps {
 
-// Equation of time at the entered date and time: zg2 in minutes of time.
+// Equation of time at the entered date and time, minutes of time.
 double EquationOfTimeMinutes(double year, double month, double dayWithFraction);
 
-// txtKinjisa: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
-std::string EquationOfTimeText(double zg2);
+// The equation of time as shown: sign, whole minutes, seconds to one decimal, e.g. +3分25.4秒.
+std::string EquationOfTimeText(double equationOfTimeMinutes);
 
 // Moves the true solar date and time by du minutes, carrying fully through
 // minute, hour, day, month and year.
-void ApplyCorrection(ChartRecord& r, double du);
+void ApplyCorrection(TrueSolarTime& t, double du);
 
-// txtShin, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
-std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown);
+// The true solar time as shown, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
+std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown);
 
-// From the entered clock time in r (tsYear .. tsMinute, jihun and jisa set,
-// the date not yet corrected): the equation of time zg2, the true solar date
-// and time (tsYear .. tsMinute), the light time gosa and the Sun's longitude
-// birth_nl at the true solar moment. The month pillar and every boundary
+// From the entered clock time in r (trueSolarTime still holding the entered
+// date and time, clockTimeDays and timeDifferenceDays set): the equation of
+// time, the true solar date and time, the light time and the Sun's longitude
+// at the true solar moment. The month pillar and every boundary
 // search follow this one path, so a clock time gives the same month wherever
 // it is computed.
 void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables);
 
-// Solar month (1 = 丑 .. 12 = 子) and pillar year from birth_nl and the true
-// solar date.
+// Solar month (1 = 丑 .. 12 = 子) and pillar year from sunLongitude and the
+// true solar date.
 void SolarMonthAndPillarYear(ChartRecord& r);
 
 // SolarMonthAndPillarYear, then the four pillars.

@@ -31,7 +31,7 @@ ClockTime FromClockSeconds(std::int64_t seconds);
 ClockTime ToClockTime(const LocalDateTime& t);
 
 // The clock time the chart computes for an input: an unknown hour counts as
-// 12:00 and an unknown minute as 0, as compute_chart takes them.
+// 12:00 and an unknown minute as 0, as ComputeChart takes them.
 ClockTime ComputedClockTime(const BirthInput& in);
 
 // "2024-02-04T17:45:12".

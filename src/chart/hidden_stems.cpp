@@ -33,16 +33,16 @@ constexpr auto kSeasons = std::to_array<SeasonRow>({
 });
 
 void SeasonAndMonthStem(ChartRecord& r, ChartDisplay& d) {
-  const double L = r.birth_nl;
+  const double L = r.sunLongitude;
   for (const SeasonRow& s : kSeasons) {
     const bool full = r.solarMonth == s.solarMonthA || r.solarMonth == s.solarMonthB;
     const bool edge = r.solarMonth == s.edgeMonth;
     if (edge && L >= s.earthFrom) {
-      d.lblOu = "土";
-      r.hiddenStem[1] = s.earthStem;
+      d.seasonElement = "土";
+      r.hiddenStems[Pillar::Month] = s.earthStem;
     } else if (full || edge) {
-      d.lblOu = std::string(s.element);
-      r.hiddenStem[1] = InRange(L, s.yangFrom, s.yangTo) ? s.yang : s.yin;
+      d.seasonElement = std::string(s.element);
+      r.hiddenStems[Pillar::Month] = InRange(L, s.yangFrom, s.yangTo) ? s.yang : s.yin;
     }
   }
 }
@@ -87,15 +87,15 @@ int HourHiddenStem(int branch, double T) {
 
 void HiddenStems(ChartRecord& r, ChartDisplay& d) {
   SeasonAndMonthStem(r, d);
-  const double L = r.birth_nl;
+  const double L = r.sunLongitude;
   // Year: 72 deg (or 144 deg) after 立春 at 315 deg.
   const bool first72 = InRange(L, 315, 360) || InRange(L, 0, 27);
   const bool first144 = InRange(L, 315, 360) || InRange(L, 0, 99);
-  r.hiddenStem[0] = BranchHiddenStem(r.branch[0], first72, first144);
+  r.hiddenStems[Pillar::Year] = BranchHiddenStem(r.branches[Pillar::Year], first72, first144);
   // Day: the same shares of the day counted from 0:00 true solar time.
-  const double T = r.tsHour + r.tsMinute / 60;
-  r.hiddenStem[2] = BranchHiddenStem(r.branch[2], T < 4.8, T < 9.6);
-  r.hiddenStem[3] = HourHiddenStem(r.branch[3], T);
+  const double T = r.trueSolarTime.hour + r.trueSolarTime.minute / 60;
+  r.hiddenStems[Pillar::Day] = BranchHiddenStem(r.branches[Pillar::Day], T < 4.8, T < 9.6);
+  r.hiddenStems[Pillar::Hour] = HourHiddenStem(r.branches[Pillar::Hour], T);
 }
 
 }  // namespace mireto::steps

@@ -37,8 +37,8 @@ double StartAge(const ChartRecord& r) {
   int next = r.solarMonth + 1;
   if (next == 13) next = 1;
   const double extra = next == 4 ? 360 : 0;  // the next term lies past 0 deg
-  double a = r.forward ? SolarTermLongitude(next, 0) - r.birth_nl + extra
-                       : r.birth_nl - SolarTermLongitude(r.solarMonth, 0) + 360;
+  double a = r.forward ? SolarTermLongitude(next, 0) - r.sunLongitude + extra
+                       : r.sunLongitude - SolarTermLongitude(r.solarMonth, 0) + 360;
   if (a >= 360) a -= 360;
   return a / 3;
 }
@@ -47,53 +47,53 @@ double StartAge(const ChartRecord& r) {
 
 void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
-  r.startAge = StartAge(r);
-  const AgeParts age = SplitAge(r.startAge);
-  d.txtKoutai = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
+  r.luckStartYears = StartAge(r);
+  const AgeParts age = SplitAge(r.luckStartYears);
+  d.luckStartAge = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
                 FormatInteger(age.days) + "日";
 
   // Column 0 is the month pillar; each further column one step along the cycle.
-  Stem s{r.stem[1]};
-  Branch b{r.branch[1]};
+  Stem s{r.stems[Pillar::Month]};
+  Branch b{r.branches[Pillar::Month]};
   const int step = r.forward ? 1 : -1;
-  for (std::size_t i = 0; i < d.dun_kan.size(); ++i) {
-    d.dun_kan[i] = s.name();
-    d.dun_shi[i] = b.name();
+  for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
+    d.luckStems[i] = s.name();
+    d.luckBranches[i] = b.name();
     s = s.next(step);
     b = b.next(step);
   }
 
   // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
   int mm = r.solarMonth;
-  if (age.days + r.tsDay > 30) mm = r.solarMonth + 1;
+  if (age.days + r.trueSolarTime.day > 30) mm = r.solarMonth + 1;
   const bool carry = mm + age.months > 13;
-  int ys = r.stem[0] + age.years;
+  int ys = r.stems[Pillar::Year] + age.years;
   if ((age.months > 1 && r.solarMonth == 1) || carry) ys += 1;
   ys = WrapCycle(ys % 10, 10);
   const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
-  d.txtKoutaiYM = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
+  d.luckChange = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
 
-  // Age labels: sai1(i) the first age of luck pillar i + 1, sai2(i) the last
+  // Age labels: luckFirstAges[i] the first age of luck pillar i + 1, luckLastAges[i] the last
   // age of the period of column i.
   const int first = age.years + (carry ? 1 : 0);
-  for (std::size_t i = 0; i < d.sai1.size(); ++i) {
-    d.sai1[i] = FormatInteger(first + 10 * static_cast<int>(i));
+  for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) {
+    d.luckFirstAges[i] = FormatInteger(first + 10 * static_cast<int>(i));
   }
   const int last = first - 1;
-  for (std::size_t i = 0; i < d.sai2.size(); ++i) {
+  for (std::size_t i = 0; i < d.luckLastAges.size(); ++i) {
     const int n = static_cast<int>(i);
     if (last < 0) {
-      d.sai2[i] = i == 0 ? "0" : FormatInteger(9 + 10 * (n - 1));
+      d.luckLastAges[i] = i == 0 ? "0" : FormatInteger(9 + 10 * (n - 1));
     } else {
-      d.sai2[i] = FormatInteger(last + 10 * n);
+      d.luckLastAges[i] = FormatInteger(last + 10 * n);
     }
   }
 }
 
 std::optional<int> CurrentLuckColumn(const ChartRecord& r) {
-  const double e = r.jisa + r.jNow - r.jBirthS;  // days lived, corrected local time
+  const double e = r.timeDifferenceDays + r.nowJulianDay - r.birthMomentJulianDay;  // days lived, corrected local time
   if (e < 0) return std::nullopt;
-  const double s = r.startAge * kDaysPerYear;
+  const double s = r.luckStartYears * kDaysPerYear;
   if (e < s) return 0;
   if (!(e < s + kDaysOfTenLuckPillars)) return std::nullopt;
   for (int j = 1; j <= 10; ++j) {

@@ -11,8 +11,6 @@ namespace mireto::steps {
 
 namespace {
 
-enum PillarIndex { kYear = 0, kMonth = 1, kDay = 2, kHour = 3 };
-
 // One row of the solar-month table: L in [from, to) (and, where given, a
 // true-solar calendar month) gives the solar month; yearOffset is added to the
 // true-solar year to give the pillar year. Rows are tested in order and a later
@@ -58,22 +56,22 @@ constexpr std::array<int, 11> kHourBaseByDayStem = {
     49,  // 癸
 };
 
-void SetPillar(ChartRecord& r, int pillar, int cycleNumber) {
+void SetPillar(ChartRecord& r, Pillar pillar, int cycleNumber) {
   const CycleNumber n{cycleNumber};
-  r.stem[pillar] = n.stem().index;
-  r.branch[pillar] = n.branch().index;
+  r.stems[pillar] = n.stem().index;
+  r.branches[pillar] = n.branch().index;
 }
 
 }  // namespace
 
 void SolarMonthAndPillarYear(ChartRecord& r) {
-  const double L = r.birth_nl;
+  const double L = r.sunLongitude;
   for (const SolarMonthRow& row : kSolarMonthRows) {
     const bool inRange = L >= row.from && L < row.to;
-    const bool inMonth = row.calendarMonth == 0 || row.calendarMonth == r.tsMonth;
+    const bool inMonth = row.calendarMonth == 0 || row.calendarMonth == r.trueSolarTime.month;
     if (inRange && inMonth) {
       r.solarMonth = row.solarMonth;
-      r.pillarYear = r.tsYear + row.yearOffset;
+      r.pillarYear = r.trueSolarTime.year + row.yearOffset;
     }
   }
 }
@@ -81,17 +79,17 @@ void SolarMonthAndPillarYear(ChartRecord& r) {
 void FourPillars(ChartRecord& r) {
   SolarMonthAndPillarYear(r);
   r.yearParity = r.pillarYear % 2;
-  SetPillar(r, kYear, SexagenaryYearIndex(r.pillarYear));
-  SetPillar(r, kMonth, SexagenaryMonthIndex(r.pillarYear, r.solarMonth));
+  SetPillar(r, Pillar::Year, SexagenaryYearIndex(r.pillarYear));
+  SetPillar(r, Pillar::Month, SexagenaryMonthIndex(r.pillarYear, r.solarMonth));
   // The day changes at true solar midnight; Int of a Julian day at 0h (x.5).
-  const double j = JulianDay(r.tsYear, r.tsMonth, r.tsDay);
-  SetPillar(r, kDay, SexagenaryDayIndex(static_cast<std::int32_t>(std::floor(j))));
+  const double j = JulianDay(r.trueSolarTime.year, r.trueSolarTime.month, r.trueSolarTime.day);
+  SetPillar(r, Pillar::Day, SexagenaryDayIndex(static_cast<std::int32_t>(std::floor(j))));
   // Two-hour branches; 23:00-23:59 is the next day's 子 hour (k = 12).
-  const int k = (r.tsHour + 1) / 2;
-  const int base = kHourBaseByDayStem[r.stem[kDay]];
+  const int k = (r.trueSolarTime.hour + 1) / 2;
+  const int base = kHourBaseByDayStem[r.stems[Pillar::Day]];
   int n = base + k;
   if (base == 49 && n > 60) n = 1;
-  SetPillar(r, kHour, n);
+  SetPillar(r, Pillar::Hour, n);
 }
 
 }  // namespace mireto::steps

@@ -50,7 +50,7 @@ ClockTime CivilClockTime(const ClockTime& jst) {
   return jst;
 }
 
-// A date and time compute_chart would take; anything else is left for it to refuse.
+// A date and time ComputeChart would take; anything else is left for it to refuse.
 bool IsValidClockTime(const BirthInput& in) {
   if (in.year < 1 || in.month < 1 || in.month > 12) return false;
   if (in.day < 1 || in.day > MonthLengths(in.year)[in.month]) return false;

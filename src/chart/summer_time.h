@@ -58,7 +58,7 @@ bool IsValidClockTime(const BirthInput& in);
 
 // The summer-time side of a birth as a chart uses it. An unknown hour has no
 // clock time to read, so it is always Standard; so is an invalid date or time,
-// which compute_chart refuses.
+// which ComputeChart refuses.
 ClockKind ClassifyBirth(const BirthInput& in);
 
 // The reading a rule gives a kind: Apply reads summer and repeated times as
@@ -77,7 +77,7 @@ struct SummerTimeDecision {
   SummerTimeRule rule = SummerTimeRule::Ignore;
   ClockKind kind = ClockKind::Standard;
   ClockReading reading = ClockReading::AsEntered;
-  std::optional<BirthInput> computed;  // the birth compute_chart takes; nullopt: refused
+  std::optional<BirthInput> computed;  // the birth ComputeChart takes; nullopt: refused
   std::string error;                   // why it was refused (Japanese)
 };
 

@@ -100,18 +100,19 @@ ChartMonth ChartMonthAt(const CalendarTables& tables, double clockSeconds, doubl
   const double days = std::floor(clockSeconds / 86400);
   const ClockTime date = FromClockSeconds(static_cast<std::int64_t>(days) * kSecondsPerDay);
   const double minuteOfDay = (clockSeconds - days * 86400) / 60;
-  // The fields compute_chart fills from an entered date and time.
+  // The fields ComputeChart fills from an entered date and time.
   ChartRecord r;
-  r.tsYear = date.year;
-  r.tsMonth = date.month;
-  r.tsDay = date.day;
-  r.tsHour = static_cast<int>(std::floor(minuteOfDay / 60));
-  r.tsMinute = minuteOfDay - 60 * r.tsHour;
-  r.jihun = r.tsHour / 24.0 + r.tsMinute / 1440;
-  r.jisa = jisaDays;
+  TrueSolarTime& ts = r.trueSolarTime;
+  ts.year = date.year;
+  ts.month = date.month;
+  ts.day = date.day;
+  ts.hour = static_cast<int>(std::floor(minuteOfDay / 60));
+  ts.minute = minuteOfDay - 60 * ts.hour;
+  r.clockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
+  r.timeDifferenceDays = jisaDays;
   steps::SunAtTrueSolarMoment(r, tables);
   steps::SolarMonthAndPillarYear(r);
-  return {r.birth_nl, r.solarMonth, r.pillarYear};
+  return {r.sunLongitude, r.solarMonth, r.pillarYear};
 }
 
 const TermBoundary& TermBoundaries::nearer() const {
@@ -120,10 +121,10 @@ const TermBoundary& TermBoundaries::nearer() const {
 
 TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
                               const ChartRecord& record, BoundarySide side) {
-  const Evaluator at{tables, record.jisa};
+  const Evaluator at{tables, record.timeDifferenceDays};
   const std::int64_t birthSeconds = ClockSeconds(birth);
   // The terms on either side of the birth's longitude: previous <= L < next.
-  const double L = record.birth_nl;
+  const double L = record.sunLongitude;
   const double sinceTerm = DegreesSinceTerm(L);
   const bool previous = side == BoundarySide::Previous;
   const double term = std::fmod(PreviousTermLongitude(L) + (previous ? 0 : kDegreesPerTerm), 360.0);

@@ -1,6 +1,6 @@
 // The chart's own sectional-term boundaries (節入り) around a birth: the clock
 // time at which the chart's solar month changes, found on the same path from
-// clock time to longitude that compute_chart takes (true solar time, light
+// clock time to longitude that ComputeChart takes (true solar time, light
 // time and all), so the month pillar flips exactly there for this birthplace.
 #pragma once
 
@@ -21,7 +21,7 @@ inline constexpr std::array<std::string_view, 13> kSectionalTermNames = {
 
 // The solar month and pillar year a chart gets at one clock moment.
 struct ChartMonth {
-  double sunLongitude = 0;  // degrees, as the chart's birth_nl
+  double sunLongitude = 0;  // degrees, as the chart's sunLongitude
   int solarMonth = 0;       // 1 = 丑 .. 12 = 子
   int pillarYear = 0;
   int yearCycle() const;    // 1..60, the year pillar
@@ -30,7 +30,7 @@ struct ChartMonth {
 
 // The chart's month at a JST clock time given in seconds from 1970-01-01
 // 00:00:00 (fractions allowed) with the time difference in days. At a whole
-// minute it is exactly what compute_chart finds for that clock time.
+// minute it is exactly what ComputeChart finds for that clock time.
 ChartMonth ChartMonthAt(const CalendarTables& tables, double clockSeconds, double jisaDays);
 
 struct TermBoundary {
@@ -51,8 +51,8 @@ struct TermBoundaries {
 enum class BoundarySide { Previous, Next };
 
 // The boundary on one side of a birth, or both. birth is the JST clock time
-// computed (ComputedClockTime of the input compute_chart took), record its
-// chart record (jisa and birth_nl are read).
+// computed (ComputedClockTime of the input ComputeChart took), record its
+// chart record (timeDifferenceDays and sunLongitude are read).
 TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
                               const ChartRecord& record, BoundarySide side);
 TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,

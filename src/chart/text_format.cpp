@@ -1,8 +1,8 @@
 #include "chart/text_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace mireto {
@@ -16,8 +16,12 @@ std::string FormatOneDecimal(double value) {
   std::frexp(value, &exponent);
   const int fractionDigits = std::clamp(53 - exponent, 2, 1100);
   const double magnitude = std::fabs(value);
-  std::string digits(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", fractionDigits, magnitude)), '\0');
-  std::snprintf(digits.data(), digits.size() + 1, "%.*f", fractionDigits, magnitude);
+  // to_chars writes '.' whatever the C locale says (the desktop program runs
+  // under the user's locale, which may use a decimal comma).
+  std::string digits(static_cast<std::size_t>(fractionDigits) + 320, '\0');  // 309 integer digits at most
+  const auto written =
+      std::to_chars(digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::fixed, fractionDigits);
+  digits.resize(static_cast<std::size_t>(written.ptr - digits.data()));
   const std::size_t point = digits.find('.');
   std::string whole = digits.substr(0, point);
   int tenths = digits[point + 1] - '0';
@@ -36,9 +40,10 @@ std::string FormatOneDecimal(double value) {
 std::string FormatGeneral(double value) {
   if (value == 0) return "0";
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14E", value);  // d.ddddddddddddddE+xx
-  std::string text(buffer);
-  const std::size_t e = text.find('E');
+  // d.dddddddddddddde+xx, with '.' in every locale.
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+  const std::string text(buffer, written.ptr);
+  const std::size_t e = text.find('e');
   std::string mantissa = text.substr(0, e);
   const int exponent = std::stoi(text.substr(e + 1));
   const bool negative = mantissa[0] == '-';

@@ -32,71 +32,71 @@ double EquationOfTimeMinutes(double year, double month, double dayWithFraction) 
   return E * 4 * 180 / kPi;
 }
 
-std::string EquationOfTimeText(double zg2) {
-  const double magnitude = std::fabs(zg2);
+std::string EquationOfTimeText(double equationOfTimeMinutes) {
+  const double magnitude = std::fabs(equationOfTimeMinutes);
   const double whole = Fix(magnitude);
-  const std::string sign = zg2 >= 0 ? "+" : "-";
+  const std::string sign = equationOfTimeMinutes >= 0 ? "+" : "-";
   return sign + FormatInteger(static_cast<long long>(whole)) + "分" +
          SixtiethsText((magnitude - whole) * 60) + "秒";
 }
 
-void ApplyCorrection(ChartRecord& r, double du) {
-  // Minutes: the first carry exactly as one step (tsMinute - 60 + du keeps a
+void ApplyCorrection(TrueSolarTime& t, double du) {
+  // Minutes: the first carry exactly as one step (minute - 60 + du keeps a
   // single rounding), then any further whole hours.
   if (du >= 0) {
-    if (r.tsMinute + du >= 60) {
-      r.tsMinute = r.tsMinute - 60 + du;
-      r.tsHour += 1;
+    if (t.minute + du >= 60) {
+      t.minute = t.minute - 60 + du;
+      t.hour += 1;
     } else {
-      r.tsMinute += du;
+      t.minute += du;
     }
   } else {
-    if (r.tsMinute + du < 0) {
-      r.tsMinute = r.tsMinute + 60 + du;
-      r.tsHour -= 1;
+    if (t.minute + du < 0) {
+      t.minute = t.minute + 60 + du;
+      t.hour -= 1;
     } else {
-      r.tsMinute += du;
+      t.minute += du;
     }
   }
-  while (r.tsMinute >= 60) {
-    r.tsMinute -= 60;
-    r.tsHour += 1;
+  while (t.minute >= 60) {
+    t.minute -= 60;
+    t.hour += 1;
   }
-  while (r.tsMinute < 0) {
-    r.tsMinute += 60;
-    r.tsHour -= 1;
+  while (t.minute < 0) {
+    t.minute += 60;
+    t.hour -= 1;
   }
   // Hours into days, days into months and years, by the lengths of the months
   // of the year the date is in.
-  while (r.tsHour >= 24) {
-    r.tsHour -= 24;
-    r.tsDay += 1;
-    if (r.tsDay > MonthLengths(r.tsYear)[r.tsMonth]) {
-      r.tsDay = 1;
-      if (++r.tsMonth > 12) {
-        r.tsMonth = 1;
-        r.tsYear += 1;
+  while (t.hour >= 24) {
+    t.hour -= 24;
+    t.day += 1;
+    if (t.day > MonthLengths(t.year)[t.month]) {
+      t.day = 1;
+      if (++t.month > 12) {
+        t.month = 1;
+        t.year += 1;
       }
     }
   }
-  while (r.tsHour < 0) {
-    r.tsHour += 24;
-    r.tsDay -= 1;
-    if (r.tsDay <= 0) {
-      if (--r.tsMonth <= 0) {
-        r.tsMonth = 12;
-        r.tsYear -= 1;
+  while (t.hour < 0) {
+    t.hour += 24;
+    t.day -= 1;
+    if (t.day <= 0) {
+      if (--t.month <= 0) {
+        t.month = 12;
+        t.year -= 1;
       }
-      r.tsDay = MonthLengths(r.tsYear)[r.tsMonth];
+      t.day = MonthLengths(t.year)[t.month];
     }
   }
 }
 
-std::string TrueSolarTimeText(const ChartRecord& r, bool hourUnknown) {
-  std::string text = FormatInteger(r.tsYear) + "年" + FormatInteger(r.tsMonth) + "月" +
-                     FormatInteger(r.tsDay) + "日";
+std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown) {
+  std::string text = FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" +
+                     FormatInteger(t.day) + "日";
   if (hourUnknown) return text + "確定不能";
-  return text + FormatInteger(r.tsHour) + "時" + SixtiethsText(r.tsMinute) + "分";
+  return text + FormatInteger(t.hour) + "時" + SixtiethsText(t.minute) + "分";
 }
 
 }  // namespace mireto::steps

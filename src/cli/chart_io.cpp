@@ -178,30 +178,30 @@ nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart
   nlohmann::ordered_json out;
   out["birthday"] = BirthdayText(request);
   out["sex"] = request.input.sex == Sex::Male ? "男" : "女";
-  out["age"] = d.txtAge;
-  out["weekday"] = d.txtweek;
-  out["equationOfTime"] = d.txtKinjisa;
-  out["trueSolarTime"] = d.txtShin;
-  out["sunLongitude"] = d.txtKoukei;
-  out["luckStart"] = d.txtKoutai;
-  out["luckChange"] = d.txtKoutaiYM;
-  out["seasonElement"] = d.lblOu;
+  out["age"] = d.age;
+  out["weekday"] = d.weekday;
+  out["equationOfTime"] = d.equationOfTime;
+  out["trueSolarTime"] = d.trueSolarTime;
+  out["sunLongitude"] = d.sunLongitude;
+  out["luckStart"] = d.luckStartAge;
+  out["luckChange"] = d.luckChange;
+  out["seasonElement"] = d.seasonElement;
   auto& pillars = out["pillars"];
-  const char* names[4] = {"year", "month", "day", "hour"};
-  for (std::size_t i = 0; i < 4; ++i) {
-    auto& pillar = pillars[names[i]];
-    pillar["stem"] = d.kan[i];
-    pillar["branch"] = d.shi[i];
-    pillar["hidden"] = d.zokan[i];
+  const PerPillar<const char*> names{{"year", "month", "day", "hour"}};
+  for (Pillar p : kPillars) {
+    auto& pillar = pillars[names[p]];
+    pillar["stem"] = d.stems[p];
+    pillar["branch"] = d.branches[p];
+    pillar["hidden"] = d.hiddenStems[p];
   }
   auto& luck = out["luck"];
   luck["forward"] = chart.record.forward;
-  luck["stems"] = d.dun_kan;
-  luck["branches"] = d.dun_shi;
-  luck["firstAges"] = d.sai1;
-  luck["lastAges"] = d.sai2;
+  luck["stems"] = d.luckStems;
+  luck["branches"] = d.luckBranches;
+  luck["firstAges"] = d.luckFirstAges;
+  luck["lastAges"] = d.luckLastAges;
   luck["current"] = nullptr;
-  if (d.boldColumn) luck["current"] = *d.boldColumn;
+  if (d.boldLuckColumn) luck["current"] = *d.boldLuckColumn;
   return out;
 }
 
@@ -210,13 +210,13 @@ std::string ChartText(const BirthRequest& request, const Chart& chart, std::stri
   ChartTexts t;
   t.sex = request.input.sex == Sex::Male ? "男" : "女";
   t.birthday = BirthdayText(request);
-  t.age = d.txtAge;
-  t.luckChange = d.txtKoutai;
-  t.changeYearMonth = d.txtKoutaiYM;
-  for (std::size_t i = 0; i < 4; ++i) t.pillars[i] = {d.kan[i], d.shi[i], d.zokan[i]};
-  t.dunKan = d.dun_kan;
-  t.dunShi = d.dun_shi;
-  t.sai1 = d.sai1;
+  t.age = d.age;
+  t.luckStartAge = d.luckStartAge;
+  t.luckChange = d.luckChange;
+  for (Pillar p : kPillars) t.pillars[p] = {d.stems[p], d.branches[p], d.hiddenStems[p]};
+  t.luckStems = d.luckStems;
+  t.luckBranches = d.luckBranches;
+  t.luckFirstAges = d.luckFirstAges;
   return make_export_text(t, nowText);
 }
 

@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <ctime>
-#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "cli/options.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
+#include "core/data_location.h"
 
 namespace {
 
@@ -22,18 +22,6 @@ LocalDateTime SystemNow() {
   std::tm local{};
   localtime_r(&t, &local);
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
-}
-
-// The data files lie beside the executable (or in ../share/mireto when installed).
-std::filesystem::path DataDirectory() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return ".";
-  const auto dir = exe.parent_path();
-  if (std::filesystem::exists(dir / mireto::kPlanetFileName, ec)) return dir;
-  const auto shared = dir / ".." / "share" / "mireto";
-  if (std::filesystem::exists(shared / mireto::kPlanetFileName, ec)) return shared;
-  return dir;
 }
 
 int Fail(const std::string& message, ExitStatus status) {
@@ -68,7 +56,7 @@ int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultN
     const auto request = mireto::cli::ParseBatchLine(line, error);
     std::optional<mireto::Chart> chart;
     if (request) {
-      auto result = mireto::compute_chart(request->input, tables, request->now.value_or(defaultNow));
+      auto result = mireto::ComputeChart(request->input, tables, request->now.value_or(defaultNow));
       chart = std::move(result.chart);
       error = std::move(result.error);
     }
@@ -107,14 +95,14 @@ int main(int argc, char** argv) {
   }
   const LocalDateTime now = options->now.value_or(SystemNow());
 
-  const auto loaded = mireto::LoadCalendarTables(DataDirectory());
+  const auto loaded = mireto::LoadProgramTables(argc > 0 ? argv[0] : "");
   if (!loaded.tables) return Fail(loaded.error, ExitStatus::Usage);
   const mireto::CalendarTables& tables = *loaded.tables;
 
   if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now, out);
 
   const auto& request = options->request;
-  const auto result = mireto::compute_chart(request.input, tables, now);
+  const auto result = mireto::ComputeChart(request.input, tables, now);
   if (!result.chart) return Fail(result.error, ExitStatus::Usage);
   if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
   return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');

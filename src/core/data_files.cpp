@@ -72,7 +72,7 @@ class RowReader {
   double real(std::string_view field) {
     const std::string_view token = take(field);
     const auto value = ParseReal(token);
-    if (!value) fail(field, "が数値ではありません: \"" + std::string(token) + "\"");
+    if (!value) fail(field, "が数値ではありません: \"" + QuotedExcerpt(token) + "\"");
     if (!std::isfinite(*value)) fail(field, "が範囲外です");
     return *value;
   }
@@ -136,7 +136,9 @@ void ReadLatitudeTerms(std::string_view text, CalendarTables& tables) {
   }
 }
 
-// Reads a whole file, or explains in Japanese why it cannot be read.
+// Reads a whole regular file of at most kDataFileMaxBytes, or explains in
+// Japanese why it cannot be read. The size is checked before any byte is read
+// and again while reading (the file may grow meanwhile).
 std::optional<std::string> ReadFile(const std::filesystem::path& path, std::string_view name,
                                     std::string& error) {
   std::error_code ec;
@@ -148,18 +150,30 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path, std::stri
     error = std::string(name) + " が通常のファイルではありません: " + path.string();
     return std::nullopt;
   }
+  const std::string tooLarge = std::string(name) + " が大きすぎます（上限 " + std::to_string(kDataFileMaxBytes) +
+                               " バイト）: " + path.string();
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kDataFileMaxBytes) {
+    error = tooLarge;
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = std::string(name) + " を開けません: " + path.string();
     return std::nullopt;
   }
-  std::ostringstream contents;
-  contents << in.rdbuf();
+  std::string contents(kDataFileMaxBytes + 1, '\0');
+  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
   if (in.bad()) {
     error = std::string(name) + " を読み込めません: " + path.string();
     return std::nullopt;
   }
-  return contents.str();
+  contents.resize(static_cast<std::size_t>(in.gcount()));
+  if (contents.size() > kDataFileMaxBytes) {
+    error = tooLarge;
+    return std::nullopt;
+  }
+  return contents;
 }
 
 }  // namespace
@@ -175,13 +189,44 @@ TablesOrError ParseCalendarTables(std::string_view planetText, std::string_view 
   return TablesOrError{tables, {}};
 }
 
-TablesOrError LoadCalendarTables(const std::filesystem::path& directory) {
+TextsOrError ReadDataFiles(const std::filesystem::path& directory) {
   std::string error;
-  const auto planet = ReadFile(directory / kPlanetFileName, kPlanetFileName, error);
-  if (!planet) return TablesOrError{std::nullopt, error};
-  const auto latitude = ReadFile(directory / kLatitudeFileName, kLatitudeFileName, error);
-  if (!latitude) return TablesOrError{std::nullopt, error};
-  return ParseCalendarTables(*planet, *latitude);
+  auto planet = ReadFile(directory / kPlanetFileName, kPlanetFileName, error);
+  if (!planet) return TextsOrError{std::nullopt, error};
+  auto latitude = ReadFile(directory / kLatitudeFileName, kLatitudeFileName, error);
+  if (!latitude) return TextsOrError{std::nullopt, error};
+  return TextsOrError{DataFileTexts{std::move(*planet), std::move(*latitude)}, {}};
+}
+
+TablesOrError LoadCalendarTables(const std::filesystem::path& directory) {
+  const TextsOrError read = ReadDataFiles(directory);
+  if (!read.texts) return TablesOrError{std::nullopt, read.error};
+  return ParseCalendarTables(read.texts->planet, read.texts->latitude);
+}
+
+std::string ValueLines(std::string_view text, std::size_t count) {
+  ValueReader values(text);
+  std::string lines;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto token = values.next();
+    if (!token) break;
+    lines.append(*token).push_back('\n');
+  }
+  return lines;
+}
+
+std::string QuotedExcerpt(std::string_view token) {
+  std::size_t end = token.size();
+  if (end > kQuotedTokenMaxBytes) {
+    end = kQuotedTokenMaxBytes;
+    // Back up over UTF-8 continuation bytes (10xxxxxx) to a character start.
+    while (end > 0 && (static_cast<unsigned char>(token[end]) & 0xC0) == 0x80) --end;
+  }
+  std::string quoted(token.substr(0, end));
+  // Control bytes (a NUL, an escape) would garble a terminal or a message box.
+  for (char& c : quoted)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return end < token.size() ? quoted + "…" : quoted;
 }
 
 }  // namespace mireto

@@ -1,7 +1,7 @@
 #include "map/map_conversions.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "core/numeric.h"
 
@@ -15,9 +15,9 @@ constexpr double kSecondsPerDeg = 3600.0;
 // Decimal text of a whole-valued real, without sign for zero ("0", "-54", "147").
 std::string WholeNumberText(double whole) {
   if (whole == 0.0) return "0";  // also turns -0.0 into "0"
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.0f", whole);
-  return buffer;
+  char buffer[400];  // a double has at most 309 integer digits
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
+  return std::string(buffer, written.ptr);
 }
 
 }  // namespace

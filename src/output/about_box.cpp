@@ -9,7 +9,7 @@ namespace mireto {
 
 QString AboutText() {
   return QString::fromStdString(
-      about_text(MIRETO_VERSION_MAJOR, MIRETO_VERSION_MINOR, MIRETO_VERSION_PATCH));
+      AboutText(MIRETO_VERSION_MAJOR, MIRETO_VERSION_MINOR, MIRETO_VERSION_PATCH));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {

@@ -18,7 +18,7 @@ constexpr const char* kLineBreak = "\r\n";
 
 }  // namespace
 
-std::string about_text(int major, int minor, int revision) {
+std::string AboutText(int major, int minor, int revision) {
   std::string text = kTitle;
   text += std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
   text += kParagraphBreak;

@@ -17,10 +17,10 @@ std::string IdeographicSpaces(std::size_t n) {
 
 // "  甲  子 （癸）  " : stem, branch and hidden stem of one natal pillar.
 std::string PillarColumn(const PillarTexts& p) {
-  return Spaces(2) + p.kan + Spaces(2) + p.shi + " （" + p.zokan + "）  ";
+  return Spaces(2) + p.stem + Spaces(2) + p.branch + " （" + p.hiddenStem + "）  ";
 }
 
-std::string Luck(const ChartTexts& t, std::size_t i) { return t.dunKan[i] + t.dunShi[i]; }
+std::string Luck(const ChartTexts& t, std::size_t i) { return t.luckStems[i] + t.luckBranches[i]; }
 
 }  // namespace
 
@@ -30,16 +30,16 @@ std::string make_export_text(const ChartTexts& t, std::string_view nowText) {
   lines[1] = "姓名／";
   lines[2] = "生年月日／" + t.birthday + IdeographicSpaces(2) + "性別／" + t.sex +
              IdeographicSpaces(2) + "年齢／" + t.age + "歳";
-  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + t.luckChange +
-             IdeographicSpaces(2) + "交替年月／" + t.changeYearMonth;
+  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + t.luckStartAge +
+             IdeographicSpaces(2) + "交替年月／" + t.luckChange;
   lines[4] = "";
   // The natal pillars one per line, the luck pillars in a column to their right.
-  lines[5] = PillarColumn(t.pillars[0]) + Spaces(4) + "大運" + Spaces(4) + Luck(t, 0);
-  lines[6] = PillarColumn(t.pillars[1]) + Spaces(6) + t.sai1[0] + Spaces(5) + Luck(t, 1);
-  lines[7] = PillarColumn(t.pillars[2]) + IdeographicSpaces(3) + t.sai1[1] + Spaces(5) + Luck(t, 2);
-  lines[8] = PillarColumn(t.pillars[3]) + IdeographicSpaces(3) + t.sai1[2] + Spaces(5) + Luck(t, 3);
+  lines[5] = PillarColumn(t.pillars[Pillar::Year]) + Spaces(4) + "大運" + Spaces(4) + Luck(t, 0);
+  lines[6] = PillarColumn(t.pillars[Pillar::Month]) + Spaces(6) + t.luckFirstAges[0] + Spaces(5) + Luck(t, 1);
+  lines[7] = PillarColumn(t.pillars[Pillar::Day]) + IdeographicSpaces(3) + t.luckFirstAges[1] + Spaces(5) + Luck(t, 2);
+  lines[8] = PillarColumn(t.pillars[Pillar::Hour]) + IdeographicSpaces(3) + t.luckFirstAges[2] + Spaces(5) + Luck(t, 3);
   for (std::size_t i = 4; i <= 10; ++i) {
-    lines[i + 5] = Spaces(26) + t.sai1[i - 1] + Spaces(5) + Luck(t, i);
+    lines[i + 5] = Spaces(26) + t.luckFirstAges[i - 1] + Spaces(5) + Luck(t, i);
   }
   lines[16] = "備考／";
 

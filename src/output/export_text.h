@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart.h"
+
 namespace mireto {
 
 struct PillarTexts {
-  std::string kan;    // stem
-  std::string shi;    // branch
-  std::string zokan;  // hidden stem
+  std::string stem;
+  std::string branch;
+  std::string hiddenStem;
 };
 
 // The display texts of one chart as the main window shows them.
@@ -18,12 +20,12 @@ struct ChartTexts {
   std::string sex;              // "男" or "女"
   std::string birthday;         // txtBirthday
   std::string age;              // txtAge
-  std::string luckChange;       // txtKoutai
-  std::string changeYearMonth;  // txtKoutaiYM
-  std::array<PillarTexts, 4> pillars;  // year, month, day, hour
-  std::array<std::string, 11> dunKan;
-  std::array<std::string, 11> dunShi;
-  std::array<std::string, 10> sai1;
+  std::string luckStartAge;     // txtKoutai
+  std::string luckChange;       // txtKoutaiYM
+  PerPillar<PillarTexts> pillars;
+  std::array<std::string, kLuckColumnCount> luckStems;
+  std::array<std::string, kLuckColumnCount> luckBranches;
+  std::array<std::string, kLuckFirstAgeCount> luckFirstAges;
 };
 
 // The 17-line chart text, lines separated by CR LF, no line end after the last.

@@ -96,18 +96,18 @@ ChartTexts GatherChartTexts(const QWidget& mainWindow) {
   texts.sex = DisplayedSex(mainWindow).toStdString();
   texts.birthday = Utf8(mainWindow, "txtBirthday");
   texts.age = Utf8(mainWindow, "txtAge");
-  texts.luckChange = Utf8(mainWindow, "txtKoutai");
-  texts.changeYearMonth = Utf8(mainWindow, "txtKoutaiYM");
+  texts.luckStartAge = Utf8(mainWindow, "txtKoutai");
+  texts.luckChange = Utf8(mainWindow, "txtKoutaiYM");
   for (std::size_t p = 0; p < kPillarControls.size(); ++p) {
-    texts.pillars[p] = {Utf8(mainWindow, kPillarControls[p][0]),
+    texts.pillars.items[p] = {Utf8(mainWindow, kPillarControls[p][0]),
                         Utf8(mainWindow, kPillarControls[p][1]),
                         Utf8(mainWindow, kPillarControls[p][2])};
   }
   for (int i = 0; i < 11; ++i) {
-    texts.dunKan[i] = Utf8(mainWindow, ArrayControlName("dun_kan", i));
-    texts.dunShi[i] = Utf8(mainWindow, ArrayControlName("dun_shi", i));
+    texts.luckStems[i] = Utf8(mainWindow, ArrayControlName("dun_kan", i));
+    texts.luckBranches[i] = Utf8(mainWindow, ArrayControlName("dun_shi", i));
   }
-  for (int i = 0; i < 10; ++i) texts.sai1[i] = Utf8(mainWindow, ArrayControlName("sai1", i));
+  for (int i = 0; i < 10; ++i) texts.luckFirstAges[i] = Utf8(mainWindow, ArrayControlName("sai1", i));
   return texts;
 }
 

@@ -1,8 +1,11 @@
 #include "output/notify_sound.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <thread>
 
 #include <QCoreApplication>
@@ -13,6 +16,9 @@
 #include <mmsystem.h>
 #else
 #include <canberra.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace mireto {
@@ -24,37 +30,96 @@ std::uint32_t LittleEndian32(const unsigned char* bytes) {
          std::uint32_t{bytes[3]} << 24;
 }
 
+// A notification clip lasts seconds; a file this large is not one.
+constexpr std::size_t kMaxClipBytes = 16 * 1024 * 1024;
+
+// The bytes of path when it is a regular file of at most kMaxClipBytes.
+// Opening a FIFO or a device could block for ever (a FIFO waits for a
+// writer), so the file is opened without blocking and checked through the
+// same descriptor before anything is read.
+std::optional<std::string> ReadRegularFile(const std::string& path) {
+#ifdef _WIN32
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream file(path, std::ios::binary);
+  std::string bytes(kMaxClipBytes + 1, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+#else
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(fd);
+    return std::nullopt;
+  }
+  std::string bytes(kMaxClipBytes + 1, '\0');
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t n = read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  close(fd);
+  bytes.resize(filled);
+#endif
+  if (bytes.size() > kMaxClipBytes) return std::nullopt;
+  return bytes;
+}
+
+// Reads a RIFF file's bytes in order; a read past the end fails.
+class ChunkReader {
+ public:
+  explicit ChunkReader(std::string_view bytes) : bytes_(bytes) {}
+  const unsigned char* take(std::size_t count) {
+    if (count > bytes_.size() - position_) return nullptr;
+    const auto* start = reinterpret_cast<const unsigned char*>(bytes_.data() + position_);
+    position_ += count;
+    return start;
+  }
+  bool skip(std::uint64_t count) {
+    if (count > bytes_.size() - position_) return false;
+    position_ += static_cast<std::size_t>(count);
+    return true;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+};
+
 }  // namespace
 
 std::optional<std::chrono::milliseconds> WavDuration(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::array<unsigned char, 12> riff{};
-  if (!file.read(reinterpret_cast<char*>(riff.data()), riff.size())) return std::nullopt;
-  if (std::string(riff.begin(), riff.begin() + 4) != "RIFF" ||
-      std::string(riff.begin() + 8, riff.end()) != "WAVE") {
+  const auto bytes = ReadRegularFile(path);
+  if (!bytes) return std::nullopt;
+  ChunkReader file(*bytes);
+  const unsigned char* riff = file.take(12);
+  if (riff == nullptr || std::string_view(reinterpret_cast<const char*>(riff), 4) != "RIFF" ||
+      std::string_view(reinterpret_cast<const char*>(riff) + 8, 4) != "WAVE") {
     return std::nullopt;
   }
   std::uint32_t bytesPerSecond = 0;
   // Walk the chunks: "fmt " gives the byte rate, "data" the clip's size.
   for (;;) {
-    std::array<unsigned char, 8> header{};
-    if (!file.read(reinterpret_cast<char*>(header.data()), header.size())) return std::nullopt;
-    const std::string id(header.begin(), header.begin() + 4);
-    const std::uint32_t size = LittleEndian32(header.data() + 4);
+    const unsigned char* header = file.take(8);
+    if (header == nullptr) return std::nullopt;
+    const std::string_view id(reinterpret_cast<const char*>(header), 4);
+    const std::uint32_t size = LittleEndian32(header + 4);
+    const std::uint64_t padded = std::uint64_t{size} + (size & 1);
     if (id == "fmt ") {
-      std::array<unsigned char, 16> format{};
-      if (size < format.size() || !file.read(reinterpret_cast<char*>(format.data()), format.size())) {
-        return std::nullopt;
-      }
-      bytesPerSecond = LittleEndian32(format.data() + 8);
-      file.seekg(size - format.size() + (size & 1), std::ios::cur);
+      constexpr std::size_t kFormatBytes = 16;
+      const unsigned char* format = size < kFormatBytes ? nullptr : file.take(kFormatBytes);
+      if (format == nullptr) return std::nullopt;
+      bytesPerSecond = LittleEndian32(format + 8);
+      if (!file.skip(padded - kFormatBytes)) return std::nullopt;
     } else if (id == "data") {
       if (bytesPerSecond == 0) return std::nullopt;
       return std::chrono::milliseconds{std::uint64_t{size} * 1000 / bytesPerSecond + 1};
-    } else {
-      file.seekg(size + (size & 1), std::ios::cur);
+    } else if (!file.skip(padded)) {
+      return std::nullopt;
     }
-    if (!file) return std::nullopt;
   }
 }
 

@@ -18,7 +18,8 @@ namespace mireto {
 constexpr std::chrono::milliseconds kSoundGrace{2500};
 
 // The playing time of a PCM RIFF/WAVE file, or nullopt when the file cannot be
-// read or is not such a file.
+// read or is not such a file. Only a regular file is read: a FIFO, a device or
+// a folder in its place gives nullopt at once instead of blocking.
 std::optional<std::chrono::milliseconds> WavDuration(const std::string& path);
 
 // Shared between the waiting caller and the thread that plays.

@@ -16,10 +16,9 @@ void SetText(QWidget* root, const QString& name, const std::string& text) {
   if (auto* widget = FindControl<Widget>(root, name)) widget->setText(QString::fromStdString(text));
 }
 
-template <std::size_t N>
-void SetLabels(QWidget* root, const std::array<const char*, N>& names,
-               const std::array<std::string, N>& texts) {
-  for (std::size_t i = 0; i < N; ++i) SetText<QLabel>(root, QString::fromUtf8(names[i]), texts[i]);
+void SetLabels(QWidget* root, const PerPillar<const char*>& names,
+               const PerPillar<std::string>& texts) {
+  for (Pillar p : kPillars) SetText<QLabel>(root, QString::fromUtf8(names[p]), texts[p]);
 }
 
 template <std::size_t N>
@@ -36,38 +35,37 @@ void SetBold(QWidget* root, const QString& name, bool bold) {
   }
 }
 
-constexpr std::array<const char*, 4> kKanNames = {"yKan", "mKan", "dKan", "hKan"};
-constexpr std::array<const char*, 4> kShiNames = {"yShi", "mShi", "dShi", "hShi"};
-constexpr std::array<const char*, 4> kZokanNames = {"lbl_yZokan", "lbl_mZokan", "lbl_dZokan",
-                                                    "lbl_hZokan"};
+constexpr PerPillar<const char*> kKanNames{{"yKan", "mKan", "dKan", "hKan"}};
+constexpr PerPillar<const char*> kShiNames{{"yShi", "mShi", "dShi", "hShi"}};
+constexpr PerPillar<const char*> kZokanNames{{"lbl_yZokan", "lbl_mZokan", "lbl_dZokan", "lbl_hZokan"}};
 constexpr int kLuckColumns = 11;
 
 }  // namespace
 
 void WriteChart(QWidget* root, const ChartDisplay& display) {
-  SetText<QLineEdit>(root, QStringLiteral("txtAge"), display.txtAge);
-  SetText<QLineEdit>(root, QStringLiteral("txtweek"), display.txtweek);
-  SetText<QLineEdit>(root, QStringLiteral("txtKinjisa"), display.txtKinjisa);
-  SetText<QLineEdit>(root, QStringLiteral("txtShin"), display.txtShin);
-  SetText<QLineEdit>(root, QStringLiteral("txtKoukei"), display.txtKoukei);
-  SetText<QLineEdit>(root, QStringLiteral("txtKoutai"), display.txtKoutai);
-  SetText<QLineEdit>(root, QStringLiteral("txtKoutaiYM"), display.txtKoutaiYM);
-  SetLabels(root, kKanNames, display.kan);
-  SetLabels(root, kShiNames, display.shi);
-  SetIndexedLabels(root, "sai1", display.sai1);
-  SetIndexedLabels(root, "sai2", display.sai2);
-  SetIndexedLabels(root, "dun_kan", display.dun_kan);
-  SetIndexedLabels(root, "dun_shi", display.dun_shi);
-  SetText<QLabel>(root, QStringLiteral("lblOu"), display.lblOu);
-  SetLabels(root, kZokanNames, display.zokan);
+  SetText<QLineEdit>(root, QStringLiteral("txtAge"), display.age);
+  SetText<QLineEdit>(root, QStringLiteral("txtweek"), display.weekday);
+  SetText<QLineEdit>(root, QStringLiteral("txtKinjisa"), display.equationOfTime);
+  SetText<QLineEdit>(root, QStringLiteral("txtShin"), display.trueSolarTime);
+  SetText<QLineEdit>(root, QStringLiteral("txtKoukei"), display.sunLongitude);
+  SetText<QLineEdit>(root, QStringLiteral("txtKoutai"), display.luckStartAge);
+  SetText<QLineEdit>(root, QStringLiteral("txtKoutaiYM"), display.luckChange);
+  SetLabels(root, kKanNames, display.stems);
+  SetLabels(root, kShiNames, display.branches);
+  SetIndexedLabels(root, "sai1", display.luckFirstAges);
+  SetIndexedLabels(root, "sai2", display.luckLastAges);
+  SetIndexedLabels(root, "dun_kan", display.luckStems);
+  SetIndexedLabels(root, "dun_shi", display.luckBranches);
+  SetText<QLabel>(root, QStringLiteral("lblOu"), display.seasonElement);
+  SetLabels(root, kZokanNames, display.hiddenStems);
 
   for (int i = 0; i < kLuckColumns; ++i) {
     SetBold(root, IndexedName("dun_kan", i), false);
     SetBold(root, IndexedName("dun_shi", i), false);
   }
-  if (display.boldColumn && *display.boldColumn >= 0 && *display.boldColumn < kLuckColumns) {
-    SetBold(root, IndexedName("dun_kan", *display.boldColumn), true);
-    SetBold(root, IndexedName("dun_shi", *display.boldColumn), true);
+  if (display.boldLuckColumn && *display.boldLuckColumn >= 0 && *display.boldLuckColumn < kLuckColumns) {
+    SetBold(root, IndexedName("dun_kan", *display.boldLuckColumn), true);
+    SetBold(root, IndexedName("dun_shi", *display.boldLuckColumn), true);
   }
 }
 

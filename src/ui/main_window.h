@@ -3,7 +3,7 @@
 //
 // Every control carries its layout name as objectName; the other windows read
 // the chart back from these controls by name. The window does no arithmetic:
-// the display button gathers the inputs, calls compute_chart and shows the
+// the display button gathers the inputs, calls ComputeChart and shows the
 // texts it returns.
 #pragma once
 

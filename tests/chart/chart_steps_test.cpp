@@ -11,17 +11,17 @@ namespace {
 
 ChartRecord Record(double longitude, int year, int month, int day, int hour, double minute = 0) {
   ChartRecord r;
-  r.birth_nl = longitude;
-  r.tsYear = year;
-  r.tsMonth = month;
-  r.tsDay = day;
-  r.tsHour = hour;
-  r.tsMinute = minute;
+  r.sunLongitude = longitude;
+  r.trueSolarTime.year = year;
+  r.trueSolarTime.month = month;
+  r.trueSolarTime.day = day;
+  r.trueSolarTime.hour = hour;
+  r.trueSolarTime.minute = minute;
   return r;
 }
 
-std::string Pillar(const ChartRecord& r, int i) {
-  return std::string(StemNames[r.stem[i]]) + std::string(BranchNames[r.branch[i]]);
+std::string PillarText(const ChartRecord& r, Pillar p) {
+  return std::string(StemNames[r.stems[p]]) + std::string(BranchNames[r.branches[p]]);
 }
 
 TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
@@ -52,31 +52,31 @@ TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
 TEST(FourPillars, YearAndMonthCycles) {
   ChartRecord r = Record(320, 1984, 2, 10, 12);  // 寅 month of 甲子 year
   steps::FourPillars(r);
-  EXPECT_EQ(Pillar(r, 0), "甲子");
-  EXPECT_EQ(Pillar(r, 1), "丙寅");
+  EXPECT_EQ(PillarText(r, Pillar::Year), "甲子");
+  EXPECT_EQ(PillarText(r, Pillar::Month), "丙寅");
   ChartRecord december = Record(260, 1984, 12, 10, 12);
   steps::FourPillars(december);
-  EXPECT_EQ(Pillar(december, 1), "丙子");
+  EXPECT_EQ(PillarText(december, Pillar::Month), "丙子");
   ChartRecord january = Record(290, 1985, 1, 10, 12);  // 丑 month, 1984's year
   steps::FourPillars(january);
-  EXPECT_EQ(Pillar(january, 0), "甲子");
-  EXPECT_EQ(Pillar(january, 1), "丁丑");
+  EXPECT_EQ(PillarText(january, Pillar::Year), "甲子");
+  EXPECT_EQ(PillarText(january, Pillar::Month), "丁丑");
 }
 
 TEST(FourPillars, HourPillarAt23AndMidnight) {
   // 2000-01-01 is a 戊午 day; 23:30 gives 甲子 (the next day's 子 hour).
   ChartRecord r = Record(280, 2000, 1, 1, 23, 30);
   steps::FourPillars(r);
-  EXPECT_EQ(Pillar(r, 2), "戊午");
-  EXPECT_EQ(Pillar(r, 3), "甲子");
+  EXPECT_EQ(PillarText(r, Pillar::Day), "戊午");
+  EXPECT_EQ(PillarText(r, Pillar::Hour), "甲子");
   // 2000-01-07 is a 甲子 day: 23:30 gives 丙子, 00:30 gives 甲子.
   ChartRecord late = Record(286, 2000, 1, 7, 23, 30);
   steps::FourPillars(late);
-  EXPECT_EQ(Pillar(late, 2), "甲子");
-  EXPECT_EQ(Pillar(late, 3), "丙子");
+  EXPECT_EQ(PillarText(late, Pillar::Day), "甲子");
+  EXPECT_EQ(PillarText(late, Pillar::Hour), "丙子");
   ChartRecord early = Record(286, 2000, 1, 7, 0, 30);
   steps::FourPillars(early);
-  EXPECT_EQ(Pillar(early, 3), "甲子");
+  EXPECT_EQ(PillarText(early, Pillar::Hour), "甲子");
 }
 
 ChartDisplay Luck(ChartRecord& r, Sex sex) {
@@ -89,47 +89,47 @@ ChartDisplay Luck(ChartRecord& r, Sex sex) {
 TEST(LuckPillars, StartingAgeExamples) {
   // 卯 month going forward (1984 is yang: a male goes forward).
   ChartRecord a = Record(350, 1984, 3, 12, 12);
-  EXPECT_EQ(Luck(a, Sex::Male).txtKoutai, "約8歳4カ月0日");
+  EXPECT_EQ(Luck(a, Sex::Male).luckStartAge, "約8歳4カ月0日");
   EXPECT_TRUE(a.forward);
   ChartRecord b = Record(5, 1984, 3, 25, 12);  // A = 370 - 360 = 10
-  EXPECT_EQ(Luck(b, Sex::Male).txtKoutai, "約3歳4カ月0日");
+  EXPECT_EQ(Luck(b, Sex::Male).luckStartAge, "約3歳4カ月0日");
   // Born exactly on a sectional term going backward: starting age 0.
   ChartRecord c = Record(315, 1984, 2, 4, 12);
   const ChartDisplay d = Luck(c, Sex::Female);
   EXPECT_FALSE(c.forward);
-  EXPECT_EQ(d.txtKoutai, "約0歳0カ月0日");
-  EXPECT_EQ(d.sai1[0], "0");
-  EXPECT_EQ(d.sai2[0], "0");
-  EXPECT_EQ(d.sai2[1], "9");
-  EXPECT_EQ(d.sai2[10], "99");
+  EXPECT_EQ(d.luckStartAge, "約0歳0カ月0日");
+  EXPECT_EQ(d.luckFirstAges[0], "0");
+  EXPECT_EQ(d.luckLastAges[0], "0");
+  EXPECT_EQ(d.luckLastAges[1], "9");
+  EXPECT_EQ(d.luckLastAges[10], "99");
   // The same moment going forward: the full 30 degrees, ten years.
   ChartRecord f = Record(315, 1984, 2, 4, 12);
-  EXPECT_EQ(Luck(f, Sex::Male).txtKoutai, "約10歳0カ月0日");
+  EXPECT_EQ(Luck(f, Sex::Male).luckStartAge, "約10歳0カ月0日");
 }
 
 TEST(LuckPillars, SequencesWrapThroughTheCycle) {
   ChartRecord back = Record(320, 1984, 2, 10, 12);  // month 丙寅, female in a yang year
   const ChartDisplay d = Luck(back, Sex::Female);
-  EXPECT_EQ(d.dun_kan[0] + d.dun_shi[0], "丙寅");
-  EXPECT_EQ(d.dun_kan[1] + d.dun_shi[1], "乙丑");
-  EXPECT_EQ(d.dun_kan[2] + d.dun_shi[2], "甲子");
-  EXPECT_EQ(d.dun_kan[3] + d.dun_shi[3], "癸亥");
-  EXPECT_EQ(d.dun_kan[10] + d.dun_shi[10], "丙辰");
+  EXPECT_EQ(d.luckStems[0] + d.luckBranches[0], "丙寅");
+  EXPECT_EQ(d.luckStems[1] + d.luckBranches[1], "乙丑");
+  EXPECT_EQ(d.luckStems[2] + d.luckBranches[2], "甲子");
+  EXPECT_EQ(d.luckStems[3] + d.luckBranches[3], "癸亥");
+  EXPECT_EQ(d.luckStems[10] + d.luckBranches[10], "丙辰");
   ChartRecord fwd = Record(320, 1984, 2, 10, 12);
   const ChartDisplay e = Luck(fwd, Sex::Male);
-  EXPECT_EQ(e.dun_kan[8] + e.dun_shi[8], "甲戌");
-  EXPECT_EQ(e.dun_kan[9] + e.dun_shi[9], "乙亥");
-  EXPECT_EQ(e.dun_kan[10] + e.dun_shi[10], "丙子");
+  EXPECT_EQ(e.luckStems[8] + e.luckBranches[8], "甲戌");
+  EXPECT_EQ(e.luckStems[9] + e.luckBranches[9], "乙亥");
+  EXPECT_EQ(e.luckStems[10] + e.luckBranches[10], "丙子");
   // Ages step by ten.
-  for (int i = 1; i < 10; ++i) EXPECT_EQ(std::stoi(e.sai1[i]) - std::stoi(e.sai1[i - 1]), 10);
+  for (int i = 1; i < 10; ++i) EXPECT_EQ(std::stoi(e.luckFirstAges[i]) - std::stoi(e.luckFirstAges[i - 1]), 10);
 }
 
 TEST(CurrentLuckColumn, ColumnsByDaysLived) {
   ChartRecord r;
-  r.startAge = 2;  // 730.4844 days
-  r.jBirthS = 2450000;
+  r.luckStartYears = 2;  // 730.4844 days
+  r.birthMomentJulianDay = 2450000;
   const auto at = [&](double days) {
-    r.jNow = r.jBirthS + days;
+    r.nowJulianDay = r.birthMomentJulianDay + days;
     return steps::CurrentLuckColumn(r);
   };
   EXPECT_FALSE(at(-1));
@@ -163,8 +163,8 @@ TEST(HiddenStems, SeasonElementAndMonthStem) {
   for (const Case& c : cases) {
     ChartRecord r = Record(c.longitude, 1990, c.month, 10, 12);
     const ChartDisplay d = Hidden(r);
-    EXPECT_EQ(d.lblOu, c.element) << c.longitude;
-    EXPECT_EQ(r.hiddenStem[1], c.stem) << c.longitude;
+    EXPECT_EQ(d.seasonElement, c.element) << c.longitude;
+    EXPECT_EQ(r.hiddenStems[Pillar::Month], c.stem) << c.longitude;
   }
 }
 
@@ -172,34 +172,34 @@ TEST(HiddenStems, YearDayAndHourShares) {
   // Year branch 午 (1990): 丙 within 72 deg of 立春, then 丁.
   ChartRecord early = Record(20, 1990, 4, 10, 12);
   Hidden(early);
-  EXPECT_EQ(early.hiddenStem[0], 3);
+  EXPECT_EQ(early.hiddenStems[Pillar::Year], 3);
   ChartRecord later = Record(30, 1990, 4, 20, 12);
   Hidden(later);
-  EXPECT_EQ(later.hiddenStem[0], 4);
+  EXPECT_EQ(later.hiddenStems[Pillar::Year], 4);
   // Year branch 戌 (1994): 辛 to 99 deg, then 戊.
   ChartRecord dog = Record(98, 1994, 6, 20, 12);
   Hidden(dog);
-  EXPECT_EQ(dog.hiddenStem[0], 8);
+  EXPECT_EQ(dog.hiddenStems[Pillar::Year], 8);
   ChartRecord dog2 = Record(100, 1994, 6, 22, 12);
   Hidden(dog2);
-  EXPECT_EQ(dog2.hiddenStem[0], 5);
+  EXPECT_EQ(dog2.hiddenStems[Pillar::Year], 5);
   // Day branch 子 (2000-01-07 is 甲子): 壬 before 4:48, 癸 from 4:48.
   ChartRecord before = Record(286, 2000, 1, 7, 4, 47);
   Hidden(before);
-  EXPECT_EQ(before.hiddenStem[2], 9);
+  EXPECT_EQ(before.hiddenStems[Pillar::Day], 9);
   ChartRecord at = Record(286, 2000, 1, 7, 4, 48);
   Hidden(at);
-  EXPECT_EQ(at.hiddenStem[2], 10);
+  EXPECT_EQ(at.hiddenStems[Pillar::Day], 10);
   // Hour branch 子: 23:10 壬, 23:30 and 0:30 癸.
   ChartRecord h1 = Record(286, 2000, 1, 7, 23, 10);
   Hidden(h1);
-  EXPECT_EQ(h1.hiddenStem[3], 9);
+  EXPECT_EQ(h1.hiddenStems[Pillar::Hour], 9);
   ChartRecord h2 = Record(286, 2000, 1, 7, 23, 30);
   Hidden(h2);
-  EXPECT_EQ(h2.hiddenStem[3], 10);
+  EXPECT_EQ(h2.hiddenStems[Pillar::Hour], 10);
   ChartRecord h3 = Record(286, 2000, 1, 7, 0, 30);
   Hidden(h3);
-  EXPECT_EQ(h3.hiddenStem[3], 10);
+  EXPECT_EQ(h3.hiddenStems[Pillar::Hour], 10);
 }
 
 TEST(EquationOfTimeText, SignMinutesAndSecondsNeverSixty) {
@@ -212,10 +212,10 @@ TEST(EquationOfTimeText, SignMinutesAndSecondsNeverSixty) {
 
 TEST(TrueSolarTimeText, MinutesNeverShowSixty) {
   ChartRecord r = Record(0, 1990, 5, 3, 14, 59.96);
-  EXPECT_EQ(steps::TrueSolarTimeText(r, false), "1990年5月3日14時59.9分");
-  r.tsMinute = 27.25;
-  EXPECT_EQ(steps::TrueSolarTimeText(r, false), "1990年5月3日14時27.3分");
-  EXPECT_EQ(steps::TrueSolarTimeText(r, true), "1990年5月3日確定不能");
+  EXPECT_EQ(steps::TrueSolarTimeText(r.trueSolarTime, false), "1990年5月3日14時59.9分");
+  r.trueSolarTime.minute = 27.25;
+  EXPECT_EQ(steps::TrueSolarTimeText(r.trueSolarTime, false), "1990年5月3日14時27.3分");
+  EXPECT_EQ(steps::TrueSolarTimeText(r.trueSolarTime, true), "1990年5月3日確定不能");
 }
 
 }  // namespace

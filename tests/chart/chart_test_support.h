@@ -35,7 +35,7 @@ inline BirthInput Birth(int y, int m, int d, std::optional<int> hour, std::optio
 }
 
 inline Chart Compute(const BirthInput& in, const LocalDateTime& now = kNow) {
-  auto result = compute_chart(in, Tables(), now);
+  auto result = ComputeChart(in, Tables(), now);
   if (!result.chart) throw std::runtime_error(result.error);
   return *result.chart;
 }

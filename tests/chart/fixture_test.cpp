@@ -21,7 +21,7 @@ TEST(SampleCharts, EveryFieldOfEveryChartAgrees) {
     std::string error;
     const auto request = cli::ParseBatchLine(sample.at("input").dump(), error);
     ASSERT_TRUE(request) << error << " in " << line;
-    const auto result = compute_chart(request->input, test::Tables(), *request->now);
+    const auto result = ComputeChart(request->input, test::Tables(), *request->now);
     ++count;
     if (expected.contains("error")) {
       ++refusals;

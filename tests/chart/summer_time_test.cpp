@@ -161,16 +161,16 @@ TEST_P(SummerTimeRules, ChartUnderApplyIsTheChartOfTheJstMoment) {
   const RuleCase& c = GetParam();
   const SummerTimeDecision apply = DecideSummerTime(c.entered, SummerTimeRule::Apply);
   if (!apply.computed || !c.appliedAs) GTEST_SKIP() << "refused under Apply";
-  const auto viaRule = compute_chart(*apply.computed, test::Tables(), test::kNow);
-  const auto direct = compute_chart(*c.appliedAs, test::Tables(), test::kNow);
+  const auto viaRule = ComputeChart(*apply.computed, test::Tables(), test::kNow);
+  const auto direct = ComputeChart(*c.appliedAs, test::Tables(), test::kNow);
   ASSERT_EQ(viaRule.chart.has_value(), direct.chart.has_value());
   if (!direct.chart) {
     EXPECT_EQ(viaRule.error, direct.error);
     return;
   }
-  EXPECT_EQ(viaRule.chart->display.txtShin, direct.chart->display.txtShin);
-  EXPECT_EQ(viaRule.chart->record.stem, direct.chart->record.stem);
-  EXPECT_EQ(viaRule.chart->record.branch, direct.chart->record.branch);
+  EXPECT_EQ(viaRule.chart->display.trueSolarTime, direct.chart->display.trueSolarTime);
+  EXPECT_EQ(viaRule.chart->record.stems, direct.chart->record.stems);
+  EXPECT_EQ(viaRule.chart->record.branches, direct.chart->record.branches);
 }
 
 INSTANTIATE_TEST_SUITE_P(Births, SummerTimeRules, ::testing::ValuesIn(kRuleCases),
@@ -180,8 +180,8 @@ TEST(SummerTime, AppliedDayPillarIsThePreviousDay) {
   const BirthInput entered = Birth(1949, 6, 1, 0, 30);
   const Chart asEntered = Compute(*DecideSummerTime(entered, SummerTimeRule::Ignore).computed);
   const Chart applied = Compute(*DecideSummerTime(entered, SummerTimeRule::Apply).computed);
-  EXPECT_EQ((asEntered.record.stem[2] + 8) % 10 + 1, applied.record.stem[2]);  // one stem back
-  EXPECT_EQ((asEntered.record.branch[2] + 10) % 12 + 1, applied.record.branch[2]);
+  EXPECT_EQ((asEntered.record.stems[Pillar::Day] + 8) % 10 + 1, applied.record.stems[Pillar::Day]);  // one stem back
+  EXPECT_EQ((asEntered.record.branches[Pillar::Day] + 10) % 12 + 1, applied.record.branches[Pillar::Day]);
 }
 
 TEST(SummerTime, DecisionTextsNameTheReading) {

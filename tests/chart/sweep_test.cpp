@@ -1,4 +1,4 @@
-// Every date from 1800-01-01 to 2080-12-31 through compute_chart, with
+// Every date from 1800-01-01 to 2080-12-31 through ComputeChart, with
 // invariants that any correct chart satisfies. The quick sweep runs in
 // `make test`; the full grid (every date x five times x both sexes x five
 // time differences) is DISABLED_ and runs with --gtest_also_run_disabled_tests.
@@ -50,41 +50,45 @@ int BranchIndex(const std::string& name) {
                                          << in.minute.value_or(-1) << " " << in.jisaMinutesText
                                          << ":" << in.jisaSecondsText;
   };
-  if (!(r.birth_nl >= 0 && r.birth_nl < 360)) return fail("longitude out of range");
-  if (!(r.tsMinute >= 0 && r.tsMinute < 60) || r.tsHour < 0 || r.tsHour > 23) return fail("clock");
-  if (r.tsMonth < 1 || r.tsMonth > 12 || r.tsDay < 1 || r.tsDay > MonthLengths(r.tsYear)[r.tsMonth]) {
+  if (!(r.sunLongitude >= 0 && r.sunLongitude < 360)) return fail("longitude out of range");
+  if (!(r.trueSolarTime.minute >= 0 && r.trueSolarTime.minute < 60) || r.trueSolarTime.hour < 0 || r.trueSolarTime.hour > 23) return fail("clock");
+  const TrueSolarTime& ts = r.trueSolarTime;
+  if (ts.month < 1 || ts.month > 12 || ts.day < 1 || ts.day > MonthLengths(ts.year)[ts.month]) {
     return fail("true solar date");
   }
   // The longitude lies in the solar month's 30 degrees from its sectional term.
-  const double into = ReduceAngle(r.birth_nl - SolarTermLongitude(r.solarMonth, 0));
+  const double into = ReduceAngle(r.sunLongitude - SolarTermLongitude(r.solarMonth, 0));
   if (!(into >= 0 && into < 30)) return fail("solar month does not match the longitude");
-  const int pillars = in.hour ? 4 : 3;
-  for (int i = 0; i < pillars; ++i) {
-    if (auto ok = ValidPair(d.kan[i], d.shi[i]); !ok) return fail(ok.message());
-    if (StemIndex(d.zokan[i]) == 0) return fail("hidden stem");
+  for (Pillar p : kPillars) {
+    if (p == Pillar::Hour && !in.hour) continue;
+    if (auto ok = ValidPair(d.stems[p], d.branches[p]); !ok) return fail(ok.message());
+    if (StemIndex(d.hiddenStems[p]) == 0) return fail("hidden stem");
   }
-  if (!in.hour && (d.kan[3] != "□" || d.shi[3] != "□" || d.zokan[3] != "□")) return fail("□");
+  if (!in.hour && (d.stems[Pillar::Hour] != "□" || d.branches[Pillar::Hour] != "□" ||
+                   d.hiddenStems[Pillar::Hour] != "□")) {
+    return fail("□");
+  }
   const int step = r.forward ? 1 : -1;
   for (int i = 0; i < 11; ++i) {
-    if (auto ok = ValidPair(d.dun_kan[i], d.dun_shi[i]); !ok) return fail(ok.message());
-    if (i > 0 && Stem{StemIndex(d.dun_kan[i - 1])}.next(step).index != StemIndex(d.dun_kan[i])) {
+    if (auto ok = ValidPair(d.luckStems[i], d.luckBranches[i]); !ok) return fail(ok.message());
+    if (i > 0 && Stem{StemIndex(d.luckStems[i - 1])}.next(step).index != StemIndex(d.luckStems[i])) {
       return fail("luck stems do not step by one");
     }
-    if (i > 0 && Branch{BranchIndex(d.dun_shi[i - 1])}.next(step).index != BranchIndex(d.dun_shi[i])) {
+    if (i > 0 && Branch{BranchIndex(d.luckBranches[i - 1])}.next(step).index != BranchIndex(d.luckBranches[i])) {
       return fail("luck branches do not step by one");
     }
   }
-  if (d.dun_kan[0] != d.kan[1] || d.dun_shi[0] != d.shi[1]) return fail("column 0 is not the month");
+  if (d.luckStems[0] != d.stems[Pillar::Month] || d.luckBranches[0] != d.branches[Pillar::Month]) return fail("column 0 is not the month");
   for (int i = 1; i < 10; ++i) {
-    if (std::stoi(d.sai1[i]) != std::stoi(d.sai1[i - 1]) + 10) return fail("ages");
+    if (std::stoi(d.luckFirstAges[i]) != std::stoi(d.luckFirstAges[i - 1]) + 10) return fail("ages");
   }
-  if (!std::regex_match(d.txtKinjisa, kinjisa)) return fail("txtKinjisa " + d.txtKinjisa);
-  if (!std::regex_match(d.txtShin, shin)) return fail("txtShin " + d.txtShin);
-  if (!std::regex_match(d.txtKoutai, koutai)) return fail("txtKoutai " + d.txtKoutai);
-  if (d.txtKinjisa.find("60.0") != std::string::npos || d.txtShin.find("60.0") != std::string::npos) {
+  if (!std::regex_match(d.equationOfTime, kinjisa)) return fail("txtKinjisa " + d.equationOfTime);
+  if (!std::regex_match(d.trueSolarTime, shin)) return fail("txtShin " + d.trueSolarTime);
+  if (!std::regex_match(d.luckStartAge, koutai)) return fail("txtKoutai " + d.luckStartAge);
+  if (d.equationOfTime.find("60.0") != std::string::npos || d.trueSolarTime.find("60.0") != std::string::npos) {
     return fail("60.0 shown");
   }
-  if (d.txtKoutaiYM.size() != 12 || d.txtKoutaiYM.find("年") != 3) return fail("txtKoutaiYM");
+  if (d.luckChange.size() != 12 || d.luckChange.find("年") != 3) return fail("txtKoutaiYM");
   return ::testing::AssertionSuccess();
 }
 
@@ -107,7 +111,7 @@ TEST(Sweep, EveryDateWithRotatingTimesSexesAndDifferences) {
     const BirthInput in = test::Birth(y, m, d, t.hour, t.minute, minutes, seconds,
                                       index % 2 ? Sex::Male : Sex::Female);
     ++index;
-    const auto result = compute_chart(in, test::Tables(), test::kNow);
+    const auto result = ComputeChart(in, test::Tables(), test::kNow);
     if (!result.chart) {
       ADD_FAILURE() << result.error;
       ++failures;
@@ -126,7 +130,7 @@ TEST(Sweep, DayPillarAdvancesOneCycleStepPerDay) {
   int failures = 0;
   ForEachDate([&](int y, int m, int d) {
     const Chart c = test::Compute(test::Birth(y, m, d, 12, 0));
-    const int stem = c.record.stem[2], branch = c.record.branch[2];
+    const int stem = c.record.stems[Pillar::Day], branch = c.record.branches[Pillar::Day];
     const int n = (6 * stem - 5 * branch + 59) % 60 + 1;  // cycle number from stem and branch
     if (previous != 0 && n != previous % 60 + 1 && ++failures <= 10) {
       ADD_FAILURE() << y << "-" << m << "-" << d << ": day cycle " << previous << " -> " << n;
@@ -143,7 +147,7 @@ TEST(Sweep, DISABLED_FullGrid) {
       for (const auto& [minutes, seconds] : kDifferences) {
         for (Sex sex : {Sex::Female, Sex::Male}) {
           const BirthInput in = test::Birth(y, m, d, t.hour, t.minute, minutes, seconds, sex);
-          const auto result = compute_chart(in, test::Tables(), test::kNow);
+          const auto result = ComputeChart(in, test::Tables(), test::kNow);
           ASSERT_TRUE(result.chart) << result.error;
           ASSERT_TRUE(Invariants(in, *result.chart));
           ++count;

@@ -1,6 +1,6 @@
 // The chart's own sectional-term boundaries: every term in every decade
 // 1800-2080 solved to the second and checked against the month pillar
-// compute_chart gives on either side; the notices at 59 and 61 minutes and on
+// ComputeChart gives on either side; the notices at 59 and 61 minutes and on
 // the birth day of an unknown hour.
 #include "chart/term_boundary.h"
 
@@ -87,7 +87,8 @@ SolvedSample SolveAfter(const Sample& s, int daysAfter) {
 }
 
 std::string MonthPillarOf(const Chart& c) {
-  return std::string(StemNames[c.record.stem[1]]) + std::string(BranchNames[c.record.branch[1]]);
+  return std::string(StemNames[c.record.stems[Pillar::Month]]) +
+         std::string(BranchNames[c.record.branches[Pillar::Month]]);
 }
 
 std::string MonthPillarOf(const ChartMonth& m) {
@@ -119,7 +120,7 @@ TEST_P(TermBoundarySolver, PreviousAndNextAreTheChartsOwnMonthChanges) {
 
   // The flip: one second before differs from one second after, and the chart
   // on the birth's side is the birth's own.
-  const double jisa = solved.chart.record.jisa;
+  const double jisa = solved.chart.record.timeDifferenceDays;
   for (const TermBoundary* t : {&b, &next}) {
     const auto at = static_cast<double>(ClockSeconds(t->clockTime));
     const ChartMonth before = ChartMonthAt(Tables(), at - 1, jisa);
@@ -133,7 +134,7 @@ TEST_P(TermBoundarySolver, PreviousAndNextAreTheChartsOwnMonthChanges) {
   EXPECT_EQ(MonthPillarOf(next.before), MonthPillarOf(solved.chart));
 }
 
-// compute_chart itself, at the whole minutes around the boundary, gives the
+// ComputeChart itself, at the whole minutes around the boundary, gives the
 // two month pillars the solver reports.
 TEST_P(TermBoundarySolver, ComputeChartAgreesAtTheWholeMinutesAround) {
   const Sample& s = GetParam();
@@ -149,9 +150,9 @@ TEST_P(TermBoundarySolver, ComputeChartAgreesAtTheWholeMinutesAround) {
   const Chart newChart = Compute(newBirth);
   EXPECT_EQ(MonthPillarOf(oldChart), MonthPillarOf(b.before)) << IsoText(lastOld);
   EXPECT_EQ(MonthPillarOf(newChart), MonthPillarOf(b.after)) << IsoText(firstNew);
-  EXPECT_EQ(oldChart.record.birth_nl,
+  EXPECT_EQ(oldChart.record.sunLongitude,
             ChartMonthAt(Tables(), static_cast<double>(ClockSeconds(lastOld)),
-                         solved.chart.record.jisa)
+                         solved.chart.record.timeDifferenceDays)
                 .sunLongitude);
 }
 
@@ -162,7 +163,7 @@ TEST_P(TermBoundarySolver, LongitudeMovesNoFasterThanTheMarginsAssume) {
   const Sample& s = GetParam();
   const SolvedSample solved = SolveAfter(s, 10);
   const auto at = static_cast<double>(ClockSeconds(solved.boundaries.previous.clockTime));
-  const double jisa = solved.chart.record.jisa;
+  const double jisa = solved.chart.record.timeDifferenceDays;
   for (const double hours : {-13.0, -1.0, 1.0, 13.0}) {
     const double L = ChartMonthAt(Tables(), at + hours * 3600, jisa).sunLongitude;
     EXPECT_LE(DegreesFromSectionalTerm(L), kMaxDegreesPerClockDay * std::fabs(hours) / 24) << hours;
@@ -229,8 +230,8 @@ TEST(ChartMonthAt, EqualsComputeChartAtWholeMinutes) {
   for (const BirthInput& in : births) {
     const Chart chart = Compute(in);
     const ChartMonth m = ChartMonthAt(
-        Tables(), static_cast<double>(ClockSeconds(ComputedClockTime(in))), chart.record.jisa);
-    EXPECT_EQ(m.sunLongitude, chart.record.birth_nl) << in.year;
+        Tables(), static_cast<double>(ClockSeconds(ComputedClockTime(in))), chart.record.timeDifferenceDays);
+    EXPECT_EQ(m.sunLongitude, chart.record.sunLongitude) << in.year;
     EXPECT_EQ(m.solarMonth, chart.record.solarMonth);
     EXPECT_EQ(m.pillarYear, chart.record.pillarYear);
   }
@@ -258,8 +259,8 @@ TEST(NearTermBoundary, MessageNamesTheOtherSide) {
   const std::vector<Notice> notices = BirthNotices(entered, d, BoundariesIfNear(Tables(), d, chart));
   ASSERT_EQ(notices.size(), 1u);
   const Chart afterChart = Compute(BirthAt(Shifted(born, 40 * 60), s));
-  const std::string yearAfter = std::string(StemNames[afterChart.record.stem[0]]) +
-                                std::string(BranchNames[afterChart.record.branch[0]]);
+  const std::string yearAfter = std::string(StemNames[afterChart.record.stems[Pillar::Year]]) +
+                                std::string(BranchNames[afterChart.record.branches[Pillar::Year]]);
   EXPECT_NE(notices[0].message.find(JapaneseText(risshun.clockTime)), std::string::npos);
   EXPECT_NE(notices[0].message.find("前の生まれ"), std::string::npos);
   EXPECT_NE(notices[0].message.find(yearAfter + "年" + MonthPillarOf(afterChart) + "月"),

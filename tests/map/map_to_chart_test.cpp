@@ -29,13 +29,13 @@ Chart ChartWithCorrection(const CorrectionTexts& correction) {
   in.minute = 30;
   in.jisaMinutesText = correction.minutes;
   in.jisaSecondsText = correction.seconds;
-  const ChartOrError result = compute_chart(in, Tables(), LocalDateTime{2026, 1, 1, 12, 0});
+  const ChartOrError result = ComputeChart(in, Tables(), LocalDateTime{2026, 1, 1, 12, 0});
   if (!result.chart) throw std::runtime_error(result.error);
   return *result.chart;
 }
 
 // Seconds of true solar time from the start of the true solar day.
-double TrueSolarSeconds(const ChartRecord& r) { return r.tsHour * 3600.0 + r.tsMinute * 60.0; }
+double TrueSolarSeconds(const ChartRecord& r) { return r.trueSolarTime.hour * 3600.0 + r.trueSolarTime.minute * 60.0; }
 
 TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
   const DmsTexts lon = split_dms(pixel_to_longitude(264.0f));  // 134 59 9
@@ -46,7 +46,7 @@ TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
 
   // 3 s of time earlier than at 135 degrees; the equation of time changes by far
   // less than a millisecond over those seconds.
-  EXPECT_NEAR(picked.record.jisa * 86400.0, -3.0, 1e-6);
+  EXPECT_NEAR(picked.record.timeDifferenceDays * 86400.0, -3.0, 1e-6);
   EXPECT_NEAR(TrueSolarSeconds(picked.record) - TrueSolarSeconds(atMeridian.record), -3.0, 1e-3);
   // Without the sign the same seconds would move the birth eastwards.
   EXPECT_NEAR(TrueSolarSeconds(eastMirror.record) - TrueSolarSeconds(atMeridian.record), 3.0, 1e-3);
@@ -55,7 +55,7 @@ TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
 TEST(MapToChart, TokyoCorrectsEastwards) {
   const DmsTexts lon = split_dms(pixel_to_longitude(357.0f));  // 139 46 20: +19 min 5 s
   const Chart tokyo = ChartWithCorrection(longitude_to_correction(lon.degrees, lon.minutes, lon.seconds));
-  EXPECT_NEAR(tokyo.record.jisa * 86400.0, 19 * 60.0 + 5.0, 1e-6);
+  EXPECT_NEAR(tokyo.record.timeDifferenceDays * 86400.0, 19 * 60.0 + 5.0, 1e-6);
 }
 
 }  // namespace

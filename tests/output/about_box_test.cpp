@@ -27,11 +27,11 @@ class AboutBoxTest : public QObject {
         "       \xE3\x80\x80mireto@example.org"
         "\r\n"
         "  \xE3\x80\x80\xE3\x80\x80\xE3\x80\x80 https://www.example.org/mireto/";
-    QCOMPARE(mireto::about_text(1, 3, 15), expected);
+    QCOMPARE(mireto::AboutText(1, 3, 15), expected);
     // The box's text carries the project's version, in decimal without leading zeros.
     QCOMPARE(mireto::AboutText().toStdString(),
-             mireto::about_text(MIRETO_TEST_VERSION_MAJOR, MIRETO_TEST_VERSION_MINOR, MIRETO_TEST_VERSION_PATCH));
-    QVERIFY(mireto::about_text(2, 0, 107).rfind("\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  2.0.107\r\r\n", 0) == 0);
+             mireto::AboutText(MIRETO_TEST_VERSION_MAJOR, MIRETO_TEST_VERSION_MINOR, MIRETO_TEST_VERSION_PATCH));
+    QVERIFY(mireto::AboutText(2, 0, 107).rfind("\xE3\x83\x9F\xE3\x83\xAC\xE3\x83\x88 Ver.  2.0.107\r\r\n", 0) == 0);
   }
 
   void boxHasTitleOneOkButtonAndNoIcon() {

@@ -111,8 +111,8 @@ class ExportWindowTest : public QObject {
       return metrics.horizontalAdvance(lines[line].left(lines[line].indexOf(QString::fromStdString(age))));
     };
     const mireto::ChartTexts chart = SampleChart(4);
-    QCOMPARE(ageStart(7, chart.sai1[1]), ageStart(6, chart.sai1[0]));
-    QCOMPARE(ageStart(8, chart.sai1[2]), ageStart(6, chart.sai1[0]));
+    QCOMPARE(ageStart(7, chart.luckFirstAges[1]), ageStart(6, chart.luckFirstAges[0]));
+    QCOMPARE(ageStart(8, chart.luckFirstAges[2]), ageStart(6, chart.luckFirstAges[0]));
   }
 
   void closeHidesTitleBarCloseDestroys() {

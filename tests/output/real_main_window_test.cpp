@@ -24,13 +24,13 @@ mireto::ChartTexts TextsOf(const mireto::ChartDisplay& d, const std::string& bir
   mireto::ChartTexts t;
   t.sex = sex;
   t.birthday = birthday;
-  t.age = d.txtAge;
-  t.luckChange = d.txtKoutai;
-  t.changeYearMonth = d.txtKoutaiYM;
-  for (int p = 0; p < 4; ++p) t.pillars[p] = {d.kan[p], d.shi[p], d.zokan[p]};
-  t.dunKan = d.dun_kan;
-  t.dunShi = d.dun_shi;
-  t.sai1 = d.sai1;
+  t.age = d.age;
+  t.luckStartAge = d.luckStartAge;
+  t.luckChange = d.luckChange;
+  for (mireto::Pillar p : mireto::kPillars) t.pillars[p] = {d.stems[p], d.branches[p], d.hiddenStems[p]};
+  t.luckStems = d.luckStems;
+  t.luckBranches = d.luckBranches;
+  t.luckFirstAges = d.luckFirstAges;
   return t;
 }
 
@@ -56,10 +56,10 @@ class RealMainWindowTest : public QObject {
     input.minute = 5;
     input.sex = mireto::Sex::Male;
     const mireto::LocalDateTime now{2024, 6, 1, 12, 0};
-    const auto result = mireto::compute_chart(input, tables_, now);
+    const auto result = mireto::ComputeChart(input, tables_, now);
     QVERIFY2(result.chart, result.error.c_str());
     const mireto::ChartDisplay& display = result.chart->display;
-    QVERIFY(display.boldColumn.has_value());
+    QVERIFY(display.boldLuckColumn.has_value());
     mireto::WriteChart(&main, display);
     main.findChild<QRadioButton*>(QStringLiteral("optM"))->setChecked(true);
     const std::string birthday = "1975年4月8日13時5分";
@@ -69,12 +69,12 @@ class RealMainWindowTest : public QObject {
     popup.open();
     const QWidget& copy = *popup.window();
     const auto text = [&](const QString& name) { return copy.findChild<QWidget*>(name)->property("text").toString(); };
-    QCOMPARE(text("txtKoukei"), QString::fromStdString(display.txtKoukei));
-    QCOMPARE(text("lblOu"), QString::fromStdString(display.lblOu));
+    QCOMPARE(text("txtKoukei"), QString::fromStdString(display.sunLongitude));
+    QCOMPARE(text("lblOu"), QString::fromStdString(display.seasonElement));
     QCOMPARE(text("txtMW"), QStringLiteral("男"));
     for (int i = 0; i < 11; ++i) {
-      QCOMPARE(text(ArrayControlName("sai2", i)), QString::fromStdString(display.sai2[i]));
-      QCOMPARE(copy.findChild<QLabel*>(ArrayControlName("dun_kan", i))->font().bold(), i == *display.boldColumn);
+      QCOMPARE(text(ArrayControlName("sai2", i)), QString::fromStdString(display.luckLastAges[i]));
+      QCOMPARE(copy.findChild<QLabel*>(ArrayControlName("dun_kan", i))->font().bold(), i == *display.boldLuckColumn);
     }
 
     mireto::ExportController exporter(&main);

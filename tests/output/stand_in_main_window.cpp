@@ -69,19 +69,19 @@ void StandInMainWindow::show(const ChartTexts& chart) {
   selectMale(chart.sex == "男");
   set(QStringLiteral("txtBirthday"), q(chart.birthday));
   set(QStringLiteral("txtAge"), q(chart.age));
-  set(QStringLiteral("txtKoutai"), q(chart.luckChange));
-  set(QStringLiteral("txtKoutaiYM"), q(chart.changeYearMonth));
-  const char* prefixes = "ymdh";
-  for (int p = 0; p < 4; ++p) {
-    set(QStringLiteral("%1Kan").arg(prefixes[p]), q(chart.pillars[p].kan));
-    set(QStringLiteral("%1Shi").arg(prefixes[p]), q(chart.pillars[p].shi));
-    set(QStringLiteral("lbl_%1Zokan").arg(prefixes[p]), q(chart.pillars[p].zokan));
+  set(QStringLiteral("txtKoutai"), q(chart.luckStartAge));
+  set(QStringLiteral("txtKoutaiYM"), q(chart.luckChange));
+  const PerPillar<char> prefixes{{'y', 'm', 'd', 'h'}};
+  for (Pillar p : kPillars) {
+    set(QStringLiteral("%1Kan").arg(prefixes[p]), q(chart.pillars[p].stem));
+    set(QStringLiteral("%1Shi").arg(prefixes[p]), q(chart.pillars[p].branch));
+    set(QStringLiteral("lbl_%1Zokan").arg(prefixes[p]), q(chart.pillars[p].hiddenStem));
   }
   for (int i = 0; i < 11; ++i) {
-    set(ArrayControlName("dun_kan", i), q(chart.dunKan[i]));
-    set(ArrayControlName("dun_shi", i), q(chart.dunShi[i]));
+    set(ArrayControlName("dun_kan", i), q(chart.luckStems[i]));
+    set(ArrayControlName("dun_shi", i), q(chart.luckBranches[i]));
   }
-  for (int i = 0; i < 10; ++i) set(ArrayControlName("sai1", i), q(chart.sai1[i]));
+  for (int i = 0; i < 10; ++i) set(ArrayControlName("sai1", i), q(chart.luckFirstAges[i]));
 }
 
 ChartTexts SampleChart(int variant) {
@@ -89,16 +89,16 @@ ChartTexts SampleChart(int variant) {
   chart.sex = variant % 2 ? "男" : "女";
   chart.birthday = "19" + std::to_string(70 + variant) + "年5月3日 14時27分";
   chart.age = std::to_string(30 + variant);
-  chart.luckChange = "約" + std::to_string(variant) + "歳4カ月12日";
-  chart.changeYearMonth = Stem(variant) + "年" + Branch(variant) + "月";
+  chart.luckStartAge = "約" + std::to_string(variant) + "歳4カ月12日";
+  chart.luckChange = Stem(variant) + "年" + Branch(variant) + "月";
   for (int p = 0; p < 4; ++p) {
-    chart.pillars[p] = {Stem(variant + p), Branch(variant + 3 * p), Stem(variant + p + 5)};
+    chart.pillars[kPillars[p]] = {Stem(variant + p), Branch(variant + 3 * p), Stem(variant + p + 5)};
   }
   for (int i = 0; i < 11; ++i) {
-    chart.dunKan[i] = Stem(variant + i + 1);
-    chart.dunShi[i] = Branch(variant + i + 1);
+    chart.luckStems[i] = Stem(variant + i + 1);
+    chart.luckBranches[i] = Branch(variant + i + 1);
   }
-  for (int i = 0; i < 10; ++i) chart.sai1[i] = std::to_string(variant + 3 + 10 * i);
+  for (int i = 0; i < 10; ++i) chart.luckFirstAges[i] = std::to_string(variant + 3 + 10 * i);
   return chart;
 }
 

@@ -81,6 +81,11 @@ std::string DamagedText(const std::string& shipped, std::size_t row, Damage dama
       return "\xEF\xBB\xBF" + shipped;
     case Damage::BomAndCrLf:
       return "\xEF\xBB\xBF" + JoinRows(SplitRows(shipped), "\r\n");
+    case Damage::CutInLastNumber: {
+      std::string cut = JoinRows(SplitRows(shipped), "\n");
+      cut.resize(cut.size() - 2);  // the line end and the last digit
+      return cut;
+    }
     default:
       return shipped;
   }
@@ -107,6 +112,10 @@ void PlaceDataFile(const fs::path& dir, const std::string& file, const DataFileC
       WriteFile(path, ShippedDataFile(file));
       fs::permissions(path, fs::perms::none);
       return;
+    case Damage::TooLarge:
+      WriteFile(path, ShippedDataFile(file));
+      fs::resize_file(path, std::uintmax_t{2} << 30);
+      return;
     default:
       WriteFile(path, DamagedText(ShippedDataFile(file), row, c.damage));
   }
@@ -129,6 +138,8 @@ const std::vector<DataFileCase>& DataFileCases() {
       {"PlanetBom", "planet.txt", Damage::Bom, true, ""},
       {"PlanetDirectory", "planet.txt", Damage::Directory, false, "通常のファイルではありません"},
       {"PlanetUnreadable", "planet.txt", Damage::Unreadable, false, "開けません"},
+      {"PlanetTooLarge", "planet.txt", Damage::TooLarge, false, "大きすぎます"},
+      {"PlanetCutInLastNumber", "planet.txt", Damage::CutInLastNumber, false, "壊れています"},
       {"LatitudeMissing", "latitude.txt", Damage::Missing, false, "見つかりません"},
       {"LatitudeEmpty", "latitude.txt", Damage::Empty, false, "1 行目"},
       {"LatitudeShort", "latitude.txt", Damage::ShortByOneRow, false, "34 行目"},
@@ -138,6 +149,7 @@ const std::vector<DataFileCase>& DataFileCases() {
       {"LatitudeBodySeven", "latitude.txt", Damage::BodySeven, false, "20 行目 (body)"},
       {"LatitudeBomAndCrLf", "latitude.txt", Damage::BomAndCrLf, true, ""},
       {"LatitudeDirectory", "latitude.txt", Damage::Directory, false, "通常のファイルではありません"},
+      {"LatitudeCutInLastNumber", "latitude.txt", Damage::CutInLastNumber, false, "壊れています"},
   };
   return cases;
 }

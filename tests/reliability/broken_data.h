@@ -24,6 +24,8 @@ enum class Damage {
   BomAndCrLf,      // both, as some editors save
   Directory,       // a directory of that name
   Unreadable,      // no read permission
+  TooLarge,        // 2 GiB: the shipped text, then NUL bytes (a sparse file)
+  CutInLastNumber, // the last number loses its last digit: still parses
 };
 
 struct DataFileCase {

@@ -32,6 +32,7 @@ std::string ReadWhole(const std::string& path) {
   dup2(in, 0);
   dup2(out, 1);
   dup2(err, 2);
+  for (const auto& name : options.unsetEnvironment) unsetenv(name.c_str());
   for (const auto& [name, value] : options.environment) setenv(name.c_str(), value.c_str(), 1);
   if (options.asUnprivilegedUser &&
       (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
@@ -59,6 +60,16 @@ ChildResult RunChild(const std::vector<std::string>& argv, const ChildOptions& o
   for (;;) {
     const pid_t done = waitpid(pid, &status, WNOHANG);
     if (done == pid) break;
+    if (!options.stopWhenErrorHolds.empty()) {
+      const std::string err = ReadWhole(errPath);
+      for (const std::string& text : options.stopWhenErrorHolds)
+        if (err.find(text) != std::string::npos) result.stoppedOn = text;
+      if (!result.stoppedOn.empty()) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        break;
+      }
+    }
     if (std::chrono::steady_clock::now() >= deadline) {
       result.stillRunning = true;
       kill(pid, SIGKILL);
@@ -67,7 +78,7 @@ ChildResult RunChild(const std::vector<std::string>& argv, const ChildOptions& o
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  if (!result.stillRunning) {
+  if (!result.stillRunning && result.stoppedOn.empty()) {
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   }

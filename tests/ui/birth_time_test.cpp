@@ -81,7 +81,7 @@ Chart ChartOf(const ClockTime& jst, const char* jisaMinutes = "0") {
   in.hour = jst.hour;
   in.minute = jst.minute;
   in.jisaMinutesText = jisaMinutes;
-  return *compute_chart(in, Tables(), {2026, 12, 7, 12, 0}).chart;
+  return *ComputeChart(in, Tables(), {2026, 12, 7, 12, 0}).chart;
 }
 
 QString PillarsShown(const MainWindow& w) {
@@ -93,8 +93,8 @@ QString PillarsShown(const MainWindow& w) {
 
 QString PillarsOf(const Chart& c) {
   QString text;
-  for (std::size_t i = 0; i < 4; ++i)
-    text += QString::fromStdString(c.display.kan[i]) + QString::fromStdString(c.display.shi[i]);
+  for (Pillar p : kPillars)
+    text += QString::fromStdString(c.display.stems[p]) + QString::fromStdString(c.display.branches[p]);
   return text;
 }
 
@@ -132,7 +132,7 @@ class BirthTimeTest : public QObject {
     QCOMPARE(answerer.shown[0].buttons, buttons);
     const Chart expected = ChartOf({1949, jstDay == 31 ? 5 : 6, jstDay, jstHour, 30, 0});
     QCOMPARE(PillarsShown(*window), PillarsOf(expected));
-    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.txtShin));
+    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.trueSolarTime));
     QCOMPARE(Text(window.get(), "txtBirthday"), QStringLiteral("1949年6月1日0時30分"));
     QVERIFY(window->birthChart());
     QCOMPARE(window->birthChart()->decision.reading == ClockReading::SummerTime, answer == kYes);
@@ -157,7 +157,7 @@ class BirthTimeTest : public QObject {
     QCOMPARE(answerer.shown[0].text, QString::fromUtf8(kRepeatedTimeQuestion.data()));
     const Chart expected = ChartOf({1950, 9, jstDay, jstHour, 45, 0});
     QCOMPARE(PillarsShown(*window), PillarsOf(expected));
-    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.txtShin));
+    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.trueSolarTime));
   }
 
   // 00:30 on the Sunday the clocks went forward: said, and no chart.
@@ -205,9 +205,10 @@ class BirthTimeTest : public QObject {
                              QString::fromStdString(JapaneseText(b.clockTime))),
                qPrintable(text));
       const Chart before = ChartOf(FromClockSeconds(ClockSeconds(b.clockTime) - 60), "-20");
-      QVERIFY2(text.contains(QString::fromStdString(before.display.kan[0] + before.display.shi[0] +
-                                                    "年" + before.display.kan[1] +
-                                                    before.display.shi[1] + "月")),
+      QVERIFY2(text.contains(QString::fromStdString(before.display.stems[Pillar::Year] +
+                                                    before.display.branches[Pillar::Year] + "年" +
+                                                    before.display.stems[Pillar::Month] +
+                                                    before.display.branches[Pillar::Month] + "月")),
                qPrintable(text));
       QCOMPARE(PillarsShown(*window), PillarsOf(ChartOf(born, "-20")));
     }

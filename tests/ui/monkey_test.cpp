@@ -3,9 +3,9 @@
 // seconds field, the year dialog, the birthplace map, the pop-up, the text
 // preview and the About box, with the occasional exit and restart.
 //
-// After every press of "八字表示" the chart on screen must equal compute_chart
+// After every press of "八字表示" the chart on screen must equal ComputeChart
 // of the inputs on screen (year, lists, sex, the two time-difference texts) at
-// the present minute; when compute_chart refuses them, a message must have
+// the present minute; when ComputeChart refuses them, a message must have
 // been shown and the chart on screen must be unchanged. Cheaper invariants are
 // checked after every action.
 //
@@ -103,24 +103,24 @@ Entries ShownChart(const QWidget* w) {
 // What the main window must show for a computed chart, in ShownChart's order.
 Entries ExpectedChart(const ChartDisplay& d) {
   auto q = [](const std::string& text) { return QString::fromStdString(text); };
-  Entries expected = {{"txtAge", q(d.txtAge)},       {"txtweek", q(d.txtweek)},
-                      {"txtKinjisa", q(d.txtKinjisa)}, {"txtShin", q(d.txtShin)},
-                      {"txtKoukei", q(d.txtKoukei)},   {"txtKoutai", q(d.txtKoutai)},
-                      {"txtKoutaiYM", q(d.txtKoutaiYM)}};
-  for (int i = 0; i < 4; ++i) expected.emplace_back(kKan[i], q(d.kan[i]));
-  for (int i = 0; i < 4; ++i) expected.emplace_back(kShi[i], q(d.shi[i]));
-  for (int i = 0; i < 4; ++i) expected.emplace_back(kZokan[i], q(d.zokan[i]));
-  expected.emplace_back("lblOu", q(d.lblOu));
+  Entries expected = {{"txtAge", q(d.age)},       {"txtweek", q(d.weekday)},
+                      {"txtKinjisa", q(d.equationOfTime)}, {"txtShin", q(d.trueSolarTime)},
+                      {"txtKoukei", q(d.sunLongitude)},   {"txtKoutai", q(d.luckStartAge)},
+                      {"txtKoutaiYM", q(d.luckChange)}};
+  for (int i = 0; i < 4; ++i) expected.emplace_back(kKan[i], q(d.stems[kPillars[i]]));
+  for (int i = 0; i < 4; ++i) expected.emplace_back(kShi[i], q(d.branches[kPillars[i]]));
+  for (int i = 0; i < 4; ++i) expected.emplace_back(kZokan[i], q(d.hiddenStems[kPillars[i]]));
+  expected.emplace_back("lblOu", q(d.seasonElement));
   for (const char* array : {"dun_kan", "dun_shi"}) {
     for (int i = 0; i < kLuckColumns; ++i) {
       const QString name = IndexedName(array, i);
-      const auto& texts = QString::fromUtf8(array) == QStringLiteral("dun_kan") ? d.dun_kan : d.dun_shi;
+      const auto& texts = QString::fromUtf8(array) == QStringLiteral("dun_kan") ? d.luckStems : d.luckBranches;
       expected.emplace_back(name, q(texts[i]));
-      expected.emplace_back(BoldName(name), d.boldColumn == i ? "1" : "0");
+      expected.emplace_back(BoldName(name), d.boldLuckColumn == i ? "1" : "0");
     }
   }
-  for (int i = 0; i < 10; ++i) expected.emplace_back(IndexedName("sai1", i), q(d.sai1[i]));
-  for (int i = 0; i < kLuckColumns; ++i) expected.emplace_back(IndexedName("sai2", i), q(d.sai2[i]));
+  for (int i = 0; i < 10; ++i) expected.emplace_back(IndexedName("sai1", i), q(d.luckFirstAges[i]));
+  for (int i = 0; i < kLuckColumns; ++i) expected.emplace_back(IndexedName("sai2", i), q(d.luckLastAges[i]));
   expected.emplace_back("btnpop.enabled", "1");
   expected.emplace_back("btnexport.enabled", "1");
   expected.emplace_back("menupop.enabled", "1");
@@ -380,7 +380,7 @@ class Monkey {
       const BirthChart again = ComputeBirthChart(*input, rule, Tables(), later, false);
       if (again.result.chart) diff = Difference(after, ExpectedChart(again.result.chart->display));
     }
-    if (!diff.isEmpty()) fail(QStringLiteral("chart differs from compute_chart: ") + diff);
+    if (!diff.isEmpty()) fail(QStringLiteral("chart differs from ComputeChart: ") + diff);
   }
 
   // The question asked first, if the clock time needs one; a time that never

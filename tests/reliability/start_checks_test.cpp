@@ -1,0 +1,109 @@
+// The checks the desktop program makes before its first window: whether a
+// display is named, and whether the Japanese faces have an installed font.
+#include <QApplication>
+#include <QTest>
+#include <map>
+#include <string>
+
+#include "app/display_check.h"
+#include "app/font_check.h"
+#include "ui/fonts.h"
+
+namespace mireto::testing {
+
+using Environment = std::map<std::string, std::string>;
+
+}  // namespace mireto::testing
+
+Q_DECLARE_METATYPE(mireto::testing::Environment)
+
+namespace mireto::testing {
+
+class StartChecksTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void displayNamed_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Environment>("environment");
+    QTest::addColumn<bool>("named");
+    const QStringList none;
+    QTest::newRow("nothing") << none << Environment{} << false;
+    QTest::newRow("empty DISPLAY") << none << Environment{{"DISPLAY", ""}} << false;
+    QTest::newRow("DISPLAY") << none << Environment{{"DISPLAY", ":0"}} << true;
+    QTest::newRow("WAYLAND_DISPLAY") << none << Environment{{"WAYLAND_DISPLAY", "wayland-0"}} << true;
+    QTest::newRow("offscreen") << none << Environment{{"QT_QPA_PLATFORM", "offscreen"}} << true;
+    QTest::newRow("xcb without DISPLAY") << none
+                                         << Environment{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "w"}} << false;
+    QTest::newRow("xcb with options") << none << Environment{{"QT_QPA_PLATFORM", "xcb:foo=1"}, {"DISPLAY", ":0"}}
+                                      << true;
+    QTest::newRow("wayland without it") << none << Environment{{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":0"}}
+                                        << false;
+    QTest::newRow("wayland-egl") << none << Environment{{"QT_QPA_PLATFORM", "wayland-egl"}, {"WAYLAND_DISPLAY", "w"}}
+                                 << true;
+    QTest::newRow("list falls back to xcb")
+        << none << Environment{{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}} << true;
+    QTest::newRow("list of unusable") << none << Environment{{"QT_QPA_PLATFORM", "wayland;xcb"}} << false;
+    QTest::newRow("-platform beats the variable")
+        << QStringList{"-platform", "offscreen"} << Environment{{"QT_QPA_PLATFORM", "xcb"}} << true;
+    QTest::newRow("-platform xcb needs DISPLAY")
+        << QStringList{"-platform", "xcb"} << Environment{{"QT_QPA_PLATFORM", "offscreen"}} << false;
+    QTest::newRow("-platform without a name") << QStringList{"-platform"} << Environment{} << false;
+  }
+  void displayNamed() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Environment, environment);
+    QFETCH(bool, named);
+    std::vector<QByteArray> storage = {QByteArrayLiteral("mireto")};
+    for (const QString& argument : arguments) storage.push_back(argument.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& each : storage) argv.push_back(each.data());
+    argv.push_back(nullptr);
+    const auto read = [&environment](const char* name) -> const char* {
+      const auto it = environment.find(name);
+      return it == environment.end() ? nullptr : it->second.c_str();
+    };
+    QCOMPARE(DisplayNamed(static_cast<int>(storage.size()), argv.data(), read), named);
+  }
+
+  void missingJapaneseFaces_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<bool>("proportionalMissing");
+    QTest::newRow("none") << QStringList{} << 2 << true;
+    QTest::newRow("Latin only") << QStringList{"DejaVu Sans", "Liberation Mono"} << 2 << true;
+    QTest::newRow("IPA fixed only") << QStringList{"IPAGothic"} << 1 << true;
+    QTest::newRow("IPA proportional only") << QStringList{"IPAPGothic"} << 1 << false;
+    QTest::newRow("IPA both") << QStringList{"IPAGothic", "IPAPGothic"} << 0 << false;
+    QTest::newRow("Noto both") << QStringList{"Noto Sans Mono CJK JP", "Noto Sans CJK JP"} << 0 << false;
+    QTest::newRow("case differs") << QStringList{"ipagothic", "IPAPGOTHIC"} << 0 << false;
+  }
+  void missingJapaneseFaces() {
+    QFETCH(QStringList, installed);
+    QFETCH(int, missing);
+    QFETCH(bool, proportionalMissing);
+    const QStringList faces = MissingJapaneseFaces(installed);
+    QCOMPARE(faces.size(), missing);
+    QCOMPARE(!faces.filter(kPGothicFamily).isEmpty(), proportionalMissing);
+    if (missing > 0) {
+      const QString message = MissingFontsMessage(faces);
+      QVERIFY(message.contains(QStringLiteral("sudo apt-get install fonts-ipafont")));
+      for (const QString& face : faces) QVERIFY(message.contains(face));
+    }
+  }
+
+  // This machine has the fonts the program needs (installed with the build's
+  // dependencies), so the real check passes without a box.
+  void theInstalledFontsPass() { QVERIFY(CheckJapaneseFonts()); }
+};
+
+}  // namespace mireto::testing
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  mireto::InstallFontSubstitutions();
+  mireto::testing::StartChecksTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "start_checks_test.moc"
