@@ -1,6 +1,7 @@
 # The two commands a newcomer needs:
 #   make run    installs what is missing, builds and starts the program
 #   make test   installs what is missing, builds and runs every test
+#   make package builds the Debian package in build/package/ and checks it
 # Options: SANITIZE=1 (AddressSanitizer + UBSan build in build-sanitize/), JOBS=n.
 
 BUILD_DIR ?= build
@@ -12,7 +13,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DMIRETO_SANITIZE=ON -DMIRETO_BENCH=OFF
 endif
 
-.PHONY: all deps configure build run test bench fuzz screenshot clean
+.PHONY: all deps configure build run test package bench fuzz screenshot clean
 
 all: build
 
@@ -33,6 +34,11 @@ test: build
 	@mkdir -p /tmp/mireto-runtime && chmod 700 /tmp/mireto-runtime
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_TRACE=1 XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} \
 	  ctest -LE bench --output-on-failure -j$(JOBS)
+
+package: build
+	@mkdir -p /tmp/mireto-runtime && chmod 700 /tmp/mireto-runtime
+	@cd $(BUILD_DIR) && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} ctest -L package --no-tests=error --output-on-failure
+	@ls $(BUILD_DIR)/package/*.deb
 
 fuzz:
 	@scripts/install-deps fuzz

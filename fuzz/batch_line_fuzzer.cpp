@@ -1,21 +1,37 @@
-// Fuzzes one line of mireto-chart --batch: the JSON reader, and on success the
-// whole chart computation with the real tables, then the JSON written back.
+// Fuzzes one line of mireto-chart --batch: the strict reader against a general
+// JSON parser (see batch_line_checks.h), then on success the whole chart
+// computation with the real tables, and the line the tool writes.
+#include "batch_line_checks.h"
 #include "chart_checks.h"
-#include "cli/chart_io.h"
+#include "cli/batch.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view line = mireto::fuzz::AsText(data, size);
+  mireto::fuzz::CheckBatchObject(line);
+
   std::string error;
   const auto request = mireto::cli::ParseBatchLine(line, error);
   mireto::ChartOrError result;
   if (request) {
     mireto::fuzz::Require(error.empty(), "request and an error at once", error);
+    mireto::fuzz::CheckAcceptedRequest(*request);
     constexpr mireto::LocalDateTime kNow{2024, 6, 15, 12, 0};
     result = mireto::ComputeChart(request->input, mireto::fuzz::RealTables(),
                                    request->now.value_or(kNow));
     error = result.error;
+  } else {
+    mireto::fuzz::CheckMessageLength(error);
   }
   mireto::fuzz::WriteBatchOutput(request ? &*request : nullptr, result, error);
+
+  // The tool's own line writer gives the same as the checks above, never throws.
+  static const mireto::cli::BatchContext context{mireto::fuzz::RealTables(), {}, {2024, 6, 15, 12, 0}};
+  std::string out;
+  const bool ok = mireto::cli::AppendBatchLine(line, 1, context, out);
+  mireto::fuzz::Require(!out.empty() && out.back() == '\n' && out.find('\n') == out.size() - 1,
+                        "not exactly one output line", out);
+  mireto::fuzz::Require(ok == (request && result.chart),
+                        "the tool and the checks disagree on a line", line);
   return 0;
 }

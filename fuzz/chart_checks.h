@@ -23,6 +23,16 @@ inline void CheckChart(const Chart& chart) {
   Require(!bold || (*bold >= 0 && *bold <= 10), "bold luck column outside 0..10");
 }
 
+// An accepted request holds only what the strict grammar allows.
+inline void CheckAcceptedRequest(const cli::BirthRequest& request) {
+  std::string minutes, seconds;
+  const std::string jisa = request.input.jisaMinutesText + ":" + request.input.jisaSecondsText;
+  Require(cli::ParseJisa(jisa, minutes, seconds), "a time difference outside [-]MINUTES:SECONDS", jisa);
+  if (request.now) {
+    Require(request.now->year >= 1800 && request.now->year <= 2200, "now outside 1800..2200");
+  }
+}
+
 // What --batch writes for one line: the chart as JSON, or the line's error.
 // dump() throws on text that is not UTF-8, which the fuzzer reports as a crash.
 inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrError& result,

@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """Draws the program's small artwork into assets/.
 
-    tools/make-assets.py            writes icon.png, splash.png and separator.png
+    tools/make-assets.py            writes icon.png, icon-<N>.png, splash.png and separator.png
 
 icon.png       48 x 48, 8-bit palette (256 colours): the character 八 in cream on a
                vermilion seal with rounded corners, transparent outside the seal.
+               The window icon, and the 48 px icon of the desktop's icon theme.
+icon-<N>.png   the same seal at the theme's other sizes (N x N, N in ICON_THEME_SIZES_PX),
+               32-bit RGBA, for the installed package.
 splash.png     325 x 227, 24-bit RGB: the title ミレト and 四柱推命 on an ink ground with
                four pillars. The band at pixels (57, 134)-(169, 154) stays dark, because the
                splash window draws its white version label there at run time.
@@ -28,6 +31,9 @@ CREAM = (250, 240, 218)
 INK = (22, 24, 38)
 GOLD = (214, 178, 96)
 
+# The icon theme's sizes besides 48 px (icon.png), in pixels.
+ICON_THEME_SIZES_PX = (16, 22, 24, 32, 64, 128, 256)
+
 # Where the splash window draws "Ver. 1.3.15": twips (855, 2010, 1680, 300) / 15.
 VERSION_BAND = (57, 134, 57 + 112, 134 + 20)
 
@@ -43,21 +49,28 @@ def draw_centred_text(draw, centre, text, fnt, fill):
     draw.text((x, y), text, font=fnt, fill=fill)
 
 
-def make_icon():
-    size = 48 * SCALE
+def draw_seal(size_px):
+    """The icon's seal at size_px x size_px, RGBA. The design is laid out on a 48 px
+    grid; other sizes scale that grid."""
+    unit = size_px * SCALE / 48  # supersampled pixels per design pixel
+    size = round(48 * unit)
     img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    margin = 2 * SCALE
+    margin = round(2 * unit)
     d.rounded_rectangle((margin, margin, size - margin - 1, size - margin - 1),
-                        radius=9 * SCALE, fill=VERMILION + (255,))
-    inner = 5 * SCALE
+                        radius=round(9 * unit), fill=VERMILION + (255,))
+    inner = round(5 * unit)
     d.rounded_rectangle((inner, inner, size - inner - 1, size - inner - 1),
-                        radius=6 * SCALE, outline=CREAM + (255,), width=SCALE)
-    glyph = font(GOTHIC, 30 * SCALE)
+                        radius=round(6 * unit), outline=CREAM + (255,), width=max(1, round(unit)))
+    glyph = font(GOTHIC, round(30 * unit))
     left, top, right, bottom = d.textbbox((0, 0), "八", font=glyph)
     d.text((size / 2 - (left + right) / 2, size / 2 - (top + bottom) / 2), "八", font=glyph,
-           fill=CREAM + (255,), stroke_width=SCALE // 2, stroke_fill=CREAM + (255,))
-    small = img.resize((48, 48), Image.LANCZOS)
+           fill=CREAM + (255,), stroke_width=round(unit) // 2, stroke_fill=CREAM + (255,))
+    return img.resize((size_px, size_px), Image.LANCZOS)
+
+
+def make_icon():
+    small = draw_seal(48)
     # Palette with one fully transparent entry: quantise the colours, then mark the
     # pixels that were (almost) transparent with that entry.
     alpha = small.getchannel("A")
@@ -72,6 +85,11 @@ def make_icon():
             if alpha.getpixel((x, y)) < 128:
                 pixels[x, y] = 255
     pal.save(ASSETS / "icon.png", transparency=255, optimize=False)
+
+
+def make_theme_icons():
+    for size_px in ICON_THEME_SIZES_PX:
+        draw_seal(size_px).save(ASSETS / f"icon-{size_px}.png")
 
 
 def make_splash():
@@ -121,6 +139,7 @@ def make_separator():
 def main():
     ASSETS.mkdir(exist_ok=True)
     make_icon()
+    make_theme_icons()
     make_splash()
     make_separator()
 

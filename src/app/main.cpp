@@ -19,9 +19,9 @@
 #include "app/font_check.h"
 #include "app/startup.h"
 #include "core/data_location.h"
+#include "gui/resources.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/resources.h"
 
 namespace {
 

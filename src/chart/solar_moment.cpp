@@ -32,8 +32,8 @@ void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
   // earlier by the light time.
   const double trueClockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
   double ut = ts.day + trueClockTimeDays - kJstToUtDays;
-  const SunPosition first = ComputeSunPosition(tables, ts.year, ts.month, ut);
-  r.lightTimeDays = LightTimeDays(first.distance, enteredYear);
+  // The first position serves only for its distance (the light time).
+  r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), enteredYear);
   ut = ut - r.lightTimeDays;
   r.sunLongitude = ComputeSunPosition(tables, ts.year, ts.month, ut).longitude;
 }

@@ -3,12 +3,17 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/quote.h"
 #include "core/calendar.h"
 #include "output/export_text.h"
 
 namespace mireto::cli {
 
 namespace {
+
+constexpr std::size_t kMaxJisaMinuteDigits = 9;
+constexpr int kFirstNowYear = 1800;
+constexpr int kLastNowYear = 2200;
 
 // A whole decimal number made of digits only, with an optional leading '-'.
 std::optional<int> ParseInt(std::string_view text) {
@@ -43,17 +48,27 @@ bool ParseClockPart(std::string_view text, int low, int high, std::optional<int>
   return true;
 }
 
-std::string JsonString(const nlohmann::json& object, const char* key, std::string& error) {
-  const auto it = object.find(key);
-  if (it == object.end()) {
-    error = std::string("項目 \"") + key + "\" がありません";
-    return {};
+// [-]digits: the minutes of a time difference.
+bool IsJisaMinutes(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
+  if (text.empty() || text.size() > kMaxJisaMinuteDigits) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
   }
-  if (!it->is_string()) {
-    error = std::string("項目 \"") + key + "\" は文字列で指定してください";
-    return {};
+  return true;
+}
+
+// One or two digits, 0 to 59, no sign: the seconds of a time difference.
+bool IsJisaSeconds(std::string_view text) {
+  if (text.empty() || text.size() > 2) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
   }
-  return it->get<std::string>();
+  return ParseInt(text).value_or(60) <= 59;
+}
+
+std::string KeyMessage(BatchKey key, const char* what) {
+  return std::string("項目 \"") + std::string(kBatchKeys[static_cast<std::size_t>(key)].name) + "\" " + what;
 }
 
 }  // namespace
@@ -82,6 +97,7 @@ std::optional<LocalDateTime> ParseNow(std::string_view text) {
   const auto m = ParseDigits(text.substr(14, 2), 2);
   if (!date || !h || !m) return std::nullopt;
   const auto [year, month, day] = *date;
+  if (year < kFirstNowYear || year > kLastNowYear) return std::nullopt;
   if (month < 1 || month > 12 || day < 1 || day > MonthLengths(year)[month]) return std::nullopt;
   if (*h > 23 || *m > 59) return std::nullopt;
   return LocalDateTime{year, month, day, *h, *m};
@@ -90,8 +106,11 @@ std::optional<LocalDateTime> ParseNow(std::string_view text) {
 bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds) {
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return false;
-  minutes = std::string(text.substr(0, colon));
-  seconds = std::string(text.substr(colon + 1));
+  const std::string_view m = text.substr(0, colon);
+  const std::string_view s = text.substr(colon + 1);
+  if (!IsJisaMinutes(m) || !IsJisaSeconds(s)) return false;
+  minutes = std::string(m);
+  seconds = std::string(s);
   return true;
 }
 
@@ -102,18 +121,18 @@ std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view 
   BirthRequest r;
   const auto ymd = ParseDate(date);
   if (!ymd) {
-    error = "日付は YYYY-MM-DD の形で指定してください: " + std::string(date);
+    error = "日付は YYYY-MM-DD の形で指定してください: " + Quote(date);
     return std::nullopt;
   }
   r.input.year = (*ymd)[0];
   r.input.month = (*ymd)[1];
   r.input.day = (*ymd)[2];
   if (!ParseClockPart(hour, 0, 23, r.input.hour)) {
-    error = "時は 0 から 23 までの数か ? で指定してください: " + std::string(hour);
+    error = "時は 0 から 23 までの数か ? で指定してください: " + Quote(hour);
     return std::nullopt;
   }
   if (!ParseClockPart(minute, 0, 59, r.input.minute)) {
-    error = "分は 0 から 59 までの数か ? で指定してください: " + std::string(minute);
+    error = "分は 0 から 59 までの数か ? で指定してください: " + Quote(minute);
     return std::nullopt;
   }
   if (sex == "M") {
@@ -121,7 +140,15 @@ std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view 
   } else if (sex == "F") {
     r.input.sex = Sex::Female;
   } else {
-    error = "性別は M（男）か F（女）で指定してください: " + std::string(sex);
+    error = "性別は M（男）か F（女）で指定してください: " + Quote(sex);
+    return std::nullopt;
+  }
+  if (!IsJisaMinutes(jisaMinutes)) {
+    error = "時差の分は [-]数字 で指定してください: " + Quote(jisaMinutes);
+    return std::nullopt;
+  }
+  if (!IsJisaSeconds(jisaSeconds)) {
+    error = "時差の秒は 0 から 59 までの数で指定してください（符号は分に付けます）: " + Quote(jisaSeconds);
     return std::nullopt;
   }
   r.input.jisaMinutesText = std::string(jisaMinutes);
@@ -131,34 +158,49 @@ std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view 
   return r;
 }
 
-std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error) {
-  const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
-  if (object.is_discarded() || !object.is_object()) {
-    error = "JSON のオブジェクトとして読めません";
-    return std::nullopt;
-  }
-  std::string fields[6];
-  const char* keys[6] = {"date", "hour", "minute", "sex", "jisaMinutes", "jisaSeconds"};
-  for (int i = 0; i < 6; ++i) {
-    if (i >= 3 && !object.contains(keys[i])) {
-      fields[i] = i == 3 ? "F" : "0";  // defaults as in the window: 女, difference 0
-      continue;
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults,
+                                           std::string& error) {
+  BatchObject object;
+  if (!ReadBatchObject(line, object, error)) return std::nullopt;
+  // Checked key by key in the order of kBatchKeys: the first problem is the one reported.
+  const std::array<std::string_view, 3> fallback = {defaults.sex, defaults.jisaMinutes,
+                                                    defaults.jisaSeconds};
+  std::array<std::string_view, 6> fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const auto key = kBatchKeys[i].key;
+    switch (object.State(key)) {
+      case FieldState::String: fields[i] = object.Text(key); break;
+      case FieldState::NotString: error = KeyMessage(key, "は文字列で指定してください"); return std::nullopt;
+      case FieldState::Absent:
+        if (i < 3) {
+          error = KeyMessage(key, "がありません");
+          return std::nullopt;
+        }
+        fields[i] = fallback[i - 3];
+        break;
     }
-    fields[i] = JsonString(object, keys[i], error);
-    if (!error.empty()) return std::nullopt;
   }
   auto request = MakeRequest(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], error);
   if (!request) return std::nullopt;
-  if (object.contains("now")) {
-    const std::string now = JsonString(object, "now", error);
-    if (!error.empty()) return std::nullopt;
-    request->now = ParseNow(now);
-    if (!request->now) {
-      error = "now は YYYY-MM-DDTHH:MM の形で指定してください: " + now;
+  switch (object.State(BatchKey::Now)) {
+    case FieldState::Absent: break;
+    case FieldState::NotString:
+      error = KeyMessage(BatchKey::Now, "は文字列で指定してください");
       return std::nullopt;
-    }
+    case FieldState::String:
+      request->now = ParseNow(object.Text(BatchKey::Now));
+      if (!request->now) {
+        error = "now は YYYY-MM-DDTHH:MM の形で指定してください: " +
+                Quote(object.Text(BatchKey::Now));
+        return std::nullopt;
+      }
+      break;
   }
   return request;
+}
+
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error) {
+  return ParseBatchLine(line, BatchDefaults{}, error);
 }
 
 std::string BirthdayText(const BirthRequest& r) {

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/batch.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
@@ -34,44 +35,6 @@ int OutputFailed(int errorNumber) {
               ExitStatus::OutputFailed);
 }
 
-// One chart per input line, in order; a bad line gives {"line":N,"error":...}.
-int RunBatch(const mireto::CalendarTables& tables, const LocalDateTime& defaultNow,
-             mireto::cli::OutputSink& out) {
-  mireto::cli::LineReader reader(STDIN_FILENO, std::size_t{1} << 30);
-  std::string_view view;
-  long lineNumber = 0;
-  bool anyFailed = false;
-  for (;;) {
-    const auto got = reader.Next(view);
-    if (got == mireto::cli::LineReader::Result::End) break;
-    if (got == mireto::cli::LineReader::Result::ReadError) {
-      out.Flush();
-      return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(reader.errorNumber()),
-                  ExitStatus::InputFailed);
-    }
-    ++lineNumber;
-    std::string line(view);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string error;
-    const auto request = mireto::cli::ParseBatchLine(line, error);
-    std::optional<mireto::Chart> chart;
-    if (request) {
-      auto result = mireto::ComputeChart(request->input, tables, request->now.value_or(defaultNow));
-      chart = std::move(result.chart);
-      error = std::move(result.error);
-    }
-    if (chart) {
-      out.Write(mireto::cli::ChartJson(*request, *chart).dump() + '\n');
-    } else {
-      anyFailed = true;
-      out.Write(nlohmann::ordered_json{{"line", lineNumber}, {"error", error}}.dump() + '\n');
-    }
-    if (out.failed()) return OutputFailed(out.errorNumber());
-  }
-  if (!out.Flush()) return OutputFailed(out.errorNumber());
-  return static_cast<int>(anyFailed ? ExitStatus::SomeLinesFailed : ExitStatus::Ok);
-}
-
 // Writes the whole text and reports a failure.
 int WriteAll(mireto::cli::OutputSink& out, const std::string& text) {
   if (!out.Write(text) || !out.Flush()) return OutputFailed(out.errorNumber());
@@ -99,7 +62,10 @@ int main(int argc, char** argv) {
   if (!loaded.tables) return Fail(loaded.error, ExitStatus::Usage);
   const mireto::CalendarTables& tables = *loaded.tables;
 
-  if (options->mode == mireto::cli::Mode::Batch) return RunBatch(tables, now, out);
+  if (options->mode == mireto::cli::Mode::Batch) {
+    const mireto::cli::BatchContext context{tables, options->batchDefaults, now};
+    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context));
+  }
 
   const auto& request = options->request;
   const auto result = mireto::ComputeChart(request.input, tables, now);

@@ -1,79 +1,164 @@
 #include "cli/options.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "cli/quote.h"
 
 namespace mireto::cli {
 
 namespace {
 
-std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& error) {
-  CLI::App app{
-      "mireto-chart: 四柱推命の命式を計算します。\n"
-      "  mireto-chart [options] YYYY-MM-DD HH:MM   (時・分は ? も可: 1990-05-03 14:?)\n"
-      "  mireto-chart --batch < births.jsonl        (1行に1件の JSON、1行に1件の結果)",
-      "mireto-chart"};
-  app.footer(
-      "終了ステータス:\n"
-      "  0  成功\n"
-      "  1  --batch で計算できない行があった（その行には {\"line\":N,\"error\":…} を出力）\n"
-      "  2  オプション・生年月日などの指定が正しくない、またはデータファイルを読めない\n"
-      "  3  標準出力に書き込めない（空きがない、閉じられている、パイプが閉じられた）\n"
-      "  4  --batch で標準入力を読めない");
-  std::string sex = "F";
-  std::string jisa = "0:0";
-  std::string nowText;
+constexpr int kMaxJobs = 256;
+
+// The options that take a value.
+enum class Valued { Sex, Jisa, Now, Jobs };
+
+struct ValuedOption {
+  Valued option;
+  std::string_view name;
+};
+
+constexpr std::array kValuedOptions = {
+    ValuedOption{Valued::Sex, "--sex"},
+    ValuedOption{Valued::Jisa, "--jisa"},
+    ValuedOption{Valued::Now, "--now"},
+    ValuedOption{Valued::Jobs, "--jobs"},
+};
+
+// The arguments sorted out, before their values are checked.
+struct RawArguments {
+  std::array<std::optional<std::string>, kValuedOptions.size()> values;
+  bool json = false;
   bool batch = false;
-  std::string date;
-  std::string time;
-  Options options;
-  app.add_option("--sex", sex, "性別 M（男）または F（女）; 既定は F");
-  app.add_option("--jisa", jisa, "時差 分:秒 (例 -5:30); 既定は 0:0");
-  app.add_option("--now", nowText, "現在日時 YYYY-MM-DDTHH:MM; 既定はシステム時計");
-  app.add_flag("--json", options.json, "命式を JSON で出力する");
-  app.add_flag("--batch", batch, "標準入力の JSON Lines を1行ずつ計算し、1行に1件の JSON を出力する");
-  app.add_option("date", date, "生年月日 YYYY-MM-DD");
-  app.add_option("time", time, "出生時刻 HH:MM（? 可）");
+  bool help = false;
+  std::vector<std::string> positional;
 
-  // CLI11 takes the arguments last to first.
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::CallForHelp&) {
-    options.mode = Mode::Help;
-    options.helpText = app.help();
-    return options;
-  } catch (const CLI::ParseError& e) {
-    error = std::string("オプションが正しくありません: ") + e.what();
-    return std::nullopt;
+  const std::optional<std::string>& Value(Valued v) const { return values[static_cast<std::size_t>(v)]; }
+};
+
+std::optional<std::size_t> ValuedIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kValuedOptions.size(); ++i) {
+    if (kValuedOptions[i].name == name) return i;
   }
+  return std::nullopt;
+}
 
-  if (!nowText.empty()) {
-    options.now = ParseNow(nowText);
+bool Refuse(std::string& error, std::string message) {
+  error = std::move(message);
+  return false;
+}
+
+// Sorts the arguments into options and positional arguments. Options take
+// their value as the next argument or after '=' (--sex=M); "--" ends the options.
+bool SortArguments(const std::vector<std::string>& args, RawArguments& raw, std::string& error) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-' || (arg[1] >= '0' && arg[1] <= '9')) {
+      raw.positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      raw.help = true;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    if (name == "--json" || name == "--batch") {
+      if (equals != std::string::npos) return Refuse(error, name + " は値を取りません: " + Quote(arg));
+      bool& flag = name == "--json" ? raw.json : raw.batch;
+      if (flag) return Refuse(error, name + " が2回指定されています");
+      flag = true;
+      continue;
+    }
+    const auto index = ValuedIndex(name);
+    if (!index) return Refuse(error, "知らないオプションです: " + Quote(arg) + "（説明は --help）");
+    auto& value = raw.values[*index];
+    if (value) return Refuse(error, name + " が2回指定されています");
+    if (equals != std::string::npos) {
+      value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      return Refuse(error, name + " の値がありません（説明は --help）");
+    }
+  }
+  return true;
+}
+
+bool ParseJobs(const std::string& text, int& jobs, std::string& error) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || jobs < 0 ||
+      jobs > kMaxJobs || text[0] == '+') {
+    return Refuse(error, "--jobs は 0 から " + std::to_string(kMaxJobs) +
+                             " までの数で指定してください（0 はコアの数）: " + Quote(text));
+  }
+  return true;
+}
+
+std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& error) {
+  RawArguments raw;
+  if (!SortArguments(args, raw, error)) return std::nullopt;
+  Options options;
+  if (raw.help) {
+    options.mode = Mode::Help;
+    options.helpText = HelpText();
+    return options;
+  }
+  options.json = raw.json;
+
+  if (const auto& now = raw.Value(Valued::Now)) {
+    options.now = ParseNow(*now);
     if (!options.now) {
-      error = "--now は YYYY-MM-DDTHH:MM の形で指定してください: " + nowText;
+      error = "--now は YYYY-MM-DDTHH:MM の形（1800 年から 2200 年の実在の日時）で指定してください: " +
+              Quote(*now);
       return std::nullopt;
     }
   }
-  if (batch) {
-    if (!date.empty()) {
+  std::string sex = raw.Value(Valued::Sex).value_or("F");
+  std::string jisaMinutes = "0", jisaSeconds = "0";
+  if (const auto& jisa = raw.Value(Valued::Jisa); jisa && !ParseJisa(*jisa, jisaMinutes, jisaSeconds)) {
+    error = "--jisa は [-]分:秒 の形（数字のみ、秒は 0 から 59）で指定してください: " + Quote(*jisa);
+    return std::nullopt;
+  }
+  if (sex != "M" && sex != "F") {
+    error = "性別は M（男）か F（女）で指定してください: " + Quote(sex);
+    return std::nullopt;
+  }
+  if (const auto& jobs = raw.Value(Valued::Jobs)) {
+    if (!raw.batch) {
+      error = "--jobs は --batch と一緒に指定してください";
+      return std::nullopt;
+    }
+    if (!ParseJobs(*jobs, options.jobs, error)) return std::nullopt;
+  }
+
+  if (raw.batch) {
+    if (!raw.positional.empty()) {
       error = "--batch と生年月日は同時に指定できません";
       return std::nullopt;
     }
     options.mode = Mode::Batch;
+    options.batchDefaults = {sex, jisaMinutes, jisaSeconds};
     return options;
   }
-  if (date.empty() || time.empty()) {
-    error = "生年月日 YYYY-MM-DD と時刻 HH:MM を指定してください（説明は --help）";
+  if (raw.positional.size() != 2) {
+    error = raw.positional.size() > 2
+                ? "余分な引数があります: " + Quote(raw.positional[2]) + "（説明は --help）"
+                : "生年月日 YYYY-MM-DD と時刻 HH:MM を指定してください（説明は --help）";
     return std::nullopt;
   }
-  std::string hourText, minuteText, jisaMinutes, jisaSeconds;
+  const std::string& date = raw.positional[0];
+  const std::string& time = raw.positional[1];
+  std::string hourText, minuteText;
   if (!ParseTime(time, hourText, minuteText)) {
-    error = "時刻は HH:MM の形で指定してください: " + time;
-    return std::nullopt;
-  }
-  if (!ParseJisa(jisa, jisaMinutes, jisaSeconds)) {
-    error = "--jisa は 分:秒 の形で指定してください: " + jisa;
+    error = "時刻は HH:MM の形で指定してください: " + Quote(time);
     return std::nullopt;
   }
   auto request = MakeRequest(date, hourText, minuteText, sex, jisaMinutes, jisaSeconds, error);
@@ -83,6 +168,42 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
 }
 
 }  // namespace
+
+std::string HelpText() {
+  return "mireto-chart: 四柱推命の命式を計算します。\n"
+         "\n"
+         "使い方:\n"
+         "  mireto-chart [オプション] YYYY-MM-DD HH:MM   時・分は ? も可（1990-05-03 14:?）\n"
+         "  mireto-chart --batch [オプション] < births.jsonl\n"
+         "\n"
+         "オプション:\n"
+         "  --sex M|F           性別 M（男）または F（女）。既定は F\n"
+         "  --jisa [-]分:秒     時差（例 -5:30、-0:30 は西へ30秒）。数字のみ、秒は 0 から 59、\n"
+         "                      符号は分に付けます。既定は 0:0\n"
+         "  --now YYYY-MM-DDTHH:MM\n"
+         "                      現在日時（年齢と現在の大運に使う）。既定はシステム時計\n"
+         "  --json              命式を JSON で出力する\n"
+         "  --batch             標準入力の1行1件の JSON を計算し、1行1件の JSON を出力する\n"
+         "  --jobs N            --batch で計算に使うスレッドの数（0 はコアの数）。既定は 1。\n"
+         "                      出力の順序と内容は N によらず同じ\n"
+         "  -h, --help          この説明を表示する\n"
+         "\n"
+         "--batch の入力:\n"
+         "  1行に1件の JSON オブジェクト。キーは date hour minute sex jisaMinutes\n"
+         "  jisaSeconds now で、値はすべて文字列。date hour minute は必須。\n"
+         "  sex jisaMinutes jisaSeconds を省いた行には --sex と --jisa の値を使い、\n"
+         "  now を省いた行には --now の値を使います。知らないキー、同じキーの繰り返し、\n"
+         "  オブジェクトの後ろの余分な文字、65536 バイトを超える行、深すぎる入れ子は\n"
+         "  その行の誤りとして {\"line\":N,\"error\":…} を出力します。\n"
+         "  入力の最後の空行は無視します。\n"
+         "\n"
+         "終了ステータス:\n"
+         "  0  成功\n"
+         "  1  --batch で計算できない行があった（その行には {\"line\":N,\"error\":…} を出力）\n"
+         "  2  オプション・生年月日などの指定が正しくない、またはデータファイルを読めない\n"
+         "  3  標準出力に書き込めない（空きがない、閉じられている、パイプが閉じられた）\n"
+         "  4  --batch で標準入力を読めない\n";
+}
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
   auto options = ParseArguments(args, error);

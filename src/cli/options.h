@@ -16,8 +16,13 @@ struct Options {
   bool json = false;
   std::optional<LocalDateTime> now;  // --now; the system clock when absent
   BirthRequest request;              // Mode::Single only
+  BatchDefaults batchDefaults;       // Mode::Batch: --sex and --jisa for lines without them
+  int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
   std::string helpText;              // Mode::Help only
 };
+
+// The text of --help.
+std::string HelpText();
 
 // Parses the arguments (without the program name). On failure returns nullopt
 // and a one-line Japanese message in error.

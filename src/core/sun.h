@@ -52,6 +52,17 @@ SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double
 SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month, double day,
                                SunWorkingState& state);
 
+// The Sun's distance alone, as ComputeSunPosition computes it, bit for bit: the
+// same terms in the same order, without the longitude terms and the nutation.
+//   Given:    tables, year, month, day as for ComputeSunPosition
+//   Returned: distance (AU)
+// Notes:
+//   1. Used for the light time, the only use of the first of the two positions
+//      of a chart; about half the work of a whole position.
+// Source: S. Newcomb, Tables of the Sun, Astron. Papers Amer. Ephemeris VI (1895):
+//         the elliptic, planetary and lunar terms of the radius vector.
+double ComputeSunDistance(const CalendarTables& tables, double year, double month, double day);
+
 // Longitude in degrees of the solar term of solar month m (1 = 丑 .. 12 = 子):
 // kind 0 the sectional term that opens the month (節), kind 1 the middle (中気).
 // 15 (2m + 17 + kind), less 360 once if 360 or more. (1,0) = 285, (3,1) = 0.

@@ -11,7 +11,9 @@
 #include "map/map_conversions.h"
 #include "map/map_layout.h"
 #include "map/map_view.h"
-#include "ui/window_placement.h"
+#include "gui/fonts.h"
+#include "gui/resources.h"
+#include "gui/window_placement.h"
 
 namespace mireto {
 namespace {
@@ -24,11 +26,7 @@ constexpr unsigned long kCrosshairPauseMs = 40;
 const QString kCaption = QStringLiteral("日本地図");
 const QString kMapPicture = QStringLiteral(":/japan-map.png");
 
-QFont GothicFont() {
-  QFont font(QStringLiteral("ＭＳ ゴシック"));
-  font.setPixelSize(L::kFontPx);
-  return font;
-}
+QFont GothicFont() { return LayoutFont(FontFace::Gothic, L::kFontPoints); }
 
 QString StyleColour(unsigned rgb) { return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')); }
 
@@ -40,6 +38,7 @@ void WriteField(QWidget* window, const char* name, const std::string& text) {
 }  // namespace
 
 MapDialog::MapDialog(QWidget* mainWindow) : QWidget(nullptr), mainWindow_(mainWindow) {
+  InitResources();
   setObjectName(QStringLiteral("frmjpmap"));
   // Fixed frame with a caption only: no close, maximise or minimise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -6,7 +6,7 @@
 #include <QSize>
 #include <array>
 
-#include "ui/twips.h"
+#include "gui/twips.h"
 
 namespace mireto::map_layout {
 
@@ -19,8 +19,8 @@ inline constexpr QSize kClientSizePx(7620 / kTwipsPerPixel, 8370 / kTwipsPerPixe
 // Ground colour of the dialog (&HC0C0C0) and of the value labels (&HE0E0E0).
 inline constexpr unsigned kGroundRgb = 0xC0C0C0;
 inline constexpr unsigned kValueGroundRgb = 0xE0E0E0;
-// ＭＳ ゴシック 9.75 pt at 96 dots per inch.
-inline constexpr int kFontPx = 13;
+// ＭＳ ゴシック 9.75 pt.
+inline constexpr double kFontPoints = 9.75;
 
 // Static captions and value labels of one row; the rows differ only in their top.
 inline constexpr int kLatitudeRowTop = 150;

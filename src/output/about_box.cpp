@@ -2,14 +2,15 @@
 
 #include <QMessageBox>
 
+#include "gui/version.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
 
 namespace mireto {
 
 QString AboutText() {
-  return QString::fromStdString(
-      AboutText(MIRETO_VERSION_MAJOR, MIRETO_VERSION_MINOR, MIRETO_VERSION_PATCH));
+  const ProgramVersion v = Version();
+  return QString::fromStdString(AboutText(v.major, v.minor, v.patch));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* parent) {

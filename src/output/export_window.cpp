@@ -7,7 +7,9 @@
 #include <QTextDocumentFragment>
 
 #include "output/main_window_reader.h"
-#include "output/window_layout.h"
+#include "gui/fonts.h"
+#include "gui/twips.h"
+#include "gui/window_placement.h"
 
 namespace mireto {
 
@@ -54,7 +56,7 @@ QWidget* BuildExportWindow() {
 
   auto* text = new ChartTextEdit(window);
   text->setObjectName(QStringLiteral("txtmireto01"));
-  text->setFont(LayoutFont(kFixedGothic, 9));
+  text->setFont(LayoutFont(FontFace::Gothic, 9));
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceInTwips(*text, kTextArea);
 

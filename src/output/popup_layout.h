@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "output/window_layout.h"
+#include "gui/twips.h"
 
 namespace mireto::popup {
 

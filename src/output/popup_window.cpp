@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "gui/fonts.h"
 #include "output/main_window_reader.h"
 #include "output/popup_layout.h"
 
@@ -16,12 +17,12 @@ using popup::FontRole;
 
 QFont RoleFont(FontRole role) {
   switch (role) {
-    case FontRole::Window: return LayoutFont(kFixedGothic, 9);
-    case FontRole::Pillar: return LayoutFont(kProportionalGothic, 12, true);
-    case FontRole::HiddenStem: return LayoutFont(kFixedGothic, 11.25);
-    case FontRole::Heading: return LayoutFont(kFixedGothic, 11.25, true);
-    case FontRole::Age: return LayoutFont(kFixedGothic, 12);
-    case FontRole::Luck: return LayoutFont(kProportionalGothic, 12);
+    case FontRole::Window: return LayoutFont(FontFace::Gothic, 9);
+    case FontRole::Pillar: return LayoutFont(FontFace::PGothic, 12, true);
+    case FontRole::HiddenStem: return LayoutFont(FontFace::Gothic, 11.25);
+    case FontRole::Heading: return LayoutFont(FontFace::Gothic, 11.25, true);
+    case FontRole::Age: return LayoutFont(FontFace::Gothic, 12);
+    case FontRole::Luck: return LayoutFont(FontFace::PGothic, 12);
   }
   return {};
 }

@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "output/window_layout.h"
+#include "gui/window_placement.h"
 
 namespace mireto {
 
@@ -16,18 +16,16 @@ void SecondaryWindow::unload() {
 }
 
 QWidget& SecondaryWindow::showWindow() {
-  const bool created = !window_;
-  if (created) {
+  if (!window_) {
     // No parent: the window is top-level on its own, and searching the main
     // window's children by name never finds the copies this window owns.
     window_ = createWindow();
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
+    // Centred now, and again once the window has its frame.
     CentreOnScreen(*window_);
   }
   window_->show();
-  // The frame's size is known once the window is shown; centre the outer size.
-  if (created) CentreOnScreen(*window_);
   window_->raise();
   window_->activateWindow();
   return *window_;

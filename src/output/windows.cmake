@@ -1,6 +1,5 @@
 # The output windows: pop-up chart, text preview, About box and its sound.
 add_library(mireto_output_windows STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/window_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/secondary_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popup_window.cpp
@@ -9,13 +8,8 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
 )
-target_link_libraries(mireto_output_windows PUBLIC Qt6::Widgets mireto_output_text)
+target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets mireto_output_text)
 target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)
-# The About box shows the project's version; it is defined once, in project().
-target_compile_definitions(mireto_output_windows PRIVATE
-  MIRETO_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-  MIRETO_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-  MIRETO_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 
 if(WIN32)
   target_link_libraries(mireto_output_windows PRIVATE winmm)

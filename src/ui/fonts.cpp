@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 
-#include <QStringList>
+#include <array>
 
 namespace mireto {
 
@@ -8,56 +8,29 @@ namespace {
 
 struct FontRow {
   FontRole role;
-  bool proportional;
+  FontFace face;
   double points;
   bool bold;
 };
 
-constexpr FontRow kFontRows[] = {
-    {FontRole::Default, false, 9.75, false},
-    {FontRole::Gothic9, false, 9.0, false},
-    {FontRole::Gothic11, false, 11.25, false},
-    {FontRole::Gothic11Bold, false, 11.25, true},
-    {FontRole::Gothic12, false, 12.0, false},
-    {FontRole::PGothic11, true, 11.25, false},
-    {FontRole::PGothic12, true, 12.0, false},
-    {FontRole::PGothic12Bold, true, 12.0, true},
-};
-
-const QStringList& FixedSubstitutes() {
-  static const QStringList list = {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
-  return list;
-}
-
-const QStringList& ProportionalSubstitutes() {
-  static const QStringList list = {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
-  return list;
-}
+constexpr auto kFontRows = std::to_array<FontRow>({
+    {FontRole::Default, FontFace::Gothic, 9.75, false},
+    {FontRole::Gothic9, FontFace::Gothic, 9.0, false},
+    {FontRole::Gothic11, FontFace::Gothic, 11.25, false},
+    {FontRole::Gothic11Bold, FontFace::Gothic, 11.25, true},
+    {FontRole::Gothic12, FontFace::Gothic, 12.0, false},
+    {FontRole::PGothic11, FontFace::PGothic, 11.25, false},
+    {FontRole::PGothic12, FontFace::PGothic, 12.0, false},
+    {FontRole::PGothic12Bold, FontFace::PGothic, 12.0, true},
+});
 
 }  // namespace
 
-void InstallFontSubstitutions() {
-  QFont::insertSubstitutions(kGothicFamily, FixedSubstitutes());
-  QFont::insertSubstitutions(QStringLiteral("MS Gothic"), FixedSubstitutes());
-  QFont::insertSubstitutions(kPGothicFamily, ProportionalSubstitutes());
-  QFont::insertSubstitutions(QStringLiteral("MS PGothic"), ProportionalSubstitutes());
-}
-
 QFont FontFor(FontRole role) {
   for (const FontRow& row : kFontRows) {
-    if (row.role != role) continue;
-    QFont font(row.proportional ? kPGothicFamily : kGothicFamily);
-    // The families list lets Qt fall back even where substitutions are not
-    // consulted (e.g. a font chosen before InstallFontSubstitutions ran).
-    QStringList families = {row.proportional ? kPGothicFamily : kGothicFamily};
-    families += row.proportional ? ProportionalSubstitutes() : FixedSubstitutes();
-    font.setFamilies(families);
-    font.setStyleHint(row.proportional ? QFont::SansSerif : QFont::Monospace);
-    font.setPixelSize(PointsToPixels(row.points));
-    font.setBold(row.bold);
-    return font;
+    if (row.role == role) return LayoutFont(row.face, row.points, row.bold);
   }
-  return QFont(kGothicFamily);
+  return LayoutFont(FontFace::Gothic, 9.75);
 }
 
 }  // namespace mireto

@@ -1,29 +1,13 @@
-// The two Japanese faces the windows are designed for, and their sizes.
-//
-// The layout names "ＭＳ ゴシック" (fixed pitch: a half-width character is half a
-// kanji) and "ＭＳ Ｐゴシック" (proportional). Debian has neither, and fontconfig
-// has no alias for them, so the program maps the names itself: the fixed face
-// to IPAGothic, then Noto Sans Mono CJK JP; the proportional face to
-// IPAPGothic, then Noto Sans CJK JP.
-//
-// Sizes are the layout's point sizes at 96 dots per inch, given to Qt as pixel
-// sizes so that text keeps its proportion to the twips geometry on any screen:
-// 9 pt = 12 px, 9.75 pt = 13 px, 11.25 pt = 15 px, 12 pt = 16 px.
+// The fonts of the main window, the year dialog and the splash, by the role
+// each plays; made by the one layout-font helper of the GUI base.
 #pragma once
 
 #include <QFont>
-#include <QString>
+
+#include "gui/fonts.h"
 
 namespace mireto {
 
-inline const QString kGothicFamily = QStringLiteral("ＭＳ ゴシック");
-inline const QString kPGothicFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
-// Registers the substitutions for the Japanese and Latin spellings of both
-// names. Call once at start-up, before any window is built.
-void InstallFontSubstitutions();
-
-// The fonts the layout uses, each with the role it plays.
 enum class FontRole {
   Default,         // ＭＳ ゴシック 9.75 pt: the main window's default
   Gothic9,         // ＭＳ ゴシック 9 pt: buttons and lists of the input rows
@@ -34,9 +18,6 @@ enum class FontRole {
   PGothic12,       // ＭＳ Ｐゴシック 12 pt: the luck pillars, the splash label
   PGothic12Bold,   // ＭＳ Ｐゴシック 12 pt bold: the four pillars
 };
-
-// Pixel size at 96 dpi of a size in points (9.75 -> 13).
-constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
 QFont FontFor(FontRole role);
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
+#include "gui/twips.h"
 #include "ui/fonts.h"
-#include "ui/twips.h"
 
 namespace mireto::main_layout {
 

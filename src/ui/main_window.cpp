@@ -15,9 +15,9 @@
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
 #include "ui/main_layout.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 #include "ui/widget_lookup.h"
-#include "ui/window_placement.h"
+#include "gui/window_placement.h"
 #include "ui/year_dialog.h"
 
 namespace mireto {

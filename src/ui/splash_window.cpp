@@ -4,10 +4,11 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "gui/resources.h"
+#include "gui/twips.h"
+#include "gui/version.h"
+#include "gui/window_placement.h"
 #include "ui/fonts.h"
-#include "ui/resources.h"
-#include "ui/twips.h"
-#include "ui/window_placement.h"
 
 namespace mireto {
 
@@ -19,12 +20,7 @@ constexpr TwipsRect kVersionLabelRect = {855, 2010, 1680, 300};
 
 }  // namespace
 
-QString VersionLabelText() {
-  return QStringLiteral("Ver. %1.%2.%3")
-      .arg(MIRETO_VERSION_MAJOR)
-      .arg(MIRETO_VERSION_MINOR)
-      .arg(MIRETO_VERSION_PATCH);
-}
+QString VersionLabelText() { return QStringLiteral("Ver. ") + VersionText(); }
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {

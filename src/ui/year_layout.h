@@ -1,8 +1,8 @@
 // The year dialog's layout, twips, one row per control.
 #pragma once
 
+#include "gui/twips.h"
 #include "ui/fonts.h"
-#include "ui/twips.h"
 
 namespace mireto::year_layout {
 

@@ -20,9 +20,14 @@ TEST(SampleCharts, EveryFieldOfEveryChartAgrees) {
     const auto& expected = sample.at("expected");
     std::string error;
     const auto request = cli::ParseBatchLine(sample.at("input").dump(), error);
-    ASSERT_TRUE(request) << error << " in " << line;
-    const auto result = ComputeChart(request->input, test::Tables(), *request->now);
     ++count;
+    if (!request) {
+      // mireto-chart refuses some time differences before computing (seconds beyond 59).
+      EXPECT_TRUE(expected.contains("error")) << error << " in " << line;
+      ++refusals;
+      continue;
+    }
+    const auto result = ComputeChart(request->input, test::Tables(), *request->now);
     if (expected.contains("error")) {
       ++refusals;
       EXPECT_FALSE(result.chart) << "should be refused: " << sample.at("input").dump();

@@ -1,7 +1,7 @@
 // Runs the output window tests under one QApplication.
 #include <QApplication>
 #include "ui/fonts.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 
 int RunPopupWindowTests(int argc, char** argv);
 int RunExportWindowTests(int argc, char** argv);

@@ -27,7 +27,7 @@
 #include "map/map_conversions.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 
 extern char** environ;
 

@@ -37,7 +37,7 @@
 #include "chart/birth_notices.h"
 #include "ui/birth_time_boxes.h"
 #include "ui/fonts.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {

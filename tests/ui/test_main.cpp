@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "ui/fonts.h"
-#include "ui/resources.h"
+#include "gui/resources.h"
 
 namespace mireto::test {
 int RunStartupStateTests(int argc, char** argv);

@@ -1,4 +1,4 @@
-#include "ui/resources.h"
+#include "gui/resources.h"
 
 #include <QtGlobal>
 #include <mutex>

@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 
 namespace mireto {
 
@@ -34,5 +35,8 @@ constexpr QRect ToPixels(TwipsRect r) {
 constexpr QSize ToPixels(int widthTwips, int heightTwips) {
   return QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
 }
+
+// Places a child widget at its twips rectangle.
+inline void PlaceInTwips(QWidget& widget, const TwipsRect& rect) { widget.setGeometry(ToPixels(rect)); }
 
 }  // namespace mireto

@@ -1,0 +1,40 @@
+// mireto-chart --batch: one chart (or one error line) per input line, in order.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chart/chart.h"
+#include "cli/chart_io.h"
+#include "cli/exit_status.h"
+#include "cli/stream_io.h"
+
+namespace mireto::cli {
+
+// The longest batch line read; a longer one gets an error line.
+inline constexpr std::size_t kMaxBatchLineBytes = 64 * 1024;
+
+// What every line of one run shares.
+struct BatchContext {
+  const CalendarTables& tables;
+  BatchDefaults defaults;
+  LocalDateTime defaultNow;
+};
+
+// Appends the output line (with its line end) of input line number lineNumber
+// to out. Returns false for an error line.
+bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context,
+                     std::string& out);
+
+// The error line {"line":N,"error":"..."} with its line end.
+void AppendErrorLine(long lineNumber, std::string_view error, std::string& out);
+
+// Whether a line holds nothing but blanks (a trailing one is not an error).
+bool IsBlankLine(std::string_view line);
+
+// Reads lines from in until its end and writes one line each to out.
+// Returns the exit status; on a read or write failure it stops at once and
+// says so on standard error.
+ExitStatus RunBatch(int inputFd, OutputSink& out, const BatchContext& context);
+
+}  // namespace mireto::cli
