@@ -3,6 +3,8 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "cli/notices_json.h"
+
 namespace mireto::cli {
 
 namespace {
@@ -28,14 +30,14 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   std::string error;
   const auto request = ParseBatchLine(line, context.defaults, error);
   if (request) {
-    const auto result = ComputeChart(request->input, context.tables,
-                                      request->now.value_or(context.defaultNow));
-    if (result.chart) {
-      out += ChartJson(*request, *result.chart).dump();
+    const BirthChart birth = ComputeBirthChart(request->input, context.summerTime, context.tables,
+                                               request->now.value_or(context.defaultNow), false);
+    if (birth.result.chart) {
+      AppendChartObject(out, ChartJson(*request, *birth.result.chart).dump(), birth.notices);
       out += '\n';
       return true;
     }
-    error = result.error;
+    error = birth.result.error;
   }
   AppendErrorLine(lineNumber, error, out);
   return false;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chart/chart.h"
+#include "chart/summer_time.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
 #include "cli/stream_io.h"
@@ -19,6 +20,7 @@ struct BatchContext {
   const CalendarTables& tables;
   BatchDefaults defaults;
   LocalDateTime defaultNow;
+  SummerTimeRule summerTime = SummerTimeRule::Ignore;
 };
 
 // Appends the output line (with its line end) of input line number lineNumber

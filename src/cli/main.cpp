@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
+#include "cli/notices_json.h"
 #include "cli/options.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
@@ -63,13 +64,19 @@ int main(int argc, char** argv) {
   const mireto::CalendarTables& tables = *loaded.tables;
 
   if (options->mode == mireto::cli::Mode::Batch) {
-    const mireto::cli::BatchContext context{tables, options->batchDefaults, now};
+    const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->summerTime};
     return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context));
   }
 
   const auto& request = options->request;
-  const auto result = mireto::ComputeChart(request.input, tables, now);
-  if (!result.chart) return Fail(result.error, ExitStatus::Usage);
-  if (options->json) return WriteAll(out, mireto::cli::ChartJson(request, *result.chart).dump() + '\n');
-  return WriteAll(out, mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now)) + '\n');
+  const mireto::BirthChart birth =
+      mireto::ComputeBirthChart(request.input, options->summerTime, tables, now, false);
+  if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);
+  const mireto::Chart& chart = *birth.result.chart;
+  if (options->json) {
+    std::string text;
+    mireto::cli::AppendChartObject(text, mireto::cli::ChartJson(request, chart).dump(), birth.notices);
+    return WriteAll(out, text + '\n');
+  }
+  return WriteAll(out, mireto::cli::ChartText(request, chart, mireto::cli::NowText(now)) + '\n');
 }

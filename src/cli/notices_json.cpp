@@ -79,4 +79,12 @@ void AppendTermBoundaryMembers(std::string& out, const TermBoundaries& boundarie
   AppendTermBoundaryJson(out, boundaries.next, rule);
 }
 
+void AppendChartObject(std::string& out, std::string_view chartObject,
+                       const std::vector<Notice>& notices) {
+  if (chartObject.ends_with('}')) chartObject.remove_suffix(1);
+  out += chartObject;
+  AppendNoticesMember(out, notices);
+  out += '}';
+}
+
 }  // namespace mireto::cli

@@ -34,4 +34,9 @@ void AppendNoticesMember(std::string& out, const std::vector<Notice>& notices);
 void AppendTermBoundaryMembers(std::string& out, const TermBoundaries& boundaries,
                                SummerTimeRule rule);
 
+// A chart object (the text of a JSON object) with ,"notices":[…] added as
+// its last member.
+void AppendChartObject(std::string& out, std::string_view chartObject,
+                       const std::vector<Notice>& notices);
+
 }  // namespace mireto::cli

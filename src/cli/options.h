@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/summer_time.h"
 #include "cli/chart_io.h"
 
 namespace mireto::cli {
@@ -18,6 +19,7 @@ struct Options {
   BirthRequest request;              // Mode::Single only
   BatchDefaults batchDefaults;       // Mode::Batch: --sex and --jisa for lines without them
   int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
+  SummerTimeRule summerTime = SummerTimeRule::Ignore;  // --summer-time, every chart
   std::string helpText;              // Mode::Help only
 };
 
