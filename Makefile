@@ -13,7 +13,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DMIRETO_SANITIZE=ON -DMIRETO_BENCH=OFF
 endif
 
-.PHONY: all deps configure build run test package bench fuzz screenshot clean
+.PHONY: all deps configure build run test package bench bench-batch fuzz screenshot clean
 
 all: build
 
@@ -47,5 +47,10 @@ fuzz:
 bench: build
 	@$(BUILD_DIR)/bin/mireto-bench
 
+# Charts per second of mireto-chart --batch (Release build in build-release/)
+# against lunar-javascript when node and npm are present.
+bench-batch: deps
+	@bench/bench-batch
+
 clean:
-	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log
+	rm -rf build build-sanitize build-release build.configure.log build-sanitize.configure.log

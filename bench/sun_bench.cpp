@@ -20,13 +20,25 @@ void BM_ComputeSunPosition(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeSunPosition);
 
-// As the chart uses it: a first position, then again earlier by the light time.
+// The distance alone, as the chart's first position.
+void BM_ComputeSunDistance(benchmark::State& state) {
+  const CalendarTables& tables = bench::Tables();
+  double day = 1.0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeSunDistance(tables, 1990, 5, day));
+    day += 0.37;
+    if (day > 3650) day = 1.0;
+  }
+}
+BENCHMARK(BM_ComputeSunDistance);
+
+// As the chart uses it: the distance, then the position earlier by the light time.
 void BM_ApparentSunWithLightTime(benchmark::State& state) {
   const CalendarTables& tables = bench::Tables();
   double day = 1.0;
   for (auto _ : state) {
-    const SunPosition first = ComputeSunPosition(tables, 1990, 5, day);
-    const double lightTimeDays = ((1495.9787 * first.distance / 2.99792458) / 3600) / 24;
+    const double distance = ComputeSunDistance(tables, 1990, 5, day);
+    const double lightTimeDays = ((1495.9787 * distance / 2.99792458) / 3600) / 24;
     const SunPosition seen = ComputeSunPosition(tables, 1990, 5, day - lightTimeDays);
     benchmark::DoNotOptimize(seen);
     day += 0.37;

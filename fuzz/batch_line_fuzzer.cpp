@@ -4,6 +4,7 @@
 #include "batch_line_checks.h"
 #include "chart_checks.h"
 #include "cli/batch.h"
+#include "cli/json_writer.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -24,6 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mireto::fuzz::CheckMessageLength(error);
   }
   mireto::fuzz::WriteBatchOutput(request ? &*request : nullptr, result, error);
+  // The direct writer gives the bytes of the document dump.
+  std::string direct;
+  if (request && result.chart) {
+    mireto::cli::AppendChartJson(direct, *request, *result.chart);
+    mireto::fuzz::Require(direct == mireto::cli::ChartJson(*request, *result.chart).dump(),
+                          "the direct writer differs from the dump", direct);
+  } else {
+    mireto::cli::AppendErrorJson(direct, 1, error);
+    mireto::fuzz::Require(direct == nlohmann::ordered_json{{"line", 1}, {"error", error}}.dump(),
+                          "the direct error line differs from the dump", direct);
+  }
 
   // The tool's own line writer gives the same as the checks above, never throws.
   static const mireto::cli::BatchContext context{mireto::fuzz::RealTables(), {}, {2024, 6, 15, 12, 0}};

@@ -34,9 +34,16 @@ void AppendErrorLine(long lineNumber, std::string_view error, std::string& out);
 // Whether a line holds nothing but blanks (a trailing one is not an error).
 bool IsBlankLine(std::string_view line);
 
-// Reads lines from in until its end and writes one line each to out.
+// The threads --jobs N asks for: N, or for 0 the cores this process may run on.
+int ThreadsForJobs(int jobs);
+
+// Reads lines from inputFd until its end and writes one line each to out, in
+// input order. The lines are cut into chunks (at most 2048 lines or 1 MiB);
+// with more than one thread, the chunks are computed in parallel, at most two
+// per thread in flight, so memory stays bounded however long the input. The
+// output is the same for every number of threads.
 // Returns the exit status; on a read or write failure it stops at once and
 // says so on standard error.
-ExitStatus RunBatch(int inputFd, OutputSink& out, const BatchContext& context);
+ExitStatus RunBatch(int inputFd, OutputSink& out, const BatchContext& context, int jobs = 1);
 
 }  // namespace mireto::cli

@@ -8,7 +8,7 @@
 #include "cli/batch.h"
 #include "cli/chart_io.h"
 #include "cli/exit_status.h"
-#include "cli/notices_json.h"
+#include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/stream_io.h"
 #include "core/data_files.h"
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
 
   if (options->mode == mireto::cli::Mode::Batch) {
     const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->summerTime};
-    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context));
+    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
   }
 
   const auto& request = options->request;
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   const mireto::Chart& chart = *birth.result.chart;
   if (options->json) {
     std::string text;
-    mireto::cli::AppendChartObject(text, mireto::cli::ChartJson(request, chart).dump(), birth.notices);
+    mireto::cli::AppendChartJson(text, request, chart, {.notices = &birth.notices});
     return WriteAll(out, text + '\n');
   }
   return WriteAll(out, mireto::cli::ChartText(request, chart, mireto::cli::NowText(now)) + '\n');

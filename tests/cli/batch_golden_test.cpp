@@ -47,8 +47,14 @@ TEST_P(BatchGolden, OutputIsByteIdentical) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BatchGolden,
-                         ::testing::Values(GoldenCase{"fixture", {}}, GoldenCase{"sample", {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(GoldenCase{"fixture", {}}, GoldenCase{"sample", {}},
+                                           GoldenCase{"sample", {"--jobs", "2"}},
+                                           GoldenCase{"fixture", {"--jobs", "3"}}),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (const auto& a : info.param.extraArgs) name += a == "--jobs" ? "_jobs" : a;
+                           return name;
+                         });
 
 }  // namespace
 }  // namespace mireto::testing

@@ -35,6 +35,7 @@ TEST_P(OutputFailure, StopsWithOneLineAndStatusThree) {
 }
 
 const std::vector<std::string> kBatch = {"--batch", "--now", "2026-12-07T12:00"};
+const std::vector<std::string> kThreadedBatch = {"--batch", "--jobs", "2", "--now", "2026-12-07T12:00"};
 const std::vector<std::string> kSingle = {"--now", "2026-12-07T12:00", "2000-01-01", "12:00"};
 const std::vector<std::string> kJson = {"--json", "--now", "2026-12-07T12:00", "2000-01-01", "12:00"};
 const std::vector<std::string> kHelp = {"--help"};
@@ -44,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailureCase{"BatchToDevFull", OutputTo::DevFull, kBatch, true},
                       FailureCase{"BatchToClosed", OutputTo::Closed, kBatch, true},
                       FailureCase{"BatchToClosedPipe", OutputTo::ClosedPipe, kBatch, true},
+                      FailureCase{"ThreadedBatchToDevFull", OutputTo::DevFull, kThreadedBatch, true},
+                      FailureCase{"ThreadedBatchToClosedPipe", OutputTo::ClosedPipe, kThreadedBatch, true},
                       FailureCase{"TextToDevFull", OutputTo::DevFull, kSingle, false},
                       FailureCase{"TextToClosed", OutputTo::Closed, kSingle, false},
                       FailureCase{"JsonToClosedPipe", OutputTo::ClosedPipe, kJson, false},

@@ -1,0 +1,154 @@
+#include "cli/json_writer.h"
+
+#include <array>
+#include <charconv>
+
+#include "cli/notices_json.h"
+
+namespace mireto::cli {
+
+namespace {
+
+const PerPillar<std::string_view> kPillarNames{{"year", "month", "day", "hour"}};
+
+void AppendInteger(std::string& out, long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+void AppendEscaped(std::string& out, unsigned char c) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  switch (c) {
+    case '"': out += "\\\""; return;
+    case '\\': out += "\\\\"; return;
+    case '\b': out += "\\b"; return;
+    case '\f': out += "\\f"; return;
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    default:
+      out += "\\u00";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+  }
+}
+
+// The summary members, the texts of the main window's result fields.
+void AppendSummaryJson(std::string& out, const BirthRequest& request, const ChartDisplay& d) {
+  AppendJsonKey(out, "birthday", true);
+  AppendJsonString(out, BirthdayText(request));
+  AppendJsonKey(out, "sex");
+  AppendJsonString(out, request.input.sex == Sex::Male ? "男" : "女");
+  AppendJsonKey(out, "age");
+  AppendJsonString(out, d.age);
+  AppendJsonKey(out, "weekday");
+  AppendJsonString(out, d.weekday);
+  AppendJsonKey(out, "equationOfTime");
+  AppendJsonString(out, d.equationOfTime);
+  AppendJsonKey(out, "trueSolarTime");
+  AppendJsonString(out, d.trueSolarTime);
+  AppendJsonKey(out, "sunLongitude");
+  AppendJsonString(out, d.sunLongitude);
+  AppendJsonKey(out, "luckStart");
+  AppendJsonString(out, d.luckStartAge);
+  AppendJsonKey(out, "luckChange");
+  AppendJsonString(out, d.luckChange);
+  AppendJsonKey(out, "seasonElement");
+  AppendJsonString(out, d.seasonElement);
+}
+
+// "pillars": the stem, branch and hidden stem of each of the four pillars.
+void AppendPillarsJson(std::string& out, const ChartDisplay& d) {
+  AppendJsonKey(out, "pillars");
+  out += '{';
+  for (Pillar p : kPillars) {
+    AppendJsonKey(out, kPillarNames[p], p == kPillars.front());
+    out += '{';
+    AppendJsonKey(out, "stem", true);
+    AppendJsonString(out, d.stems[p]);
+    AppendJsonKey(out, "branch");
+    AppendJsonString(out, d.branches[p]);
+    AppendJsonKey(out, "hidden");
+    AppendJsonString(out, d.hiddenStems[p]);
+    out += '}';
+  }
+  out += '}';
+}
+
+// "luck": the direction, the luck pillars, their ages and the current column.
+void AppendLuckJson(std::string& out, const Chart& chart) {
+  const ChartDisplay& d = chart.display;
+  AppendJsonKey(out, "luck");
+  out += '{';
+  AppendJsonKey(out, "forward", true);
+  out += chart.record.forward ? "true" : "false";
+  AppendJsonKey(out, "stems");
+  AppendJsonStringArray(out, d.luckStems);
+  AppendJsonKey(out, "branches");
+  AppendJsonStringArray(out, d.luckBranches);
+  AppendJsonKey(out, "firstAges");
+  AppendJsonStringArray(out, d.luckFirstAges);
+  AppendJsonKey(out, "lastAges");
+  AppendJsonStringArray(out, d.luckLastAges);
+  AppendJsonKey(out, "current");
+  if (d.boldLuckColumn) {
+    AppendInteger(out, *d.boldLuckColumn);
+  } else {
+    out += "null";
+  }
+  out += '}';
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  std::size_t plain = 0;  // start of the run not yet appended
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    AppendEscaped(out, c);
+    plain = i + 1;
+  }
+  out.append(text, plain);
+  out += '"';
+}
+
+void AppendJsonKey(std::string& out, std::string_view key, bool first) {
+  if (!first) out += ',';
+  out += '"';
+  out += key;
+  out += "\":";
+}
+
+void AppendJsonStringArray(std::string& out, std::span<const std::string> texts) {
+  out += '[';
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendJsonString(out, texts[i]);
+  }
+  out += ']';
+}
+
+void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
+                     const ChartExtras& extras) {
+  out += '{';
+  AppendSummaryJson(out, request, chart.display);
+  AppendPillarsJson(out, chart.display);
+  AppendLuckJson(out, chart);
+  if (extras.notices != nullptr) AppendNoticesJson(out, *extras.notices);
+  // Further member groups (AppendXxxJson, see the header) go here.
+  out += '}';
+}
+
+void AppendErrorJson(std::string& out, long lineNumber, std::string_view error) {
+  out += "{\"line\":";
+  AppendInteger(out, lineNumber);
+  AppendJsonKey(out, "error");
+  AppendJsonString(out, error);
+  out += '}';
+}
+
+}  // namespace mireto::cli
