@@ -38,7 +38,8 @@ void BM_FindTermBoundaries(benchmark::State& state) {
 }
 BENCHMARK(BM_FindTermBoundaries)->Unit(benchmark::kMicrosecond);
 
-// The notices of ordinary charts: most are decided by the quick test.
+// What the notices add to an ordinary chart: the summer-time decision and the
+// notices, most decided by the quick test.
 void BM_BirthNotices(benchmark::State& state) {
   const CalendarTables& tables = bench::Tables();
   std::vector<std::pair<SummerTimeDecision, Chart>> births;
@@ -50,8 +51,10 @@ void BM_BirthNotices(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     const int i = step++ % 64;
-    const auto& [decision, chart] = births[i];
-    auto notices = BirthNotices(BenchBirth(i), decision, BoundariesIfNear(tables, decision, chart));
+    const auto& chart = births[i].second;
+    const BirthInput entered = BenchBirth(i);
+    const SummerTimeDecision decision = DecideSummerTime(entered, SummerTimeRule::Ignore);
+    auto notices = BirthNotices(entered, decision, BoundariesIfNear(tables, decision, chart));
     benchmark::DoNotOptimize(notices);
   }
 }
