@@ -256,3 +256,15 @@ std::vector<std::string> InformationAfterChart(const BirthChart& birth) {
 }
 
 }  // namespace mireto
+
+namespace mireto {
+
+std::optional<BirthTimeDetails> BirthTimeDetailsOf(const BirthChart& birth) {
+  if (!birth.boundaries) return std::nullopt;
+  const SummerTimeRule rule = birth.decision.rule;
+  return BirthTimeDetails{SummerTimeDecisionText(birth.decision),
+                          BoundaryDetailText(birth.boundaries->previous, rule),
+                          BoundaryDetailText(birth.boundaries->next, rule)};
+}
+
+}  // namespace mireto

@@ -116,3 +116,20 @@ std::string NeverExistedText(const BirthInput& entered);
 std::vector<std::string> InformationAfterChart(const BirthChart& birth);
 
 }  // namespace mireto
+
+namespace mireto {
+
+// The birth-time section of the chart details: the summer-time decision taken
+// and the two boundaries around the birth, one line each, as the details
+// window shows them.
+struct BirthTimeDetails {
+  std::string summerTime;    // e.g. 夏時刻の期間: 1時間戻した日本標準時で計算
+  std::string previousTerm;  // e.g. 立春　1990年2月4日11時30分50秒　出生の12.3分前
+  std::string nextTerm;
+  bool operator==(const BirthTimeDetails&) const = default;
+};
+
+// The section of a birth computed with solveBoundaries (nullopt otherwise).
+std::optional<BirthTimeDetails> BirthTimeDetailsOf(const BirthChart& birth);
+
+}  // namespace mireto

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/text_format.h"
 #include "chart_test_support.h"
 
 namespace mireto {
@@ -112,6 +113,35 @@ TEST(BirthQuestions, InformationAfterChartIsTheBoundaryNoticeOnly) {
   EXPECT_NE(boxes[0].find("芒種の節入り（" + JapaneseText(civil) + "）"), std::string::npos)
       << boxes[0];
   EXPECT_NE(boxes[0].find("分後の生まれ"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mireto
+
+namespace mireto {
+namespace {
+
+// The details section: the decision and both boundaries, each minute count
+// the birth's distance from the boundary it names.
+TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
+  const BirthChart birth = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
+                                             test::Tables(), test::kNow, true);
+  const auto details = BirthTimeDetailsOf(birth);
+  ASSERT_TRUE(details);
+  EXPECT_EQ(details->summerTime, "夏時刻の期間: 1時間戻した日本標準時で計算");
+  const TermBoundary& previous = birth.boundaries->previous;
+  const TermBoundary& next = birth.boundaries->next;
+  EXPECT_EQ(previous.term, "芒種");
+  EXPECT_EQ(next.term, "小暑");
+  // 芒種 1949 fell in summer time: the line gives the summer-time clock.
+  const ClockTime civil = BoundaryClockTime(previous, SummerTimeRule::Apply);
+  EXPECT_EQ(ClockSeconds(civil) - ClockSeconds(previous.clockTime), kSecondsPerHour);
+  EXPECT_EQ(details->previousTerm, "芒種　" + JapaneseText(civil) + "　出生の" +
+                                       FormatOneDecimal(RoundedMinutes(previous.minutes)) + "分前");
+  EXPECT_NE(details->nextTerm.find("分後"), std::string::npos);
+  const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
+                                             test::Tables(), test::kNow, false);
+  EXPECT_FALSE(BirthTimeDetailsOf(quick));
 }
 
 }  // namespace
