@@ -11,11 +11,14 @@ namespace mireto {
 SecondaryWindows::SecondaryWindows(MainWindow* mainWindow)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
-      popup_(std::make_unique<PopupController>(mainWindow)),
-      export_(std::make_unique<ExportController>(mainWindow)),
+      popup_(std::make_unique<PopupController>()),
+      export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)) {
-  connect(mainWindow, &MainWindow::popupRequested, this, [this] { popup_->open(); });
-  connect(mainWindow, &MainWindow::exportRequested, this, [this] { export_->open(); });
+  connect(mainWindow, &MainWindow::popupRequested, this,
+          [this](const ChartSnapshot& chart) { popup_->open(chart); });
+  connect(mainWindow, &MainWindow::exportRequested, this,
+          [this](const ChartSnapshot& chart) { export_->open(chart); });
+  connect(map_.get(), &MapController::correctionDecided, mainWindow, &MainWindow::setTimeDifference);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);

@@ -96,6 +96,8 @@ struct ChartDisplay {
   std::array<std::string, kLuckFirstAgeCount> luckFirstAges;  // first age of luck pillar i + 1
   std::array<std::string, kLuckColumnCount> luckLastAges;     // last age of the period of column i
   std::optional<int> boldLuckColumn;  // luck column shown bold, 0..10
+
+  bool operator==(const ChartDisplay&) const = default;
 };
 
 struct Chart {

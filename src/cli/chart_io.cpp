@@ -219,7 +219,7 @@ nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart
   // objects cost more than the chart itself.
   nlohmann::ordered_json out;
   out["birthday"] = BirthdayText(request);
-  out["sex"] = request.input.sex == Sex::Male ? "男" : "女";
+  out["sex"] = SexText(request.input.sex);
   out["age"] = d.age;
   out["weekday"] = d.weekday;
   out["equationOfTime"] = d.equationOfTime;
@@ -248,18 +248,7 @@ nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart
 }
 
 std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText) {
-  const ChartDisplay& d = chart.display;
-  ChartTexts t;
-  t.sex = request.input.sex == Sex::Male ? "男" : "女";
-  t.birthday = BirthdayText(request);
-  t.age = d.age;
-  t.luckStartAge = d.luckStartAge;
-  t.luckChange = d.luckChange;
-  for (Pillar p : kPillars) t.pillars[p] = {d.stems[p], d.branches[p], d.hiddenStems[p]};
-  t.luckStems = d.luckStems;
-  t.luckBranches = d.luckBranches;
-  t.luckFirstAges = d.luckFirstAges;
-  return make_export_text(t, nowText);
+  return make_export_text(SnapshotOf(chart, BirthdayText(request), request.input.sex), nowText);
 }
 
 std::string NowText(const LocalDateTime& now) {

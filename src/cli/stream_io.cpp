@@ -13,8 +13,27 @@ OutputSink::OutputSink(int fd, std::size_t bufferBytes) : fd_(fd), bufferBytes_(
 
 bool OutputSink::Write(std::string_view text) {
   if (failed()) return false;
-  buffer_.append(text);
-  return Commit();
+  if (text.size() < bufferBytes_) {
+    buffer_.append(text);
+    return Commit();
+  }
+  // A large block (a chunk of batch output) goes out without a copy.
+  return Flush() && WriteOut(text);
+}
+
+bool OutputSink::WriteOut(std::string_view text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      errorNumber_ = n < 0 ? errno : EIO;
+      buffer_.clear();
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 bool OutputSink::Commit() {
@@ -24,19 +43,9 @@ bool OutputSink::Commit() {
 
 bool OutputSink::Flush() {
   if (failed()) return false;
-  std::size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      errorNumber_ = n < 0 ? errno : EIO;
-      buffer_.clear();
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
+  const bool ok = WriteOut(buffer_);
   buffer_.clear();
-  return true;
+  return ok;
 }
 
 bool IsOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }

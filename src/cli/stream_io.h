@@ -30,6 +30,8 @@ class OutputSink {
   int errorNumber() const { return errorNumber_; }
 
  private:
+  bool WriteOut(std::string_view text);  // the whole text, or the first error
+
   int fd_;
   std::size_t bufferBytes_;
   std::string buffer_;

@@ -30,10 +30,6 @@ QFont GothicFont() { return LayoutFont(FontFace::Gothic, L::kFontPoints); }
 
 QString StyleColour(unsigned rgb) { return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')); }
 
-void WriteField(QWidget* window, const char* name, const std::string& text) {
-  if (window == nullptr) return;
-  if (auto* field = window->findChild<QLineEdit*>(QLatin1String(name))) field->setText(QString::fromStdString(text));
-}
 
 }  // namespace
 
@@ -178,8 +174,8 @@ void MapDialog::Cancel() {
 void MapDialog::Decide() {
   const CorrectionTexts correction = longitude_to_correction(
       lonDeg_->text().toStdString(), lonMin_->text().toStdString(), lonSec_->text().toStdString());
-  WriteField(mainWindow_, "txtJisahun", correction.minutes);
-  WriteField(mainWindow_, "txtJisabyo", correction.seconds);
+  emit correctionDecided(QString::fromStdString(correction.minutes),
+                         QString::fromStdString(correction.seconds));
   hide();
 }
 
@@ -201,7 +197,10 @@ MapController::MapController(QWidget* mainWindow, QObject* parent)
 MapController::~MapController() { delete dialog_.data(); }
 
 void MapController::open() {
-  if (dialog_ == nullptr) dialog_ = new MapDialog(mainWindow_);
+  if (dialog_ == nullptr) {
+    dialog_ = new MapDialog(mainWindow_);
+    connect(dialog_, &MapDialog::correctionDecided, this, &MapController::correctionDecided);
+  }
   dialog_->show();
   dialog_->raise();
   dialog_->activateWindow();

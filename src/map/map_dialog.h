@@ -3,9 +3,9 @@
 //
 // While the pointer moves over the map of Japan the dialog shows the east longitude
 // and north latitude under it, with a crosshair drawn by XOR and erased after a
-// short pause; a left click fixes the point; "決定" writes the local-time
-// correction of the fixed longitude into the main window's txtJisahun and
-// txtJisabyo. The dialog is modeless.
+// short pause; a left click fixes the point; "決定" hands the local-time
+// correction of the fixed longitude (minutes and seconds texts) to whoever
+// listens, which writes it into the main window. The dialog is modeless.
 #pragma once
 
 #include <QObject>
@@ -24,10 +24,14 @@ class MapDialog : public QWidget {
   Q_OBJECT
 
  public:
-  // mainWindow: the window whose fields "決定" writes and that unloading shows.
+  // mainWindow: the window that unloading shows again.
   explicit MapDialog(QWidget* mainWindow);
 
   MapView* View() const { return view_; }
+
+ signals:
+  // "決定": the correction of the fixed longitude, as the two time-difference texts.
+  void correctionDecided(const QString& minutes, const QString& seconds);
 
  protected:
   bool event(QEvent* event) override;
@@ -76,6 +80,10 @@ class MapController : public QObject {
   void unload();
   // The dialog, or nullptr when it is not loaded.
   QWidget* window() const;
+
+ signals:
+  // The dialog's "決定" (see MapDialog::correctionDecided).
+  void correctionDecided(const QString& minutes, const QString& seconds);
 
  private:
   QPointer<QWidget> mainWindow_;

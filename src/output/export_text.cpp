@@ -16,30 +16,33 @@ std::string IdeographicSpaces(std::size_t n) {
 }
 
 // "  甲  子 （癸）  " : stem, branch and hidden stem of one natal pillar.
-std::string PillarColumn(const PillarTexts& p) {
-  return Spaces(2) + p.stem + Spaces(2) + p.branch + " （" + p.hiddenStem + "）  ";
+std::string PillarColumn(const ChartDisplay& d, Pillar p) {
+  return Spaces(2) + d.stems[p] + Spaces(2) + d.branches[p] + " （" + d.hiddenStems[p] + "）  ";
 }
 
-std::string Luck(const ChartTexts& t, std::size_t i) { return t.luckStems[i] + t.luckBranches[i]; }
+std::string Luck(const ChartDisplay& d, std::size_t i) { return d.luckStems[i] + d.luckBranches[i]; }
 
 }  // namespace
 
-std::string make_export_text(const ChartTexts& t, std::string_view nowText) {
+std::string make_export_text(const ChartSnapshot& chart, std::string_view nowText) {
+  const ChartDisplay& d = chart.display;
   std::string lines[17];
   lines[0] = std::string(nowText) + "解命";
   lines[1] = "姓名／";
-  lines[2] = "生年月日／" + t.birthday + IdeographicSpaces(2) + "性別／" + t.sex +
-             IdeographicSpaces(2) + "年齢／" + t.age + "歳";
-  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + t.luckStartAge +
-             IdeographicSpaces(2) + "交替年月／" + t.luckChange;
+  lines[2] = "生年月日／" + chart.birthday + IdeographicSpaces(2) + "性別／" + chart.sex +
+             IdeographicSpaces(2) + "年齢／" + d.age + "歳";
+  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + d.luckStartAge +
+             IdeographicSpaces(2) + "交替年月／" + d.luckChange;
   lines[4] = "";
   // The natal pillars one per line, the luck pillars in a column to their right.
-  lines[5] = PillarColumn(t.pillars[Pillar::Year]) + Spaces(4) + "大運" + Spaces(4) + Luck(t, 0);
-  lines[6] = PillarColumn(t.pillars[Pillar::Month]) + Spaces(6) + t.luckFirstAges[0] + Spaces(5) + Luck(t, 1);
-  lines[7] = PillarColumn(t.pillars[Pillar::Day]) + IdeographicSpaces(3) + t.luckFirstAges[1] + Spaces(5) + Luck(t, 2);
-  lines[8] = PillarColumn(t.pillars[Pillar::Hour]) + IdeographicSpaces(3) + t.luckFirstAges[2] + Spaces(5) + Luck(t, 3);
+  lines[5] = PillarColumn(d, Pillar::Year) + Spaces(4) + "大運" + Spaces(4) + Luck(d, 0);
+  lines[6] = PillarColumn(d, Pillar::Month) + Spaces(6) + d.luckFirstAges[0] + Spaces(5) + Luck(d, 1);
+  lines[7] = PillarColumn(d, Pillar::Day) + IdeographicSpaces(3) + d.luckFirstAges[1] + Spaces(5) +
+             Luck(d, 2);
+  lines[8] = PillarColumn(d, Pillar::Hour) + IdeographicSpaces(3) + d.luckFirstAges[2] + Spaces(5) +
+             Luck(d, 3);
   for (std::size_t i = 4; i <= 10; ++i) {
-    lines[i + 5] = Spaces(26) + t.luckFirstAges[i - 1] + Spaces(5) + Luck(t, i);
+    lines[i + 5] = Spaces(26) + d.luckFirstAges[i - 1] + Spaces(5) + Luck(d, i);
   }
   lines[16] = "備考／";
 

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
-#include "output/main_window_reader.h"
 #include "gui/fonts.h"
 #include "gui/twips.h"
 #include "gui/window_placement.h"
@@ -67,21 +66,6 @@ QWidget* BuildExportWindow() {
   return window;
 }
 
-std::string Utf8(const QWidget& mainWindow, const QString& name) {
-  return DisplayedText(mainWindow, name.toUtf8().constData()).toStdString();
-}
-
-std::string Utf8(const QWidget& mainWindow, const char* name) {
-  return DisplayedText(mainWindow, name).toStdString();
-}
-
-constexpr std::array<std::array<const char*, 3>, 4> kPillarControls{{
-    {"yKan", "yShi", "lbl_yZokan"},
-    {"mKan", "mShi", "lbl_mZokan"},
-    {"dKan", "dShi", "lbl_dZokan"},
-    {"hKan", "hShi", "lbl_hZokan"},
-}};
-
 }  // namespace
 
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
@@ -93,34 +77,13 @@ QString GeneralDateText(const QDateTime& moment, const QLocale& locale) {
          locale.toString(moment.time(), timeFormat);
 }
 
-ChartTexts GatherChartTexts(const QWidget& mainWindow) {
-  ChartTexts texts;
-  texts.sex = DisplayedSex(mainWindow).toStdString();
-  texts.birthday = Utf8(mainWindow, "txtBirthday");
-  texts.age = Utf8(mainWindow, "txtAge");
-  texts.luckStartAge = Utf8(mainWindow, "txtKoutai");
-  texts.luckChange = Utf8(mainWindow, "txtKoutaiYM");
-  for (std::size_t p = 0; p < kPillarControls.size(); ++p) {
-    texts.pillars.items[p] = {Utf8(mainWindow, kPillarControls[p][0]),
-                        Utf8(mainWindow, kPillarControls[p][1]),
-                        Utf8(mainWindow, kPillarControls[p][2])};
-  }
-  for (int i = 0; i < 11; ++i) {
-    texts.luckStems[i] = Utf8(mainWindow, ArrayControlName("dun_kan", i));
-    texts.luckBranches[i] = Utf8(mainWindow, ArrayControlName("dun_shi", i));
-  }
-  for (int i = 0; i < 10; ++i) texts.luckFirstAges[i] = Utf8(mainWindow, ArrayControlName("sai1", i));
-  return texts;
-}
+ExportController::ExportController(QObject* parent)
+    : SecondaryWindow(parent), clock_([] { return QDateTime::currentDateTime(); }) {}
 
-ExportController::ExportController(QWidget* mainWindow, QObject* parent)
-    : SecondaryWindow(mainWindow, parent), clock_([] { return QDateTime::currentDateTime(); }) {}
-
-void ExportController::open() {
+void ExportController::open(const ChartSnapshot& chart) {
   QWidget& window = showWindow();
   const QString now = GeneralDateText(clock_(), QLocale::system());
-  const ChartTexts texts = mainWindow() ? GatherChartTexts(*mainWindow()) : ChartTexts{};
-  const std::string chartText = make_export_text(texts, now.toStdString());
+  const std::string chartText = make_export_text(chart, now.toStdString());
   if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {
     area->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));
   }

@@ -16,21 +16,18 @@ namespace mireto {
 // one blank, its long time (without a time zone).
 QString GeneralDateText(const QDateTime& moment, const QLocale& locale);
 
-// The ChartTexts of what the main window's controls display now.
-ChartTexts GatherChartTexts(const QWidget& mainWindow);
-
 class ExportController : public SecondaryWindow {
   Q_OBJECT
 
  public:
   using Clock = std::function<QDateTime()>;
 
-  explicit ExportController(QWidget* mainWindow, QObject* parent = nullptr);
+  explicit ExportController(QObject* parent = nullptr);
 
   // The EXP button: shows the window (created centred on first use), builds
-  // the chart text from the displayed chart and the present time, and
-  // replaces the whole content of the text area with it.
-  void open();
+  // the chart text from the chart as the main window showed it at the click
+  // and the present time, and replaces the whole content of the text area.
+  void open(const ChartSnapshot& chart);
 
   // The source of the present moment; the system clock unless replaced.
   void setClock(Clock clock) { clock_ = std::move(clock); }

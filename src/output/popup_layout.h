@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "chart/chart.h"
 #include "gui/twips.h"
 
 namespace mireto::popup {
@@ -61,28 +62,32 @@ constexpr std::array kTextBoxes{
 
 constexpr TwipsRect kCloseButton{3825, 75, 750, 300};
 
-// Labels that take the caption of the main-window label of the same name.
+// Labels named as the main-window labels whose captions they copy, with the
+// chart text each shows: a pillar's stem, branch or hidden stem, or (group
+// nullptr) the season element.
 struct CopiedLabel {
   const char* name;
   TwipsRect rect;
   FontRole font;
+  PerPillar<std::string> ChartDisplay::*group;
+  Pillar pillar;
 };
 
 // The natal pillars read right to left: year 4290, month 3840, day 3390, hour 2940.
 constexpr std::array kPillarLabels{
-    CopiedLabel{"yKan", {4290, 465, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"yShi", {4290, 870, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"mKan", {3840, 465, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"mShi", {3840, 870, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"dKan", {3390, 465, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"dShi", {3390, 870, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"hKan", {2940, 465, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"hShi", {2940, 870, 255, 255}, FontRole::Pillar},
-    CopiedLabel{"lblOu", {3870, 1470, 255, 240}, FontRole::Window},
-    CopiedLabel{"lbl_yZokan", {4290, 1185, 240, 225}, FontRole::HiddenStem},
-    CopiedLabel{"lbl_mZokan", {3840, 1185, 240, 225}, FontRole::HiddenStem},
-    CopiedLabel{"lbl_dZokan", {3390, 1185, 240, 225}, FontRole::HiddenStem},
-    CopiedLabel{"lbl_hZokan", {2940, 1185, 240, 225}, FontRole::HiddenStem},
+    CopiedLabel{"yKan", {4290, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Year},
+    CopiedLabel{"yShi", {4290, 870, 255, 255}, FontRole::Pillar, &ChartDisplay::branches, Pillar::Year},
+    CopiedLabel{"mKan", {3840, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Month},
+    CopiedLabel{"mShi", {3840, 870, 255, 255}, FontRole::Pillar, &ChartDisplay::branches, Pillar::Month},
+    CopiedLabel{"dKan", {3390, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Day},
+    CopiedLabel{"dShi", {3390, 870, 255, 255}, FontRole::Pillar, &ChartDisplay::branches, Pillar::Day},
+    CopiedLabel{"hKan", {2940, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Hour},
+    CopiedLabel{"hShi", {2940, 870, 255, 255}, FontRole::Pillar, &ChartDisplay::branches, Pillar::Hour},
+    CopiedLabel{"lblOu", {3870, 1470, 255, 240}, FontRole::Window, nullptr, Pillar::Year},
+    CopiedLabel{"lbl_yZokan", {4290, 1185, 240, 225}, FontRole::HiddenStem, &ChartDisplay::hiddenStems, Pillar::Year},
+    CopiedLabel{"lbl_mZokan", {3840, 1185, 240, 225}, FontRole::HiddenStem, &ChartDisplay::hiddenStems, Pillar::Month},
+    CopiedLabel{"lbl_dZokan", {3390, 1185, 240, 225}, FontRole::HiddenStem, &ChartDisplay::hiddenStems, Pillar::Day},
+    CopiedLabel{"lbl_hZokan", {2940, 1185, 240, 225}, FontRole::HiddenStem, &ChartDisplay::hiddenStems, Pillar::Hour},
 };
 
 // The luck-pillar strip: eleven columns from right (0) to left (10).

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <string>
 
 #include "gui/fonts.h"
-#include "output/main_window_reader.h"
 #include "output/popup_layout.h"
 
 namespace mireto {
@@ -25,6 +25,11 @@ QFont RoleFont(FontRole role) {
     case FontRole::Luck: return LayoutFont(FontFace::PGothic, 12);
   }
   return {};
+}
+
+// "sai1" and 3 -> "sai1(3)": the name of element 3 of a control array.
+QString ArrayControlName(const char* array, int index) {
+  return QStringLiteral("%1(%2)").arg(QString::fromUtf8(array)).arg(index);
 }
 
 QLabel* AddLabel(QWidget& window, const QString& name, const QString& text,
@@ -102,56 +107,58 @@ QWidget* BuildPopupWindow() {
   return window;
 }
 
-void CopyText(const QWidget& from, QWidget& to, const QString& name) {
-  if (auto* target = to.findChild<QLineEdit*>(name)) {
-    target->setText(DisplayedText(from, name.toUtf8().constData()));
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+void SetText(QWidget& window, const QString& name, const std::string& text) {
+  if (auto* edit = window.findChild<QLineEdit*>(name)) edit->setText(Q(text));
+  if (auto* label = window.findChild<QLabel*>(name)) label->setText(Q(text));
+}
+
+void SetLuckLabel(QWidget& window, const QString& name, const std::string& text, bool bold) {
+  if (auto* label = window.findChild<QLabel*>(name)) {
+    label->setText(Q(text));
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
   }
 }
 
-void CopyCaption(const QWidget& from, QWidget& to, const QString& name) {
-  if (auto* target = to.findChild<QLabel*>(name)) {
-    target->setText(DisplayedText(from, name.toUtf8().constData()));
-  }
-}
-
-void CopyBold(const QWidget& from, QWidget& to, const QString& name) {
-  if (auto* target = to.findChild<QLabel*>(name)) {
-    QFont font = target->font();
-    font.setBold(DisplayedBold(from, name.toUtf8().constData()));
-    target->setFont(font);
-  }
-}
-
-constexpr std::array kCopiedTexts{"txtBirthday", "txtKoutai", "txtKoutaiYM", "txtKoukei", "txtAge"};
-
-// Fills the pop-up in the order the main window's POP button has always used.
-void CopyChart(const QWidget& main, QWidget& popupWindow) {
-  for (const char* name : kCopiedTexts) CopyText(main, popupWindow, QString::fromUtf8(name));
+// Fills the pop-up's own controls, named as the main window's whose texts they copy.
+void FillChart(QWidget& window, const ChartSnapshot& chart) {
+  const ChartDisplay& d = chart.display;
+  SetText(window, QStringLiteral("txtBirthday"), chart.birthday);
+  SetText(window, QStringLiteral("txtKoutai"), d.luckStartAge);
+  SetText(window, QStringLiteral("txtKoutaiYM"), d.luckChange);
+  SetText(window, QStringLiteral("txtKoukei"), d.sunLongitude);
+  SetText(window, QStringLiteral("txtAge"), d.age);
   for (const auto& label : popup::kPillarLabels) {
-    CopyCaption(main, popupWindow, QString::fromUtf8(label.name));
-  }
-  for (int i = 0; i < 10; ++i) CopyCaption(main, popupWindow, ArrayControlName("sai1", i));
-  for (int i = 0; i < 11; ++i) CopyCaption(main, popupWindow, ArrayControlName("sai2", i));
-  for (const char* array : {"dun_kan", "dun_shi"}) {
-    for (int i = 0; i < 11; ++i) {
-      CopyCaption(main, popupWindow, ArrayControlName(array, i));
-      CopyBold(main, popupWindow, ArrayControlName(array, i));
+    const QString name = QString::fromUtf8(label.name);
+    if (label.group == nullptr) {
+      SetText(window, name, d.seasonElement);
+    } else {
+      SetText(window, name, (d.*label.group)[label.pillar]);
     }
   }
-  if (auto* sex = popupWindow.findChild<QLineEdit*>(QStringLiteral("txtMW"))) {
-    sex->setText(DisplayedSex(main));
+  for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) {
+    SetText(window, ArrayControlName("sai1", static_cast<int>(i)), d.luckFirstAges[i]);
   }
+  for (std::size_t i = 0; i < d.luckLastAges.size(); ++i) {
+    SetText(window, ArrayControlName("sai2", static_cast<int>(i)), d.luckLastAges[i]);
+  }
+  for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
+    const int column = static_cast<int>(i);
+    const bool bold = d.boldLuckColumn == column;
+    SetLuckLabel(window, ArrayControlName("dun_kan", column), d.luckStems[i], bold);
+    SetLuckLabel(window, ArrayControlName("dun_shi", column), d.luckBranches[i], bold);
+  }
+  SetText(window, QStringLiteral("txtMW"), chart.sex);
 }
 
 }  // namespace
 
-PopupController::PopupController(QWidget* mainWindow, QObject* parent)
-    : SecondaryWindow(mainWindow, parent) {}
+PopupController::PopupController(QObject* parent) : SecondaryWindow(parent) {}
 
-void PopupController::open() {
-  QWidget& popupWindow = showWindow();
-  if (mainWindow()) CopyChart(*mainWindow(), popupWindow);
-}
+void PopupController::open(const ChartSnapshot& chart) { FillChart(showWindow(), chart); }
 
 QWidget* PopupController::createWindow() { return BuildPopupWindow(); }
 

@@ -6,8 +6,7 @@
 
 namespace mireto {
 
-SecondaryWindow::SecondaryWindow(QWidget* mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {}
+SecondaryWindow::SecondaryWindow(QObject* parent) : QObject(parent) {}
 
 SecondaryWindow::~SecondaryWindow() { unload(); }
 

@@ -15,7 +15,7 @@ class SecondaryWindow : public QObject {
   Q_OBJECT
 
  public:
-  explicit SecondaryWindow(QWidget* mainWindow, QObject* parent = nullptr);
+  explicit SecondaryWindow(QObject* parent = nullptr);
   ~SecondaryWindow() override;
 
   // Destroys the window if it is loaded.
@@ -26,14 +26,12 @@ class SecondaryWindow : public QObject {
  protected:
   // Shows the window, creating and centring it first when it is not loaded.
   QWidget& showWindow();
-  QWidget* mainWindow() const { return mainWindow_.data(); }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   virtual QWidget* createWindow() = 0;
 
-  QPointer<QWidget> mainWindow_;
   QPointer<QWidget> window_;
 };
 

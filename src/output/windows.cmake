@@ -1,6 +1,5 @@
 # The output windows: pop-up chart, text preview, About box and its sound.
 add_library(mireto_output_windows STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/main_window_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/secondary_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popup_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/export_window.cpp

@@ -20,6 +20,16 @@ const QString kUnknown = QStringLiteral("?");
 // The number an item's text stands for: its leading decimal number, so "?" is 0.
 int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text.toStdString())); }
 
+// Selects the item showing `text` in an enabled list, as a click on it does.
+bool Pick(QComboBox* list, const QString& text) {
+  const int index = list->findText(text);
+  if (!list->isEnabled() || index < 0) return false;
+  list->setCurrentIndex(index);
+  return true;
+}
+
+QString ItemText(const std::optional<int>& value) { return value ? QString::number(*value) : kUnknown; }
+
 }  // namespace
 
 InputChain::InputChain(QWidget* root)
@@ -32,7 +42,8 @@ InputChain::InputChain(QWidget* root)
       summary_(FindControl<QLineEdit>(root, "txtBirthday")),
       jisaMinutes_(FindControl<QLineEdit>(root, "txtJisahun")),
       jisaSeconds_(FindControl<QLineEdit>(root, "txtJisabyo")),
-      male_(FindControl<QRadioButton>(root, "optM")) {
+      male_(FindControl<QRadioButton>(root, "optM")),
+      female_(FindControl<QRadioButton>(root, "optW")) {
   connect(month_, &QComboBox::activated, this, &InputChain::chooseMonth);
   connect(day_, &QComboBox::activated, this, &InputChain::chooseDay);
   connect(hour_, &QComboBox::activated, this, &InputChain::chooseHour);
@@ -98,6 +109,28 @@ void InputChain::chooseMinute() {
 void InputChain::zeroTimeDifference() {
   jisaMinutes_->setText(QStringLiteral("0"));
   jisaSeconds_->setText(QStringLiteral("0"));
+}
+
+void InputChain::setTimeDifference(const QString& minutes, const QString& seconds) {
+  jisaMinutes_->setText(minutes);
+  jisaSeconds_->setText(seconds);
+}
+
+bool InputChain::enterBirth(const BirthInput& input) {
+  (input.sex == Sex::Male ? male_ : female_)->setChecked(true);
+  setTimeDifference(QString::fromStdString(input.jisaMinutesText),
+                    QString::fromStdString(input.jisaSecondsText));
+  decideYear(input.year);
+  if (!Pick(month_, QString::number(input.month))) return false;
+  chooseMonth();
+  if (!Pick(day_, QString::number(input.day))) return false;
+  chooseDay();
+  if (!Pick(hour_, ItemText(input.hour))) return false;
+  chooseHour();
+  if (!input.hour) return true;
+  if (!Pick(minute_, ItemText(input.minute))) return false;
+  chooseMinute();
+  return true;
 }
 
 void InputChain::rewriteSummary() {

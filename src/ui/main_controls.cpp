@@ -79,16 +79,17 @@ void AddLists(QWidget* client) {
   }
 }
 
-void AddOptions(QWidget* client) {
+void AddOptions(QWidget* client, ChartControls& controls) {
   for (const auto& row : ml::kOptions) {
     auto* option = new QRadioButton(QString::fromUtf8(row.caption), client);
     option->setObjectName(QString::fromUtf8(row.name));
     option->setGeometry(ToPixels(row.rect));
     option->setChecked(row.checked);
+    if (row.control != nullptr) controls.*row.control = option;
   }
 }
 
-void AddFields(QWidget* client) {
+void AddFields(QWidget* client, ChartControls& controls) {
   for (const auto& row : ml::kFields) {
     auto* field = new QLineEdit(QString::fromUtf8(row.text), client);
     field->setObjectName(QString::fromUtf8(row.name));
@@ -98,6 +99,7 @@ void AddFields(QWidget* client) {
     const bool editable = row.style == ml::FieldStyle::InputEditable ||
                           row.style == ml::FieldStyle::ResultEditable;
     field->setReadOnly(!editable);
+    if (row.control != nullptr) controls.*row.control = field;
     const bool result = row.style == ml::FieldStyle::Result ||
                         row.style == ml::FieldStyle::ResultEditable;
     if (result) {
@@ -134,13 +136,14 @@ void AddRule(QWidget* client) {
   rule->setPalette(palette);
 }
 
-void AddLuckStrip(QWidget* client) {
+void AddLuckStrip(QWidget* client, ChartControls& controls) {
   const QPixmap separator(QStringLiteral(":/separator.png"));
   for (int i = 0; i < static_cast<int>(ml::kSai1Lefts.size()); ++i) {
     const int width = i + 1 == static_cast<int>(ml::kSai1Lefts.size()) ? ml::kSai1LastWidth : ml::kSai1Width;
     const bool centred = std::find(ml::kSai1Centred.begin(), ml::kSai1Centred.end(), i) != ml::kSai1Centred.end();
-    AddChartLabel(client, IndexedName("sai1", i), {ml::kSai1Lefts[i], ml::kSai1Top, width, ml::kSai1Height},
-                  FontRole::Gothic12, centred);
+    controls.luckFirstAges[i] =
+        AddChartLabel(client, IndexedName("sai1", i), {ml::kSai1Lefts[i], ml::kSai1Top, width, ml::kSai1Height},
+                      FontRole::Gothic12, centred);
   }
   for (int i = 0; i < static_cast<int>(ml::kSeparatorLefts.size()); ++i) {
     auto* picture = new QLabel(client);
@@ -153,15 +156,18 @@ void AddLuckStrip(QWidget* client) {
   for (int i = 0; i < static_cast<int>(ml::kSai2Lefts.size()); ++i) {
     const int width = i + 1 == static_cast<int>(ml::kSai2Lefts.size()) ? ml::kSai2LastWidth : ml::kSai2Width;
     const bool centred = std::find(ml::kSai2Centred.begin(), ml::kSai2Centred.end(), i) != ml::kSai2Centred.end();
-    AddChartLabel(client, IndexedName("sai2", i), {ml::kSai2Lefts[i], ml::kSai2Top, width, ml::kSai2Height},
-                  FontRole::Gothic12, centred);
+    controls.luckLastAges[i] =
+        AddChartLabel(client, IndexedName("sai2", i), {ml::kSai2Lefts[i], ml::kSai2Top, width, ml::kSai2Height},
+                      FontRole::Gothic12, centred);
   }
   for (int i = 0; i < static_cast<int>(ml::kDunLefts.size()); ++i) {
     const int shiHeight = i == 0 ? ml::kDunShiFirstHeight : ml::kDunShiHeight;
-    AddChartLabel(client, IndexedName("dun_kan", i), {ml::kDunLefts[i], ml::kDunKanTop, ml::kDunWidth, ml::kDunKanHeight},
-                  FontRole::PGothic12, false);
-    AddChartLabel(client, IndexedName("dun_shi", i), {ml::kDunLefts[i], ml::kDunShiTop, ml::kDunWidth, shiHeight},
-                  FontRole::PGothic12, false);
+    controls.luckStems[i] = AddChartLabel(
+        client, IndexedName("dun_kan", i), {ml::kDunLefts[i], ml::kDunKanTop, ml::kDunWidth, ml::kDunKanHeight},
+        FontRole::PGothic12, false);
+    controls.luckBranches[i] = AddChartLabel(
+        client, IndexedName("dun_shi", i), {ml::kDunLefts[i], ml::kDunShiTop, ml::kDunWidth, shiHeight},
+        FontRole::PGothic12, false);
   }
 }
 
@@ -177,20 +183,28 @@ void SetTabOrder(QWidget* client) {
 
 }  // namespace
 
-void BuildMainControls(QWidget* client) {
+ChartControls BuildMainControls(QWidget* client) {
+  ChartControls controls;
   client->setFixedSize(ToPixels(ml::kClientWidth, ml::kClientHeight));
   client->setFont(FontFor(FontRole::Default));
   AddRule(client);
   for (const auto& row : ml::kCaptions) AddLabel(client, QString::fromUtf8(row.text), row.rect, row.font);
-  for (const auto& row : ml::kPillarLabels)
-    AddChartLabel(client, QString::fromUtf8(row.name), row.rect, row.font, false);
-  AddLuckStrip(client);
+  for (const auto& row : ml::kPillarLabels) {
+    QLabel* label = AddChartLabel(client, QString::fromUtf8(row.name), row.rect, row.font, false);
+    if (row.group != nullptr) {
+      (controls.*row.group)[row.pillar] = label;
+    } else {
+      controls.seasonElement = label;
+    }
+  }
+  AddLuckStrip(client, controls);
   AddButtons(client);
   AddLists(client);
-  AddOptions(client);
-  AddFields(client);
+  AddOptions(client, controls);
+  AddFields(client, controls);
   AddSpinners(client);
   SetTabOrder(client);
+  return controls;
 }
 
 void BuildMainMenus(QMainWindow* window) {

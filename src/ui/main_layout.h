@@ -5,6 +5,7 @@
 #include <array>
 
 #include "gui/twips.h"
+#include "ui/chart_controls.h"
 #include "ui/fonts.h"
 
 namespace mireto::main_layout {
@@ -57,11 +58,12 @@ struct OptionRow {
   const char* caption;
   TwipsRect rect;
   bool checked;
+  QRadioButton* ChartControls::*control;  // where the window keeps it, or nullptr
 };
 
 inline constexpr OptionRow kOptions[] = {
-    {"optW", "女", {120, 495, 495, 255}, true},
-    {"optM", "男", {645, 495, 495, 255}, false},
+    {"optW", "女", {120, 495, 495, 255}, true, nullptr},
+    {"optM", "男", {645, 495, 495, 255}, false, &ChartControls::male},
 };
 
 // Fixed captions. Static text, transparent, aligned to the top left.
@@ -110,19 +112,20 @@ struct FieldRow {
   FieldStyle style;
   Align align;
   FontRole font;
+  QLineEdit* ChartControls::*control;  // where the window keeps a chart field, or nullptr
 };
 
 inline constexpr FieldRow kFields[] = {
-    {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default},
-    {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default},
-    {"txtJisabyo", "0", {1695, 900, 330, 285}, FieldStyle::InputEditable, Align::Right, FontRole::Default},
-    {"txtShin", "", {1170, 1485, 2730, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
-    {"txtKinjisa", "", {990, 1806, 1305, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
-    {"txtKoutai", "", {1200, 2127, 1785, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
-    {"txtKoutaiYM", "", {1200, 2448, 900, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
-    {"txtKoukei", "", {975, 2769, 1800, 195}, FieldStyle::Result, Align::Left, FontRole::Default},
-    {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default},
-    {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9},
+    {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default, &ChartControls::birthday},
+    {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default, nullptr},
+    {"txtJisabyo", "0", {1695, 900, 330, 285}, FieldStyle::InputEditable, Align::Right, FontRole::Default, nullptr},
+    {"txtShin", "", {1170, 1485, 2730, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::trueSolarTime},
+    {"txtKinjisa", "", {990, 1806, 1305, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::equationOfTime},
+    {"txtKoutai", "", {1200, 2127, 1785, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::luckStartAge},
+    {"txtKoutaiYM", "", {1200, 2448, 900, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::luckChange},
+    {"txtKoukei", "", {975, 2769, 1800, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::sunLongitude},
+    {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default, &ChartControls::age},
+    {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9, &ChartControls::weekday},
 };
 
 // Spinners, each bound to the text field it writes.
@@ -150,22 +153,24 @@ struct ChartLabelRow {
   const char* name;
   TwipsRect rect;
   FontRole font;
+  PerPillar<QLabel*> ChartControls::*group;  // the pillar labels it belongs to, or
+  Pillar pillar;                             // nullptr for the season element
 };
 
 inline constexpr ChartLabelRow kPillarLabels[] = {
-    {"yKan", {4665, 1995, 255, 255}, FontRole::PGothic12Bold},
-    {"mKan", {4230, 1995, 255, 255}, FontRole::PGothic12Bold},
-    {"dKan", {3780, 1995, 255, 255}, FontRole::PGothic12Bold},
-    {"hKan", {3315, 1995, 255, 255}, FontRole::PGothic12Bold},
-    {"yShi", {4665, 2400, 255, 255}, FontRole::PGothic12Bold},
-    {"mShi", {4230, 2400, 255, 255}, FontRole::PGothic12Bold},
-    {"dShi", {3780, 2400, 255, 255}, FontRole::PGothic12Bold},
-    {"hShi", {3315, 2400, 255, 255}, FontRole::PGothic12Bold},
-    {"lbl_yZokan", {4665, 2700, 240, 225}, FontRole::Gothic11},
-    {"lbl_mZokan", {4245, 2700, 210, 225}, FontRole::Gothic11},
-    {"lbl_dZokan", {3780, 2700, 195, 225}, FontRole::Gothic11},
-    {"lbl_hZokan", {3315, 2700, 195, 225}, FontRole::Gothic11},
-    {"lblOu", {4260, 3015, 255, 240}, FontRole::Default},
+    {"yKan", {4665, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Year},
+    {"mKan", {4230, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Month},
+    {"dKan", {3780, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Day},
+    {"hKan", {3315, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Hour},
+    {"yShi", {4665, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Year},
+    {"mShi", {4230, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Month},
+    {"dShi", {3780, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Day},
+    {"hShi", {3315, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Hour},
+    {"lbl_yZokan", {4665, 2700, 240, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Year},
+    {"lbl_mZokan", {4245, 2700, 210, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Month},
+    {"lbl_dZokan", {3780, 2700, 195, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Day},
+    {"lbl_hZokan", {3315, 2700, 195, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Hour},
+    {"lblOu", {4260, 3015, 255, 240}, FontRole::Default, nullptr, Pillar::Year},
 };
 
 // The luck-pillar strip: eleven columns from right (index 0) to left. Lefts

@@ -11,7 +11,6 @@
 #include <QScreen>
 
 #include "ui/birth_time_boxes.h"
-#include "ui/chart_writer.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
 #include "ui/main_layout.h"
@@ -37,7 +36,7 @@ LocalDateTime PresentLocalTime() {
 }  // namespace
 
 MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
-    : QMainWindow(parent), tables_(tables) {
+    : QMainWindow(parent), tables_(tables), clock_(PresentLocalTime) {
   InitResources();
   setObjectName(QString::fromUtf8(main_layout::kWindowName));
   setWindowTitle(QString::fromUtf8(main_layout::kCaption));
@@ -49,7 +48,7 @@ MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  BuildMainControls(client);
+  chart_ = BuildMainControls(client);
   setCentralWidget(client);
   BuildMainMenus(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -66,21 +65,35 @@ MainWindow::~MainWindow() { unloadYearDialog(); }
 
 const BirthRecord& MainWindow::birthRecord() const { return input_->record(); }
 
+ChartSnapshot MainWindow::snapshot() const {
+  ChartSnapshot s = ReadSnapshot(chart_);
+  if (birthChart_) s.birthTime = BirthTimeDetailsOf(*birthChart_);
+  return s;
+}
+
+void MainWindow::setClock(Clock clock) { clock_ = std::move(clock); }
+
+bool MainWindow::enterBirth(const BirthInput& input) { return input_->enterBirth(input); }
+
+void MainWindow::setTimeDifference(const QString& minutes, const QString& seconds) {
+  input_->setTimeDifference(minutes, seconds);
+}
+
 void MainWindow::connectControls() {
   auto button = [this](const char* name) { return FindControl<QPushButton>(this, name); };
   connect(button("yearInput"), &QPushButton::clicked, this, &MainWindow::openYearDialog);
   connect(button("fInput"), &QPushButton::clicked, this, &MainWindow::displayChart);
   connect(button("endbtn"), &QPushButton::clicked, this, &MainWindow::exitProgram);
   connect(button("btnmap"), &QPushButton::clicked, this, &MainWindow::mapRequested);
-  connect(button("btnpop"), &QPushButton::clicked, this, &MainWindow::popupRequested);
-  connect(button("btnexport"), &QPushButton::clicked, this, &MainWindow::exportRequested);
+  connect(button("btnpop"), &QPushButton::clicked, this, [this] { emit popupRequested(snapshot()); });
+  connect(button("btnexport"), &QPushButton::clicked, this, [this] { emit exportRequested(snapshot()); });
 }
 
 void MainWindow::connectMenus() {
   auto action = [this](const char* name) { return FindControl<QAction>(this, name); };
   connect(action("endmireto"), &QAction::triggered, this, &MainWindow::exitProgram);
   connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
-  connect(action("menupop"), &QAction::triggered, this, &MainWindow::popupRequested);
+  connect(action("menupop"), &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
 }
@@ -117,15 +130,16 @@ void MainWindow::displayChart() {
   if (!input) return;
   const std::optional<SummerTimeRule> rule = AskSummerTimeRule(this, *input);
   if (!rule) return;
-  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, PresentLocalTime(), true);
+  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, clock_(), true);
   if (!birth.result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
                          QString::fromStdString(birth.result.error));
     return;
   }
   setChartCommandsEnabled(true);
-  WriteChart(centralWidget(), birth.result.chart->display);
+  WriteChart(chart_, birth.result.chart->display);
   birthChart_ = std::move(birth);
+  emit chartDisplayed(snapshot());
   ShowBoundaryInformation(this, *birthChart_);
 }
 

@@ -1,18 +1,22 @@
 // The main window mainform01: the birth-data inputs, the display button, the
 // chart fields and labels, and the commands that open the other windows.
 //
-// Every control carries its layout name as objectName; the other windows read
-// the chart back from these controls by name. The window does no arithmetic:
-// the display button gathers the inputs, calls ComputeChart and shows the
-// texts it returns.
+// Every control carries its layout name as objectName. The window does no
+// arithmetic: the display button gathers the inputs, calls ComputeChart and
+// shows the texts it returns. Other windows never touch its controls: they get
+// the displayed chart as a ChartSnapshot, and fill the inputs through
+// enterBirth and setTimeDifference.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 #include "chart/birth_notices.h"
 #include "chart/chart.h"
+#include "chart/chart_snapshot.h"
 #include "core/data_files.h"
+#include "ui/chart_controls.h"
 
 namespace mireto {
 
@@ -29,6 +33,22 @@ class MainWindow : public QMainWindow {
 
   const BirthRecord& birthRecord() const;
 
+  // The chart as the window shows it now, read from its controls: what a user
+  // typed over a result is part of it.
+  ChartSnapshot snapshot() const;
+
+  // The source of the present local time for the age and the current luck
+  // pillar; the system clock unless replaced.
+  using Clock = std::function<LocalDateTime()>;
+  void setClock(Clock clock);
+
+  // Fills the inputs as a user does (see InputChain::enterBirth); false when a
+  // list does not offer a value. The chart is shown by displayChart().
+  bool enterBirth(const BirthInput& input);
+
+  // Writes the two time-difference fields (the map's "決定").
+  void setTimeDifference(const QString& minutes, const QString& seconds);
+
   // Centres the window (outer frame) on its screen.
   void centreOnScreen();
 
@@ -40,10 +60,10 @@ class MainWindow : public QMainWindow {
   void openYearDialog();
 
   // "八字表示": computes the chart of the entered data at the present local
-  // time and shows it. A clock time in summer time is asked about first (one
-  // that never existed is refused); a birth near a sectional-term boundary is
-  // reported after the chart. A refused input is reported in a message box
-  // and leaves the window as it was.
+  // time, shows it and emits chartDisplayed. A clock time in summer time is
+  // asked about first (one that never existed is refused); a birth near a
+  // sectional-term boundary is reported after the chart. A refused input is
+  // reported in a message box and leaves the window as it was.
   void displayChart();
 
   // The birth behind the chart on display (its summer-time decision, notices
@@ -54,8 +74,11 @@ class MainWindow : public QMainWindow {
   void exitProgram();
 
  signals:
-  void popupRequested();
-  void exportRequested();
+  // A chart was shown; the snapshot is what the window shows right after.
+  void chartDisplayed(const ChartSnapshot& snapshot);
+  // POP and EXP: the chart as shown at the click.
+  void popupRequested(const ChartSnapshot& snapshot);
+  void exportRequested(const ChartSnapshot& snapshot);
   void mapRequested();
   void aboutRequested();
   // The main window is closing: secondary windows must unload now.
@@ -71,6 +94,8 @@ class MainWindow : public QMainWindow {
   void unloadYearDialog();
 
   const CalendarTables& tables_;
+  Clock clock_;
+  ChartControls chart_;
   InputChain* input_ = nullptr;
   QPointer<YearDialog> yearDialog_;
   bool unloaded_ = false;

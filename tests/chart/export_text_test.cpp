@@ -6,21 +6,24 @@
 namespace mireto {
 namespace {
 
-ChartTexts Sample() {
-  ChartTexts t;
+ChartSnapshot Sample() {
+  ChartSnapshot t;
   t.sex = "男";
   t.birthday = "1984年2月10日12時0分";
-  t.age = "42";
-  t.luckStartAge = "約3歳4カ月12日";
-  t.luckChange = "丙年寅月";
-  t.pillars = {{{{"甲", "子", "癸"}, {"丙", "寅", "甲"}, {"戊", "午", "丁"}, {"戊", "午", "丁"}}}};
+  ChartDisplay& d = t.display;
+  d.age = "42";
+  d.luckStartAge = "約3歳4カ月12日";
+  d.luckChange = "丙年寅月";
+  d.stems = {{"甲", "丙", "戊", "戊"}};
+  d.branches = {{"子", "寅", "午", "午"}};
+  d.hiddenStems = {{"癸", "甲", "丁", "丁"}};
   const char* stems[] = {"丙", "丁", "戊", "己", "庚", "辛", "壬", "癸", "甲", "乙", "丙"};
   const char* branches[] = {"寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥", "子"};
   for (int i = 0; i < 11; ++i) {
-    t.luckStems[i] = stems[i];
-    t.luckBranches[i] = branches[i];
+    d.luckStems[i] = stems[i];
+    d.luckBranches[i] = branches[i];
   }
-  for (int i = 0; i < 10; ++i) t.luckFirstAges[i] = std::to_string(3 + 10 * i);
+  for (int i = 0; i < 10; ++i) d.luckFirstAges[i] = std::to_string(3 + 10 * i);
   return t;
 }
 

@@ -72,5 +72,23 @@ TEST(OutputSinkTest, KeepsTheFirstErrorAndWritesNothingAfter) {
   close(fd);
 }
 
+TEST(OutputSinkTest, LargeBlocksAndSmallPiecesKeepTheirOrder) {
+  const std::string path = ::testing::TempDir() + "mireto_output_sink_" + std::to_string(getpid());
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  std::string expected;
+  {
+    OutputSink sink(fd, 16);
+    for (const std::string& piece : std::vector<std::string>{"ab", std::string(40, 'x'), "cd", "ef", std::string(16, 'y'), "g"}) {
+      EXPECT_TRUE(sink.Write(piece));
+      expected += piece;
+    }
+    EXPECT_TRUE(sink.Flush());
+  }
+  close(fd);
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), expected);
+}
+
 }  // namespace
 }  // namespace mireto::cli

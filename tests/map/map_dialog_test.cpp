@@ -70,6 +70,11 @@ void MapDialogTest::init() {
   seconds_->setObjectName(QStringLiteral("txtJisabyo"));
   main_->show();
   controller_ = new MapController(main_, main_);
+  // As the program wires it: the correction goes into the main window's fields.
+  connect(controller_, &MapController::correctionDecided, main_, [this](const QString& m, const QString& s) {
+    minutes_->setText(m);
+    seconds_->setText(s);
+  });
   OpenAndActivate();
   map_ = view()->Picture();
 }

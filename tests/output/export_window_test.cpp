@@ -6,12 +6,11 @@
 #include <QTest>
 
 #include "output/export_window.h"
-#include "stand_in_main_window.h"
+#include "sample_chart.h"
 #include "window_lifecycle.h"
 
 using mireto::ExportController;
 using mireto::test::SampleChart;
-using mireto::test::StandInMainWindow;
 
 namespace {
 
@@ -37,11 +36,9 @@ class ExportWindowTest : public QObject {
 
  private slots:
   void showsTheExportTextAndCopiesItWithCrLf() {
-    StandInMainWindow main;
-    main.show(SampleChart(1));
-    ExportController exporter(&main);
+    ExportController exporter;
     exporter.setClock([] { return kMoment; });
-    exporter.open();
+    exporter.open(SampleChart(1));
     QWidget& window = *exporter.window();
     QCOMPARE(window.windowTitle(), QStringLiteral("データのテキスト表示"));
     QCOMPARE(window.size(), QSize(410, 286));
@@ -56,11 +53,9 @@ class ExportWindowTest : public QObject {
   }
 
   void theNowTextIsThePresentGeneralDate() {
-    StandInMainWindow main;
-    main.show(SampleChart(0));
-    ExportController exporter(&main);
+    ExportController exporter;
     const QDateTime before = QDateTime::currentDateTime();
-    exporter.open();
+    exporter.open(SampleChart(0));
     const QDateTime after = QDateTime::currentDateTime();
     const QString shown = TextArea(exporter)->toPlainText();
     QVERIFY(shown == AsShown(ExportText(0, before)) || shown == AsShown(ExportText(0, after)));
@@ -74,11 +69,9 @@ class ExportWindowTest : public QObject {
   }
 
   void aSecondExportReplacesTheTextAndTheUsersEdits() {
-    StandInMainWindow main;
-    main.show(SampleChart(1));
-    ExportController exporter(&main);
+    ExportController exporter;
     exporter.setClock([] { return kMoment; });
-    exporter.open();
+    exporter.open(SampleChart(1));
     QPlainTextEdit* area = TextArea(exporter);
     area->moveCursor(QTextCursor::Start);
     area->moveCursor(QTextCursor::Down);
@@ -86,17 +79,14 @@ class ExportWindowTest : public QObject {
     QTest::keyClicks(area, QStringLiteral("Taro"));
     QVERIFY(area->toPlainText().contains(QStringLiteral("姓名／Taro")));
 
-    main.show(SampleChart(2));
-    exporter.open();
+    exporter.open(SampleChart(2));
     QCOMPARE(TextArea(exporter), area);  // the same window, refreshed in place
     QCOMPARE(area->toPlainText(), AsShown(ExportText(2, kMoment)));
   }
 
   void ideographsAreTwiceAsWideAsAscii() {
-    StandInMainWindow main;
-    main.show(SampleChart(4));
-    ExportController exporter(&main);
-    exporter.open();
+    ExportController exporter;
+    exporter.open(SampleChart(4));
     const QFontMetricsF metrics(TextArea(exporter)->font());
     const qreal half = metrics.horizontalAdvance(QLatin1Char(' '));
     QVERIFY(half > 0);
@@ -110,15 +100,14 @@ class ExportWindowTest : public QObject {
     const auto ageStart = [&](int line, const std::string& age) {
       return metrics.horizontalAdvance(lines[line].left(lines[line].indexOf(QString::fromStdString(age))));
     };
-    const mireto::ChartTexts chart = SampleChart(4);
+    const mireto::ChartDisplay chart = SampleChart(4).display;
     QCOMPARE(ageStart(7, chart.luckFirstAges[1]), ageStart(6, chart.luckFirstAges[0]));
     QCOMPARE(ageStart(8, chart.luckFirstAges[2]), ageStart(6, chart.luckFirstAges[0]));
   }
 
   void closeHidesTitleBarCloseDestroys() {
-    StandInMainWindow main;
-    ExportController exporter(&main);
-    mireto::test::CheckLifecycle([&] { exporter.open(); }, [&] { return exporter.window(); }, "btnclose01");
+    ExportController exporter;
+    mireto::test::CheckLifecycle([&] { exporter.open(SampleChart(3)); }, [&] { return exporter.window(); }, "btnclose01");
   }
 };
 

@@ -1,52 +1,61 @@
-// The pop-up chart window: a snapshot of the main window, refilled per click.
+// The pop-up chart window: a copy of the displayed chart, refilled per click.
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
-#include "output/main_window_reader.h"
 #include "output/popup_window.h"
-#include "stand_in_main_window.h"
+#include "sample_chart.h"
 #include "window_lifecycle.h"
 
-using mireto::ArrayControlName;
+using mireto::ChartSnapshot;
 using mireto::PopupController;
 using mireto::test::SampleChart;
-using mireto::test::StandInMainWindow;
 
 namespace {
-
-// Shows chart `variant`, plus the fields that ChartTexts does not hold.
-void ShowChart(StandInMainWindow& main, int variant, int boldColumn) {
-  main.show(SampleChart(variant));
-  main.set("txtKoukei", QStringLiteral("%1.25").arg(40 + variant));
-  main.set("lblOu", variant % 2 ? QStringLiteral("木") : QStringLiteral("水"));
-  for (int i = 0; i < 11; ++i) main.set(ArrayControlName("sai2", i), QString::number(variant + 10 * i + 1));
-  main.markLuckColumn(boldColumn);
-}
-
-QStringList CopiedNames() {
-  QStringList names{"txtBirthday", "txtKoutai", "txtKoutaiYM", "txtKoukei", "txtAge", "yKan", "yShi",
-                    "mKan", "mShi", "dKan", "dShi", "hKan", "hShi", "lblOu", "lbl_yZokan",
-                    "lbl_mZokan", "lbl_dZokan", "lbl_hZokan"};
-  for (int i = 0; i < 10; ++i) names << ArrayControlName("sai1", i);
-  for (const char* array : {"sai2", "dun_kan", "dun_shi"}) {
-    for (int i = 0; i < 11; ++i) names << ArrayControlName(array, i);
-  }
-  return names;
-}
 
 QString Text(const QWidget& window, const QString& name) {
   const QWidget* control = window.findChild<QWidget*>(name);
   return control ? control->property("text").toString() : QStringLiteral("<missing %1>").arg(name);
 }
 
-// Every copied control of the pop-up equals the main window's, bold flags included.
-void CheckCopyOf(const QWidget& main, const QWidget& popup, int boldColumn) {
-  for (const QString& name : CopiedNames()) QCOMPARE(Text(popup, name), Text(main, name));
+QString Indexed(const char* array, std::size_t index) {
+  return QStringLiteral("%1(%2)").arg(QString::fromUtf8(array)).arg(index);
+}
+
+// The pop-up's controls, by the names of the main-window controls they copy,
+// with the texts of `chart` each must show.
+QList<QPair<QString, QString>> ExpectedTexts(const ChartSnapshot& chart) {
+  const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+  const mireto::ChartDisplay& d = chart.display;
+  QList<QPair<QString, QString>> expected = {
+      {"txtBirthday", q(chart.birthday)}, {"txtKoutai", q(d.luckStartAge)}, {"txtKoutaiYM", q(d.luckChange)},
+      {"txtKoukei", q(d.sunLongitude)},   {"txtAge", q(d.age)},             {"lblOu", q(d.seasonElement)},
+      {"txtMW", q(chart.sex)},
+  };
+  const char* prefixes = "ymdh";
+  int p = 0;
+  for (mireto::Pillar pillar : mireto::kPillars) {
+    expected.append({QStringLiteral("%1Kan").arg(prefixes[p]), q(d.stems[pillar])});
+    expected.append({QStringLiteral("%1Shi").arg(prefixes[p]), q(d.branches[pillar])});
+    expected.append({QStringLiteral("lbl_%1Zokan").arg(prefixes[p]), q(d.hiddenStems[pillar])});
+    ++p;
+  }
+  for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) expected.append({Indexed("sai1", i), q(d.luckFirstAges[i])});
+  for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
+    expected.append({Indexed("sai2", i), q(d.luckLastAges[i])});
+    expected.append({Indexed("dun_kan", i), q(d.luckStems[i])});
+    expected.append({Indexed("dun_shi", i), q(d.luckBranches[i])});
+  }
+  return expected;
+}
+
+// Every copied control of the pop-up shows the snapshot, bold column included.
+void CheckShows(const QWidget& popup, const ChartSnapshot& chart) {
+  for (const auto& [name, text] : ExpectedTexts(chart)) QCOMPARE(Text(popup, name), text);
   for (const char* array : {"dun_kan", "dun_shi"}) {
-    for (int i = 0; i < 11; ++i) {
-      QCOMPARE(popup.findChild<QLabel*>(ArrayControlName(array, i))->font().bold(), i == boldColumn);
+    for (std::size_t i = 0; i < chart.display.luckStems.size(); ++i) {
+      const bool bold = chart.display.boldLuckColumn == static_cast<int>(i);
+      QCOMPARE(popup.findChild<QLabel*>(Indexed(array, i))->font().bold(), bold);
     }
   }
 }
@@ -57,45 +66,33 @@ class PopupWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void copiesTheChartOnlyOnEachClick() {
-    StandInMainWindow main;
-    ShowChart(main, 2, 3);
-    PopupController popup(&main);
+  void showsTheSnapshotOfEachClick() {
+    PopupController popup;
     QCOMPARE(popup.window(), nullptr);  // created on first use only
-    popup.open();
+    popup.open(SampleChart(2));
     QCOMPARE(popup.window()->objectName(), QStringLiteral("frmpop01"));
-    CheckCopyOf(main, *popup.window(), 3);
+    CheckShows(*popup.window(), SampleChart(2));
     QCOMPARE(Text(*popup.window(), "txtMW"), QStringLiteral("女"));
 
-    // A recomputation changes every text and moves the mark; the pop-up keeps
-    // the old chart until the next click, then the bold column 3 turns regular.
-    StandInMainWindow before;
-    ShowChart(before, 2, 3);
-    ShowChart(main, 3, 4);
-    CheckCopyOf(before, *popup.window(), 3);
-    popup.open();
-    CheckCopyOf(main, *popup.window(), 4);
+    // The next click brings another chart: every text changes, the bold mark
+    // moves from column 2 to column 3, the sex follows.
+    popup.open(SampleChart(3));
+    CheckShows(*popup.window(), SampleChart(3));
     QCOMPARE(Text(*popup.window(), "txtMW"), QStringLiteral("男"));
   }
 
-  void sexReadsFemaleUnlessMaleIsSelected() {
-    StandInMainWindow main;
-    PopupController popup(&main);
-    main.selectMale(true);
-    popup.open();
-    QCOMPARE(Text(*popup.window(), "txtMW"), QStringLiteral("男"));
-    for (auto* option : main.findChildren<QRadioButton*>()) {  // neither selected
-      option->setAutoExclusive(false);
-      option->setChecked(false);
-    }
-    popup.open();
-    QCOMPARE(Text(*popup.window(), "txtMW"), QStringLiteral("女"));
+  void noCurrentLuckPillarLeavesEveryColumnRegular() {
+    ChartSnapshot chart = SampleChart(5);
+    PopupController popup;
+    popup.open(chart);
+    chart.display.boldLuckColumn.reset();
+    popup.open(chart);
+    CheckShows(*popup.window(), chart);
   }
 
   void windowAndControls() {
-    StandInMainWindow main;
-    PopupController popup(&main);
-    popup.open();
+    PopupController popup;
+    popup.open(SampleChart(0));
     QWidget& window = *popup.window();
     QCOMPARE(window.windowTitle(), QStringLiteral("ミレトPopUp"));
     QCOMPARE(window.size(), QSize(310, 233));
@@ -119,9 +116,8 @@ class PopupWindowTest : public QObject {
   }
 
   void closeHidesTitleBarCloseDestroys() {
-    StandInMainWindow main;
-    PopupController popup(&main);
-    mireto::test::CheckLifecycle([&] { popup.open(); }, [&] { return popup.window(); }, "Command1");
+    PopupController popup;
+    mireto::test::CheckLifecycle([&] { popup.open(SampleChart(1)); }, [&] { return popup.window(); }, "Command1");
   }
 };
 

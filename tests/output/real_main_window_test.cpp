@@ -1,37 +1,37 @@
-// End to end: a chart computed and shown by the real main window, copied by
-// POP and exported by EXP.
+// End to end: births entered into the real main window as a user enters them,
+// displayed, then copied by POP and exported by EXP; the same births through
+// the chart tool's functions give the same snapshot and the same export text.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-#include "chart/chart.h"
+#include "chart/chart_snapshot.h"
+#include "cli/chart_io.h"
 #include "core/data_files.h"
 #include "output/export_window.h"
-#include "output/main_window_reader.h"
 #include "output/popup_window.h"
-#include "ui/chart_writer.h"
 #include "ui/main_window.h"
 
-using mireto::ArrayControlName;
+using mireto::ChartSnapshot;
 
 namespace {
 
-// The export record built straight from the computed display texts.
-mireto::ChartTexts TextsOf(const mireto::ChartDisplay& d, const std::string& birthday, const std::string& sex) {
-  mireto::ChartTexts t;
-  t.sex = sex;
-  t.birthday = birthday;
-  t.age = d.age;
-  t.luckStartAge = d.luckStartAge;
-  t.luckChange = d.luckChange;
-  for (mireto::Pillar p : mireto::kPillars) t.pillars[p] = {d.stems[p], d.branches[p], d.hiddenStems[p]};
-  t.luckStems = d.luckStems;
-  t.luckBranches = d.luckBranches;
-  t.luckFirstAges = d.luckFirstAges;
-  return t;
+const mireto::LocalDateTime kNow{2024, 6, 1, 12, 0};
+const QDateTime kMoment(QDate(2024, 6, 1), QTime(12, 0, 30));
+
+// What a user clicks: the chart shown by the window, as POP and EXP get it.
+struct Clicked {
+  ChartSnapshot displayed;  // emitted when the chart was shown
+  ChartSnapshot atPop;      // handed to the pop-up by the POP button
+  ChartSnapshot atExp;      // handed to the preview by the EXP button
+};
+
+QPushButton* Button(mireto::MainWindow& window, const char* name) {
+  return window.findChild<QPushButton*>(QString::fromUtf8(name));
 }
 
 }  // namespace
@@ -46,7 +46,76 @@ class RealMainWindowTest : public QObject {
     tables_ = *loaded.tables;
   }
 
-  void popAndExpCopyTheDisplayedChart() {
+  void windowAndToolGiveTheSameChart_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("hour");
+    QTest::addColumn<QString>("minute");
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<QString>("jisaMinutes");
+    QTest::addColumn<QString>("jisaSeconds");
+    QTest::newRow("worked example, male") << "1975-04-08" << "13" << "5" << "M" << "0" << "0";
+    QTest::newRow("unknown hour") << "1990-05-03" << "?" << "?" << "F" << "0" << "0";
+    QTest::newRow("unknown minute, west") << "1984-02-04" << "23" << "?" << "M" << "-20" << "12";
+    QTest::newRow("minus zero minutes") << "2000-01-01" << "0" << "0" << "F" << "-0" << "51";
+    QTest::newRow("future birth, east") << "2030-12-31" << "23" << "59" << "F" << "19" << "0";
+    QTest::newRow("first supported year") << "1800-01-01" << "12" << "0" << "M" << "0" << "0";
+  }
+
+  void windowAndToolGiveTheSameChart() {
+    QFETCH(QString, date);
+    QFETCH(QString, hour);
+    QFETCH(QString, minute);
+    QFETCH(QString, sex);
+    QFETCH(QString, jisaMinutes);
+    QFETCH(QString, jisaSeconds);
+    std::string error;
+    const auto request = mireto::cli::MakeRequest(date.toStdString(), hour.toStdString(), minute.toStdString(),
+                                                  sex.toStdString(), jisaMinutes.toStdString(),
+                                                  jisaSeconds.toStdString(), error);
+    QVERIFY2(request, error.c_str());
+    const auto computed = mireto::ComputeChart(request->input, tables_, kNow);
+    QVERIFY2(computed.chart, computed.error.c_str());
+
+    mireto::MainWindow main(tables_);
+    const Clicked clicked = EnterDisplayAndClick(main, request->input);
+
+    // The tool's snapshot is the window's, text for text and the bold column.
+    ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request),
+                                            request->input.sex);
+    // The window adds the birth-time section: no summer time in these births,
+    // both boundaries solved.
+    tool.birthTime = mireto::BirthTimeDetailsOf(mireto::ComputeBirthChart(
+        request->input, mireto::SummerTimeRule::Ignore, tables_, kNow, true));
+    QVERIFY(tool.birthTime);
+    QCOMPARE(clicked.displayed, tool);
+    QCOMPARE(clicked.atPop, tool);
+    QCOMPARE(clicked.atExp, tool);
+
+    // The preview shows the tool's chart text for the same moment.
+    mireto::ExportController exporter;
+    exporter.setClock([] { return kMoment; });
+    exporter.open(clicked.atExp);
+    const std::string nowText = mireto::GeneralDateText(kMoment, QLocale::system()).toStdString();
+    QString expected = QString::fromStdString(mireto::cli::ChartText(*request, *computed.chart, nowText));
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(),
+             expected);
+
+    // The pop-up shows the same chart.
+    mireto::PopupController popup;
+    popup.open(clicked.atPop);
+    const QWidget& copy = *popup.window();
+    const auto text = [&](const char* name) {
+      return copy.findChild<QWidget*>(QString::fromUtf8(name))->property("text").toString().toStdString();
+    };
+    QCOMPARE(text("txtKoukei"), tool.display.sunLongitude);
+    QCOMPARE(text("lblOu"), tool.display.seasonElement);
+    QCOMPARE(text("txtMW"), tool.sex);
+  }
+
+  // The snapshot is read at the click: a weekday typed over the result is
+  // what POP copies; with neither sex option selected the sex reads 女.
+  void snapshotIsTakenAtTheClick() {
     mireto::MainWindow main(tables_);
     mireto::BirthInput input;
     input.year = 1975;
@@ -55,40 +124,57 @@ class RealMainWindowTest : public QObject {
     input.hour = 13;
     input.minute = 5;
     input.sex = mireto::Sex::Male;
-    const mireto::LocalDateTime now{2024, 6, 1, 12, 0};
-    const auto result = mireto::ComputeChart(input, tables_, now);
-    QVERIFY2(result.chart, result.error.c_str());
-    const mireto::ChartDisplay& display = result.chart->display;
-    QVERIFY(display.boldLuckColumn.has_value());
-    mireto::WriteChart(&main, display);
-    main.findChild<QRadioButton*>(QStringLiteral("optM"))->setChecked(true);
-    const std::string birthday = "1975年4月8日13時5分";
-    main.findChild<QLineEdit*>(QStringLiteral("txtBirthday"))->setText(QString::fromStdString(birthday));
+    const Clicked first = EnterDisplayAndClick(main, input);
+    QCOMPARE(first.atPop.sex, std::string("男"));
 
-    mireto::PopupController popup(&main);
-    popup.open();
-    const QWidget& copy = *popup.window();
-    const auto text = [&](const QString& name) { return copy.findChild<QWidget*>(name)->property("text").toString(); };
-    QCOMPARE(text("txtKoukei"), QString::fromStdString(display.sunLongitude));
-    QCOMPARE(text("lblOu"), QString::fromStdString(display.seasonElement));
-    QCOMPARE(text("txtMW"), QStringLiteral("男"));
-    for (int i = 0; i < 11; ++i) {
-      QCOMPARE(text(ArrayControlName("sai2", i)), QString::fromStdString(display.luckLastAges[i]));
-      QCOMPARE(copy.findChild<QLabel*>(ArrayControlName("dun_kan", i))->font().bold(), i == *display.boldLuckColumn);
+    main.findChild<QLineEdit*>(QStringLiteral("txtweek"))->setText(QStringLiteral("金曜日"));
+    for (auto* option : main.findChildren<QRadioButton*>()) {
+      option->setAutoExclusive(false);
+      option->setChecked(false);
     }
+    ChartSnapshot popped;
+    connect(&main, &mireto::MainWindow::popupRequested, this, [&](const ChartSnapshot& s) { popped = s; });
+    Button(main, "btnpop")->click();
+    QCOMPARE(popped.display.weekday, std::string("金曜日"));
+    QCOMPARE(popped.sex, std::string("女"));
+    ChartSnapshot expected = first.atPop;
+    expected.display.weekday = "金曜日";
+    expected.sex = "女";
+    QCOMPARE(popped, expected);
+  }
 
-    mireto::ExportController exporter(&main);
-    const QDateTime moment(QDate(2024, 6, 1), QTime(12, 0, 30));
-    exporter.setClock([moment] { return moment; });
-    exporter.open();
-    const std::string expected = mireto::make_export_text(
-        TextsOf(display, birthday, "男"), mireto::GeneralDateText(moment, QLocale::system()).toStdString());
-    QString shown = QString::fromStdString(expected);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(), shown);
+  // A value a list does not offer is refused and nothing is displayed.
+  void enterBirthRefusesADayTheMonthLacks() {
+    mireto::MainWindow main(tables_);
+    mireto::BirthInput input;
+    input.year = 2001;
+    input.month = 2;
+    input.day = 29;
+    QVERIFY(!main.enterBirth(input));
+    input.day = 28;
+    QVERIFY(main.enterBirth(input));
+    QCOMPARE(main.findChild<QLineEdit*>(QStringLiteral("txtBirthday"))->text(), QStringLiteral("2001年2月28日出生時間不明"));
   }
 
  private:
+  Clicked EnterDisplayAndClick(mireto::MainWindow& main, const mireto::BirthInput& input) {
+    Clicked clicked;
+    main.setClock([] { return kNow; });
+    connect(&main, &mireto::MainWindow::chartDisplayed, this,
+            [&](const ChartSnapshot& s) { clicked.displayed = s; });
+    connect(&main, &mireto::MainWindow::popupRequested, this, [&](const ChartSnapshot& s) { clicked.atPop = s; });
+    connect(&main, &mireto::MainWindow::exportRequested, this, [&](const ChartSnapshot& s) { clicked.atExp = s; });
+    if (!main.enterBirth(input)) {
+      QTest::qFail("enterBirth refused the birth", __FILE__, __LINE__);
+      return clicked;
+    }
+    Button(main, "fInput")->click();
+    Button(main, "btnpop")->click();
+    Button(main, "btnexport")->click();
+    disconnect(&main, nullptr, this, nullptr);
+    return clicked;
+  }
+
   mireto::CalendarTables tables_{};
 };
 
