@@ -14,7 +14,6 @@
 #include <optional>
 #include <string>
 
-#include "app/demo_input.h"
 #include "app/display_check.h"
 #include "app/font_check.h"
 #include "app/startup.h"
@@ -104,10 +103,8 @@ int main(int argc, char* argv[]) {
                           });
   QObject::connect(&startup, &mireto::Startup::failed, &app, [] { QCoreApplication::exit(1); });
   QObject::connect(&startup, &mireto::Startup::finished, &app, [] { QCoreApplication::quit(); });
-  QObject::connect(&startup, &mireto::Startup::ready, &app, [&startup] {
-    // Hook for tools/screenshot only: enter a fixed chart through the controls.
-    if (qEnvironmentVariableIsSet("MIRETO_SCREENSHOT_DEMO")) mireto::EnterDemoChart(*startup.mainWindow());
-  });
+  // MIRETO_TRACE_STARTUP prints the start-up milestones to standard error for
+  // tools/measure-gui; it changes nothing a user sees.
   StartupTrace trace;
   if (qEnvironmentVariableIsSet("MIRETO_TRACE_STARTUP")) app.installEventFilter(&trace);
   startup.start();

@@ -6,6 +6,7 @@
 #include "chart/chart_steps.h"
 #include "chart/text_format.h"
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "core/names.h"
 #include "core/numeric.h"
 
@@ -13,12 +14,10 @@ namespace mireto {
 
 namespace {
 
-constexpr int kFirstYear = 1800;
-constexpr int kLastYear = 2080;
 constexpr double kMaxTimeDifferenceMinutes = 24 * 60;
 
 std::string Validate(const BirthInput& in) {
-  if (in.year < kFirstYear || in.year > kLastYear) {
+  if (in.year < kFirstSupportedYear || in.year > kLastSupportedYear) {
     return "生年は1800年から2080年までの範囲で入力してください";
   }
   if (in.month < 1 || in.month > 12) return "生月は1から12までです";

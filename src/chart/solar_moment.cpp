@@ -1,13 +1,12 @@
 // From an entered clock time to the Sun's apparent longitude at the corrected
 // true solar moment: the one path every chart and every boundary search takes.
 #include "chart/chart_steps.h"
+#include "core/constants.h"
 #include "core/sun.h"
 
 namespace mireto::steps {
 
 namespace {
-
-constexpr double kJstToUtDays = 0.375;  // 9 hours: Japan Standard Time is UTC+9
 
 // Light time of the Sun's distance plus a secular term, in days.
 //   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s

@@ -4,14 +4,13 @@
 #include "chart/chart_steps.h"
 #include "chart/text_format.h"
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "core/equation_of_time.h"
 #include "core/numeric.h"
 
 namespace mireto::steps {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
 
 // One decimal that never shows 60.0: a remainder that would round up to a
 // whole minute shows as 59.9 (the whole part is left as it is).

@@ -2,14 +2,10 @@
 
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/sun.h"
 
 namespace mireto {
-
-namespace {
-constexpr double kPi = 3.14159265358979;
-double Scaled(int power, double mantissa) { return std::pow(10.0, power) * mantissa; }
-}  // namespace
 
 double MeanObliquity(double T) {
   return 23.452294 - 0.0130125 * T - 0.00000164 * std::pow(T, 2) + 0.000000503 * std::pow(T, 3);

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/constants.h"
+
 namespace mireto {
 
 namespace {
@@ -88,8 +90,6 @@ constexpr auto kNutationTerms = std::to_array<NutationTerm>({
     { 3,  0,  2,  0,  2,   -0.0002,        0},  // 69
 });
 static_assert(kNutationTerms.size() == 69, "the classical series has 69 terms");
-
-constexpr double kDegreesToRadians = 0.017453292519943;
 
 }  // namespace
 

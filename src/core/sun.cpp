@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "core/numeric.h"
 #include "core/nutation.h"
 
@@ -10,14 +11,8 @@ namespace mireto {
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292519943;
-
 double SinDeg(double degrees) { return std::sin(degrees * kDegreesToRadians); }
 double CosDeg(double degrees) { return std::cos(degrees * kDegreesToRadians); }
-
-// A coefficient written as a power of ten times a mantissa, formed the same way
-// (the product rounds differently from the decimal literal in the last bit).
-double Scaled(int power, double mantissa) { return std::pow(10.0, power) * mantissa; }
 
 // Mean longitude of the Sun (degrees, reduced). T in Julian centuries.
 void SunMeanLongitudeTerm(double T, SunWorkingState& s) {

@@ -1,6 +1,7 @@
 // The year dialog's layout, twips, one row per control.
 #pragma once
 
+#include "core/constants.h"
 #include "gui/twips.h"
 #include "ui/fonts.h"
 
@@ -21,9 +22,9 @@ struct CenturyRow {
 };
 
 inline constexpr CenturyRow kCenturies[] = {
-    {"y1800", "1800年代", {165, 150, 885, 255}, 1800, 1899},
+    {"y1800", "1800年代", {165, 150, 885, 255}, kFirstSupportedYear, 1899},
     {"y1900", "1900年代", {1050, 150, 885, 255}, 1900, 1999},
-    {"y2000", "2000年代", {165, 405, 885, 255}, 2000, 2080},
+    {"y2000", "2000年代", {165, 405, 885, 255}, 2000, kLastSupportedYear},
 };
 
 // The century shown when the dialog is first loaded (index into kCenturies).

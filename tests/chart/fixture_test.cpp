@@ -3,7 +3,9 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 #include "cli/chart_io.h"
 
 namespace mireto {

@@ -4,7 +4,9 @@
 // time differences) is DISABLED_ and runs with --gtest_also_run_disabled_tests.
 #include <regex>
 
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 #include "core/calendar.h"
 #include "core/cycles.h"
 #include "core/sun.h"

@@ -2,7 +2,9 @@
 // carries into true solar time, the time-difference sign and the refusals.
 #include <cmath>
 
-#include "chart_test_support.h"
+#include <gtest/gtest.h>
+
+#include "test_support.h"
 #include "core/calendar.h"
 
 namespace mireto {

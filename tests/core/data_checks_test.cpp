@@ -13,7 +13,7 @@
 #include "core/data_digest.h"
 #include "core/data_files.h"
 #include "core/data_location.h"
-#include "test_tables.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_tables.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

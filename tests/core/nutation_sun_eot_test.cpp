@@ -9,7 +9,7 @@
 #include "core/equation_of_time.h"
 #include "core/nutation.h"
 #include "core/sun.h"
-#include "test_tables.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "core/sun.h"
-#include "test_tables.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

@@ -18,7 +18,7 @@
 
 #include "core/calendar.h"
 #include "core/sun.h"
-#include "test_tables.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

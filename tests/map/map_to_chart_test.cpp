@@ -5,33 +5,15 @@
 #include <stdexcept>
 
 #include "chart/chart.h"
-#include "core/data_files.h"
 #include "map/map_conversions.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
 
-const CalendarTables& Tables() {
-  static const CalendarTables tables = [] {
-    const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
-    if (!loaded.tables) throw std::runtime_error(loaded.error);
-    return *loaded.tables;
-  }();
-  return tables;
-}
-
 Chart ChartWithCorrection(const CorrectionTexts& correction) {
-  BirthInput in;
-  in.year = 1990;
-  in.month = 5;
-  in.day = 3;
-  in.hour = 12;
-  in.minute = 30;
-  in.jisaMinutesText = correction.minutes;
-  in.jisaSecondsText = correction.seconds;
-  const ChartOrError result = ComputeChart(in, Tables(), LocalDateTime{2026, 1, 1, 12, 0});
-  if (!result.chart) throw std::runtime_error(result.error);
-  return *result.chart;
+  return test::Compute(test::Birth(1990, 5, 3, 12, 30, correction.minutes, correction.seconds),
+                       LocalDateTime{2026, 1, 1, 12, 0});
 }
 
 // Seconds of true solar time from the start of the true solar day.

@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "app/demo_input.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {
@@ -51,7 +50,7 @@ class ChartDisplayTest : public QObject {
   void firstOfJanuary2000() {
     auto window = NewMainWindow();
     MainWindow* w = window.get();
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     QCOMPARE(Captions(w, {"yKan", "yShi", "mKan", "mShi", "dKan", "dShi", "hKan", "hShi"}),
              (QStringList{"己", "卯", "丙", "子", "戊", "午", "戊", "午"}));
     QCOMPARE(Captions(w, {"lbl_yZokan", "lbl_mZokan", "lbl_dZokan", "lbl_hZokan"}),
@@ -89,9 +88,9 @@ class ChartDisplayTest : public QObject {
   void recomputingReplacesTheChart() {
     auto window = NewMainWindow();
     MainWindow* w = window.get();
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     // 1864 opened a sexagenary cycle (甲子), so mid-1870 is a 庚午 year.
-    QVERIFY(EnterDemoChart(*w, LocalDateTime{1870, 6, 15, 9, 30}));
+    EnterChart(*w, LocalDateTime{1870, 6, 15, 9, 30});
     QCOMPARE(Captions(w, {"yKan", "yShi"}), (QStringList{"庚", "午"}));
     QCOMPARE(Text(w, "txtBirthday"), QStringLiteral("1870年6月15日9時30分"));
     QVERIFY(BoldColumns(w).size() <= 1);

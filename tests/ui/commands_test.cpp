@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QSignalSpy>
 
-#include "app/demo_input.h"
 #include "app/secondary_windows.h"
 #include "map/map_dialog.h"
 #include "output/export_window.h"
@@ -60,7 +59,7 @@ class CommandsTest : public QObject {
     QSignalSpy popup(w, &MainWindow::popupRequested);
     PressCtrl(w, Qt::Key_P);
     QCOMPARE(popup.count(), 0);
-    QVERIFY(EnterDemoChart(*w));
+    EnterChart(*w);
     QVERIFY(Enabled(w, "btnpop"));
     QVERIFY(Enabled(w, "btnexport"));
     QVERIFY(Control<QAction>(w, "menupop")->isEnabled());
@@ -89,7 +88,7 @@ class CommandsTest : public QObject {
   void closingTheFrameUnloadsHiddenWindows() {
     auto window = NewMainWindow();
     auto* windows = new SecondaryWindows(window.get());
-    QVERIFY(EnterDemoChart(*window));
+    EnterChart(*window);
     Click(window.get(), "btnexport");
     Click(window.get(), "btnpop");
     Click(window.get(), "btnmap");

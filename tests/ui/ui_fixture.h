@@ -87,6 +87,18 @@ inline void DecideYear(MainWindow& window, int year) {
   Click(dialog, "btnSlok");
 }
 
+// Enters a birth through the controls as a user does ("年入力", the century,
+// the year, "決定", then month, day, hour and minute picked from their lists)
+// and presses "八字表示".
+inline void EnterChart(MainWindow& window, const LocalDateTime& date = LocalDateTime{2000, 1, 1, 12, 0}) {
+  DecideYear(window, date.year);
+  Choose(&window, "mSelect", date.month);
+  Choose(&window, "dSelect", date.day);
+  Choose(&window, "hSelect", date.hour);
+  Choose(&window, "mtSelect", date.minute);
+  Click(&window, "fInput");
+}
+
 inline QStringList Items(const QComboBox* list) {
   QStringList items;
   for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
