@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/text_format.h"
-#include "chart_test_support.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

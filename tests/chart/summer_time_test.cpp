@@ -8,7 +8,7 @@
 #include <chrono>
 
 #include "chart/birth_notices.h"
-#include "chart_test_support.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

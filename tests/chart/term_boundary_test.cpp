@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "chart/birth_notices.h"
-#include "chart_test_support.h"
+#include "test_support.h"
 #include "core/cycles.h"
 
 namespace mireto {
