@@ -9,22 +9,12 @@
 #include "core/constants.h"
 #include "core/names.h"
 #include "core/numeric.h"
-#include "core/sun.h"
 
 namespace mireto {
 
 namespace {
 
 constexpr double kMaxTimeDifferenceMinutes = 24 * 60;
-
-// Light time of the Sun's distance plus a secular term, in days.
-//   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s
-//   enteredYear the year as entered (not the true solar year)
-// The second term adds 0.9101 s per year counted from 1885.
-double LightTimeDays(double distanceAu, int enteredYear) {
-  return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 +
-         (enteredYear - 1885) * 0.0000105337078651;
-}
 
 std::string Validate(const BirthInput& in) {
   if (in.year < kFirstSupportedYear || in.year > kLastSupportedYear) {
@@ -90,21 +80,10 @@ ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
   const auto n = static_cast<std::int32_t>(r.birthJulianDay - 0.5);
   d.weekday = std::string(WeekdayNames[WeekdayIndex(n)]) + "曜日";
 
-  // Equation of time at the entered clock time, then true solar time.
-  r.equationOfTimeMinutes = steps::EquationOfTimeMinutes(
-      in.year, in.month, in.day + r.clockTimeDays + r.timeDifferenceDays);
+  // Equation of time, true solar time and the Sun's longitude at that moment.
+  steps::SunAtTrueSolarMoment(r, tables);
   d.equationOfTime = steps::EquationOfTimeText(r.equationOfTimeMinutes);
-  steps::ApplyCorrection(ts, r.timeDifferenceDays * 1440 + r.equationOfTimeMinutes);
   d.trueSolarTime = steps::TrueSolarTimeText(ts, hourUnknown);
-
-  // The Sun's longitude at the corrected moment in Universal Time, again
-  // earlier by the light time.
-  const double trueClockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
-  double ut = ts.day + trueClockTimeDays - kJstToUtDays;
-  // The first position serves only for its distance (the light time).
-  r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), in.year);
-  ut = ut - r.lightTimeDays;
-  r.sunLongitude = ComputeSunPosition(tables, ts.year, ts.month, ut).longitude;
   d.sunLongitude = FormatGeneral(r.sunLongitude);
 
   steps::FourPillars(r);

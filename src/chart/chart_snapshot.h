@@ -7,8 +7,10 @@
 // text preview and every later window read a chart only through this value.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "chart/birth_notices.h"
 #include "chart/chart.h"
 
 namespace mireto {
@@ -21,6 +23,9 @@ struct ChartSnapshot {
   // changed; both empty for any other chart.
   std::string name;
   std::string note;
+  // The summer-time decision and the two sectional-term boundaries around the
+  // birth (the details); the desktop program fills it, the chart text has none.
+  std::optional<BirthTimeDetails> birthTime;
 
   bool operator==(const ChartSnapshot&) const = default;
 };

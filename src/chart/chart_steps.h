@@ -22,8 +22,19 @@ void ApplyCorrection(TrueSolarTime& t, double du);
 // The true solar time as shown, e.g. 1990年5月3日14時27.3分, or ...日確定不能 when the hour is unknown.
 std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown);
 
-// Solar month (1 = 丑 .. 12 = 子) and pillar year from the longitude and the
-// true solar date; then the four pillars.
+// From the entered clock time in r (trueSolarTime still holding the entered
+// date and time, clockTimeDays and timeDifferenceDays set): the equation of
+// time, the true solar date and time, the light time and the Sun's longitude
+// at the true solar moment. The month pillar and every boundary
+// search follow this one path, so a clock time gives the same month wherever
+// it is computed.
+void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables);
+
+// Solar month (1 = 丑 .. 12 = 子) and pillar year from sunLongitude and the
+// true solar date.
+void SolarMonthAndPillarYear(ChartRecord& r);
+
+// SolarMonthAndPillarYear, then the four pillars.
 void FourPillars(ChartRecord& r);
 
 // Direction, starting age, the eleven luck columns, change year/month and ages.

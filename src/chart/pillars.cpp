@@ -62,6 +62,8 @@ void SetPillar(ChartRecord& r, Pillar pillar, int cycleNumber) {
   r.branches[pillar] = n.branch().index;
 }
 
+}  // namespace
+
 void SolarMonthAndPillarYear(ChartRecord& r) {
   const double L = r.sunLongitude;
   for (const SolarMonthRow& row : kSolarMonthRows) {
@@ -73,8 +75,6 @@ void SolarMonthAndPillarYear(ChartRecord& r) {
     }
   }
 }
-
-}  // namespace
 
 void FourPillars(ChartRecord& r) {
   SolarMonthAndPillarYear(r);

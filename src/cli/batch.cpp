@@ -197,18 +197,22 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   const auto request = ParseBatchLine(line, context.defaults, error);
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
-    const auto result = ComputeChart(request->input, context.tables, now);
-    if (result.chart) {
+    const BirthChart birth =
+        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details);
+    if (birth.result.chart) {
+      const Chart& chart = *birth.result.chart;
+      ChartExtras extras{.notices = &birth.notices, .summerTime = context.summerTime};
+      std::optional<ChartDetails> details;
       if (context.details.details) {
-        const ChartDetails details = DetailsOf(*request, *result.chart, context.details, now);
-        AppendChartJson(out, *request, *result.chart, &details);
-      } else {
-        AppendChartJson(out, *request, *result.chart);
+        details = DetailsOf(*request, chart, context.details, now);
+        extras.details = &*details;
+        if (birth.boundaries) extras.boundaries = &*birth.boundaries;
       }
+      AppendChartJson(out, *request, chart, extras);
       out += '\n';
       return true;
     }
-    error = result.error;
+    error = birth.result.error;
   }
   AppendErrorLine(lineNumber, error, out);
   return false;

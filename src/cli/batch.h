@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chart/chart.h"
+#include "chart/summer_time.h"
 #include "cli/chart_io.h"
 #include "cli/details_output.h"
 #include "cli/exit_status.h"
@@ -21,6 +22,7 @@ struct BatchContext {
   BatchDefaults defaults;
   LocalDateTime defaultNow;
   DetailsOptions details{};  // --details, --annual
+  SummerTimeRule summerTime = SummerTimeRule::Ignore;
 };
 
 // Appends the output line (with its line end) of input line number lineNumber

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "cli/details_json.h"
+#include "cli/notices_json.h"
 
 namespace mireto::cli {
 
@@ -133,12 +134,21 @@ void AppendJsonStringArray(std::string& out, std::span<const std::string> texts)
 }
 
 void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
-                     const ChartDetails* details) {
+                     const ChartExtras& extras) {
   out += '{';
   AppendSummaryJson(out, request, chart.display);
   AppendPillarsJson(out, chart.display);
   AppendLuckJson(out, chart);
-  if (details != nullptr) AppendDetailsJson(out, *details);
+  if (extras.notices != nullptr) AppendNoticesJson(out, *extras.notices);
+  if (extras.details != nullptr) {
+    AppendDetailsJson(out, *extras.details);
+    if (extras.boundaries != nullptr) {
+      // The two boundaries are members of "details": its object is opened again.
+      out.pop_back();
+      AppendTermBoundariesJson(out, *extras.boundaries, extras.summerTime);
+      out += '}';
+    }
+  }
   // Further member groups (AppendXxxJson, see the header) go here.
   out += '}';
 }

@@ -15,7 +15,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "chart/birth_notices.h"
 #include "chart/chart_details.h"
 #include "cli/chart_io.h"
 
@@ -31,10 +33,20 @@ void AppendJsonKey(std::string& out, std::string_view key, bool first = false);
 // A JSON array of strings.
 void AppendJsonStringArray(std::string& out, std::span<const std::string> texts);
 
-// The chart object of one birth (no line end); the same bytes as ChartJson(...).dump().
-// With details (--details) the object ends with their "details" member.
+// Members of a chart object beyond the chart itself, each written when set:
+// "notices" (see notices_json.h), then "details" (--details, see details_json.h)
+// with the two sectional-term boundaries inside it when they were solved.
+struct ChartExtras {
+  const std::vector<Notice>* notices = nullptr;
+  const ChartDetails* details = nullptr;
+  const TermBoundaries* boundaries = nullptr;
+  SummerTimeRule summerTime = SummerTimeRule::Ignore;  // the clock of the boundaries
+};
+
+// The chart object of one birth (no line end); without extras the same bytes
+// as ChartJson(...).dump().
 void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
-                     const ChartDetails* details = nullptr);
+                     const ChartExtras& extras = {});
 
 // The error object {"line":N,"error":"..."} (no line end).
 void AppendErrorJson(std::string& out, long lineNumber, std::string_view error);

@@ -73,21 +73,29 @@ int main(int argc, char** argv) {
   const mireto::CalendarTables& tables = *loaded.tables;
 
   if (options->mode == mireto::cli::Mode::Batch) {
-    const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details};
+    const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
+                                            options->summerTime};
     return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
   }
 
   const auto& request = options->request;
-  const auto result = mireto::ComputeChart(request.input, tables, now);
-  if (!result.chart) return Fail(result.error, ExitStatus::Usage);
+  const mireto::BirthChart birth =
+      mireto::ComputeBirthChart(request.input, options->summerTime, tables, now, options->details.details);
+  if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);
+  const mireto::Chart& chart = *birth.result.chart;
   std::optional<mireto::ChartDetails> details;
-  if (options->details.details) details = mireto::cli::DetailsOf(request, *result.chart, options->details, now);
+  if (options->details.details) details = mireto::cli::DetailsOf(request, chart, options->details, now);
   if (options->json) {
+    mireto::cli::ChartExtras extras{.notices = &birth.notices, .summerTime = options->summerTime};
+    if (details) {
+      extras.details = &*details;
+      if (birth.boundaries) extras.boundaries = &*birth.boundaries;
+    }
     std::string text;
-    mireto::cli::AppendChartJson(text, request, *result.chart, details ? &*details : nullptr);
+    mireto::cli::AppendChartJson(text, request, chart, extras);
     return WriteAll(out, text + '\n');
   }
-  std::string text = mireto::cli::ChartText(request, *result.chart, mireto::cli::NowText(now));
+  std::string text = mireto::cli::ChartText(request, chart, mireto::cli::NowText(now));
   // The details text after one blank line, with the chart text's CR LF line ends.
   if (details) text += "\r\n\r\n" + mireto::MakeDetailsText(*details);
   return WriteAll(out, text + '\n');

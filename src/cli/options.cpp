@@ -13,7 +13,7 @@ namespace {
 constexpr int kMaxJobs = 256;
 
 // The options that take a value.
-enum class Valued { Sex, Jisa, Now, Jobs, Annual };
+enum class Valued { Sex, Jisa, Now, Jobs, Annual, SummerTime };
 
 struct ValuedOption {
   Valued option;
@@ -26,6 +26,7 @@ constexpr std::array kValuedOptions = {
     ValuedOption{Valued::Now, "--now"},
     ValuedOption{Valued::Jobs, "--jobs"},
     ValuedOption{Valued::Annual, "--annual"},
+    ValuedOption{Valued::SummerTime, "--summer-time"},
 };
 
 // The arguments sorted out, before their values are checked.
@@ -133,6 +134,13 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
     error = "性別は M（男）か F（女）で指定してください: " + Quote(sex);
     return std::nullopt;
   }
+  if (const auto& rule = raw.Value(Valued::SummerTime)) {
+    if (*rule != "ignore" && *rule != "apply") {
+      error = "--summer-time は ignore か apply で指定してください: " + Quote(*rule);
+      return std::nullopt;
+    }
+    options.summerTime = *rule == "apply" ? SummerTimeRule::Apply : SummerTimeRule::Ignore;
+  }
   if (const auto& jobs = raw.Value(Valued::Jobs)) {
     if (!raw.batch) {
       error = "--jobs は --batch と一緒に指定してください";
@@ -200,6 +208,10 @@ std::string HelpText() {
          "                      符号は分に付けます。既定は 0:0\n"
          "  --now YYYY-MM-DDTHH:MM\n"
          "                      現在日時（年齢と現在の大運に使う）。既定はシステム時計\n"
+         "  --summer-time ignore|apply\n"
+         "                      1948〜1951年の夏時刻（サマータイム）の期間の時刻を、入力どおり\n"
+         "                      日本標準時として計算する（ignore、既定）か、1時間戻して計算する\n"
+         "                      （apply）。apply では存在しない時刻（開始日の0時台）を受け付けない\n"
          "  --json              命式を JSON で出力する\n"
          "  --batch             標準入力の1行1件の JSON を計算し、1行1件の JSON を出力する\n"
          "  --jobs N            --batch で計算に使うスレッドの数（0 はコアの数）。既定は 1。\n"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/summer_time.h"
 #include "cli/chart_io.h"
 #include "cli/details_output.h"
 
@@ -20,6 +21,7 @@ struct Options {
   BatchDefaults batchDefaults;       // Mode::Batch: --sex and --jisa for lines without them
   int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
   DetailsOptions details;            // --details, --annual FROM:TO
+  SummerTimeRule summerTime = SummerTimeRule::Ignore;  // --summer-time, every chart
   std::string helpText;              // Mode::Help only
 };
 

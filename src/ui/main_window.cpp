@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/birth_time_boxes.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
 #include "ui/main_layout.h"
@@ -72,6 +73,7 @@ ChartSnapshot MainWindow::snapshot() const {
     shown.name = entry->name;
     shown.note = entry->note;
   }
+  if (birthChart_) shown.birthTime = BirthTimeDetailsOf(*birthChart_);
   return shown;
 }
 
@@ -146,19 +148,24 @@ void MainWindow::openYearDialog() {
 void MainWindow::displayChart() {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
+  const std::optional<SummerTimeRule> rule = AskSummerTimeRule(this, *input);
+  if (!rule) return;
   const LocalDateTime now = clock_();
-  const ChartOrError result = ComputeChart(*input, tables_, now);
-  if (!result.chart) {
+  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, now, true);
+  if (!birth.result.chart) {
     QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
-                         QString::fromStdString(result.error));
+                         QString::fromStdString(birth.result.error));
     return;
   }
   setChartCommandsEnabled(true);
-  WriteChart(chart_, result.chart->display);
+  WriteChart(chart_, birth.result.chart->display);
   displayedBirth_ = enteredBirth();
+  const ChartDetails details = ComputeChartDetails(
+      *birth.result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year));
+  birthChart_ = std::move(birth);
   emit chartDisplayed(snapshot());
-  emit chartDetailsDisplayed(ComputeChartDetails(
-      *result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year)));
+  emit chartDetailsDisplayed(details);
+  ShowBoundaryInformation(this, *birthChart_);
 }
 
 std::optional<roster::BirthTexts> MainWindow::enteredBirth() const { return input_->enteredTexts(); }
@@ -182,6 +189,8 @@ std::optional<roster::Entry> MainWindow::chartEntry() const {
     return std::nullopt;
   return chartEntry_;
 }
+
+const std::optional<BirthChart>& MainWindow::birthChart() const { return birthChart_; }
 
 void MainWindow::unloadYearDialog() {
   if (yearDialog_ == nullptr) return;

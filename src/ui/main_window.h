@@ -14,6 +14,7 @@
 
 #include <optional>
 
+#include "chart/birth_notices.h"
 #include "chart/chart.h"
 #include "chart/chart_details.h"
 #include "chart/chart_snapshot.h"
@@ -63,9 +64,15 @@ class MainWindow : public QMainWindow {
   void openYearDialog();
 
   // "八字表示": computes the chart of the entered data at the present local
-  // time, shows it and emits chartDisplayed. A refused input is reported in a
-  // message box and leaves the window as it was.
+  // time, shows it and emits chartDisplayed. A clock time in summer time is
+  // asked about first (one that never existed is refused); a birth near a
+  // sectional-term boundary is reported after the chart. A refused input is
+  // reported in a message box and leaves the window as it was.
   void displayChart();
+
+  // The birth behind the chart on display (its summer-time decision, notices
+  // and both boundaries); nullopt before the first chart.
+  const std::optional<BirthChart>& birthChart() const;
 
   // "終了" and "ミレト終了": unloads every window and ends the program.
   void exitProgram();
@@ -129,6 +136,7 @@ class MainWindow : public QMainWindow {
   bool unloaded_ = false;
   std::optional<roster::BirthTexts> displayedBirth_;
   std::optional<roster::Entry> chartEntry_;
+  std::optional<BirthChart> birthChart_;
 };
 
 }  // namespace mireto

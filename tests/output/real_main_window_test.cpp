@@ -80,8 +80,13 @@ class RealMainWindowTest : public QObject {
     const Clicked clicked = EnterDisplayAndClick(main, request->input);
 
     // The tool's snapshot is the window's, text for text and the bold column.
-    const ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request),
-                                                  request->input.sex);
+    ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request),
+                                            request->input.sex);
+    // The window adds the birth-time section: no summer time in these births,
+    // both boundaries solved.
+    tool.birthTime = mireto::BirthTimeDetailsOf(mireto::ComputeBirthChart(
+        request->input, mireto::SummerTimeRule::Ignore, tables_, kNow, true));
+    QVERIFY(tool.birthTime);
     QCOMPARE(clicked.displayed, tool);
     QCOMPARE(clicked.atPop, tool);
     QCOMPARE(clicked.atExp, tool);

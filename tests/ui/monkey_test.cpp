@@ -34,6 +34,8 @@
 #include "map/map_view.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
+#include "chart/birth_notices.h"
+#include "ui/birth_time_boxes.h"
 #include "ui/fonts.h"
 #include "gui/resources.h"
 #include "ui_fixture.h"
@@ -194,29 +196,54 @@ QString MapLabels(const QWidget* map) {
 
 // ---- Modal boxes -------------------------------------------------------------
 
-// While alive, presses OK on any modal message box as soon as it is shown and
-// records its title and text.
+// While alive, answers every modal message box as soon as it is shown and
+// records its name, title and text: a summer-time question with はい or いいえ
+// and a repeated hour with either reading, as `choose` says; any other box with OK.
 class ModalCloser {
  public:
-  ModalCloser() {
+  explicit ModalCloser(std::function<bool()> choose) : choose_(std::move(choose)) {
     timer_.setInterval(0);
     QObject::connect(&timer_, &QTimer::timeout, [this] { closeModal(); });
     timer_.start();
   }
 
+  QStringList names;
   QStringList titles;
   QStringList texts;
+  std::optional<bool> summerChosen;  // the answer to a summer-time question, if one was asked
+
+  // The texts of the boxes other than the two questions.
+  QStringList messages() const {
+    QStringList out;
+    for (int i = 0; i < names.size(); ++i)
+      if (names[i] != QLatin1String(kSummerTimeQuestionName) && names[i] != QLatin1String(kRepeatedTimeQuestionName))
+        out << texts[i];
+    return out;
+  }
 
  private:
   void closeModal() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
+    names << box->objectName();
     titles << box->windowTitle();
     texts << box->text();
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-    else box->reject();
+    if (box->objectName() == QLatin1String(kSummerTimeQuestionName)) {
+      summerChosen = choose_();
+      box->button(*summerChosen ? QMessageBox::Yes : QMessageBox::No)->click();
+    } else if (box->objectName() == QLatin1String(kRepeatedTimeQuestionName)) {
+      summerChosen = choose_();
+      const char* name = *summerChosen ? "summerTimeChoice" : "standardTimeChoice";
+      for (QAbstractButton* b : box->buttons())
+        if (b->objectName() == QLatin1String(name)) b->click();
+    } else if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+      ok->click();
+    } else {
+      box->reject();
+    }
   }
 
+  std::function<bool()> choose_;
   QTimer timer_;
 };
 
@@ -259,6 +286,8 @@ class Monkey {
   int charts() const { return charts_; }
   int refusals() const { return refusals_; }
   int minuteRetries() const { return minuteRetries_; }
+  int summerCharts() const { return summerCharts_; }
+  int boundaryBoxes() const { return boundaryBoxes_; }
   int restarts() const { return restarts_; }
 
  private:
@@ -316,7 +345,7 @@ class Monkey {
     const Entries before = ShownChart(main());
     const std::optional<BirthInput> input = ShownInput(main());
     const LocalDateTime earlier = PresentMinute();
-    ModalCloser closer;
+    ModalCloser closer([this] { return below(2) == 0; });
     Click(main(), "fInput");
     const LocalDateTime later = PresentMinute();
     const Entries after = ShownChart(main());
@@ -324,26 +353,94 @@ class Monkey {
       if (Difference(after, before) != QString()) fail(QStringLiteral("chart changed without a full date"));
       return;
     }
-    const ChartOrError result = ComputeChart(*input, Tables(), earlier);
-    if (!result.chart) {
+    if (!checkQuestions(*input, closer)) return;
+    const SummerTimeRule rule = RuleForAnswer(closer.summerChosen.value_or(false));
+    const BirthChart birth = ComputeBirthChart(*input, rule, Tables(), earlier, false);
+    if (!birth.result.chart) {
       ++refusals_;
-      if (closer.texts != QStringList{QString::fromStdString(result.error)})
+      if (closer.messages() != QStringList{QString::fromStdString(birth.result.error)})
         fail(QStringLiteral("refusal not reported as '%1' (shown: %2)")
-                 .arg(QString::fromStdString(result.error), closer.texts.join('|')));
+                 .arg(QString::fromStdString(birth.result.error), closer.texts.join('|')));
       if (const QString diff = Difference(after, before); !diff.isEmpty())
         fail(QStringLiteral("refused input changed the chart: ") + diff);
       return;
     }
     ++charts_;
-    if (!closer.titles.isEmpty()) fail(QStringLiteral("message shown for a valid chart: ") + closer.texts.join('|'));
-    QString diff = Difference(after, ExpectedChart(result.chart->display));
+    if (rule == SummerTimeRule::Apply) ++summerCharts_;
+    QStringList expectedBoxes;
+    for (const std::string& text : InformationAfterChart(birth)) expectedBoxes << QString::fromStdString(text);
+    if (!expectedBoxes.isEmpty()) ++boundaryBoxes_;
+    if (closer.messages() != expectedBoxes)
+      fail(QStringLiteral("boxes after the chart: %1 (expected %2)")
+               .arg(closer.messages().join('|'), expectedBoxes.join('|')));
+    QString diff = Difference(after, ExpectedChart(birth.result.chart->display));
     if (!diff.isEmpty()) {
       // The present minute may have turned during the click.
       ++minuteRetries_;
-      const ChartOrError again = ComputeChart(*input, Tables(), later);
-      if (again.chart) diff = Difference(after, ExpectedChart(again.chart->display));
+      const BirthChart again = ComputeBirthChart(*input, rule, Tables(), later, false);
+      if (again.result.chart) diff = Difference(after, ExpectedChart(again.result.chart->display));
     }
     if (!diff.isEmpty()) fail(QStringLiteral("chart differs from ComputeChart: ") + diff);
+  }
+
+  // The question asked first, if the clock time needs one; a time that never
+  // existed is refused with the chart unchanged. False when nothing more is to be checked.
+  bool checkQuestions(const BirthInput& input, const ModalCloser& closer) {
+    const char* expected = nullptr;
+    switch (QuestionBeforeChart(input)) {
+      case BirthQuestion::None: break;
+      case BirthQuestion::SummerTime: expected = kSummerTimeQuestionName; break;
+      case BirthQuestion::WhichRepeated: expected = kRepeatedTimeQuestionName; break;
+      case BirthQuestion::NeverExisted:
+        ++refusals_;
+        if (closer.names != QStringList{QString::fromUtf8(kNeverExistedTimeName)} ||
+            closer.texts != QStringList{QString::fromStdString(NeverExistedText(input))})
+          fail(QStringLiteral("a time that never existed not refused: ") + closer.texts.join('|'));
+        return false;
+    }
+    const bool asked = expected != nullptr && !closer.names.isEmpty() && closer.names.front() == QLatin1String(expected);
+    if ((expected != nullptr) != asked || closer.summerChosen.has_value() != asked)
+      fail(QStringLiteral("question %1 expected, boxes shown: %2")
+               .arg(QString::fromUtf8(expected ? expected : "none"), closer.names.join('|')));
+    return failure_.isEmpty();
+  }
+
+  // Enters a birth whose clock time matters: in or at the edge of a summer
+  // time, or within 90 minutes of a sectional-term boundary at the time
+  // difference on display, the hour sometimes unknown; then presses 八字表示.
+  void enterBirthTime() {
+    ClockTime t;
+    if (below(2) == 0) {
+      const SummerTimeInterval& i = kSummerTimeIntervals[static_cast<std::size_t>(below(kSummerTimeIntervals.size()))];
+      const int edge = below(5);
+      t = edge < 2   ? ClockTime{i.year, i.startMonth, i.startDay, edge, below(60), 0}
+          : edge < 4 ? ClockTime{i.year, i.endMonth, i.endDay, edge - 2, below(60), 0}
+                     : ClockTime{i.year, 6 + below(3), 1 + below(28), below(24), below(60), 0};
+    } else {
+      BirthInput probe;
+      probe.year = 1800 + below(281);
+      probe.month = 1 + below(12);
+      probe.day = 5 + below(4);
+      probe.hour = 12;
+      probe.minute = 0;
+      probe.jisaMinutesText = Text(main(), "txtJisahun").toStdString();
+      probe.jisaSecondsText = Text(main(), "txtJisabyo").toStdString();
+      const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), PresentMinute(), true);
+      if (!anchor.result.chart) return;
+      const ClockTime b = anchor.boundaries->nearer().clockTime;
+      t = FromClockSeconds(ClockSeconds(b) - b.second + (below(181) - 90) * 60);
+      if (t.year < 1800 || t.year > 2080) return;
+    }
+    DecideYear(*window_, t.year);
+    Choose(main(), "mSelect", t.month);
+    Choose(main(), "dSelect", t.day);
+    if (below(5) == 0) {
+      Choose(main(), "hSelect", QStringLiteral("?"));
+    } else {
+      Choose(main(), "hSelect", t.hour);
+      Choose(main(), "mtSelect", t.minute);
+    }
+    pressDisplay();
   }
 
   // ---- invariants after every action
@@ -482,7 +579,7 @@ class Monkey {
   }
 
   void showAbout(const std::function<void()>& trigger) {
-    ModalCloser closer;
+    ModalCloser closer([] { return false; });
     QElapsedTimer elapsed;
     elapsed.start();
     trigger();
@@ -503,6 +600,8 @@ class Monkey {
   int charts_ = 0;
   int refusals_ = 0;
   int minuteRetries_ = 0;
+  int summerCharts_ = 0;    // charts computed one hour earlier after はい
+  int boundaryBoxes_ = 0;   // charts followed by a sectional-term box
   int restarts_ = -1;  // the first start is not a restart
 };
 
@@ -557,6 +656,7 @@ std::vector<Action> Monkey::allActions() {
 
   // Display and the windows that copy the chart.
   add("fInput", 110, [this] { return enabled("fInput"); }, [this] { pressDisplay(); }, true);
+  add("birth-time entry", 15, always, [this] { enterBirthTime(); }, true);
   add("btnpop", 20, [this] { return enabled("btnpop"); }, [this] { Click(main(), "btnpop"); checkPopupCopy(); });
   add("menupop", 10, [this] { return actionEnabled("menupop"); }, [this] {
     Control<QAction>(main(), "menupop")->trigger();
@@ -700,6 +800,8 @@ class MonkeyTest : public QObject {
     qInfo("monkey: %d actions in %lld ms; %d charts checked, %d refusals, %d minute retries, %d restarts",
           monkey.done(), static_cast<long long>(elapsed.elapsed()), monkey.charts(), monkey.refusals(),
           monkey.minuteRetries(), monkey.restarts());
+    qInfo("  %d charts in summer time computed one hour earlier, %d followed by a sectional-term box",
+          monkey.summerCharts(), monkey.boundaryBoxes());
     QVERIFY2(monkey.failure().isEmpty(),
              qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(monkey.failure())));
     QCOMPARE(monkey.done(), count);
@@ -707,6 +809,8 @@ class MonkeyTest : public QObject {
     QVERIFY(monkey.charts() > 100);
     QVERIFY(monkey.refusals() > 0);
     QVERIFY(monkey.restarts() > 0);
+    QVERIFY(monkey.summerCharts() > 0);
+    QVERIFY(monkey.boundaryBoxes() > 0);
     for (const char* name : {"map 決定", "btnpop", "btnexport", "menuversion", "pop-up title-bar close",
                              "preview title-bar close", "map title-bar close", "map move"})
       QVERIFY2(monkey.counts().count(QString::fromUtf8(name)) > 0, name);

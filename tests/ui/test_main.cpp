@@ -14,6 +14,7 @@ int RunMainWindowInputTests(int argc, char** argv);
 int RunChartDisplayTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
 int RunDetailsMenuTests(int argc, char** argv);
+int RunBirthTimeTests(int argc, char** argv);
 }  // namespace mireto::test
 
 int main(int argc, char** argv) {
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (auto run : {RunStartupStateTests, RunInputChainTests, RunYearDialogTests, RunSpinnerTests,
                    RunCommandsTests, RunMainWindowInputTests, RunChartDisplayTests, RunStartupTests,
-                   RunDetailsMenuTests})
+                   RunDetailsMenuTests, RunBirthTimeTests})
     failures += run(argc, argv) != 0 ? 1 : 0;
   return failures == 0 ? 0 : 1;
 }

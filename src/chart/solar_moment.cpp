@@ -1,0 +1,40 @@
+// From an entered clock time to the Sun's apparent longitude at the corrected
+// true solar moment: the one path every chart and every boundary search takes.
+#include "chart/chart_steps.h"
+#include "core/constants.h"
+#include "core/sun.h"
+
+namespace mireto::steps {
+
+namespace {
+
+// Light time of the Sun's distance plus a secular term, in days.
+//   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s
+//   enteredYear the year as entered (not the true solar year)
+// The second term adds 0.9101 s per year counted from 1885.
+double LightTimeDays(double distanceAu, int enteredYear) {
+  return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 +
+         (enteredYear - 1885) * 0.0000105337078651;
+}
+
+}  // namespace
+
+void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
+  TrueSolarTime& ts = r.trueSolarTime;
+  const int enteredYear = ts.year;
+  // Equation of time at the entered clock time, then true solar time.
+  r.equationOfTimeMinutes =
+      EquationOfTimeMinutes(ts.year, ts.month, ts.day + r.clockTimeDays + r.timeDifferenceDays);
+  ApplyCorrection(ts, r.timeDifferenceDays * 1440 + r.equationOfTimeMinutes);
+
+  // The Sun's longitude at the corrected moment in Universal Time, again
+  // earlier by the light time.
+  const double trueClockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
+  double ut = ts.day + trueClockTimeDays - kJstToUtDays;
+  // The first position serves only for its distance (the light time).
+  r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), enteredYear);
+  ut = ut - r.lightTimeDays;
+  r.sunLongitude = ComputeSunPosition(tables, ts.year, ts.month, ut).longitude;
+}
+
+}  // namespace mireto::steps

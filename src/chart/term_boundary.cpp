@@ -1,0 +1,148 @@
+#include "chart/term_boundary.h"
+
+#include <cmath>
+
+#include "chart/chart_steps.h"
+#include "core/calendar.h"
+
+namespace mireto {
+
+namespace {
+
+constexpr double kFirstSectionalTerm = 15;  // degrees: 清明; the others every 30 degrees
+constexpr double kDegreesPerTerm = 30;
+constexpr double kMeanDegreesPerSecond = 0.9856474 / 86400;  // the Sun's mean motion
+constexpr double kRootToleranceSeconds = 0.01;
+constexpr int kMaxSecantSteps = 30;
+constexpr int kMaxSecondSteps = 120;  // whole-second adjustments after the root
+
+// Wraps an angle difference into (-180, 180] degrees.
+double Wrap180(double degrees) {
+  double d = std::fmod(degrees, 360.0);
+  if (d > 180) d -= 360;
+  if (d <= -180) d += 360;
+  return d;
+}
+
+// Solar month opened by the sectional term at this longitude (15 -> 清明, 4).
+int SolarMonthOfTerm(double termLongitude) {
+  const int k = static_cast<int>(std::lround((termLongitude - kFirstSectionalTerm) / kDegreesPerTerm));
+  return (k + 3) % 12 + 1;
+}
+
+// The sectional term at or below a longitude, in degrees (15 + 30k).
+double PreviousTermLongitude(double sunLongitude) {
+  const double k = std::floor((sunLongitude - kFirstSectionalTerm) / kDegreesPerTerm);
+  return std::fmod(kFirstSectionalTerm + kDegreesPerTerm * k + 360, 360.0);
+}
+
+// Degrees from the term at or below a longitude, in [0, 30).
+double DegreesSinceTerm(double sunLongitude) {
+  return std::fmod(sunLongitude - PreviousTermLongitude(sunLongitude) + 360, 360.0);
+}
+
+// The chart at a JST clock moment; seconds from 1970-01-01 00:00:00.
+struct Evaluator {
+  const CalendarTables& tables;
+  double jisaDays;
+  ChartMonth operator()(double clockSeconds) const {
+    return ChartMonthAt(tables, clockSeconds, jisaDays);
+  }
+};
+
+// The first whole second at which the chart's solar month is newMonth, near
+// where the longitude reaches termLongitude; guess is a clock time in seconds.
+std::int64_t SolveBoundary(const Evaluator& at, double termLongitude, int newMonth, double guess) {
+  // Secant on the wrapped difference from the term, started a minute apart.
+  double s0 = guess;
+  double f0 = Wrap180(at(s0).sunLongitude - termLongitude);
+  double s1 = s0 - f0 / kMeanDegreesPerSecond;
+  for (int i = 0; i < kMaxSecantSteps; ++i) {
+    const double f1 = Wrap180(at(s1).sunLongitude - termLongitude);
+    if (f1 == f0) break;
+    const double s2 = s1 - f1 * (s1 - s0) / (f1 - f0);
+    s0 = s1;
+    f0 = f1;
+    s1 = s2;
+    if (std::fabs(s1 - s0) < kRootToleranceSeconds) break;
+  }
+  // The first whole second of the new month, checked on the chart's own month.
+  auto second = static_cast<std::int64_t>(std::ceil(s1));
+  for (int i = 0; i < kMaxSecondSteps && at(static_cast<double>(second)).solarMonth != newMonth; ++i) {
+    ++second;
+  }
+  for (int i = 0; i < kMaxSecondSteps && at(static_cast<double>(second - 1)).solarMonth == newMonth;
+       ++i) {
+    --second;
+  }
+  return second;
+}
+
+TermBoundary MakeBoundary(const Evaluator& at, int solarMonth, std::int64_t second,
+                          std::int64_t birthSeconds) {
+  TermBoundary b;
+  b.solarMonth = solarMonth;
+  b.term = kSectionalTermNames[static_cast<std::size_t>(solarMonth)];
+  b.clockTime = FromClockSeconds(second);
+  b.minutes = static_cast<double>(birthSeconds - second) / 60;
+  b.before = at(static_cast<double>(second - 1));
+  b.after = at(static_cast<double>(second));
+  return b;
+}
+
+}  // namespace
+
+int ChartMonth::yearCycle() const { return SexagenaryYearIndex(pillarYear); }
+
+int ChartMonth::monthCycle() const { return SexagenaryMonthIndex(pillarYear, solarMonth); }
+
+ChartMonth ChartMonthAt(const CalendarTables& tables, double clockSeconds, double jisaDays) {
+  const double days = std::floor(clockSeconds / 86400);
+  const ClockTime date = FromClockSeconds(static_cast<std::int64_t>(days) * kSecondsPerDay);
+  const double minuteOfDay = (clockSeconds - days * 86400) / 60;
+  // The fields ComputeChart fills from an entered date and time.
+  ChartRecord r;
+  TrueSolarTime& ts = r.trueSolarTime;
+  ts.year = date.year;
+  ts.month = date.month;
+  ts.day = date.day;
+  ts.hour = static_cast<int>(std::floor(minuteOfDay / 60));
+  ts.minute = minuteOfDay - 60 * ts.hour;
+  r.clockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
+  r.timeDifferenceDays = jisaDays;
+  steps::SunAtTrueSolarMoment(r, tables);
+  steps::SolarMonthAndPillarYear(r);
+  return {r.sunLongitude, r.solarMonth, r.pillarYear};
+}
+
+const TermBoundary& TermBoundaries::nearer() const {
+  return std::fabs(previous.minutes) <= std::fabs(next.minutes) ? previous : next;
+}
+
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
+                              const ChartRecord& record, BoundarySide side) {
+  const Evaluator at{tables, record.timeDifferenceDays};
+  const std::int64_t birthSeconds = ClockSeconds(birth);
+  // The terms on either side of the birth's longitude: previous <= L < next.
+  const double L = record.sunLongitude;
+  const double sinceTerm = DegreesSinceTerm(L);
+  const bool previous = side == BoundarySide::Previous;
+  const double term = std::fmod(PreviousTermLongitude(L) + (previous ? 0 : kDegreesPerTerm), 360.0);
+  const double degreesAhead = previous ? -sinceTerm : kDegreesPerTerm - sinceTerm;
+  const int month = SolarMonthOfTerm(term);
+  const double guess = static_cast<double>(birthSeconds) + degreesAhead / kMeanDegreesPerSecond;
+  return MakeBoundary(at, month, SolveBoundary(at, term, month, guess), birthSeconds);
+}
+
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
+                                  const ChartRecord& record) {
+  return {FindTermBoundary(tables, birth, record, BoundarySide::Previous),
+          FindTermBoundary(tables, birth, record, BoundarySide::Next)};
+}
+
+double DegreesFromSectionalTerm(double sunLongitude) {
+  const double sinceTerm = DegreesSinceTerm(sunLongitude);
+  return std::fmin(sinceTerm, kDegreesPerTerm - sinceTerm);
+}
+
+}  // namespace mireto

@@ -1,0 +1,243 @@
+// 八字表示 and the birth time: the summer-time question answered both ways, the
+// repeated hour answered both ways, a clock time that never existed refused,
+// and the information box after a chart near a sectional-term boundary.
+#include <QMessageBox>
+#include <QTimer>
+
+#include "chart/birth_notices.h"
+#include "ui/birth_time_boxes.h"
+#include "ui_fixture.h"
+
+namespace mireto::test {
+
+namespace {
+
+// One message box as it was shown.
+struct ShownBox {
+  QString name;
+  QString text;
+  QStringList buttons;
+};
+
+// While alive, answers every modal message box as soon as it is shown: the
+// button whose text is the next answer in the list (OK when none is left),
+// recording each box.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(QStringList answers) : answers_(std::move(answers)) {
+    timer_.setInterval(0);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+    timer_.start();
+  }
+  QList<ShownBox> shown;
+
+ private:
+  void answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    ShownBox record{box->objectName(), box->text(), {}};
+    for (QAbstractButton* b : box->buttons()) record.buttons << b->text();
+    record.buttons.sort();
+    shown << record;
+    const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == wanted || (wanted.isEmpty() && box->buttonRole(b) == QMessageBox::AcceptRole)) {
+        b->click();
+        return;
+      }
+    }
+    box->reject();
+  }
+  QStringList answers_;
+  QTimer timer_;
+};
+
+// Enters a birth through the controls (hour and minute as the lists show
+// them, "?" allowed) and presses 八字表示.
+void EnterBirth(MainWindow& w, int year, int month, int day, const QString& hour,
+                const QString& minute, const QString& jisaMinutes = QStringLiteral("0")) {
+  DecideYear(w, year);
+  Choose(&w, "mSelect", month);
+  Choose(&w, "dSelect", day);
+  Choose(&w, "hSelect", hour);
+  if (hour != QStringLiteral("?")) Choose(&w, "mtSelect", minute);
+  Control<QLineEdit>(&w, "txtJisahun")->setText(jisaMinutes);
+  Click(&w, "fInput");
+}
+
+void EnterBirth(MainWindow& w, const ClockTime& t, const QString& jisaMinutes = QStringLiteral("0")) {
+  EnterBirth(w, t.year, t.month, t.day, QString::number(t.hour), QString::number(t.minute),
+             jisaMinutes);
+}
+
+QString Shown(const char* name) { return QString::fromUtf8(name); }
+
+// The chart the window would show for the JST birth.
+Chart ChartOf(const ClockTime& jst, const char* jisaMinutes = "0") {
+  BirthInput in;
+  in.year = jst.year;
+  in.month = jst.month;
+  in.day = jst.day;
+  in.hour = jst.hour;
+  in.minute = jst.minute;
+  in.jisaMinutesText = jisaMinutes;
+  return *ComputeChart(in, Tables(), {2026, 12, 7, 12, 0}).chart;
+}
+
+QString PillarsShown(const MainWindow& w) {
+  QString text;
+  for (const char* name : {"yKan", "yShi", "mKan", "mShi", "dKan", "dShi", "hKan", "hShi"})
+    text += Caption(&w, QString::fromUtf8(name));
+  return text;
+}
+
+QString PillarsOf(const Chart& c) {
+  QString text;
+  for (Pillar p : kPillars)
+    text += QString::fromStdString(c.display.stems[p]) + QString::fromStdString(c.display.branches[p]);
+  return text;
+}
+
+const QString kYes = QStringLiteral("はい");
+const QString kNo = QStringLiteral("いいえ");
+
+}  // namespace
+
+class BirthTimeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // 1949-06-01 00:30 on the clock: はい computes 31 May 23:30 JST (another day
+  // pillar), いいえ 1 June 00:30; the birth summary stays as entered.
+  void summerTimeAnsweredBothWays_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("jstDay");
+    QTest::addColumn<int>("jstHour");
+    QTest::newRow("はい") << kYes << 31 << 23;
+    QTest::newRow("いいえ") << kNo << 1 << 0;
+  }
+  void summerTimeAnsweredBothWays() {
+    QFETCH(QString, answer);
+    QFETCH(int, jstDay);
+    QFETCH(int, jstHour);
+    auto window = NewMainWindow();
+    BoxAnswerer answerer({answer});
+    EnterBirth(*window, 1949, 6, 1, QStringLiteral("0"), QStringLiteral("30"));
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].name, Shown(kSummerTimeQuestionName));
+    QCOMPARE(answerer.shown[0].text,
+             QStringLiteral("この日時は夏時刻（サマータイム）の期間です。1時間戻した日本標準時で計算しますか？"));
+    QStringList buttons{kYes, kNo};
+    buttons.sort();
+    QCOMPARE(answerer.shown[0].buttons, buttons);
+    const Chart expected = ChartOf({1949, jstDay == 31 ? 5 : 6, jstDay, jstHour, 30, 0});
+    QCOMPARE(PillarsShown(*window), PillarsOf(expected));
+    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.trueSolarTime));
+    QCOMPARE(Text(window.get(), "txtBirthday"), QStringLiteral("1949年6月1日0時30分"));
+    QVERIFY(window->birthChart());
+    QCOMPARE(window->birthChart()->decision.reading == ClockReading::SummerTime, answer == kYes);
+  }
+
+  void repeatedHourAnsweredBothWays_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("jstDay");
+    QTest::addColumn<int>("jstHour");
+    QTest::newRow("summer") << QString::fromUtf8(kRepeatedSummerChoice.data()) << 9 << 23;
+    QTest::newRow("standard") << QString::fromUtf8(kRepeatedStandardChoice.data()) << 10 << 0;
+  }
+  void repeatedHourAnsweredBothWays() {
+    QFETCH(QString, answer);
+    QFETCH(int, jstDay);
+    QFETCH(int, jstHour);
+    auto window = NewMainWindow();
+    BoxAnswerer answerer({answer});
+    EnterBirth(*window, 1950, 9, 10, QStringLiteral("0"), QStringLiteral("45"));
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].name, Shown(kRepeatedTimeQuestionName));
+    QCOMPARE(answerer.shown[0].text, QString::fromUtf8(kRepeatedTimeQuestion.data()));
+    const Chart expected = ChartOf({1950, 9, jstDay, jstHour, 45, 0});
+    QCOMPARE(PillarsShown(*window), PillarsOf(expected));
+    QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.trueSolarTime));
+  }
+
+  // 00:30 on the Sunday the clocks went forward: said, and no chart.
+  void neverExistedTimeGivesNoChart() {
+    auto window = NewMainWindow();
+    BoxAnswerer answerer({});
+    EnterBirth(*window, 1950, 5, 7, QStringLiteral("0"), QStringLiteral("30"));
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].name, Shown(kNeverExistedTimeName));
+    QVERIFY(answerer.shown[0].text.contains(QStringLiteral("1950年5月7日0時30分")));
+    QVERIFY(answerer.shown[0].text.contains(QStringLiteral("存在しない時刻")));
+    QCOMPARE(Caption(window.get(), QStringLiteral("yKan")), QStringLiteral("□"));
+    QVERIFY(Text(window.get(), "txtShin").isEmpty());
+    QVERIFY(!Enabled(window.get(), "btnpop"));
+    QVERIFY(!window->birthChart());
+  }
+
+  // 20 minutes after 立春 1990 at a time difference of -20 minutes: after the
+  // chart, one box with the term, its clock time here, the minutes and the
+  // pillars on the other side; none at 2 hours.
+  void nearBoundaryInformationAfterTheChart() {
+    const BirthInput probe = [] {
+      BirthInput in;
+      in.year = 1990;
+      in.month = 2;
+      in.day = 4;
+      in.hour = 12;
+      in.minute = 0;
+      in.jisaMinutesText = "-20";
+      return in;
+    }();
+    const BirthChart anchor =
+        ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), {2026, 12, 7, 12, 0}, true);
+    const TermBoundary& b = anchor.boundaries->nearer();
+    QCOMPARE(QString::fromUtf8(b.term.data()), QStringLiteral("立春"));
+    const ClockTime born = FromClockSeconds(ClockSeconds(b.clockTime) - b.clockTime.second + 20 * 60);
+    {
+      auto window = NewMainWindow();
+      BoxAnswerer answerer({});
+      EnterBirth(*window, born, QStringLiteral("-20"));
+      QCOMPARE(answerer.shown.size(), 1);
+      QCOMPARE(answerer.shown[0].name, Shown(kTermBoundaryInformationName));
+      const QString text = answerer.shown[0].text;
+      QVERIFY2(text.contains(QStringLiteral("立春の節入り（") +
+                             QString::fromStdString(JapaneseText(b.clockTime))),
+               qPrintable(text));
+      const Chart before = ChartOf(FromClockSeconds(ClockSeconds(b.clockTime) - 60), "-20");
+      QVERIFY2(text.contains(QString::fromStdString(before.display.stems[Pillar::Year] +
+                                                    before.display.branches[Pillar::Year] + "年" +
+                                                    before.display.stems[Pillar::Month] +
+                                                    before.display.branches[Pillar::Month] + "月")),
+               qPrintable(text));
+      QCOMPARE(PillarsShown(*window), PillarsOf(ChartOf(born, "-20")));
+    }
+    {
+      auto window = NewMainWindow();
+      BoxAnswerer answerer({});
+      EnterBirth(*window, FromClockSeconds(ClockSeconds(born) + 2 * kSecondsPerHour),
+                 QStringLiteral("-20"));
+      QCOMPARE(answerer.shown.size(), 0);
+    }
+  }
+
+  // The hour unknown on the day of 立春: the month pillar depends on the hour.
+  void hourUnknownOnTheTermDay() {
+    auto window = NewMainWindow();
+    BoxAnswerer answerer({});
+    EnterBirth(*window, 1990, 2, 4, QStringLiteral("?"), QString(), QStringLiteral("-20"));
+    QCOMPARE(answerer.shown.size(), 1);
+    QVERIFY2(answerer.shown[0].text.contains(QStringLiteral("出生時刻によって")),
+             qPrintable(answerer.shown[0].text));
+    QVERIFY(answerer.shown[0].text.contains(QStringLiteral("立春")));
+  }
+};
+
+int RunBirthTimeTests(int argc, char** argv) {
+  BirthTimeTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace mireto::test
+
+#include "birth_time_test.moc"
