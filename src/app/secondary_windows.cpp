@@ -27,6 +27,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(map_.get(), &MapController::correctionDecided, mainWindow, &MainWindow::setTimeDifference);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
+  connect(mainWindow, &MainWindow::chartDisplayed, this,
+          [this](const ChartSnapshot& chart) { details_->followBirthTime(chart.birthTime); });
   connect(mainWindow, &MainWindow::chartDetailsDisplayed, this,
           [this](const ChartDetails& details) { details_->follow(details); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });

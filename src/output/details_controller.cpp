@@ -16,6 +16,7 @@ void DetailsController::open() {
   if (created) {
     window_ = new DetailsWindow(mainWindow_);
     window_->showDetails(*latest_);
+    window_->showBirthTime(latestBirthTime_);
   }
   window_->show();
   if (created) CentreOnScreen(*window_);  // the frame's size is known once shown
@@ -30,6 +31,11 @@ void DetailsController::unload() {
 void DetailsController::follow(const ChartDetails& details) {
   latest_ = details;
   if (window_) window_->showDetails(details);
+}
+
+void DetailsController::followBirthTime(const std::optional<BirthTimeDetails>& birthTime) {
+  latestBirthTime_ = birthTime;
+  if (window_) window_->showBirthTime(birthTime);
 }
 
 }  // namespace mireto

@@ -27,6 +27,9 @@ class DetailsController : public QObject {
   // and fill it when it is opened later.
   void follow(const ChartDetails& details);
 
+  // The same chart's sectional terms and summer-time decision.
+  void followBirthTime(const std::optional<BirthTimeDetails>& birthTime);
+
   // Destroys the window if it exists.
   void unload();
 
@@ -37,6 +40,7 @@ class DetailsController : public QObject {
   QPointer<QWidget> mainWindow_;
   QPointer<DetailsWindow> window_;
   std::optional<ChartDetails> latest_;
+  std::optional<BirthTimeDetails> latestBirthTime_;
 };
 
 }  // namespace mireto

@@ -109,6 +109,9 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   voidLabel_->setObjectName(QStringLiteral("lblVoid"));
   voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(voidLabel_);
+  birthTimeLabel_ = new QLabel(this);
+  birthTimeLabel_->setObjectName(QStringLiteral("lblBirthTime"));
+  layout->addWidget(birthTimeLabel_);
 
   pillars_ = MakeTable(this, "tblPillars", static_cast<int>(kPillarRows.size()) + 1,
                        static_cast<int>(kColumnTitles.size()));
@@ -174,6 +177,16 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   setUpdatesEnabled(true);
   if (!isVisible()) adjustSize();  // a size the user chose stays
   scrollToPresentYear();
+}
+
+void DetailsWindow::showBirthTime(const std::optional<BirthTimeDetails>& birthTime) {
+  if (!birthTime) {
+    birthTimeLabel_->clear();
+    return;
+  }
+  birthTimeLabel_->setText(QStringLiteral("前の節入り：") + QString::fromStdString(birthTime->previousTerm) +
+                           QStringLiteral("\n次の節入り：") + QString::fromStdString(birthTime->nextTerm) +
+                           QStringLiteral("\n") + QString::fromStdString(birthTime->summerTime));
 }
 
 void DetailsWindow::scrollToPresentYear() {

@@ -8,8 +8,10 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <QString>
 
+#include "chart/birth_notices.h"
 #include "chart/chart_details.h"
 
 class QLabel;
@@ -26,6 +28,9 @@ class DetailsWindow : public QDialog {
 
   // Replaces every table with the given details.
   void showDetails(const ChartDetails& details);
+  // The sectional terms around the birth and the summer-time decision of the
+  // chart on display (nothing while none is known).
+  void showBirthTime(const std::optional<BirthTimeDetails>& birthTime);
   const ChartDetails& details() const { return details_; }
 
   // The details text with CR LF line ends, as コピー puts it on the clipboard.
@@ -52,6 +57,7 @@ class DetailsWindow : public QDialog {
 
   ChartDetails details_;
   QLabel* voidLabel_ = nullptr;
+  QLabel* birthTimeLabel_ = nullptr;
   QTableWidget* pillars_ = nullptr;
   QTableWidget* luck_ = nullptr;
   QTableWidget* annual_ = nullptr;
