@@ -1,7 +1,10 @@
-// Runs the output window tests under one QApplication.
+// Runs the output window tests under one QApplication: one class named by
+// the first argument, or all of them.
 #include <QApplication>
+#include <array>
 #include "ui/fonts.h"
 #include "gui/resources.h"
+#include "qt_test_classes.h"
 
 int RunPopupWindowTests(int argc, char** argv);
 int RunExportWindowTests(int argc, char** argv);
@@ -10,17 +13,24 @@ int RunNotifySoundTests(int argc, char** argv);
 int RunRealMainWindowTests(int argc, char** argv);
 int RunDetailsWindowTests(int argc, char** argv);
 
+namespace {
+
+// One CTest entry per row (tests/output/CMakeLists.txt reads the names from here).
+constexpr std::array kTestClasses = {
+    mireto::test::QtTestClass{"PopupWindow", RunPopupWindowTests},
+    mireto::test::QtTestClass{"ExportWindow", RunExportWindowTests},
+    mireto::test::QtTestClass{"AboutBox", RunAboutBoxTests},
+    mireto::test::QtTestClass{"NotifySound", RunNotifySoundTests},
+    mireto::test::QtTestClass{"RealMainWindow", RunRealMainWindowTests},
+    mireto::test::QtTestClass{"DetailsWindow", RunDetailsWindowTests},
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The program's own font mapping and compiled-in assets.
   mireto::InstallFontSubstitutions();
   mireto::InitResources();
-  int failures = 0;
-  failures += RunPopupWindowTests(argc, argv);
-  failures += RunExportWindowTests(argc, argv);
-  failures += RunAboutBoxTests(argc, argv);
-  failures += RunNotifySoundTests(argc, argv);
-  failures += RunRealMainWindowTests(argc, argv);
-  failures += RunDetailsWindowTests(argc, argv);
-  return failures == 0 ? 0 : 1;
+  return mireto::test::RunQtTestClasses(kTestClasses, argc, argv);
 }

@@ -1,8 +1,11 @@
-// Runs the main-window tests under one QApplication.
+// Runs the main-window tests under one QApplication: one class named by the
+// first argument, or all of them.
 #include <QApplication>
+#include <array>
 
 #include "ui/fonts.h"
 #include "gui/resources.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 int RunStartupStateTests(int argc, char** argv);
@@ -17,16 +20,28 @@ int RunDetailsMenuTests(int argc, char** argv);
 int RunBirthTimeTests(int argc, char** argv);
 }  // namespace mireto::test
 
+namespace {
+
+// One CTest entry per row (tests/ui/CMakeLists.txt reads the names from here).
+constexpr std::array kTestClasses = {
+    mireto::test::QtTestClass{"StartupState", mireto::test::RunStartupStateTests},
+    mireto::test::QtTestClass{"InputChain", mireto::test::RunInputChainTests},
+    mireto::test::QtTestClass{"YearDialog", mireto::test::RunYearDialogTests},
+    mireto::test::QtTestClass{"Spinner", mireto::test::RunSpinnerTests},
+    mireto::test::QtTestClass{"Commands", mireto::test::RunCommandsTests},
+    mireto::test::QtTestClass{"MainWindowInput", mireto::test::RunMainWindowInputTests},
+    mireto::test::QtTestClass{"ChartDisplay", mireto::test::RunChartDisplayTests},
+    mireto::test::QtTestClass{"Startup", mireto::test::RunStartupTests},
+    mireto::test::QtTestClass{"DetailsMenu", mireto::test::RunDetailsMenuTests},
+    mireto::test::QtTestClass{"BirthTime", mireto::test::RunBirthTimeTests},
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
-  using namespace mireto::test;
-  int failures = 0;
-  for (auto run : {RunStartupStateTests, RunInputChainTests, RunYearDialogTests, RunSpinnerTests,
-                   RunCommandsTests, RunMainWindowInputTests, RunChartDisplayTests, RunStartupTests,
-                   RunDetailsMenuTests, RunBirthTimeTests})
-    failures += run(argc, argv) != 0 ? 1 : 0;
-  return failures == 0 ? 0 : 1;
+  return mireto::test::RunQtTestClasses(kTestClasses, argc, argv);
 }
