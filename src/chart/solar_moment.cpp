@@ -34,7 +34,7 @@ void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
   // The first position serves only for its distance (the light time).
   r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), enteredYear);
   ut = ut - r.lightTimeDays;
-  r.sunLongitude = ComputeSunPosition(tables, ts.year, ts.month, ut).longitude;
+  r.sunLongitude = ComputeSunLongitude(tables, ts.year, ts.month, ut);
 }
 
 }  // namespace mireto::steps

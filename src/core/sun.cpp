@@ -129,6 +129,12 @@ double DistanceFromParts(const SunWorkingState& s) {
   return std::pow(10.0, logDistance);
 }
 
+// The longitude (degrees, not reduced) from its five parts, summed in this order.
+double SumOfLongitudeParts(const SunWorkingState& s) {
+  const auto& lp = s.longitudeParts;
+  return (((lp[1] + lp[0]) + lp[2]) + lp[3]) + lp[4];
+}
+
 // Long-period terms (degrees).
 void LongPeriodTerm(double T, SunWorkingState& s) {
   s.longitudeParts[4] = (0.202 * SinDeg(315.6 + 893.3 * T) + s.longPeriodSum) / 3600;
@@ -157,9 +163,7 @@ SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double
   LunarLongitude(T, moon, s);
   LunarDistance(moon, s);
   LongPeriodTerm(T, s);
-  const auto& lp = s.longitudeParts;
-  const double lambda = (((lp[1] + lp[0]) + lp[2]) + lp[3]) + lp[4];
-  return SunPosition{ReduceAngle(lambda), DistanceFromParts(s)};
+  return SunPosition{ReduceAngle(SumOfLongitudeParts(s)), DistanceFromParts(s)};
 }
 
 double ComputeSunDistance(const CalendarTables& tables, double year, double month, double day) {
@@ -172,6 +176,20 @@ double ComputeSunDistance(const CalendarTables& tables, double year, double mont
   PlanetaryDistance(tables, s);
   LunarDistance(MoonElongationAndAnomaly(T), s);
   return DistanceFromParts(s);
+}
+
+double ComputeSunLongitude(const CalendarTables& tables, double year, double month, double day) {
+  SunWorkingState s;
+  s.julianDay = JulianDay(year, month, day);
+  const double T = JulianCenturies(s.julianDay);
+  SunMeanLongitudeTerm(T, s);
+  SunMeanAnomalyTerm(T, s);
+  EquationOfCenterLongitude(T, s);
+  PlanetMeanAnomalies(s.julianDay, s);
+  PlanetaryLongitude(tables, s);
+  LunarLongitude(T, MoonElongationAndAnomaly(T), s);
+  LongPeriodTerm(T, s);
+  return ReduceAngle(SumOfLongitudeParts(s));
 }
 
 SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month,

@@ -63,6 +63,16 @@ SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double
 //         the elliptic, planetary and lunar terms of the radius vector.
 double ComputeSunDistance(const CalendarTables& tables, double year, double month, double day);
 
+// The Sun's longitude alone, as ComputeSunPosition computes it, bit for bit: the
+// same terms in the same order, without the distance terms.
+//   Given:    tables, year, month, day as for ComputeSunPosition
+//   Returned: apparent longitude of date (degrees, [0, 360))
+// Notes:
+//   1. Used for the second position of a chart, whose distance nobody reads;
+//      the radius vector's planetary terms are a third of a position's cosines.
+// Source: as ComputeSunPosition.
+double ComputeSunLongitude(const CalendarTables& tables, double year, double month, double day);
+
 // Longitude in degrees of the solar term of solar month m (1 = 丑 .. 12 = 子):
 // kind 0 the sectional term that opens the month (節), kind 1 the middle (中気).
 // 15 (2m + 17 + kind), less 360 once if 360 or more. (1,0) = 285, (3,1) = 0.
