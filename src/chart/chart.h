@@ -59,7 +59,6 @@ struct ChartRecord {
   double nowJulianDay = 0;          // Julian day of the present local moment
   double anniversaryJulianDay = 0;  // this year's birthday at the birth time
   double equationOfTimeMinutes = 0; // equation of time, minutes of time (signed)
-  double lightTimeDays = 0;         // light time plus secular term, days
   double sunLongitude = 0;          // the Sun's apparent longitude, degrees in [0, 360)
   TrueSolarTime trueSolarTime;
   int solarMonth = 0;      // 1 = 丑 .. 12 = 子

@@ -1,5 +1,7 @@
 // From an entered clock time to the Sun's apparent longitude at the corrected
 // true solar moment: the one path every chart and every boundary search takes.
+#include <optional>
+
 #include "chart/chart_steps.h"
 #include "core/constants.h"
 #include "core/sun.h"
@@ -17,6 +19,21 @@ double LightTimeDays(double distanceAu, int enteredYear) {
          (enteredYear - 1885) * 0.0000105337078651;
 }
 
+// ut less the light time at ut. The first position serves only for its
+// distance, and only through this difference: when the fast bounds on the
+// distance give the same difference at both ends, it is the one the full
+// computation gives (the light time rises with the distance, the difference
+// falls).
+double UtEarlierByLightTime(const CalendarTables& tables, double year, double month, double ut,
+                            int enteredYear) {
+  if (const std::optional<DistanceBounds> d = BoundSunDistance(tables, year, month, ut)) {
+    const double early = ut - LightTimeDays(d->high, enteredYear);
+    const double late = ut - LightTimeDays(d->low, enteredYear);
+    if (early == late) return early;
+  }
+  return ut - LightTimeDays(ComputeSunDistance(tables, year, month, ut), enteredYear);
+}
+
 }  // namespace
 
 void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
@@ -30,11 +47,9 @@ void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
   // The Sun's longitude at the corrected moment in Universal Time, again
   // earlier by the light time.
   const double trueClockTimeDays = ts.hour / 24.0 + ts.minute / 1440;
-  double ut = ts.day + trueClockTimeDays - kJstToUtDays;
-  // The first position serves only for its distance (the light time).
-  r.lightTimeDays = LightTimeDays(ComputeSunDistance(tables, ts.year, ts.month, ut), enteredYear);
-  ut = ut - r.lightTimeDays;
-  r.sunLongitude = ComputeSunLongitude(tables, ts.year, ts.month, ut);
+  const double ut = ts.day + trueClockTimeDays - kJstToUtDays;
+  const double seenUt = UtEarlierByLightTime(tables, ts.year, ts.month, ut, enteredYear);
+  r.sunLongitude = ComputeSunLongitude(tables, ts.year, ts.month, seenUt);
 }
 
 }  // namespace mireto::steps

@@ -93,13 +93,18 @@ static_assert(kNutationTerms.size() == 69, "the classical series has 69 terms");
 
 }  // namespace
 
-double NutationInLongitude(double l, double lp, double F, double D, double Om, double T) {
-  double sum = 0;  // arcseconds
+template <class Calc>
+typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om,
+                                        double T) {
+  typename Calc::Real sum = 0;  // arcseconds
   for (const NutationTerm& term : kNutationTerms) {
     const double theta = term.l * l + term.lp * lp + term.F * F + term.D * D + term.Om * Om;
-    sum = sum + (term.a + term.b * T) * std::sin(theta * kDegreesToRadians);
+    sum = sum + (term.a + term.b * T) * Calc::Sin(theta * kDegreesToRadians);
   }
   return sum / 3600;
 }
+
+template double NutationInLongitude<LibmTrig>(double, double, double, double, double, double);
+template Bounded NutationInLongitude<BoundedTrig>(double, double, double, double, double, double);
 
 }  // namespace mireto

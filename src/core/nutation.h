@@ -1,6 +1,8 @@
 // Nutation in longitude from the classical 69-term series.
 #pragma once
 
+#include "core/bounded.h"
+
 namespace mireto {
 
 // Nutation in longitude, delta psi.
@@ -18,6 +20,14 @@ namespace mireto {
 //   2. The terms are summed in table order starting from 0, then divided by 3600.
 // Source: the 69-term series of the nutation in longitude (1980-era form whose
 //         leading term is -17.2327" sin Om).
-double NutationInLongitude(double l, double lp, double F, double D, double Om, double T);
+//   3. Calc is LibmTrig or BoundedTrig (core/bounded.h): the sines from the C
+//      library, or the fast sines with an error bound.
+template <class Calc>
+typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om,
+                                        double T);
+
+inline double NutationInLongitude(double l, double lp, double F, double D, double Om, double T) {
+  return NutationInLongitude<LibmTrig>(l, lp, F, D, Om, T);
+}
 
 }  // namespace mireto
