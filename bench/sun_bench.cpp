@@ -32,6 +32,36 @@ void BM_ComputeSunDistance(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeSunDistance);
 
+// The longitude from the fast sine and cosine under an error bound; the
+// counter "certain" is the share of instants it settles (the rest fall back to
+// the C library path, about the cost of BM_ComputeSunPosition's longitude).
+void BM_CertainSunLongitude(benchmark::State& state) {
+  const CalendarTables& tables = bench::Tables();
+  double day = 1.0;
+  double certain = 0;
+  for (auto _ : state) {
+    const std::optional<double> longitude = CertainSunLongitude(tables, 1990, 5, day);
+    benchmark::DoNotOptimize(longitude);
+    if (longitude) ++certain;
+    day += 0.37;
+    if (day > 3650) day = 1.0;
+  }
+  state.counters["certain"] = benchmark::Counter(certain, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CertainSunLongitude);
+
+// The distance bounds from the fast sine and cosine.
+void BM_BoundSunDistance(benchmark::State& state) {
+  const CalendarTables& tables = bench::Tables();
+  double day = 1.0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(BoundSunDistance(tables, 1990, 5, day));
+    day += 0.37;
+    if (day > 3650) day = 1.0;
+  }
+}
+BENCHMARK(BM_BoundSunDistance);
+
 // As the chart uses it: the distance, then the position earlier by the light time.
 void BM_ApparentSunWithLightTime(benchmark::State& state) {
   const CalendarTables& tables = bench::Tables();
@@ -39,7 +69,7 @@ void BM_ApparentSunWithLightTime(benchmark::State& state) {
   for (auto _ : state) {
     const double distance = ComputeSunDistance(tables, 1990, 5, day);
     const double lightTimeDays = ((1495.9787 * distance / 2.99792458) / 3600) / 24;
-    const SunPosition seen = ComputeSunPosition(tables, 1990, 5, day - lightTimeDays);
+    const double seen = ComputeSunLongitude(tables, 1990, 5, day - lightTimeDays);
     benchmark::DoNotOptimize(seen);
     day += 0.37;
     if (day > 3650) day = 1.0;

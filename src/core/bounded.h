@@ -13,7 +13,9 @@
 // that path. This is Ziv's rounding test applied to a whole formula.
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <optional>
 
@@ -107,6 +109,18 @@ struct LibmTrig {
   using LargeTerms = LibmTrig;
   static double Sin(double radians) { return std::sin(radians); }
   static double Cos(double radians) { return std::cos(radians); }
+  template <std::size_t N>
+  static std::array<double, N> SinEach(const std::array<double, N>& radians) {
+    std::array<double, N> out;
+    for (std::size_t i = 0; i < N; ++i) out[i] = std::sin(radians[i]);
+    return out;
+  }
+  template <std::size_t N>
+  static std::array<double, N> CosEach(const std::array<double, N>& radians) {
+    std::array<double, N> out;
+    for (std::size_t i = 0; i < N; ++i) out[i] = std::cos(radians[i]);
+    return out;
+  }
   template <class F, class... Args>
   static std::optional<double> Settle(F f, const Args&... args) {
     return f(args...);
@@ -121,6 +135,24 @@ struct BoundedTrig {
   }
   static Bounded Cos(double radians) {
     return Bounded{FastCos(radians), kFastTrigMaxError + kLibmTrigMaxError};
+  }
+  template <std::size_t N>
+  static std::array<Bounded, N> SinEach(const std::array<double, N>& radians) {
+    std::array<double, N> values;
+    FastSinEach(radians, values);
+    return WithTrigError(values);
+  }
+  template <std::size_t N>
+  static std::array<Bounded, N> CosEach(const std::array<double, N>& radians) {
+    std::array<double, N> values;
+    FastCosEach(radians, values);
+    return WithTrigError(values);
+  }
+  template <std::size_t N>
+  static std::array<Bounded, N> WithTrigError(const std::array<double, N>& values) {
+    std::array<Bounded, N> out;
+    for (std::size_t i = 0; i < N; ++i) out[i] = Bounded{values[i], kFastTrigMaxError + kLibmTrigMaxError};
+    return out;
   }
   template <class F, class... Args>
   static std::optional<double> Settle(F f, const Args&... args) {

@@ -96,10 +96,16 @@ static_assert(kNutationTerms.size() == 69, "the classical series has 69 terms");
 template <class Calc>
 typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om,
                                         double T) {
-  typename Calc::Real sum = 0;  // arcseconds
-  for (const NutationTerm& term : kNutationTerms) {
+  std::array<double, kNutationTerms.size()> radians;
+  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
+    const NutationTerm& term = kNutationTerms[i];
     const double theta = term.l * l + term.lp * lp + term.F * F + term.D * D + term.Om * Om;
-    sum = sum + (term.a + term.b * T) * Calc::Sin(theta * kDegreesToRadians);
+    radians[i] = theta * kDegreesToRadians;
+  }
+  const auto sines = Calc::SinEach(radians);
+  typename Calc::Real sum = 0;  // arcseconds
+  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
+    sum = sum + (kNutationTerms[i].a + kNutationTerms[i].b * T) * sines[i];
   }
   return sum / 3600;
 }

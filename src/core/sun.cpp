@@ -99,15 +99,29 @@ void PlanetMeanAnomalies(double jd, SunTerms<Real>& s) {
   s.meanAnomaly[6] = 284.716 + 12.21794 * t;    // Saturn
 }
 
+// The phases (radians) of the planetary terms, from each term's phase in
+// longitude or in distance.
+template <double PlanetTerm::*Phase, class Real>
+std::array<double, kPlanetTermCount> PlanetaryPhases(const CalendarTables& tables,
+                                                    const SunTerms<Real>& s) {
+  const double g = s.meanAnomaly[3];
+  std::array<double, kPlanetTermCount> radians;
+  for (std::size_t i = 0; i < kPlanetTermCount; ++i) {
+    const PlanetTerm& term = tables.planetTerms[i];
+    const double a = s.meanAnomaly.at(static_cast<std::size_t>(term.body));
+    radians[i] =
+        (term.*Phase - term.bodyMultiplier * a - term.earthMultiplier * g) * kDegreesToRadians;
+  }
+  return radians;
+}
+
 // Planetary perturbations in longitude (degrees).
 template <class Calc>
 void PlanetaryLongitude(const CalendarTables& tables, SunTerms<RealOf<Calc>>& s) {
-  const double g = s.meanAnomaly[3];
+  const auto cosines = Calc::CosEach(PlanetaryPhases<&PlanetTerm::lonPhase>(tables, s));
   RealOf<Calc> sl = 0;  // arcseconds
-  for (const PlanetTerm& term : tables.planetTerms) {
-    const double a = s.meanAnomaly.at(static_cast<std::size_t>(term.body));
-    sl = sl + term.lonAmplitude *
-                  CosDeg<Calc>(term.lonPhase - term.bodyMultiplier * a - term.earthMultiplier * g);
+  for (std::size_t i = 0; i < kPlanetTermCount; ++i) {
+    sl = sl + tables.planetTerms[i].lonAmplitude * cosines[i];
   }
   s.longitudeParts[2] = sl / 3600;
 }
@@ -115,12 +129,10 @@ void PlanetaryLongitude(const CalendarTables& tables, SunTerms<RealOf<Calc>>& s)
 // Planetary perturbations in log10 distance (1e-9).
 template <class Calc>
 void PlanetaryDistance(const CalendarTables& tables, SunTerms<RealOf<Calc>>& s) {
-  const double g = s.meanAnomaly[3];
+  const auto cosines = Calc::CosEach(PlanetaryPhases<&PlanetTerm::radPhase>(tables, s));
   RealOf<Calc> sr = 0;
-  for (const PlanetTerm& term : tables.planetTerms) {
-    const double a = s.meanAnomaly.at(static_cast<std::size_t>(term.body));
-    sr = sr + term.radAmplitude *
-                  CosDeg<Calc>(term.radPhase - term.bodyMultiplier * a - term.earthMultiplier * g);
+  for (std::size_t i = 0; i < kPlanetTermCount; ++i) {
+    sr = sr + tables.planetTerms[i].radAmplitude * cosines[i];
   }
   s.logDistanceParts[2] = sr;
 }

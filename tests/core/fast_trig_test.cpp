@@ -3,6 +3,7 @@
 // long double), and Bounded's error covers what the C library path computes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -65,6 +66,28 @@ TEST(FastTrig, HandsOverOutsideItsRangeAndOnNonFiniteInput) {
   EXPECT_TRUE(std::isnan(FastCos(INFINITY)));
   EXPECT_EQ(FastSin(0.0), 0.0);
   EXPECT_EQ(FastCos(0.0), 1.0);
+}
+
+// The two-lane versions give what the one-by-one versions give, including an
+// odd last element and elements outside the fast range.
+TEST(FastTrig, EachAgreesWithOneByOne) {
+  std::mt19937_64 random(3);
+  std::array<double, 121> radians;
+  for (double& x : radians) x = Uniform(random, -1e5, 1e5);
+  radians[5] = 4 * kFastTrigMaxArgument;
+  radians[6] = NAN;
+  radians[120] = -3 * kFastTrigMaxArgument;
+  std::array<double, 121> sines, cosines;
+  FastSinEach(radians, sines);
+  FastCosEach(radians, cosines);
+  for (std::size_t i = 0; i < radians.size(); ++i) {
+    if (i == 6) {
+      EXPECT_TRUE(std::isnan(sines[i]) && std::isnan(cosines[i]));
+      continue;
+    }
+    EXPECT_EQ(sines[i], FastSin(radians[i])) << i;
+    EXPECT_EQ(cosines[i], FastCos(radians[i])) << i;
+  }
 }
 
 // sum_i c_i trig(theta_i) / d evaluated as the solar terms are, once with the
