@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "cli/details_json.h"
 #include "cli/notices_json.h"
@@ -16,6 +18,22 @@ void AppendInteger(std::string& out, long value) {
   char digits[24];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   out.append(digits, result.ptr);
+}
+
+bool NeedsEscape(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
+
+// Whether any of eight bytes needs escaping, eight at a time: a byte below
+// n shows as a high bit of (x - n x 0x01..) & ~x & 0x80.. (exact as a yes or
+// no for n <= 128; bytes of 0x80 and above never show).
+bool AnyByteToEscape(std::string_view eight) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighBits = kOnes * 0x80;
+  std::uint64_t x;
+  std::memcpy(&x, eight.data(), sizeof x);
+  const auto anyBelow = [](std::uint64_t bytes, std::uint64_t n) {
+    return (bytes - kOnes * n) & ~bytes & kHighBits;
+  };
+  return (anyBelow(x, 0x20) | anyBelow(x ^ (kOnes * '"'), 1) | anyBelow(x ^ (kOnes * '\\'), 1)) != 0;
 }
 
 void AppendEscaped(std::string& out, unsigned char c) {
@@ -106,12 +124,19 @@ void AppendLuckJson(std::string& out, const Chart& chart) {
 void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
   std::size_t plain = 0;  // start of the run not yet appended
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (i + 8 <= text.size() && !AnyByteToEscape(text.substr(i, 8))) {
+      i += 8;
+      continue;
+    }
     const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
-    out.append(text, plain, i - plain);
-    AppendEscaped(out, c);
-    plain = i + 1;
+    if (NeedsEscape(c)) {
+      out.append(text, plain, i - plain);
+      AppendEscaped(out, c);
+      plain = i + 1;
+    }
+    ++i;
   }
   out.append(text, plain);
   out += '"';

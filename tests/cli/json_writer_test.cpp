@@ -19,6 +19,27 @@ TEST(JsonWriter, EveryAsciiByteEscapedAsNlohmannDoes) {
   }
 }
 
+// The writer skips eight bytes at a time when none needs escaping: every
+// ASCII byte at every offset of a longer text, among ASCII and kana fillers,
+// still comes out as nlohmann writes it.
+TEST(JsonWriter, EveryAsciiByteAtEveryOffsetOfALongText) {
+  for (const std::string filler : {std::string("abcdefghijklmnopqrstuvwx"),
+                                   std::string("年月日時分秒年月")}) {
+    for (std::size_t offset = 0; offset <= filler.size(); ++offset) {
+      const bool insideACharacter =
+          offset < filler.size() && (static_cast<unsigned char>(filler[offset]) & 0xC0) == 0x80;
+      if (insideACharacter) continue;
+      for (int c = 0; c < 0x80; ++c) {
+        std::string text = filler;
+        text.insert(offset, 1, static_cast<char>(c));
+        std::string out;
+        AppendJsonString(out, text);
+        ASSERT_EQ(out, nlohmann::json(text).dump()) << "byte " << c << " at " << offset;
+      }
+    }
+  }
+}
+
 TEST(JsonWriter, Utf8AndRunsOfEscapes) {
   for (const std::string& text : {std::string(""), std::string("年月日"), std::string("\"\\\"\\"),
                                  std::string("\x01\x1f\x7f"), std::string("\xF0\x9F\x98\x80 x"),
