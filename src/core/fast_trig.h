@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -91,65 +90,22 @@ inline double FastCos(double x) {
   return fast_trig_detail::SinShifted(x, 1);
 }
 
-// FastSin / FastCos of every element, two at a time: the same arithmetic as
-// SinShifted on GCC vectors (one SSE2 register), with
-// the quadrant read from the integer bits of the rounded k. Elements outside
-// the fast range are then recomputed one by one as FastSin/FastCos would.
 namespace fast_trig_detail {
 
-using Doubles = double __attribute__((vector_size(16)));
-using Bits = std::int64_t __attribute__((vector_size(16)));
-inline constexpr std::size_t kLanes = 2;
-
-inline Doubles SinShiftedLanes(Doubles x, std::int64_t q) {
-  constexpr double kRoundingShift = 0x1.8p52;
-  const Doubles shifted = x * kTwoOverPi + kRoundingShift;
-  // The low bits of 1.5 x 2^52 + k hold k (mod 4) for |k| < 2^51.
-  const Bits quadrant = (std::bit_cast<Bits>(shifted) + q) & 3;
-  const Doubles k = shifted - kRoundingShift;
-  const Doubles r = (x - k * kC1) - k * kC2;
-  const Doubles z = r * r;
-  const Doubles z2 = z * z;
-  const Doubles z4 = z2 * z2;
-  const Doubles sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) +
-                     ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
-  const Doubles cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) +
-                     ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
-  const Doubles s = r + (r * z) * sp;
-  const Doubles c = 1 + z * cp;
-  const Bits takeCosine = -(quadrant & 1);   // all ones in quadrants 1, 3
-  const Bits signBit = (quadrant & 2) << 62;  // set in quadrants 2, 3
-  const Bits picked = (std::bit_cast<Bits>(s) & ~takeCosine) |
-                      (std::bit_cast<Bits>(c) & takeCosine);
-  const Bits result = picked ^ signBit;
-  return std::bit_cast<Doubles>(result);
-}
-
-template <std::size_t N>
-void SinShiftedEach(const std::array<double, N>& x, std::array<double, N>& out, std::int64_t q) {
-  std::size_t i = 0;
-  for (; i + kLanes <= N; i += kLanes) {
-    Doubles lanes;
-    __builtin_memcpy(&lanes, &x[i], sizeof lanes);
-    const Doubles result = SinShiftedLanes(lanes, q);
-    __builtin_memcpy(&out[i], &result, sizeof result);
-  }
-  for (; i < N; ++i) out[i] = SinShifted(x[i], q);
-  for (std::size_t j = 0; j < N; ++j) {
-    if (!(std::fabs(x[j]) <= kFastTrigMaxArgument)) out[j] = q == 0 ? std::sin(x[j]) : std::cos(x[j]);
-  }
-}
+// sin(x[i] + q pi/2) for i < n into out, four at a time (core/fast_trig.cpp).
+void SinShiftedEach(const double* x, double* out, std::size_t n, std::int64_t q);
 
 }  // namespace fast_trig_detail
 
+// FastSin / FastCos of every element, the same arithmetic as one by one.
 template <std::size_t N>
 void FastSinEach(const std::array<double, N>& radians, std::array<double, N>& out) {
-  fast_trig_detail::SinShiftedEach(radians, out, 0);
+  fast_trig_detail::SinShiftedEach(radians.data(), out.data(), N, 0);
 }
 
 template <std::size_t N>
 void FastCosEach(const std::array<double, N>& radians, std::array<double, N>& out) {
-  fast_trig_detail::SinShiftedEach(radians, out, 1);
+  fast_trig_detail::SinShiftedEach(radians.data(), out.data(), N, 1);
 }
 
 }  // namespace mireto
