@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +27,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "gui/resources.h"
+#include "qt_input.h"
 
 extern char** environ;
 
@@ -96,20 +96,6 @@ bool Choose(const QObject* root, const char* listName, const QString& text) {
 }
 
 void Click(const QObject* root, const char* name) { Find<QPushButton>(root, QString::fromUtf8(name))->click(); }
-
-bool DecideYear(MainWindow& window, int year) {
-  Click(&window, "yearInput");
-  QWidget* dialog = window.yearDialog();
-  if (dialog == nullptr) return false;
-  Click(dialog, year < 1900 ? "y1800" : year < 2000 ? "y1900" : "y2000");
-  auto* list = Find<QListWidget>(dialog, QStringLiteral("List1"));
-  const auto items = list->findItems(QString::number(year), Qt::MatchExactly);
-  if (items.isEmpty()) return false;
-  list->setCurrentItem(items.front());
-  emit list->itemClicked(items.front());
-  Click(dialog, "btnSlok");
-  return true;
-}
 
 // Each displayed text as "key=text", in the vocabulary of mireto-chart's JSON.
 QStringList WindowTexts(const MainWindow& w) {
@@ -223,7 +209,7 @@ class CommaLocaleTest : public QObject {
     for (int attempt = 0; attempt < 3; ++attempt) {
       MainWindow window(tables_());
       window.show();
-      QVERIFY(DecideYear(window, birth.year));
+      if (!test::DecideYear(window, birth.year)) return;
       QVERIFY(Choose(&window, "mSelect", QString::number(birth.month)));
       QVERIFY(Choose(&window, "dSelect", QString::number(birth.day)));
       QVERIFY(Choose(&window, "hSelect", birth.hour));

@@ -1,6 +1,7 @@
 // 八字表示 and the birth time: the summer-time question answered both ways, the
 // repeated hour answered both ways, a clock time that never existed refused,
 // and the information box after a chart near a sectional-term boundary.
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>

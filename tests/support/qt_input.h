@@ -1,0 +1,40 @@
+// A user's input into the main window, made by the window tests through its
+// controls: lists picked, buttons clicked and a year decided in the year
+// dialog.
+//
+// A helper that cannot do its part records a test failure saying what was
+// missing and returns false; the test goes on unless the caller stops it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+#include "ui/main_window.h"
+#include "ui/widget_lookup.h"
+
+namespace mireto::test {
+
+// The control of that name under root; the test program stops when there is
+// none (a renamed control breaks every test that drives it).
+template <typename T>
+T* Control(const QObject* root, const char* name) {
+  T* control = FindControl<T>(root, name);
+  if (control == nullptr) qFatal("no control named %s", name);
+  return control;
+}
+
+// Picks the item showing `text` in an enabled list, as a click on it does.
+bool Choose(const QObject* root, const char* listName, const QString& text);
+bool Choose(const QObject* root, const char* listName, int value);
+
+// A mouse click on the button of that name.
+void Click(const QObject* root, const char* name);
+
+// Clicks a year in the open year dialog's list (its century must be shown).
+bool ClickYear(QWidget* dialog, int year);
+
+// "年入力", the century, the year, "決定".
+bool DecideYear(MainWindow& window, int year);
+
+}  // namespace mireto::test
