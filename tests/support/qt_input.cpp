@@ -1,8 +1,10 @@
 #include "qt_input.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace mireto::test {
@@ -50,6 +52,27 @@ bool DecideYear(MainWindow& window, int year) {
   Click(dialog, year < 1900 ? "y1800" : year < 2000 ? "y1900" : "y2000");
   if (!ClickYear(dialog, year)) return false;
   Click(dialog, "btnSlok");
+  return true;
+}
+
+bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour,
+                      const QString& minute) {
+  if (!DecideYear(window, year) || !Choose(&window, "mSelect", month) || !Choose(&window, "dSelect", day) ||
+      !Choose(&window, "hSelect", hour))
+    return false;
+  return hour == QStringLiteral("?") || Choose(&window, "mtSelect", minute);
+}
+
+bool EnterBirth(MainWindow& window, const roster::BirthTexts& birth) {
+  const auto date = roster::DateParts(birth.date);
+  if (!date) return Failed(QStringLiteral("no date the year dialog offers: %1").arg(QString::fromStdString(birth.date)));
+  const auto [year, month, day] = *date;
+  if (!EnterDateAndTime(window, year, month, day, QString::fromStdString(birth.hour),
+                        QString::fromStdString(birth.minute)))
+    return false;
+  Control<QRadioButton>(&window, birth.sex == "M" ? "optM" : "optW")->click();
+  Control<QLineEdit>(&window, "txtJisahun")->setText(QString::fromStdString(birth.jisaMinutes));
+  Control<QLineEdit>(&window, "txtJisabyo")->setText(QString::fromStdString(birth.jisaSeconds));
   return true;
 }
 

@@ -1,6 +1,6 @@
 // A user's input into the main window, made by the window tests through its
-// controls: lists picked, buttons clicked and a year decided in the year
-// dialog.
+// controls: lists picked, buttons clicked, a year decided in the year dialog
+// and a whole birth entered.
 //
 // A helper that cannot do its part records a test failure saying what was
 // missing and returns false; the test goes on unless the caller stops it.
@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "roster/roster_entry.h"
 #include "ui/main_window.h"
 #include "ui/widget_lookup.h"
 
@@ -36,5 +37,16 @@ bool ClickYear(QWidget* dialog, int year);
 
 // "年入力", the century, the year, "決定".
 bool DecideYear(MainWindow& window, int year);
+
+// The year through the year dialog, then the month, day, hour and minute
+// picked from their lists. With the hour "?" the minute list is closed and
+// the minute is left alone. Does not press "八字表示".
+bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour,
+                      const QString& minute);
+
+// The six columns of a birth as a roster entry keeps them: the date, hour
+// and minute as EnterDateAndTime enters them, then the sex option clicked
+// and the two time-difference fields filled in. Does not press "八字表示".
+bool EnterBirth(MainWindow& window, const roster::BirthTexts& birth);
 
 }  // namespace mireto::test

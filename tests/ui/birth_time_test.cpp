@@ -57,11 +57,7 @@ class BoxAnswerer {
 // them, "?" allowed) and presses 八字表示.
 void EnterBirth(MainWindow& w, int year, int month, int day, const QString& hour,
                 const QString& minute, const QString& jisaMinutes = QStringLiteral("0")) {
-  DecideYear(w, year);
-  Choose(&w, "mSelect", month);
-  Choose(&w, "dSelect", day);
-  Choose(&w, "hSelect", hour);
-  if (hour != QStringLiteral("?")) Choose(&w, "mtSelect", minute);
+  if (!EnterDateAndTime(w, year, month, day, hour, minute)) return;
   Control<QLineEdit>(&w, "txtJisahun")->setText(jisaMinutes);
   Click(&w, "fInput");
 }

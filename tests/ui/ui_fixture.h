@@ -46,12 +46,9 @@ inline bool Enabled(const QObject* root, const char* name) {
 // the year, "決定", then month, day, hour and minute picked from their lists)
 // and presses "八字表示".
 inline void EnterChart(MainWindow& window, const LocalDateTime& date = LocalDateTime{2000, 1, 1, 12, 0}) {
-  DecideYear(window, date.year);
-  Choose(&window, "mSelect", date.month);
-  Choose(&window, "dSelect", date.day);
-  Choose(&window, "hSelect", date.hour);
-  Choose(&window, "mtSelect", date.minute);
-  Click(&window, "fInput");
+  if (EnterDateAndTime(window, date.year, date.month, date.day, QString::number(date.hour),
+                       QString::number(date.minute)))
+    Click(&window, "fInput");
 }
 
 inline QStringList Items(const QComboBox* list) {
