@@ -38,7 +38,6 @@ class Startup : public QObject {
 
   SplashWindow* splash() const;
   MainWindow* mainWindow() const { return mainWindow_.get(); }
-  SecondaryWindows* secondaryWindows() const { return secondary_; }
 
  signals:
   void ready();

@@ -35,10 +35,6 @@ ClockTime FromClockSeconds(std::int64_t seconds) {
           ofDay % 60};
 }
 
-ClockTime ToClockTime(const LocalDateTime& t) {
-  return {t.year, t.month, t.day, t.hour, t.minute, 0};
-}
-
 ClockTime ComputedClockTime(const BirthInput& in) {
   const int hour = in.hour.value_or(12);
   const int minute = in.hour && in.minute ? *in.minute : 0;

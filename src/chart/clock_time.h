@@ -27,9 +27,6 @@ inline constexpr std::int64_t kSecondsPerHour = 3600;
 std::int64_t ClockSeconds(const ClockTime& t);
 ClockTime FromClockSeconds(std::int64_t seconds);
 
-// The clock time of an entered minute (second 0).
-ClockTime ToClockTime(const LocalDateTime& t);
-
 // The clock time the chart computes for an input: an unknown hour counts as
 // 12:00 and an unknown minute as 0, as ComputeChart takes them.
 ClockTime ComputedClockTime(const BirthInput& in);

@@ -66,8 +66,6 @@ class Reader {
     return false;
   }
 
-  bool Peek(char c) const { return p_ < end_ && *p_ == c; }
-
   // A string after its opening quote. The text points into the line when it
   // holds no escape, else into storage.
   bool String(std::string_view& text, std::string& storage) {

@@ -30,8 +30,6 @@ class MapDialog : public QWidget {
   // mainWindow: the window that unloading shows again.
   explicit MapDialog(QWidget* mainWindow);
 
-  MapView* View() const { return view_; }
-
  signals:
   // "決定": the correction of the fixed longitude, as the two time-difference texts.
   void correctionDecided(const QString& minutes, const QString& seconds);

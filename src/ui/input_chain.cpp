@@ -21,14 +21,6 @@ const QString kUnknown = QStringLiteral("?");
 // The number an item's text stands for: its leading decimal number, so "?" is 0.
 int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text.toStdString())); }
 
-// Selects the item showing `text` in an enabled list, as a click on it does.
-bool Pick(QComboBox* list, const QString& text) {
-  const int index = list->findText(text);
-  if (!list->isEnabled() || index < 0) return false;
-  list->setCurrentIndex(index);
-  return true;
-}
-
 QString ItemText(const std::optional<int>& value) { return value ? QString::number(*value) : kUnknown; }
 
 }  // namespace
@@ -122,14 +114,14 @@ bool InputChain::enterBirth(const BirthInput& input) {
   setTimeDifference(QString::fromStdString(input.jisaMinutesText),
                     QString::fromStdString(input.jisaSecondsText));
   decideYear(input.year);
-  if (!Pick(month_, QString::number(input.month))) return false;
+  if (!pick(month_, QString::number(input.month))) return false;
   chooseMonth();
-  if (!Pick(day_, QString::number(input.day))) return false;
+  if (!pick(day_, QString::number(input.day))) return false;
   chooseDay();
-  if (!Pick(hour_, ItemText(input.hour))) return false;
+  if (!pick(hour_, ItemText(input.hour))) return false;
   chooseHour();
   if (!input.hour) return true;
-  if (!Pick(minute_, ItemText(input.minute))) return false;
+  if (!pick(minute_, ItemText(input.minute))) return false;
   chooseMinute();
   return true;
 }

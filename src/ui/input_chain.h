@@ -72,6 +72,7 @@ class InputChain : public QObject {
 
  private:
   void rebuildDayList();
+  // Selects the item showing `text` in an enabled list, as a click on it does.
   static bool pick(QComboBox* list, const QString& text);
   void rewriteSummary();
 

@@ -14,6 +14,7 @@
 #include "core/data_files.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
+#include "qt_input.h"
 #include "ui/main_window.h"
 
 using mireto::ChartSnapshot;
@@ -68,16 +69,17 @@ class RealMainWindowTest : public QObject {
     QFETCH(QString, sex);
     QFETCH(QString, jisaMinutes);
     QFETCH(QString, jisaSeconds);
+    const mireto::roster::BirthTexts birth{date.toStdString(), hour.toStdString(), minute.toStdString(),
+                                           sex.toStdString(), jisaMinutes.toStdString(), jisaSeconds.toStdString()};
     std::string error;
-    const auto request = mireto::cli::MakeRequest(date.toStdString(), hour.toStdString(), minute.toStdString(),
-                                                  sex.toStdString(), jisaMinutes.toStdString(),
-                                                  jisaSeconds.toStdString(), error);
+    const auto request = mireto::cli::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
+                                                  birth.jisaMinutes, birth.jisaSeconds, error);
     QVERIFY2(request, error.c_str());
     const auto computed = mireto::ComputeChart(request->input, tables_, kNow);
     QVERIFY2(computed.chart, computed.error.c_str());
 
     mireto::MainWindow main(tables_);
-    const Clicked clicked = EnterDisplayAndClick(main, request->input);
+    const Clicked clicked = EnterDisplayAndClick(main, birth);
 
     // The tool's snapshot is the window's, text for text and the bold column.
     ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request),
@@ -117,14 +119,7 @@ class RealMainWindowTest : public QObject {
   // what POP copies; with neither sex option selected the sex reads 女.
   void snapshotIsTakenAtTheClick() {
     mireto::MainWindow main(tables_);
-    mireto::BirthInput input;
-    input.year = 1975;
-    input.month = 4;
-    input.day = 8;
-    input.hour = 13;
-    input.minute = 5;
-    input.sex = mireto::Sex::Male;
-    const Clicked first = EnterDisplayAndClick(main, input);
+    const Clicked first = EnterDisplayAndClick(main, {"1975-04-08", "13", "5", "M", "0", "0"});
     QCOMPARE(first.atPop.sex, std::string("男"));
 
     main.findChild<QLineEdit*>(QStringLiteral("txtweek"))->setText(QStringLiteral("金曜日"));
@@ -157,17 +152,14 @@ class RealMainWindowTest : public QObject {
   }
 
  private:
-  Clicked EnterDisplayAndClick(mireto::MainWindow& main, const mireto::BirthInput& input) {
+  Clicked EnterDisplayAndClick(mireto::MainWindow& main, const mireto::roster::BirthTexts& birth) {
     Clicked clicked;
     main.setClock([] { return kNow; });
     connect(&main, &mireto::MainWindow::chartDisplayed, this,
             [&](const ChartSnapshot& s) { clicked.displayed = s; });
     connect(&main, &mireto::MainWindow::popupRequested, this, [&](const ChartSnapshot& s) { clicked.atPop = s; });
     connect(&main, &mireto::MainWindow::exportRequested, this, [&](const ChartSnapshot& s) { clicked.atExp = s; });
-    if (!main.enterBirth(input)) {
-      QTest::qFail("enterBirth refused the birth", __FILE__, __LINE__);
-      return clicked;
-    }
+    if (!mireto::test::EnterBirth(main, birth)) return clicked;
     Button(main, "fInput")->click();
     Button(main, "btnpop")->click();
     Button(main, "btnexport")->click();

@@ -4,14 +4,11 @@
 // the program formats keeps its decimal point, and every text of the main
 // window equals what mireto-chart --json prints for the same birth.
 #include <QApplication>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <clocale>
@@ -27,21 +24,13 @@
 #include "map/map_conversions.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/widget_lookup.h"
 #include "gui/resources.h"
+#include "qt_input.h"
 
 extern char** environ;
 
-namespace mireto::testing {
-struct Birth {
-  QString sex;  // "M" or "F"
-  int year, month, day;
-  QString hour, minute;  // a number or "?"
-  int jisaMinutes, jisaSeconds;
-};
-
-}  // namespace mireto::testing
-
-Q_DECLARE_METATYPE(mireto::testing::Birth)
+Q_DECLARE_METATYPE(mireto::roster::BirthTexts)
 
 namespace mireto::testing {
 namespace {
@@ -75,40 +64,11 @@ std::string CLibraryTwoAndAHalf() {
   return buffer;
 }
 
-QString IndexedName(const char* array, int index) {
-  return QStringLiteral("%1(%2)").arg(QString::fromUtf8(array)).arg(index);
-}
-
 template <typename T>
 T* Find(const QObject* root, const QString& name) {
   T* control = root->findChild<T*>(name);
   if (control == nullptr) qFatal("no control named %s", qPrintable(name));
   return control;
-}
-
-bool Choose(const QObject* root, const char* listName, const QString& text) {
-  auto* list = Find<QComboBox>(root, QString::fromUtf8(listName));
-  const int index = list->findText(text);
-  if (index < 0 || !list->isEnabled()) return false;
-  list->setCurrentIndex(index);
-  emit list->activated(index);
-  return true;
-}
-
-void Click(const QObject* root, const char* name) { Find<QPushButton>(root, QString::fromUtf8(name))->click(); }
-
-bool DecideYear(MainWindow& window, int year) {
-  Click(&window, "yearInput");
-  QWidget* dialog = window.yearDialog();
-  if (dialog == nullptr) return false;
-  Click(dialog, year < 1900 ? "y1800" : year < 2000 ? "y1900" : "y2000");
-  auto* list = Find<QListWidget>(dialog, QStringLiteral("List1"));
-  const auto items = list->findItems(QString::number(year), Qt::MatchExactly);
-  if (items.isEmpty()) return false;
-  list->setCurrentItem(items.front());
-  emit list->itemClicked(items.front());
-  Click(dialog, "btnSlok");
-  return true;
 }
 
 // Each displayed text as "key=text", in the vocabulary of mireto-chart's JSON.
@@ -208,42 +168,34 @@ class CommaLocaleTest : public QObject {
   }
 
   void windowEqualsChartTool_data() {
-    QTest::addColumn<Birth>("birth");
-    QTest::newRow("2000-01-01 12:00 F") << Birth{"F", 2000, 1, 1, "12", "0", 0, 0};
-    QTest::newRow("1990-05-03 14:27 M +18:45") << Birth{"M", 1990, 5, 3, "14", "27", 18, 45};
-    QTest::newRow("1975-11-08 23:59 F -19:00") << Birth{"F", 1975, 11, 8, "23", "59", -19, 0};
-    QTest::newRow("1801-02-04 06:05 M +0:07") << Birth{"M", 1801, 2, 4, "6", "5", 0, 7};
-    QTest::newRow("2079-12-31 ?:? M") << Birth{"M", 2079, 12, 31, "?", "?", 3, 59};
-    QTest::newRow("1888-07-21 3:? F") << Birth{"F", 1888, 7, 21, "3", "?", 10, 30};
+    using roster::BirthTexts;
+    QTest::addColumn<BirthTexts>("birth");
+    QTest::newRow("2000-01-01 12:00 F") << BirthTexts{"2000-01-01", "12", "0", "F", "0", "0"};
+    QTest::newRow("1990-05-03 14:27 M +18:45") << BirthTexts{"1990-05-03", "14", "27", "M", "18", "45"};
+    QTest::newRow("1975-11-08 23:59 F -19:00") << BirthTexts{"1975-11-08", "23", "59", "F", "-19", "0"};
+    QTest::newRow("1801-02-04 06:05 M +0:07") << BirthTexts{"1801-02-04", "6", "5", "M", "0", "7"};
+    QTest::newRow("2079-12-31 ?:? M") << BirthTexts{"2079-12-31", "?", "?", "M", "3", "59"};
+    QTest::newRow("1888-07-21 3:? F") << BirthTexts{"1888-07-21", "3", "?", "F", "10", "30"};
   }
   void windowEqualsChartTool() {
-    QFETCH(Birth, birth);
+    QFETCH(roster::BirthTexts, birth);
     // The window computes at the present minute; the tool is told the same
     // minute. A display that straddles a minute boundary is repeated.
     for (int attempt = 0; attempt < 3; ++attempt) {
       MainWindow window(tables_());
       window.show();
-      QVERIFY(DecideYear(window, birth.year));
-      QVERIFY(Choose(&window, "mSelect", QString::number(birth.month)));
-      QVERIFY(Choose(&window, "dSelect", QString::number(birth.day)));
-      QVERIFY(Choose(&window, "hSelect", birth.hour));
-      // With the hour unknown the window offers no minute.
-      if (birth.hour != QStringLiteral("?")) QVERIFY(Choose(&window, "mtSelect", birth.minute));
-      Find<QRadioButton>(&window, birth.sex == "M" ? QStringLiteral("optM") : QStringLiteral("optW"))->click();
-      Find<QLineEdit>(&window, QStringLiteral("txtJisahun"))->setText(QString::number(birth.jisaMinutes));
-      Find<QLineEdit>(&window, QStringLiteral("txtJisabyo"))->setText(QString::number(birth.jisaSeconds));
+      if (!test::EnterBirth(window, birth)) return;
       const QString minuteBefore = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm"));
-      Click(&window, "fInput");
+      test::Click(&window, "fInput");
       const QString minuteAfter = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm"));
       if (minuteBefore != minuteAfter) continue;
 
+      const auto text = [](const std::string& s) { return QString::fromStdString(s); };
       QProcess tool;
       tool.start(QStringLiteral(MIRETO_CHART_PROGRAM),
-                 {QStringLiteral("--json"), QStringLiteral("--sex"), birth.sex, QStringLiteral("--jisa"),
-                  QStringLiteral("%1:%2").arg(birth.jisaMinutes).arg(birth.jisaSeconds), QStringLiteral("--now"),
-                  minuteBefore,
-                  QStringLiteral("%1-%2-%3").arg(birth.year, 4, 10, QLatin1Char('0')).arg(birth.month, 2, 10, QLatin1Char('0')).arg(birth.day, 2, 10, QLatin1Char('0')),
-                  QStringLiteral("%1:%2").arg(birth.hour, birth.minute)});
+                 {QStringLiteral("--json"), QStringLiteral("--sex"), text(birth.sex), QStringLiteral("--jisa"),
+                  text(birth.jisaMinutes + ":" + birth.jisaSeconds), QStringLiteral("--now"), minuteBefore,
+                  text(birth.date), text(birth.hour + ":" + birth.minute)});
       QVERIFY(tool.waitForFinished(60'000));
       QCOMPARE(tool.exitCode(), 0);
       const auto json = nlohmann::json::parse(tool.readAllStandardOutput().toStdString());

@@ -79,15 +79,6 @@ std::optional<ChartDisplay> ExpectedDisplay(const BirthTexts& birth, const Local
   return result.chart->display;
 }
 
-void EnterChart(MainWindow& w, int year, int month, int day, int hour, int minute) {
-  DecideYear(w, year);
-  Choose(&w, "mSelect", month);
-  Choose(&w, "dSelect", day);
-  Choose(&w, "hSelect", hour);
-  Choose(&w, "mtSelect", minute);
-  Click(&w, "fInput");
-}
-
 // "EXP", as the user presses it, and the preview's lines.
 QStringList PreviewLines(MainWindow& main, SecondaryWindows& windows) {
   Click(&main, "btnexport");
@@ -175,7 +166,7 @@ class RosterWindowTest : public QObject {
   // displayed chart's, and the preview then names the person.
   void saveAndThePreviewNamesThePerson() {
     QVERIFY(!Control<QAction>(main_.get(), "rosterSave")->isEnabled());
-    EnterChart(*main_, 1984, 2, 10, 12, 0);
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
     QVERIFY(Control<QAction>(main_.get(), "rosterSave")->isEnabled());
     QCOMPARE(PreviewLines(*main_, *windows_).at(1), QStringLiteral("姓名／"));
 
@@ -265,7 +256,7 @@ class RosterWindowTest : public QObject {
     const BirthTexts birth{date.toStdString(), hour.toStdString(), minute.toStdString(),
                            sex.toStdString(), jisaMinutes.toStdString(), jisaSeconds.toStdString()};
     // A different chart on display first, so that nothing is left from it.
-    EnterChart(*main_, 1955, 1, 31, 5, 45);
+    EnterChart(*main_, {1955, 1, 31, 5, 45});
     const std::int64_t id = add("開く人", "備考", birth);
     Trigger(*main_, "rosterOpen");
     RosterWindow* window = windows_->roster().window();
@@ -380,7 +371,7 @@ class RosterWindowTest : public QObject {
     QVERIFY(script_.reports.front().contains(QStringLiteral("これまでどおり使えます")));
     QVERIFY(windows_->roster().window() == nullptr);
 
-    EnterChart(*main_, 2000, 1, 1, 12, 0);
+    EnterChart(*main_, {2000, 1, 1, 12, 0});
     script_.answer = {EntryChoice::SaveNew, QStringLiteral("保存できない人"), QString()};
     Trigger(*main_, "rosterSave");
     QCOMPARE(script_.reportProblems.size(), 2);

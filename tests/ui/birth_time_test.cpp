@@ -1,6 +1,7 @@
 // 八字表示 and the birth time: the summer-time question answered both ways, the
 // repeated hour answered both ways, a clock time that never existed refused,
 // and the information box after a chart near a sectional-term boundary.
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -56,11 +57,7 @@ class BoxAnswerer {
 // them, "?" allowed) and presses 八字表示.
 void EnterBirth(MainWindow& w, int year, int month, int day, const QString& hour,
                 const QString& minute, const QString& jisaMinutes = QStringLiteral("0")) {
-  DecideYear(w, year);
-  Choose(&w, "mSelect", month);
-  Choose(&w, "dSelect", day);
-  Choose(&w, "hSelect", hour);
-  if (hour != QStringLiteral("?")) Choose(&w, "mtSelect", minute);
+  if (!EnterDateAndTime(w, year, month, day, hour, minute)) return;
   Control<QLineEdit>(&w, "txtJisahun")->setText(jisaMinutes);
   Click(&w, "fInput");
 }

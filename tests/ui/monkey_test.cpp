@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -431,15 +432,8 @@ class Monkey {
       t = FromClockSeconds(ClockSeconds(b) - b.second + (below(181) - 90) * 60);
       if (t.year < 1800 || t.year > 2080) return;
     }
-    DecideYear(*window_, t.year);
-    Choose(main(), "mSelect", t.month);
-    Choose(main(), "dSelect", t.day);
-    if (below(5) == 0) {
-      Choose(main(), "hSelect", QStringLiteral("?"));
-    } else {
-      Choose(main(), "hSelect", t.hour);
-      Choose(main(), "mtSelect", t.minute);
-    }
+    const QString hour = below(5) == 0 ? QStringLiteral("?") : QString::number(t.hour);
+    EnterDateAndTime(*window_, t.year, t.month, t.day, hour, QString::number(t.minute));
     pressDisplay();
   }
 
