@@ -2,6 +2,7 @@
 #include "chart/chart.h"
 
 #include <cmath>
+#include <utility>
 
 #include "chart/chart_steps.h"
 #include "chart/text_format.h"
@@ -104,7 +105,7 @@ ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
 
   r.currentLuckColumn = steps::CurrentLuckColumn(r);
   d.boldLuckColumn = r.currentLuckColumn;
-  return {chart, {}};
+  return {std::move(chart), {}};
 }
 
 }  // namespace mireto
