@@ -21,7 +21,6 @@ const QString kUnknown = QStringLiteral("?");
 // The number an item's text stands for: its leading decimal number, so "?" is 0.
 int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text.toStdString())); }
 
-QString ItemText(const std::optional<int>& value) { return value ? QString::number(*value) : kUnknown; }
 
 }  // namespace
 
@@ -107,23 +106,6 @@ void InputChain::zeroTimeDifference() {
 void InputChain::setTimeDifference(const QString& minutes, const QString& seconds) {
   jisaMinutes_->setText(minutes);
   jisaSeconds_->setText(seconds);
-}
-
-bool InputChain::enterBirth(const BirthInput& input) {
-  (input.sex == Sex::Male ? male_ : female_)->setChecked(true);
-  setTimeDifference(QString::fromStdString(input.jisaMinutesText),
-                    QString::fromStdString(input.jisaSecondsText));
-  decideYear(input.year);
-  if (!pick(month_, QString::number(input.month))) return false;
-  chooseMonth();
-  if (!pick(day_, QString::number(input.day))) return false;
-  chooseDay();
-  if (!pick(hour_, ItemText(input.hour))) return false;
-  chooseHour();
-  if (!input.hour) return true;
-  if (!pick(minute_, ItemText(input.minute))) return false;
-  chooseMinute();
-  return true;
 }
 
 void InputChain::rewriteSummary() {

@@ -47,13 +47,6 @@ class InputChain : public QObject {
   // Writes both time-difference fields, as the map's "決定" does.
   void setTimeDifference(const QString& minutes, const QString& seconds);
 
-  // Enters a whole birth as a user does: the year as decided in the year
-  // dialog, then the month, day, hour and minute picked from their lists (an
-  // unknown hour or minute picks "?"), the sex option and the two
-  // time-difference texts. Returns false, leaving what was entered so far,
-  // when a list does not offer the value (e.g. 31 April).
-  bool enterBirth(const BirthInput& input);
-
   // The entered data as the chart computation takes it; nullopt until year,
   // month and day have all been chosen.
   std::optional<BirthInput> gatherInput() const;

@@ -79,8 +79,6 @@ ChartSnapshot MainWindow::snapshot() const {
 
 void MainWindow::setClock(Clock clock) { clock_ = std::move(clock); }
 
-bool MainWindow::enterBirth(const BirthInput& input) { return input_->enterBirth(input); }
-
 void MainWindow::setTimeDifference(const QString& minutes, const QString& seconds) {
   input_->setTimeDifference(minutes, seconds);
 }

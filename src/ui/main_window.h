@@ -5,7 +5,7 @@
 // arithmetic: the display button gathers the inputs, calls ComputeChart and
 // shows the texts it returns. Other windows never touch its controls: they get
 // the displayed chart as a ChartSnapshot, and fill the inputs through
-// enterBirth and setTimeDifference.
+// enterBirth (a roster entry's texts) and setTimeDifference.
 #pragma once
 
 #include <QMainWindow>
@@ -45,10 +45,6 @@ class MainWindow : public QMainWindow {
   // pillar; the system clock unless replaced.
   using Clock = std::function<LocalDateTime()>;
   void setClock(Clock clock);
-
-  // Fills the inputs as a user does (see InputChain::enterBirth); false when a
-  // list does not offer a value. The chart is shown by displayChart().
-  bool enterBirth(const BirthInput& input);
 
   // Writes the two time-difference fields (the map's "決定").
   void setTimeDifference(const QString& minutes, const QString& seconds);

@@ -23,7 +23,7 @@ TEST(JsonWriter, EveryAsciiByteEscapedAsNlohmannDoes) {
 // ASCII byte at every offset of a longer text, among ASCII and kana fillers,
 // still comes out as nlohmann writes it.
 TEST(JsonWriter, EveryAsciiByteAtEveryOffsetOfALongText) {
-  for (const std::string filler : {std::string("abcdefghijklmnopqrstuvwx"),
+  for (const std::string& filler : {std::string("abcdefghijklmnopqrstuvwx"),
                                    std::string("年月日時分秒年月")}) {
     for (std::size_t offset = 0; offset <= filler.size(); ++offset) {
       const bool insideACharacter =

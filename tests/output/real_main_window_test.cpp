@@ -141,13 +141,10 @@ class RealMainWindowTest : public QObject {
   // A value a list does not offer is refused and nothing is displayed.
   void enterBirthRefusesADayTheMonthLacks() {
     mireto::MainWindow main(tables_);
-    mireto::BirthInput input;
-    input.year = 2001;
-    input.month = 2;
-    input.day = 29;
-    QVERIFY(!main.enterBirth(input));
-    input.day = 28;
-    QVERIFY(main.enterBirth(input));
+    mireto::roster::BirthTexts birth{.date = "2001-02-29", .hour = "?", .minute = "?", .sex = "F"};
+    QVERIFY(!main.enterBirth(birth));
+    birth.date = "2001-02-28";
+    QVERIFY(main.enterBirth(birth));
     QCOMPARE(main.findChild<QLineEdit*>(QStringLiteral("txtBirthday"))->text(), QStringLiteral("2001年2月28日出生時間不明"));
   }
 
