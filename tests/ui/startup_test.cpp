@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "ui/splash_window.h"
+#include "app/table_location.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {

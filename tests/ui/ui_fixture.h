@@ -1,5 +1,5 @@
-// Helpers shared by the main window's tests: the tables beside the test
-// program, a window shown, its controls read, and a chart entered and
+// Helpers shared by the main window's tests: a window on the real tables
+// (test_support.h) shown, its controls read, and a chart entered and
 // displayed (the input itself is made by qt_input.h).
 #pragma once
 
@@ -11,21 +11,11 @@
 #include <QTest>
 #include <memory>
 
-#include "app/table_location.h"
 #include "qt_input.h"
+#include "test_support.h"
 #include "ui/main_window.h"
 
 namespace mireto::test {
-
-// The calendar tables read once from the data files beside the test program.
-inline const CalendarTables& Tables() {
-  static const CalendarTables tables = [] {
-    TablesOrError loaded = LoadTablesNearProgram(QCoreApplication::applicationDirPath());
-    if (!loaded.tables) qFatal("data files not loadable: %s", loaded.error.c_str());
-    return *loaded.tables;
-  }();
-  return tables;
-}
 
 inline std::unique_ptr<MainWindow> NewMainWindow() {
   auto window = std::make_unique<MainWindow>(Tables());
