@@ -122,21 +122,32 @@ void AppendLuckJson(std::string& out, const Chart& chart) {
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
+  // Nearly every text needs no escape: one check, then one copy.
+  std::size_t i = 0;
+  while (i + 8 <= text.size() && !AnyByteToEscape(text.substr(i, 8))) i += 8;
+  while (i < text.size() && !NeedsEscape(static_cast<unsigned char>(text[i]))) ++i;
+  if (i == text.size()) {
+    char quoted[64];
+    if (text.size() + 2 <= sizeof quoted) {
+      quoted[0] = '"';
+      std::memcpy(quoted + 1, text.data(), text.size());
+      quoted[text.size() + 1] = '"';
+      out.append(quoted, text.size() + 2);
+      return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+    return;
+  }
   out += '"';
   std::size_t plain = 0;  // start of the run not yet appended
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (i + 8 <= text.size() && !AnyByteToEscape(text.substr(i, 8))) {
-      i += 8;
-      continue;
-    }
+  for (; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (NeedsEscape(c)) {
-      out.append(text, plain, i - plain);
-      AppendEscaped(out, c);
-      plain = i + 1;
-    }
-    ++i;
+    if (!NeedsEscape(c)) continue;
+    out.append(text, plain, i - plain);
+    AppendEscaped(out, c);
+    plain = i + 1;
   }
   out.append(text, plain);
   out += '"';

@@ -14,8 +14,10 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -50,8 +52,8 @@ namespace bounded_detail {
 // left operand, kept out of the other additions so that a running sum's bound
 // waits on one addition per term.
 inline Bounded Rounded(double value, double carried, double added) {
-  if (carried == 0 && added == 0) return Bounded{value};
-  return Bounded{value, carried + (added + 2 * kUnitRoundoff * std::fabs(value))};
+  const double rounding = carried + added > 0 ? 2 * kUnitRoundoff * std::fabs(value) : 0.0;
+  return Bounded{value, carried + (added + rounding)};
 }
 
 }  // namespace bounded_detail
@@ -75,16 +77,27 @@ inline Bounded operator/(const Bounded& a, double c) {
 // far below this slack.
 inline constexpr double kErrorSlack = 1 + 0x1p-30;
 
+// The next double above x: std::nextafter(x, +infinity) without its checks,
+// by one step of the bit pattern (which orders finite doubles of one sign).
+inline double NextUp(double x) {
+  if (!std::isfinite(x)) return std::nextafter(x, std::numeric_limits<double>::infinity());
+  if (x == 0) return std::numeric_limits<double>::denorm_min();
+  const auto bits = std::bit_cast<std::uint64_t>(x);
+  return std::bit_cast<double>(x > 0 ? bits + 1 : bits - 1);
+}
+// The next double below x: std::nextafter(x, -infinity).
+inline double NextDown(double x) { return -NextUp(-x); }
+
 // The ends of the interval that holds the C library path's value.
 inline double Lower(double x) { return x; }
 inline double Upper(double x) { return x; }
 inline double Lower(const Bounded& x) {
   if (x.error == 0) return x.value;
-  return std::nextafter(x.value - x.error * kErrorSlack, -std::numeric_limits<double>::infinity());
+  return NextDown(x.value - x.error * kErrorSlack);
 }
 inline double Upper(const Bounded& x) {
   if (x.error == 0) return x.value;
-  return std::nextafter(x.value + x.error * kErrorSlack, std::numeric_limits<double>::infinity());
+  return NextUp(x.value + x.error * kErrorSlack);
 }
 
 // f(args...) along the C library path when that is certain. f must be
@@ -136,22 +149,24 @@ struct BoundedTrig {
   static Bounded Cos(double radians) {
     return Bounded{FastCos(radians), kFastTrigMaxError + kLibmTrigMaxError};
   }
+  // Fast values read as Bounded, each with the bound of a single sine or cosine.
   template <std::size_t N>
-  static std::array<Bounded, N> SinEach(const std::array<double, N>& radians) {
+  struct Values {
     std::array<double, N> values;
-    FastSinEach(radians, values);
-    return WithTrigError(values);
+    Bounded operator[](std::size_t i) const {
+      return Bounded{values[i], kFastTrigMaxError + kLibmTrigMaxError};
+    }
+  };
+  template <std::size_t N>
+  static Values<N> SinEach(const std::array<double, N>& radians) {
+    Values<N> out;
+    FastSinEach(radians, out.values);
+    return out;
   }
   template <std::size_t N>
-  static std::array<Bounded, N> CosEach(const std::array<double, N>& radians) {
-    std::array<double, N> values;
-    FastCosEach(radians, values);
-    return WithTrigError(values);
-  }
-  template <std::size_t N>
-  static std::array<Bounded, N> WithTrigError(const std::array<double, N>& values) {
-    std::array<Bounded, N> out;
-    for (std::size_t i = 0; i < N; ++i) out[i] = Bounded{values[i], kFastTrigMaxError + kLibmTrigMaxError};
+  static Values<N> CosEach(const std::array<double, N>& radians) {
+    Values<N> out;
+    FastCosEach(radians, out.values);
     return out;
   }
   template <class F, class... Args>

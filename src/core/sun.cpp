@@ -268,9 +268,8 @@ std::optional<DistanceBounds> BoundSunDistance(const CalendarTables& tables, dou
   const double highLog = LogDistanceFromParts(Upper(rp[1]), Upper(rp[2]), Upper(rp[3]));
   // pow(10, x) within 1 ulp (glibc's documented bound) but not proven monotone:
   // two ulps outward on each side.
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  const double low = std::nextafter(std::nextafter(std::pow(10.0, lowLog), 0.0), 0.0);
-  const double high = std::nextafter(std::nextafter(std::pow(10.0, highLog), kInfinity), kInfinity);
+  const double low = NextDown(NextDown(std::pow(10.0, lowLog)));
+  const double high = NextUp(NextUp(std::pow(10.0, highLog)));
   return DistanceBounds{low, high};
 }
 

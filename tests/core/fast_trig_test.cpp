@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -144,6 +146,21 @@ TEST(BoundedSum, CoversRoundingsThatASpreadTipsOver) {
     if (std::fabs(other - bounded.value) <= bounded.error) ++enclosed;
   }
   EXPECT_EQ(enclosed, kChains);
+}
+
+TEST(BoundedSum, NextUpAndDownAreNextafter) {
+  std::mt19937_64 random(13);
+  std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 5e-324, -5e-324, 1.7976931348623157e308,
+                                -1.7976931348623157e308, INFINITY, -INFINITY, 2.2250738585072014e-308};
+  for (int i = 0; i < 100000; ++i) {
+    const std::uint64_t bits = random();
+    values.push_back(std::bit_cast<double>(bits));
+  }
+  for (const double x : values) {
+    if (std::isnan(x)) continue;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(NextUp(x)), std::bit_cast<std::uint64_t>(std::nextafter(x, INFINITY))) << x;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(NextDown(x)), std::bit_cast<std::uint64_t>(std::nextafter(x, -INFINITY))) << x;
+  }
 }
 
 TEST(BoundedSum, SettlesOnlyWhenBothEndsAgree) {
