@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -42,6 +43,12 @@ std::string ReadWhole(const std::string& path) {
   for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   execv(args[0], args.data());
+  // Said on the child's standard error (without allocating after fork), so
+  // that a test shows why at once.
+  const auto say = [](const char* text) { (void)!write(2, text, std::strlen(text)); };
+  say("cannot run ");
+  say(args[0]);
+  say(options.asUnprivilegedUser ? " as the unprivileged user\n" : "\n");
   _exit(127);
 }
 

@@ -70,13 +70,29 @@ TEST(RosterArgs, ChartArgumentsAreNotARosterCommand) {
 class ChartToolRosterTest : public ::testing::Test {
  protected:
   mireto::testing::ChildResult run(std::vector<std::string> args, bool unprivileged = false) {
-    args.insert(args.begin(), MIRETO_CHART_PROGRAM);
+    // The unprivileged user may not be able to enter the build folder (a
+    // checkout under a private folder): it runs a copy in the open test folder.
+    args.insert(args.begin(), unprivileged ? OpenProgramCopy().string() : MIRETO_CHART_PROGRAM);
     mireto::testing::ChildOptions options;
     options.environment = {{"XDG_DATA_HOME", (home_.root() / "data").string()},
                            {"HOME", (home_.root() / "home").string()}};
     options.workDirectory = work_.string();
     options.asUnprivilegedUser = unprivileged;
     return mireto::testing::RunChild(args, options);
+  }
+
+  // mireto-chart and its data files copied into <test folder>/bin, readable
+  // and runnable by every user.
+  fs::path OpenProgramCopy() {
+    const fs::path program = MIRETO_CHART_PROGRAM;
+    const fs::path bin = home_.root() / "bin";
+    fs::create_directories(bin);
+    for (const char* name : {"planet.txt", "latitude.txt"}) {
+      fs::copy_file(program.parent_path() / name, bin / name, fs::copy_options::overwrite_existing);
+    }
+    fs::copy_file(program, bin / program.filename(), fs::copy_options::overwrite_existing);
+    fs::permissions(bin, fs::perms::all);
+    return bin / program.filename();
   }
 
   void SetUp() override {
