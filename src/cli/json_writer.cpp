@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "cli/details_json.h"
 #include "cli/notices_json.h"
@@ -11,8 +12,6 @@
 namespace mireto::cli {
 
 namespace {
-
-const PerPillar<std::string_view> kPillarNames{{"year", "month", "day", "hour"}};
 
 void AppendInteger(std::string& out, long value) {
   char digits[24];
@@ -36,87 +35,172 @@ bool AnyByteToEscape(std::string_view eight) {
   return (anyBelow(x, 0x20) | anyBelow(x ^ (kOnes * '"'), 1) | anyBelow(x ^ (kOnes * '\\'), 1)) != 0;
 }
 
-void AppendEscaped(std::string& out, unsigned char c) {
+// The escape of one byte (NeedsEscape) at p; returns the end.
+char* WriteEscaped(char* p, unsigned char c) {
   constexpr std::string_view kHex = "0123456789abcdef";
+  *p++ = '\\';
   switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\b': out += "\\b"; return;
-    case '\f': out += "\\f"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
+    case '"': *p++ = '"'; return p;
+    case '\\': *p++ = '\\'; return p;
+    case '\b': *p++ = 'b'; return p;
+    case '\f': *p++ = 'f'; return p;
+    case '\n': *p++ = 'n'; return p;
+    case '\r': *p++ = 'r'; return p;
+    case '\t': *p++ = 't'; return p;
     default:
-      out += "\\u00";
-      out += kHex[c >> 4];
-      out += kHex[c & 0xF];
+      *p++ = 'u';
+      *p++ = '0';
+      *p++ = '0';
+      *p++ = kHex[c >> 4];
+      *p++ = kHex[c & 0xF];
+      return p;
   }
+}
+
+void AppendEscaped(std::string& out, unsigned char c) {
+  char escaped[6];
+  out.append(escaped, WriteEscaped(escaped, c));
+}
+
+// Writes the chart's own members into a buffer with room enough (every byte
+// of a text escaped to six bytes), without a bounds check or a copy call per
+// piece; the buffer is then appended to the output in one piece.
+class RawJson {
+ public:
+  explicit RawJson(char* buffer) : start_(buffer), next_(buffer) {}
+  std::string_view Written() const { return {start_, static_cast<std::size_t>(next_ - start_)}; }
+
+  template <std::size_t N>
+  void Literal(const char (&text)[N]) {  // a fixed ASCII piece, no escape needed
+    std::memcpy(next_, text, N - 1);
+    next_ += N - 1;
+  }
+  void Char(char c) { *next_++ = c; }
+  void Integer(long value) { next_ = std::to_chars(next_, next_ + 24, value).ptr; }
+  void String(std::string_view text) {
+    *next_++ = '"';
+    for (const char byte : text) {
+      const auto c = static_cast<unsigned char>(byte);
+      if (NeedsEscape(c)) {
+        next_ = WriteEscaped(next_, c);
+      } else {
+        *next_++ = byte;
+      }
+    }
+    *next_++ = '"';
+  }
+  void StringArray(std::span<const std::string> texts) {
+    *next_++ = '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (i > 0) *next_++ = ',';
+      String(texts[i]);
+    }
+    *next_++ = ']';
+  }
+
+  // Room for a text written by String().
+  static std::size_t RoomFor(std::string_view text) { return 6 * text.size() + 2; }
+  static std::size_t RoomFor(std::span<const std::string> texts) {
+    std::size_t room = 2;
+    for (const std::string& text : texts) room += RoomFor(text) + 1;
+    return room;
+  }
+
+ private:
+  char* start_;
+  char* next_;
+};
+
+// Room for the keys, the punctuation and the integers of the chart's members,
+// with a wide margin (they take about 330 bytes).
+constexpr std::size_t kChartPunctuationRoom = 1024;
+
+std::size_t ChartRoom(std::string_view birthday, const ChartDisplay& d) {
+  std::size_t room = kChartPunctuationRoom + RawJson::RoomFor(birthday);
+  for (const std::string* text : {&d.age, &d.weekday, &d.equationOfTime, &d.trueSolarTime,
+                                  &d.sunLongitude, &d.luckStartAge, &d.luckChange, &d.seasonElement}) {
+    room += RawJson::RoomFor(*text);
+  }
+  for (Pillar p : kPillars) {
+    room += RawJson::RoomFor(d.stems[p]) + RawJson::RoomFor(d.branches[p]) +
+            RawJson::RoomFor(d.hiddenStems[p]);
+  }
+  return room + RawJson::RoomFor(d.luckStems) + RawJson::RoomFor(d.luckBranches) +
+         RawJson::RoomFor(d.luckFirstAges) + RawJson::RoomFor(d.luckLastAges);
 }
 
 // The summary members, the texts of the main window's result fields.
-void AppendSummaryJson(std::string& out, const BirthRequest& request, const ChartDisplay& d) {
-  AppendJsonKey(out, "birthday", true);
-  AppendJsonString(out, BirthdayText(request));
-  AppendJsonKey(out, "sex");
-  AppendJsonString(out, request.input.sex == Sex::Male ? "男" : "女");
-  AppendJsonKey(out, "age");
-  AppendJsonString(out, d.age);
-  AppendJsonKey(out, "weekday");
-  AppendJsonString(out, d.weekday);
-  AppendJsonKey(out, "equationOfTime");
-  AppendJsonString(out, d.equationOfTime);
-  AppendJsonKey(out, "trueSolarTime");
-  AppendJsonString(out, d.trueSolarTime);
-  AppendJsonKey(out, "sunLongitude");
-  AppendJsonString(out, d.sunLongitude);
-  AppendJsonKey(out, "luckStart");
-  AppendJsonString(out, d.luckStartAge);
-  AppendJsonKey(out, "luckChange");
-  AppendJsonString(out, d.luckChange);
-  AppendJsonKey(out, "seasonElement");
-  AppendJsonString(out, d.seasonElement);
+void WriteSummaryJson(RawJson& out, std::string_view birthday, const BirthRequest& request,
+                      const ChartDisplay& d) {
+  out.Literal("\"birthday\":");
+  out.String(birthday);
+  out.Literal(",\"sex\":");
+  out.String(request.input.sex == Sex::Male ? "男" : "女");
+  out.Literal(",\"age\":");
+  out.String(d.age);
+  out.Literal(",\"weekday\":");
+  out.String(d.weekday);
+  out.Literal(",\"equationOfTime\":");
+  out.String(d.equationOfTime);
+  out.Literal(",\"trueSolarTime\":");
+  out.String(d.trueSolarTime);
+  out.Literal(",\"sunLongitude\":");
+  out.String(d.sunLongitude);
+  out.Literal(",\"luckStart\":");
+  out.String(d.luckStartAge);
+  out.Literal(",\"luckChange\":");
+  out.String(d.luckChange);
+  out.Literal(",\"seasonElement\":");
+  out.String(d.seasonElement);
 }
 
 // "pillars": the stem, branch and hidden stem of each of the four pillars.
-void AppendPillarsJson(std::string& out, const ChartDisplay& d) {
-  AppendJsonKey(out, "pillars");
-  out += '{';
+void WritePillarsJson(RawJson& out, const ChartDisplay& d) {
+  out.Literal(",\"pillars\":{");
   for (Pillar p : kPillars) {
-    AppendJsonKey(out, kPillarNames[p], p == kPillars.front());
-    out += '{';
-    AppendJsonKey(out, "stem", true);
-    AppendJsonString(out, d.stems[p]);
-    AppendJsonKey(out, "branch");
-    AppendJsonString(out, d.branches[p]);
-    AppendJsonKey(out, "hidden");
-    AppendJsonString(out, d.hiddenStems[p]);
-    out += '}';
+    if (p != kPillars.front()) out.Char(',');
+    out.Char('"');
+    switch (p) {
+      case Pillar::Year: out.Literal("year"); break;
+      case Pillar::Month: out.Literal("month"); break;
+      case Pillar::Day: out.Literal("day"); break;
+      case Pillar::Hour: out.Literal("hour"); break;
+    }
+    out.Literal("\":{\"stem\":");
+    out.String(d.stems[p]);
+    out.Literal(",\"branch\":");
+    out.String(d.branches[p]);
+    out.Literal(",\"hidden\":");
+    out.String(d.hiddenStems[p]);
+    out.Char('}');
   }
-  out += '}';
+  out.Char('}');
 }
 
 // "luck": the direction, the luck pillars, their ages and the current column.
-void AppendLuckJson(std::string& out, const Chart& chart) {
+void WriteLuckJson(RawJson& out, const Chart& chart) {
   const ChartDisplay& d = chart.display;
-  AppendJsonKey(out, "luck");
-  out += '{';
-  AppendJsonKey(out, "forward", true);
-  out += chart.record.forward ? "true" : "false";
-  AppendJsonKey(out, "stems");
-  AppendJsonStringArray(out, d.luckStems);
-  AppendJsonKey(out, "branches");
-  AppendJsonStringArray(out, d.luckBranches);
-  AppendJsonKey(out, "firstAges");
-  AppendJsonStringArray(out, d.luckFirstAges);
-  AppendJsonKey(out, "lastAges");
-  AppendJsonStringArray(out, d.luckLastAges);
-  AppendJsonKey(out, "current");
-  if (d.boldLuckColumn) {
-    AppendInteger(out, *d.boldLuckColumn);
+  out.Literal(",\"luck\":{\"forward\":");
+  if (chart.record.forward) {
+    out.Literal("true");
   } else {
-    out += "null";
+    out.Literal("false");
   }
-  out += '}';
+  out.Literal(",\"stems\":");
+  out.StringArray(d.luckStems);
+  out.Literal(",\"branches\":");
+  out.StringArray(d.luckBranches);
+  out.Literal(",\"firstAges\":");
+  out.StringArray(d.luckFirstAges);
+  out.Literal(",\"lastAges\":");
+  out.StringArray(d.luckLastAges);
+  out.Literal(",\"current\":");
+  if (d.boldLuckColumn) {
+    out.Integer(*d.boldLuckColumn);
+  } else {
+    out.Literal("null");
+  }
+  out.Char('}');
 }
 
 }  // namespace
@@ -171,10 +255,21 @@ void AppendJsonStringArray(std::string& out, std::span<const std::string> texts)
 
 void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
                      const ChartExtras& extras) {
-  out += '{';
-  AppendSummaryJson(out, request, chart.display);
-  AppendPillarsJson(out, chart.display);
-  AppendLuckJson(out, chart);
+  const std::string birthday = BirthdayText(request);
+  const std::size_t room = 1 + ChartRoom(birthday, chart.display);
+  char local[8192];  // room for charts of texts up to about 1 KB
+  std::unique_ptr<char[]> large;
+  char* buffer = local;
+  if (room > sizeof local) {
+    large = std::make_unique_for_overwrite<char[]>(room);
+    buffer = large.get();
+  }
+  RawJson raw(buffer);
+  raw.Char('{');
+  WriteSummaryJson(raw, birthday, request, chart.display);
+  WritePillarsJson(raw, chart.display);
+  WriteLuckJson(raw, chart);
+  out += raw.Written();
   if (extras.notices != nullptr) AppendNoticesJson(out, *extras.notices);
   if (extras.details != nullptr) {
     AppendDetailsJson(out, *extras.details);

@@ -78,6 +78,27 @@ TEST_P(ChartObject, SameBytesAsTheDocumentDump) {
   EXPECT_EQ(out, ChartJson(*request, *result.chart).dump());
 }
 
+// The chart's texts never hold a quote or a control character today; written
+// straight into the output they must still be escaped as the document dump
+// escapes them, and long texts must fit the room made for them.
+TEST(ChartObjectTexts, EscapedAndLongTextsAsTheDocumentDump) {
+  const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
+  ASSERT_TRUE(loaded.tables) << loaded.error;
+  std::string error;
+  const auto request = ParseBatchLine(R"({"date":"1990-05-03","hour":"14","minute":"27"})", error);
+  ASSERT_TRUE(request) << error;
+  auto result = ComputeChart(request->input, *loaded.tables, LocalDateTime{2026, 12, 7, 12, 0});
+  ASSERT_TRUE(result.chart) << result.error;
+  Chart chart = *result.chart;
+  chart.display.age = "\"\\\b\f\n\r\t\x01\x1f";
+  chart.display.stems[Pillar::Hour] = std::string(300, '\x02');  // 1800 bytes escaped
+  chart.display.luckLastAges[3] = "年\"月";
+  chart.display.seasonElement = std::string(5000, 'x');
+  std::string out = "prefix";
+  AppendChartJson(out, *request, chart);
+  EXPECT_EQ(out, "prefix" + ChartJson(*request, chart).dump());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Births, ChartObject,
     ::testing::Values(
