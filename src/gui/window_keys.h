@@ -4,20 +4,24 @@
 #pragma once
 
 #include <QKeySequence>
+#include <initializer_list>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
 
 namespace mireto {
 
-inline void BindWindowKeys(QWidget& window, QPushButton& closeButton) {
+// closeButton and otherButtons: every push button of the window.
+inline void BindWindowKeys(QWidget& window, QPushButton& closeButton,
+                           std::initializer_list<QPushButton*> otherButtons = {}) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
   escape->setContext(Qt::WindowShortcut);
   QObject::connect(escape, &QShortcut::activated, &closeButton, [&closeButton] {
     if (closeButton.isEnabled()) closeButton.click();
   });
   // Outside a dialog a push button takes Return only as an auto-default one.
-  for (QPushButton* button : window.findChildren<QPushButton*>()) button->setAutoDefault(true);
+  closeButton.setAutoDefault(true);
+  for (QPushButton* button : otherButtons) button->setAutoDefault(true);
 }
 
 }  // namespace mireto

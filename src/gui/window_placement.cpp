@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
@@ -11,7 +12,9 @@ namespace mireto {
 
 namespace {
 
-const QString kName = QStringLiteral("mireto-frame-watcher");
+// Set on a window while a FrameWatcher waits for its frame, so that a second
+// centring does not add a second watcher.
+constexpr const char* kWatchedProperty = "miretoFrameWatched";
 
 QMargins FrameMargins(const QWidget& window) {
   const QRect frame = window.frameGeometry();
@@ -34,8 +37,11 @@ void CentreNow(QWidget& window) {
 class FrameWatcher : public QObject {
  public:
   explicit FrameWatcher(QWidget& window) : QObject(&window), window_(&window) {
-    setObjectName(kName);
+    window.setProperty(kWatchedProperty, true);
     window.installEventFilter(this);
+  }
+  ~FrameWatcher() override {
+    if (window_) window_->setProperty(kWatchedProperty, QVariant());
   }
 
  protected:
@@ -73,9 +79,7 @@ QPoint CentredFramePosition(const QRect& screen, const QRect& available, const Q
 void CentreOnScreen(QWidget& window) {
   CentreNow(window);
   if (!FrameMargins(window).isNull()) return;
-  if (window.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly) == nullptr) {
-    new FrameWatcher(window);
-  }
+  if (!window.property(kWatchedProperty).toBool()) new FrameWatcher(window);
 }
 
 }  // namespace mireto

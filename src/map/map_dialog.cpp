@@ -96,7 +96,7 @@ void MapDialog::BuildControls() {
   connect(decide_, &QPushButton::clicked, this, &MapDialog::Decide);
   connect(cancel_, &QPushButton::clicked, this, &MapDialog::Cancel);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
-  BindWindowKeys(*this, *close);
+  BindWindowKeys(*this, *close, {decide_, cancel_});
 
   view_ = new MapView(kMapPicture, this);
   view_->move(L::ToPixels(L::kMap).topLeft());

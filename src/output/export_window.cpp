@@ -58,7 +58,8 @@ class ChartTextEdit : public QPlainTextEdit {
   }
 };
 
-QWidget* BuildExportWindow() {
+// The window with its text area.
+std::pair<QWidget*, QPlainTextEdit*> BuildExportWindow() {
   auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmexport"));
@@ -77,7 +78,7 @@ QWidget* BuildExportWindow() {
   PlaceInTwips(*close, kCloseButton);
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
   BindWindowKeys(*window, *close);
-  return window;
+  return {window, text};
 }
 
 }  // namespace
@@ -93,14 +94,16 @@ ExportController::ExportController(QObject* parent)
     : SecondaryWindow(parent), clock_([] { return QDateTime::currentDateTime(); }) {}
 
 void ExportController::open(const ChartSnapshot& chart) {
-  QWidget& window = showWindow();
+  showWindow();  // creates the window and its text area when not loaded
   const QString now = GeneralDateText(clock_());
   const std::string chartText = make_export_text(chart, now.toStdString());
-  if (auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))) {
-    area->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));
-  }
+  text_->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));
 }
 
-QWidget* ExportController::createWindow() { return BuildExportWindow(); }
+QWidget* ExportController::createWindow() {
+  const auto [window, text] = BuildExportWindow();
+  text_ = text;
+  return window;
+}
 
 }  // namespace mireto

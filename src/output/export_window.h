@@ -6,6 +6,8 @@
 #include <utility>
 
 #include <QDateTime>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QString>
 
 #include "output/export_text.h"
@@ -37,6 +39,7 @@ class ExportController : public SecondaryWindow {
   QWidget* createWindow() override;
 
   Clock clock_;
+  QPointer<QPlainTextEdit> text_;  // of the loaded window
 };
 
 }  // namespace mireto

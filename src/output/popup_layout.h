@@ -8,8 +8,8 @@
 
 namespace mireto::popup {
 
-constexpr int kClientWidth = 4650;
-constexpr int kClientHeight = 3495;
+inline constexpr int kClientWidth = 4650;
+inline constexpr int kClientHeight = 3495;
 
 enum class FontRole {
   Window,      // ＭＳ ゴシック 9 pt, the window's default
@@ -29,7 +29,7 @@ struct StaticCaption {
   FontRole font;
 };
 
-constexpr std::array kStaticCaptions{
+inline constexpr std::array kStaticCaptions{
     StaticCaption{"誕生日：", {105, 120, 720, 240}, FontRole::Window},
     StaticCaption{"大運交替：", {105, 480, 900, 240}, FontRole::Window},
     StaticCaption{"交替年月：", {105, 840, 900, 240}, FontRole::Window},
@@ -42,25 +42,29 @@ constexpr std::array kStaticCaptions{
 };
 
 // Single-line text boxes, skipped by the tab key, drawn on the window's background.
+// What a text box shows of the chart snapshot.
+enum class BoxText { Birthday, Sex, LuckStart, LuckChange, SunLongitude, Age };
+
 struct TextBox {
   const char* name;
   TwipsRect rect;
   bool readOnly;
   bool centred;
+  BoxText shows;
 };
 
 // txtMW is a little wider than 210 twips so that one kanji fits inside the
 // text box's own margins; it still ends left of Command1.
-constexpr std::array kTextBoxes{
-    TextBox{"txtBirthday", {795, 120, 2730, 240}, true, false},
-    TextBox{"txtMW", {3540, 120, 270, 240}, false, true},
-    TextBox{"txtKoutai", {930, 480, 1785, 240}, true, false},
-    TextBox{"txtKoutaiYM", {930, 840, 900, 240}, true, false},
-    TextBox{"txtKoukei", {795, 1200, 1680, 240}, true, false},
-    TextBox{"txtAge", {795, 1560, 330, 240}, true, true},
+inline constexpr std::array kTextBoxes{
+    TextBox{"txtBirthday", {795, 120, 2730, 240}, true, false, BoxText::Birthday},
+    TextBox{"txtMW", {3540, 120, 270, 240}, false, true, BoxText::Sex},
+    TextBox{"txtKoutai", {930, 480, 1785, 240}, true, false, BoxText::LuckStart},
+    TextBox{"txtKoutaiYM", {930, 840, 900, 240}, true, false, BoxText::LuckChange},
+    TextBox{"txtKoukei", {795, 1200, 1680, 240}, true, false, BoxText::SunLongitude},
+    TextBox{"txtAge", {795, 1560, 330, 240}, true, true, BoxText::Age},
 };
 
-constexpr TwipsRect kCloseButton{3825, 75, 750, 300};
+inline constexpr TwipsRect kCloseButton{3825, 75, 750, 300};
 
 // Labels named as the main-window labels whose captions they copy, with the
 // chart text each shows: a pillar's stem, branch or hidden stem, or (group
@@ -74,7 +78,7 @@ struct CopiedLabel {
 };
 
 // The natal pillars read right to left: year 4290, month 3840, day 3390, hour 2940.
-constexpr std::array kPillarLabels{
+inline constexpr std::array kPillarLabels{
     CopiedLabel{"yKan", {4290, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Year},
     CopiedLabel{"yShi", {4290, 870, 255, 255}, FontRole::Pillar, &ChartDisplay::branches, Pillar::Year},
     CopiedLabel{"mKan", {3840, 465, 255, 255}, FontRole::Pillar, &ChartDisplay::stems, Pillar::Month},
@@ -91,23 +95,23 @@ constexpr std::array kPillarLabels{
 };
 
 // The luck-pillar strip: eleven columns from right (0) to left (10).
-constexpr int kLuckColumns = 11;
-constexpr std::array<int, kLuckColumns> kColumnLeft{
+inline constexpr int kLuckColumns = 11;
+inline constexpr std::array<int, kLuckColumns> kColumnLeft{
     4065, 3660, 3270, 2865, 2475, 2070, 1680, 1275, 885, 480, 90};
-constexpr int kLeftEdge = 45;  // the wider age labels and the image of column 10
+inline constexpr int kLeftEdge = 45;  // the wider age labels and the image of column 10
 
-constexpr int kSai1Top = 1890;       // sai1(k - 1) in column k = 1 .. 10
-constexpr int kSeparatorTop = 2145;  // the curved-stroke image, 17 x 17 pixels
-constexpr int kSai2Top = 2430;
-constexpr int kDunKanTop = 2805;
-constexpr int kDunShiTop = 3075;
+inline constexpr int kSai1Top = 1890;       // sai1(k - 1) in column k = 1 .. 10
+inline constexpr int kSeparatorTop = 2145;  // the curved-stroke image, 17 x 17 pixels
+inline constexpr int kSai2Top = 2430;
+inline constexpr int kDunKanTop = 2805;
+inline constexpr int kDunShiTop = 3075;
 
-constexpr int kLabelWidth = 270;
-constexpr int kLabelHeight = 255;
-constexpr int kSai1Width = 255;
-constexpr int kSai1LastWidth = 315;  // sai1(9)
-constexpr int kSai2LastWidth = 345;  // sai2(10)
-constexpr int kDunShiHeight = 285;   // dun_shi(0) keeps kLabelHeight
-constexpr int kSeparatorSide = 255;
+inline constexpr int kLabelWidth = 270;
+inline constexpr int kLabelHeight = 255;
+inline constexpr int kSai1Width = 255;
+inline constexpr int kSai1LastWidth = 315;  // sai1(9)
+inline constexpr int kSai2LastWidth = 345;  // sai2(10)
+inline constexpr int kDunShiHeight = 285;   // dun_shi(0) keeps kLabelHeight
+inline constexpr int kSeparatorSide = 255;
 
 }  // namespace mireto::popup

@@ -59,7 +59,7 @@ int CaptionOverhang(const popup::TextBox& box) {
   return 0;
 }
 
-void AddTextBox(QWidget& window, const popup::TextBox& box) {
+QLineEdit* AddTextBox(QWidget& window, const popup::TextBox& box) {
   auto* edit = new QLineEdit(&window);
   edit->setObjectName(QString::fromUtf8(box.name));
   edit->setReadOnly(box.readOnly);
@@ -72,9 +72,10 @@ void AddTextBox(QWidget& window, const popup::TextBox& box) {
   if (box.centred) edit->setAlignment(Qt::AlignHCenter);
   edit->setTextMargins(CaptionOverhang(box), 0, 0, 0);
   PlaceInTwips(*edit, box.rect);
+  return edit;
 }
 
-void AddLuckColumn(QWidget& window, int k) {
+void AddLuckColumn(QWidget& window, int k, PopupControls& controls) {
   using namespace popup;
   const int left = kColumnLeft[k];
   const bool last = k == kLuckColumns - 1;
@@ -82,24 +83,27 @@ void AddLuckColumn(QWidget& window, int k) {
   const QString placeholder = QStringLiteral("□");
   // Centred like the main window: sai1(0), sai1(9), sai2(0), sai2(1), sai2(10).
   if (k > 0) {
-    AddLabel(window, ArrayControlName("sai1", k - 1), placeholder,
-             {edgeLeft, kSai1Top, last ? kSai1LastWidth : kSai1Width, kLabelHeight},
-             FontRole::Age, k == 1 || last);
+    controls.firstAges[k - 1] =
+        AddLabel(window, ArrayControlName("sai1", k - 1), placeholder,
+                 {edgeLeft, kSai1Top, last ? kSai1LastWidth : kSai1Width, kLabelHeight},
+                 FontRole::Age, k == 1 || last);
   }
   auto* separator = new QLabel(&window);
   separator->setPixmap(QPixmap(QStringLiteral(":/separator.png")));
   PlaceInTwips(*separator, {edgeLeft, kSeparatorTop, kSeparatorSide, kSeparatorSide});
-  AddLabel(window, ArrayControlName("sai2", k), placeholder,
-           {edgeLeft, kSai2Top, last ? kSai2LastWidth : kLabelWidth, kLabelHeight},
-           FontRole::Age, k <= 1 || last);
-  AddLabel(window, ArrayControlName("dun_kan", k), placeholder,
-           {left, kDunKanTop, kLabelWidth, kLabelHeight}, FontRole::Luck);
-  AddLabel(window, ArrayControlName("dun_shi", k), placeholder,
-           {left, kDunShiTop, kLabelWidth, k == 0 ? kLabelHeight : kDunShiHeight},
-           FontRole::Luck);
+  controls.lastAges[k] =
+      AddLabel(window, ArrayControlName("sai2", k), placeholder,
+               {edgeLeft, kSai2Top, last ? kSai2LastWidth : kLabelWidth, kLabelHeight},
+               FontRole::Age, k <= 1 || last);
+  controls.stems[k] = AddLabel(window, ArrayControlName("dun_kan", k), placeholder,
+                               {left, kDunKanTop, kLabelWidth, kLabelHeight}, FontRole::Luck);
+  controls.branches[k] =
+      AddLabel(window, ArrayControlName("dun_shi", k), placeholder,
+               {left, kDunShiTop, kLabelWidth, k == 0 ? kLabelHeight : kDunShiHeight},
+               FontRole::Luck);
 }
 
-QWidget* BuildPopupWindow() {
+QWidget* BuildPopupWindow(PopupControls& controls) {
   auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                           Qt::WindowCloseButtonHint);
@@ -111,11 +115,15 @@ QWidget* BuildPopupWindow() {
   for (const auto& caption : popup::kStaticCaptions) {
     AddLabel(*window, QString(), QString::fromUtf8(caption.text), caption.rect, caption.font);
   }
-  for (const auto& box : popup::kTextBoxes) AddTextBox(*window, box);
-  for (const auto& label : popup::kPillarLabels) {
-    AddLabel(*window, QString::fromUtf8(label.name), QStringLiteral("□"), label.rect, label.font);
+  for (std::size_t i = 0; i < popup::kTextBoxes.size(); ++i) {
+    controls.boxes[i] = AddTextBox(*window, popup::kTextBoxes[i]);
   }
-  for (int k = 0; k < popup::kLuckColumns; ++k) AddLuckColumn(*window, k);
+  for (std::size_t i = 0; i < popup::kPillarLabels.size(); ++i) {
+    const auto& label = popup::kPillarLabels[i];
+    controls.pillarLabels[i] =
+        AddLabel(*window, QString::fromUtf8(label.name), QStringLiteral("□"), label.rect, label.font);
+  }
+  for (int k = 0; k < popup::kLuckColumns; ++k) AddLuckColumn(*window, k, controls);
 
   auto* close = new QPushButton(QStringLiteral("CLOSE"), window);
   close->setObjectName(QStringLiteral("Command1"));
@@ -127,57 +135,55 @@ QWidget* BuildPopupWindow() {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-void SetText(QWidget& window, const QString& name, const std::string& text) {
-  if (auto* edit = window.findChild<QLineEdit*>(name)) edit->setText(Q(text));
-  if (auto* label = window.findChild<QLabel*>(name)) label->setText(Q(text));
-}
-
-void SetLuckLabel(QWidget& window, const QString& name, const std::string& text, bool bold) {
-  if (auto* label = window.findChild<QLabel*>(name)) {
-    label->setText(Q(text));
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
+const std::string& BoxTextOf(const ChartSnapshot& chart, popup::BoxText shows) {
+  using popup::BoxText;
+  switch (shows) {
+    case BoxText::Birthday: return chart.birthday;
+    case BoxText::Sex: return chart.sex;
+    case BoxText::LuckStart: return chart.display.luckStartAge;
+    case BoxText::LuckChange: return chart.display.luckChange;
+    case BoxText::SunLongitude: return chart.display.sunLongitude;
+    case BoxText::Age: return chart.display.age;
   }
+  return chart.birthday;
 }
 
-// Fills the pop-up's own controls, named as the main window's whose texts they copy.
-void FillChart(QWidget& window, const ChartSnapshot& chart) {
+void SetLuckLabel(QLabel& label, const std::string& text, bool bold) {
+  label.setText(Q(text));
+  QFont font = label.font();
+  font.setBold(bold);
+  label.setFont(font);
+}
+
+// Writes the chart to the pop-up's controls, each the copy of a main-window one.
+void FillChart(const PopupControls& controls, const ChartSnapshot& chart) {
   const ChartDisplay& d = chart.display;
-  SetText(window, QStringLiteral("txtBirthday"), chart.birthday);
-  SetText(window, QStringLiteral("txtKoutai"), d.luckStartAge);
-  SetText(window, QStringLiteral("txtKoutaiYM"), d.luckChange);
-  SetText(window, QStringLiteral("txtKoukei"), d.sunLongitude);
-  SetText(window, QStringLiteral("txtAge"), d.age);
-  for (const auto& label : popup::kPillarLabels) {
-    const QString name = QString::fromUtf8(label.name);
-    if (label.group == nullptr) {
-      SetText(window, name, d.seasonElement);
-    } else {
-      SetText(window, name, (d.*label.group)[label.pillar]);
-    }
+  for (std::size_t i = 0; i < popup::kTextBoxes.size(); ++i) {
+    controls.boxes[i]->setText(Q(BoxTextOf(chart, popup::kTextBoxes[i].shows)));
   }
-  for (std::size_t i = 0; i < d.luckFirstAges.size(); ++i) {
-    SetText(window, ArrayControlName("sai1", static_cast<int>(i)), d.luckFirstAges[i]);
+  for (std::size_t i = 0; i < popup::kPillarLabels.size(); ++i) {
+    const auto& label = popup::kPillarLabels[i];
+    const std::string& text = label.group == nullptr ? d.seasonElement : (d.*label.group)[label.pillar];
+    controls.pillarLabels[i]->setText(Q(text));
   }
-  for (std::size_t i = 0; i < d.luckLastAges.size(); ++i) {
-    SetText(window, ArrayControlName("sai2", static_cast<int>(i)), d.luckLastAges[i]);
+  for (std::size_t i = 0; i < controls.firstAges.size(); ++i) controls.firstAges[i]->setText(Q(d.luckFirstAges[i]));
+  for (std::size_t i = 0; i < controls.lastAges.size(); ++i) controls.lastAges[i]->setText(Q(d.luckLastAges[i]));
+  for (std::size_t i = 0; i < controls.stems.size(); ++i) {
+    const bool bold = d.boldLuckColumn == static_cast<int>(i);
+    SetLuckLabel(*controls.stems[i], d.luckStems[i], bold);
+    SetLuckLabel(*controls.branches[i], d.luckBranches[i], bold);
   }
-  for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
-    const int column = static_cast<int>(i);
-    const bool bold = d.boldLuckColumn == column;
-    SetLuckLabel(window, ArrayControlName("dun_kan", column), d.luckStems[i], bold);
-    SetLuckLabel(window, ArrayControlName("dun_shi", column), d.luckBranches[i], bold);
-  }
-  SetText(window, QStringLiteral("txtMW"), chart.sex);
 }
 
 }  // namespace
 
 PopupController::PopupController(QObject* parent) : SecondaryWindow(parent) {}
 
-void PopupController::open(const ChartSnapshot& chart) { FillChart(showWindow(), chart); }
+void PopupController::open(const ChartSnapshot& chart) {
+  showWindow();  // creates the window and its controls when not loaded
+  FillChart(controls_, chart);
+}
 
-QWidget* PopupController::createWindow() { return BuildPopupWindow(); }
+QWidget* PopupController::createWindow() { return BuildPopupWindow(controls_); }
 
 }  // namespace mireto

@@ -1,10 +1,26 @@
 // The pop-up chart window frmpop01: a snapshot copy of the displayed chart.
 #pragma once
 
+#include <array>
+
 #include "chart/chart_snapshot.h"
+#include "output/popup_layout.h"
 #include "output/secondary_window.h"
 
+class QLabel;
+class QLineEdit;
+
 namespace mireto {
+
+// The controls of a loaded pop-up that the chart is written to.
+struct PopupControls {
+  std::array<QLineEdit*, popup::kTextBoxes.size()> boxes{};          // as kTextBoxes
+  std::array<QLabel*, popup::kPillarLabels.size()> pillarLabels{};  // as kPillarLabels
+  std::array<QLabel*, popup::kLuckColumns - 1> firstAges{};         // sai1(0..9)
+  std::array<QLabel*, popup::kLuckColumns> lastAges{};              // sai2(0..10)
+  std::array<QLabel*, popup::kLuckColumns> stems{};                 // dun_kan(0..10)
+  std::array<QLabel*, popup::kLuckColumns> branches{};              // dun_shi(0..10)
+};
 
 class PopupController : public SecondaryWindow {
   Q_OBJECT
@@ -20,6 +36,8 @@ class PopupController : public SecondaryWindow {
 
  private:
   QWidget* createWindow() override;
+
+  PopupControls controls_;  // of the loaded window; rebuilt with it
 };
 
 }  // namespace mireto
