@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+// The inlined steps of fast_trig.h take vectors by value; see the note there.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace mireto::fast_trig_detail {
 
 namespace {
@@ -19,25 +22,14 @@ constexpr std::size_t kLanes = 4;
 // range are then recomputed one by one as FastSin/FastCos would.
 __attribute__((target_clones("avx2", "default")))
 void SinShiftedEach(const double* x, double* out, std::size_t n, std::int64_t q) {
-  constexpr double kRoundingShift = 0x1.8p52;
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
     Doubles v;
     std::memcpy(&v, x + i, sizeof v);
-    const Doubles shifted = v * kTwoOverPi + kRoundingShift;
-    // The low bits of 1.5 x 2^52 + k hold k (mod 4) for |k| < 2^51.
+    const Doubles shifted = ShiftedQuarterTurns(v);
     const Bits quadrant = (__builtin_bit_cast(Bits, shifted) + q) & 3;
-    const Doubles k = shifted - kRoundingShift;
-    const Doubles r = (v - k * kC1) - k * kC2;
-    const Doubles z = r * r;
-    const Doubles z2 = z * z;
-    const Doubles z4 = z2 * z2;
-    const Doubles sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) +
-                       ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
-    const Doubles cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) +
-                       ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
-    const Doubles s = r + (r * z) * sp;
-    const Doubles c = 1 + z * cp;
+    Doubles s, c;
+    SinCosOfReduced(ReducedArgument(v, shifted - kRoundingShift), s, c);
     const Bits takeCosine = -(quadrant & 1);   // all ones in quadrants 1, 3
     const Bits signBit = (quadrant & 2) << 62;  // set in quadrants 2, 3
     const Bits picked = (__builtin_bit_cast(Bits, s) & ~takeCosine) | (__builtin_bit_cast(Bits, c) & takeCosine);

@@ -49,29 +49,50 @@ inline constexpr double kC2t = -1 / Factorial(2), kC4 = 1 / Factorial(4), kC6 = 
                         kC12 = 1 / Factorial(12), kC14 = -1 / Factorial(14),
                         kC16 = 1 / Factorial(16);
 
+// The steps below are written for a double or for a GCC vector of doubles
+// (core/fast_trig.cpp), which computes them lane by lane alike. They are
+// always inlined, so a vector never crosses a call and GCC's note that an
+// AVX vector would be passed differently without AVX does not apply.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+// x 2/pi + 1.5 x 2^52: adding the shift rounds to the nearest integer k, and
+// the low bits of the sum hold k (mod 4) for |k| < 2^51.
+inline constexpr double kRoundingShift = 0x1.8p52;
+template <class T>
+[[gnu::always_inline]] inline T ShiftedQuarterTurns(T x) {
+  return x * kTwoOverPi + kRoundingShift;
+}
+
+// x - k pi/2 for the k of ShiftedQuarterTurns (x - k C1 is exact).
+template <class T>
+[[gnu::always_inline]] inline T ReducedArgument(T x, T k) {
+  return (x - k * kC1) - k * kC2;
+}
+
 // sin r and cos r for |r| <= pi/4 (plus rounding), by Estrin's scheme: the
 // polynomial's steps run side by side instead of one after another.
-inline void SinCosOfReduced(double r, double& s, double& c) {
-  const double z = r * r;
-  const double z2 = z * z;
-  const double z4 = z2 * z2;
-  const double sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) +
-                    ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
-  const double cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) +
-                    ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
+template <class T>
+[[gnu::always_inline]] inline void SinCosOfReduced(T r, T& s, T& c) {
+  const T z = r * r;
+  const T z2 = z * z;
+  const T z4 = z2 * z2;
+  const T sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) +
+               ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
+  const T cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) +
+               ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
   s = r + (r * z) * sp;
   c = 1 + z * cp;
 }
+#pragma GCC diagnostic pop
 
 // sin(x + q pi/2) from x, without a branch: the quadrant is as good as random
 // from one term to the next, and a mispredicted branch costs more than the
 // arithmetic. Multiplying by exactly 0 or 1 and adding 0 changes no bit.
 inline double SinShifted(double x, std::int64_t q) {
-  constexpr double kRoundingShift = 0x1.8p52;  // adding and subtracting it rounds to an integer
-  const double k = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
-  const double r = (x - k * kC1) - k * kC2;  // x - k C1 is exact
+  const double k = ShiftedQuarterTurns(x) - kRoundingShift;
   double s, c;
-  SinCosOfReduced(r, s, c);
+  SinCosOfReduced(ReducedArgument(x, k), s, c);
   const std::int64_t quadrant = (static_cast<std::int64_t>(k) + q) & 3;
   const double odd = static_cast<double>(quadrant & 1);       // 1: the cosine
   const double sign = 1 - static_cast<double>(quadrant & 2);  // -1 in quadrants 2, 3
