@@ -76,6 +76,14 @@ class RawJson {
     next_ += N - 1;
   }
   void Char(char c) { *next_++ = c; }
+  void Key(std::string_view key, bool first = false) {  // ,"key": for a plain ASCII key
+    if (!first) *next_++ = ',';
+    *next_++ = '"';
+    std::memcpy(next_, key.data(), key.size());
+    next_ += key.size();
+    *next_++ = '"';
+    *next_++ = ':';
+  }
   void Integer(long value) { next_ = std::to_chars(next_, next_ + 24, value).ptr; }
   void String(std::string_view text) {
     *next_++ = '"';
@@ -115,12 +123,27 @@ class RawJson {
 // with a wide margin (they take about 330 bytes).
 constexpr std::size_t kChartPunctuationRoom = 1024;
 
+const PerPillar<std::string_view> kPillarNames{{"year", "month", "day", "hour"}};
+
+// The summary members after "birthday" and "sex", in the order written.
+struct SummaryMember {
+  std::string_view key;
+  std::string ChartDisplay::*text;
+};
+constexpr std::array kSummaryMembers{
+    SummaryMember{"age", &ChartDisplay::age},
+    SummaryMember{"weekday", &ChartDisplay::weekday},
+    SummaryMember{"equationOfTime", &ChartDisplay::equationOfTime},
+    SummaryMember{"trueSolarTime", &ChartDisplay::trueSolarTime},
+    SummaryMember{"sunLongitude", &ChartDisplay::sunLongitude},
+    SummaryMember{"luckStart", &ChartDisplay::luckStartAge},
+    SummaryMember{"luckChange", &ChartDisplay::luckChange},
+    SummaryMember{"seasonElement", &ChartDisplay::seasonElement},
+};
+
 std::size_t ChartRoom(std::string_view birthday, const ChartDisplay& d) {
   std::size_t room = kChartPunctuationRoom + RawJson::RoomFor(birthday);
-  for (const std::string* text : {&d.age, &d.weekday, &d.equationOfTime, &d.trueSolarTime,
-                                  &d.sunLongitude, &d.luckStartAge, &d.luckChange, &d.seasonElement}) {
-    room += RawJson::RoomFor(*text);
-  }
+  for (const SummaryMember& member : kSummaryMembers) room += RawJson::RoomFor(d.*member.text);
   for (Pillar p : kPillars) {
     room += RawJson::RoomFor(d.stems[p]) + RawJson::RoomFor(d.branches[p]) +
             RawJson::RoomFor(d.hiddenStems[p]);
@@ -136,37 +159,18 @@ void WriteSummaryJson(RawJson& out, std::string_view birthday, const BirthReques
   out.String(birthday);
   out.Literal(",\"sex\":");
   out.String(request.input.sex == Sex::Male ? "男" : "女");
-  out.Literal(",\"age\":");
-  out.String(d.age);
-  out.Literal(",\"weekday\":");
-  out.String(d.weekday);
-  out.Literal(",\"equationOfTime\":");
-  out.String(d.equationOfTime);
-  out.Literal(",\"trueSolarTime\":");
-  out.String(d.trueSolarTime);
-  out.Literal(",\"sunLongitude\":");
-  out.String(d.sunLongitude);
-  out.Literal(",\"luckStart\":");
-  out.String(d.luckStartAge);
-  out.Literal(",\"luckChange\":");
-  out.String(d.luckChange);
-  out.Literal(",\"seasonElement\":");
-  out.String(d.seasonElement);
+  for (const SummaryMember& member : kSummaryMembers) {
+    out.Key(member.key);
+    out.String(d.*member.text);
+  }
 }
 
 // "pillars": the stem, branch and hidden stem of each of the four pillars.
 void WritePillarsJson(RawJson& out, const ChartDisplay& d) {
   out.Literal(",\"pillars\":{");
   for (Pillar p : kPillars) {
-    if (p != kPillars.front()) out.Char(',');
-    out.Char('"');
-    switch (p) {
-      case Pillar::Year: out.Literal("year"); break;
-      case Pillar::Month: out.Literal("month"); break;
-      case Pillar::Day: out.Literal("day"); break;
-      case Pillar::Hour: out.Literal("hour"); break;
-    }
-    out.Literal("\":{\"stem\":");
+    out.Key(kPillarNames[p], p == kPillars.front());
+    out.Literal("{\"stem\":");
     out.String(d.stems[p]);
     out.Literal(",\"branch\":");
     out.String(d.branches[p]);
