@@ -48,12 +48,7 @@ class RealMainWindowTest : public QObject {
   }
 
   void windowAndToolGiveTheSameChart_data() {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("hour");
-    QTest::addColumn<QString>("minute");
-    QTest::addColumn<QString>("sex");
-    QTest::addColumn<QString>("jisaMinutes");
-    QTest::addColumn<QString>("jisaSeconds");
+    mireto::test::AddBirthColumns();
     QTest::newRow("worked example, male") << "1975-04-08" << "13" << "5" << "M" << "0" << "0";
     QTest::newRow("unknown hour") << "1990-05-03" << "?" << "?" << "F" << "0" << "0";
     QTest::newRow("unknown minute, west") << "1984-02-04" << "23" << "?" << "M" << "-20" << "12";
@@ -63,14 +58,7 @@ class RealMainWindowTest : public QObject {
   }
 
   void windowAndToolGiveTheSameChart() {
-    QFETCH(QString, date);
-    QFETCH(QString, hour);
-    QFETCH(QString, minute);
-    QFETCH(QString, sex);
-    QFETCH(QString, jisaMinutes);
-    QFETCH(QString, jisaSeconds);
-    const mireto::roster::BirthTexts birth{date.toStdString(), hour.toStdString(), minute.toStdString(),
-                                           sex.toStdString(), jisaMinutes.toStdString(), jisaSeconds.toStdString()};
+    const mireto::roster::BirthTexts birth = mireto::test::FetchBirth();
     std::string error;
     const auto request = mireto::cli::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
                                                   birth.jisaMinutes, birth.jisaSeconds, error);

@@ -234,12 +234,7 @@ class RosterWindowTest : public QObject {
   // Opening fills every input as a user would and displays exactly the chart
   // compute_chart gives for the saved inputs.
   void openFillsTheInputsAndShowsTheChart_data() {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("hour");
-    QTest::addColumn<QString>("minute");
-    QTest::addColumn<QString>("sex");
-    QTest::addColumn<QString>("jisaMinutes");
-    QTest::addColumn<QString>("jisaSeconds");
+    mireto::test::AddBirthColumns();
     QTest::newRow("full") << "1990-05-03" << "14" << "27" << "M" << "-5" << "30";
     QTest::newRow("unknown hour, minute chosen") << "1800-01-01" << "?" << "27" << "F" << "18" << "0";
     QTest::newRow("unknown hour and minute") << "2080-12-31" << "?" << "?" << "M" << "0" << "0";
@@ -247,14 +242,7 @@ class RosterWindowTest : public QObject {
     QTest::newRow("odd time-difference text") << "1965-11-30" << "23" << "59" << "M" << "-0" << "7.5";
   }
   void openFillsTheInputsAndShowsTheChart() {
-    QFETCH(QString, date);
-    QFETCH(QString, hour);
-    QFETCH(QString, minute);
-    QFETCH(QString, sex);
-    QFETCH(QString, jisaMinutes);
-    QFETCH(QString, jisaSeconds);
-    const BirthTexts birth{date.toStdString(), hour.toStdString(), minute.toStdString(),
-                           sex.toStdString(), jisaMinutes.toStdString(), jisaSeconds.toStdString()};
+    const BirthTexts birth = mireto::test::FetchBirth();
     // A different chart on display first, so that nothing is left from it.
     EnterChart(*main_, {1955, 1, 31, 5, 45});
     const std::int64_t id = add("開く人", "備考", birth);
@@ -268,12 +256,12 @@ class RosterWindowTest : public QObject {
     QCOMPARE(main_->enteredBirth(), std::optional<BirthTexts>(birth));
     QCOMPARE(main_->displayedBirth(), std::optional<BirthTexts>(birth));
     QVERIFY(main_->isEnabled());
-    QCOMPARE(Control<QLabel>(main_->yearDialog(), "lblSelect_y")->text(), date.left(4));
+    QCOMPARE(Control<QLabel>(main_->yearDialog(), "lblSelect_y")->text(), QString::fromStdString(birth.date.substr(0, 4)));
     QVERIFY(!main_->yearDialog()->isVisible());
-    QCOMPARE(List(main_.get(), "hSelect")->currentText(), hour);
-    QCOMPARE(List(main_.get(), "mtSelect")->isEnabled(), hour != "?");
-    QCOMPARE(Control<QRadioButton>(main_.get(), "optM")->isChecked(), sex == "M");
-    QCOMPARE(Text(main_.get(), "txtJisahun"), jisaMinutes);
+    QCOMPARE(List(main_.get(), "hSelect")->currentText(), QString::fromStdString(birth.hour));
+    QCOMPARE(List(main_.get(), "mtSelect")->isEnabled(), birth.hour != "?");
+    QCOMPARE(Control<QRadioButton>(main_.get(), "optM")->isChecked(), birth.sex == "M");
+    QCOMPARE(Text(main_.get(), "txtJisahun"), QString::fromStdString(birth.jisaMinutes));
     // The controls as read back, against the computation (the minute may turn).
     const ChartDisplay shown = main_->snapshot().display;
     QVERIFY(ExpectedDisplay(birth, before).has_value());

@@ -76,4 +76,21 @@ bool EnterBirth(MainWindow& window, const roster::BirthTexts& birth) {
   return true;
 }
 
+void AddBirthColumns() {
+  for (const char* column : {"date", "hour", "minute", "sex", "jisaMinutes", "jisaSeconds"}) {
+    QTest::addColumn<QString>(column);
+  }
+}
+
+roster::BirthTexts FetchBirth() {
+  QFETCH(QString, date);
+  QFETCH(QString, hour);
+  QFETCH(QString, minute);
+  QFETCH(QString, sex);
+  QFETCH(QString, jisaMinutes);
+  QFETCH(QString, jisaSeconds);
+  return {date.toStdString(),  hour.toStdString(),        minute.toStdString(),
+          sex.toStdString(),   jisaMinutes.toStdString(), jisaSeconds.toStdString()};
+}
+
 }  // namespace mireto::test

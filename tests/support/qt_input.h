@@ -49,4 +49,10 @@ bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QS
 // and the two time-difference fields filled in. Does not press "八字表示".
 bool EnterBirth(MainWindow& window, const roster::BirthTexts& birth);
 
+// Data-driven tests of births: the six columns of a data table (date, hour,
+// minute, sex, jisaMinutes, jisaSeconds; rows added with QTest::newRow), and
+// the current row's birth read back inside the test function.
+void AddBirthColumns();
+roster::BirthTexts FetchBirth();
+
 }  // namespace mireto::test
