@@ -17,12 +17,6 @@ constexpr std::array<std::string_view, kPillars.size()> kPillarOpenings = {
 
 void AppendBool(std::string& out, bool value) { out += value ? std::string_view("true") : std::string_view("false"); }
 
-void AppendInt(std::string& out, int value) {
-  std::array<char, 16> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
-}
-
 void AppendPillar(std::string& out, const PillarDetails& p) {
   AppendJsonString(out, p.tenGod);
   out += R"(,"hiddenTenGod":)";
@@ -61,13 +55,13 @@ void AppendLuck(std::string& out, const ChartDetails& d) {
 
 void AppendYear(std::string& out, const AnnualPillar& a) {
   out += R"({"year":)";
-  AppendInt(out, a.year);
+  AppendJsonInteger(out, a.year);
   out += R"(,"pillar":")";
   out += a.stem;  // names from the constant tables need no escaping
   out += a.branch;
   out += R"(","age":)";
   if (a.age) {
-    AppendInt(out, *a.age);
+    AppendJsonInteger(out, *a.age);
   } else {
     out += "null";
   }

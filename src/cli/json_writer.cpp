@@ -13,12 +13,6 @@ namespace mireto::cli {
 
 namespace {
 
-void AppendInteger(std::string& out, long value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, result.ptr);
-}
-
 bool NeedsEscape(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
 
 // Whether any of eight bytes needs escaping, eight at a time: a byte below
@@ -241,6 +235,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
+void AppendJsonInteger(std::string& out, long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
 void AppendJsonKey(std::string& out, std::string_view key, bool first) {
   if (!first) out += ',';
   out += '"';
@@ -290,7 +290,7 @@ void AppendChartJson(std::string& out, const BirthRequest& request, const Chart&
 
 void AppendErrorJson(std::string& out, long lineNumber, std::string_view error) {
   out += "{\"line\":";
-  AppendInteger(out, lineNumber);
+  AppendJsonInteger(out, lineNumber);
   AppendJsonKey(out, "error");
   AppendJsonString(out, error);
   out += '}';

@@ -27,6 +27,9 @@ namespace mireto::cli {
 // characters as \u00xx; every other byte as it is (the text is UTF-8).
 void AppendJsonString(std::string& out, std::string_view text);
 
+// A JSON integer.
+void AppendJsonInteger(std::string& out, long value);
+
 // ',"key":' (or '"key":' when first is set): key is a plain ASCII name.
 void AppendJsonKey(std::string& out, std::string_view key, bool first = false);
 
