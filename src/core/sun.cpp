@@ -1,7 +1,6 @@
 #include "core/sun.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "core/calendar.h"
@@ -240,6 +239,7 @@ SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double
                                SunWorkingState& s) {
   s = SunWorkingState{};
   LongitudeParts<LibmTrig>(tables, year, month, day, s);
+  // The distance's terms (as DistanceParts) on the mean anomalies already computed.
   const double T = JulianCenturies(s.julianDay);
   EquationOfCenterDistance<LibmTrig>(T, s);
   PlanetaryDistance<LibmTrig>(tables, s);
