@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cli/roster_lines.h"
+#include "roster/birth_summary.h"
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
@@ -73,34 +74,56 @@ void RosterController::reportProblem(const std::string& error) {
   prompts_.report(dialogParent(), Q(error) + kGoesOn, true);
 }
 
-void RosterController::save() {
-  const auto& birth = mainWindow_->displayedBirth();
-  if (!birth) return;
-  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
-  const std::optional<roster::Entry> current = mainWindow_->chartEntry();
-  const EntryDialogAnswer answer =
-      prompts_.askEntry(mainWindow_, current ? EntryDialogMode::SaveOrUpdate : EntryDialogMode::SaveNew,
-                        current ? Q(current->name) : QString(), current ? Q(current->note) : QString());
-  if (answer.choice == EntryChoice::Cancel) return;
-  const std::string name = answer.name.toStdString();
-  const std::string note = answer.note.toStdString();
-  std::string error;
-  if (answer.choice == EntryChoice::Update && current) {
-    if (!roster_.update(current->id, name, note, error)) return reportProblem(error);
-    roster::Entry updated = *current;
-    updated.name = name;
-    updated.note = note;
-    mainWindow_->setChartEntry(updated);
-  } else {
-    const auto id = roster_.add({name, note, *birth}, error);
-    if (!id) return reportProblem(error);
-    roster::Entry added;
-    added.id = *id;
-    added.name = name;
-    added.note = note;
-    added.birth = *birth;
-    mainWindow_->setChartEntry(added);
+std::optional<roster::NewEntry> RosterController::displayedBirthToFile() {
+  // Inputs that differ from the chart on display are never filed under it:
+  // they are displayed first, as 八字表示 would.
+  if (mainWindow_->enteredBirth() != mainWindow_->displayedBirth()) mainWindow_->displayChart();
+  const auto& shown = mainWindow_->displayedBirth();
+  if (!shown || mainWindow_->enteredBirth() != shown) {
+    prompts_.report(dialogParent(),
+                    QStringLiteral("入力が表示中の命式と違うため、名簿に保存しませんでした。\n"
+                                   "八字表示で命式を出してから保存してください。"),
+                    true);
+    return std::nullopt;
   }
+  roster::NewEntry entry;
+  entry.birth = *shown;
+  entry.summerTime = mainWindow_->displayedDecision();
+  return entry;
+}
+
+void RosterController::save() {
+  if (!mainWindow_->displayedBirth()) return;
+  if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
+  std::optional<roster::NewEntry> filed = displayedBirthToFile();
+  if (!filed) return;
+  const std::optional<roster::Entry>& source = mainWindow_->sourceEntry();
+  const bool sameBirth = source && source->birth == filed->birth && source->summerTime == filed->summerTime;
+  EntryDialogBirth shown{Q(roster::BirthSummaryText(filed->birth)), Q(roster::DecisionText(filed->summerTime)), {}};
+  EntryDialogMode mode = EntryDialogMode::SaveNew;
+  if (source) mode = sameBirth ? EntryDialogMode::SaveOrUpdate : EntryDialogMode::SaveOrUpdateBirth;
+  if (source && !sameBirth) shown.previousBirth = Q(roster::BirthSummaryText(source->birth));
+  const EntryDialogAnswer answer = prompts_.askEntry(mainWindow_, mode, source ? Q(source->name) : QString(),
+                                                     source ? Q(source->note) : QString(), shown);
+  if (answer.choice == EntryChoice::Cancel) return;
+  filed->name = answer.name.toStdString();
+  filed->note = answer.note.toStdString();
+  std::string error;
+  roster::Entry saved;
+  if (answer.choice == EntryChoice::Update && source) {
+    if (!roster_.update(source->id, *filed, error)) return reportProblem(error);
+    saved.id = source->id;
+    saved.createdAt = source->createdAt;
+  } else {
+    const auto id = roster_.add(*filed, error);
+    if (!id) return reportProblem(error);
+    saved.id = *id;
+  }
+  saved.name = filed->name;
+  saved.note = filed->note;
+  saved.birth = filed->birth;
+  saved.summerTime = filed->summerTime;
+  mainWindow_->setChartEntry(saved);
   if (window_ != nullptr) reload();
 }
 
@@ -140,21 +163,35 @@ void RosterController::openEntry(const roster::Entry& entry) {
     prompts_.report(dialogParent(), QStringLiteral("この項目の生年月日は入力できません: ") + Q(entry.birth.date), true);
     return;
   }
-  mainWindow_->displayChart();
-  if (mainWindow_->displayedBirth() == entry.birth) mainWindow_->setChartEntry(entry);
+  mainWindow_->displayDecidedChart(entry.summerTime);
+  if (mainWindow_->displayedBirth() != entry.birth) return;
+  roster::Entry shown = entry;
+  // An entry filed before decisions were kept is asked once, and the answer kept.
+  if (entry.summerTime == roster::ClockDecision::NotAsked &&
+      mainWindow_->displayedDecision() != roster::ClockDecision::NotAsked) {
+    shown.summerTime = mainWindow_->displayedDecision();
+    std::string error;
+    if (!roster_.update(entry.id, {entry.name, entry.note, entry.birth, shown.summerTime}, error))
+      reportProblem(error);
+    else if (window_ != nullptr)
+      reload();
+  }
+  mainWindow_->setChartEntry(shown);
   mainWindow_->raise();
   mainWindow_->activateWindow();
 }
 
 void RosterController::editEntry(const roster::Entry& entry) {
-  const EntryDialogAnswer answer = prompts_.askEntry(dialogParent(), EntryDialogMode::Edit, Q(entry.name), Q(entry.note));
+  const EntryDialogBirth shown{Q(roster::BirthSummaryText(entry.birth)), Q(roster::DecisionText(entry.summerTime)), {}};
+  const EntryDialogAnswer answer =
+      prompts_.askEntry(dialogParent(), EntryDialogMode::Edit, Q(entry.name), Q(entry.note), shown);
   if (answer.choice == EntryChoice::Cancel) return;
   std::string error;
   const std::string name = answer.name.toStdString();
   const std::string note = answer.note.toStdString();
   if (!roster_.update(entry.id, name, note, error)) {
     reportProblem(error);
-  } else if (auto shown = mainWindow_->chartEntry(); shown && shown->id == entry.id) {
+  } else if (auto shown = mainWindow_->sourceEntry(); shown && shown->id == entry.id) {
     shown->name = name;
     shown->note = note;
     mainWindow_->setChartEntry(*shown);
@@ -163,12 +200,13 @@ void RosterController::editEntry(const roster::Entry& entry) {
 }
 
 void RosterController::deleteEntry(const roster::Entry& entry) {
-  const QString question = QStringLiteral("「%1」を名簿から削除しますか？").arg(Q(entry.name));
+  const QString question = QStringLiteral("「%1」（%2生まれ）を名簿から削除しますか？")
+                               .arg(Q(entry.name), Q(roster::BirthDateText(entry.birth)));
   if (!prompts_.confirm(dialogParent(), question)) return;
   std::string error;
   if (!roster_.remove(entry.id, error)) {
     reportProblem(error);
-  } else if (auto shown = mainWindow_->chartEntry(); shown && shown->id == entry.id) {
+  } else if (const auto& shown = mainWindow_->sourceEntry(); shown && shown->id == entry.id) {
     mainWindow_->setChartEntry(std::nullopt);
   }
   reload();

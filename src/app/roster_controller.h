@@ -23,7 +23,7 @@ class RosterWindow;
 
 struct RosterPrompts {
   std::function<EntryDialogAnswer(QWidget* parent, EntryDialogMode mode, const QString& name,
-                                  const QString& note)>
+                                  const QString& note, const EntryDialogBirth& birth)>
       askEntry;
   std::function<bool(QWidget* parent, const QString& question)> confirm;
   // problem: a warning rather than a plain information.
@@ -46,7 +46,9 @@ class RosterController : public QObject {
                    roster::Roster::Clock clock = roster::UtcTimestamp);
   ~RosterController() override;
 
-  // "名簿に保存…": the displayed chart's inputs under a name and a note.
+  // "名簿に保存…": the displayed chart's inputs and summer-time decision under
+  // a name and a note. Inputs changed since the chart was shown are displayed
+  // first; when that gives no chart of them, nothing is saved.
   void save();
   // "名簿…": shows the roster window with every entry.
   void openWindow();
@@ -67,6 +69,9 @@ class RosterController : public QObject {
   // the roster cannot be read.
   bool reload();
   void reportProblem(const std::string& error);
+  // The displayed chart's birth, once the inputs show that chart; else nullopt
+  // and the user was told.
+  std::optional<roster::NewEntry> displayedBirthToFile();
   QWidget* dialogParent() const;
 
   MainWindow* mainWindow_;

@@ -62,6 +62,14 @@ std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::stri
   roster::NewEntry entry;
   if (!TakeString(object, "name", true, entry.name, error)) return std::nullopt;
   if (!TakeString(object, "note", false, entry.note, error)) return std::nullopt;
+  std::string decision;
+  if (!TakeString(object, "summerTime", false, decision, error)) return std::nullopt;
+  if (const auto taken = roster::DecisionFromWord(decision)) {
+    entry.summerTime = *taken;
+  } else {
+    error = "項目 \"summerTime\" は \"apply\" か \"ignore\" で指定してください";
+    return std::nullopt;
+  }
   // The id of an exported line belongs to the roster it came from: a new one is given.
   if (const auto id = object.find("id"); id != object.end()) {
     if (!id->is_number_integer()) {
@@ -122,6 +130,9 @@ std::string ExportLine(const roster::Entry& entry) {
   out["sex"] = entry.birth.sex;
   out["jisaMinutes"] = entry.birth.jisaMinutes;
   out["jisaSeconds"] = entry.birth.jisaSeconds;
+  // Only where a decision was taken, so that other lines stay as before.
+  if (entry.summerTime != roster::ClockDecision::NotAsked)
+    out["summerTime"] = std::string(roster::DecisionWord(entry.summerTime));
   // Text that is not UTF-8 cannot come from the roster (every entry is
   // checked), but an export must never stop half way: replace, don't throw.
   return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

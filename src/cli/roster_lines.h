@@ -1,9 +1,10 @@
 // The roster as JSON Lines, shared by mireto-chart and the desktop program.
 //
-// Import: each line is a --batch input object plus "name" (required) and
-// "note" (optional); an "id" (of an exported line) is ignored. Export: one object per entry, in the order added, with
-// id, name, note, date, hour, minute, sex, jisaMinutes and jisaSeconds exactly
-// as stored.
+// Import: each line is a --batch input object plus "name" (required), "note"
+// and "summerTime" ("apply" or "ignore", the summer-time decision; optional);
+// an "id" (of an exported line) is ignored. Export: one object per entry, in
+// the order added, with id, name, note, date, hour, minute, sex, jisaMinutes
+// and jisaSeconds exactly as stored, and summerTime where a decision was taken.
 #pragma once
 
 #include <istream>

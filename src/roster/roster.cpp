@@ -107,7 +107,7 @@ bool InsertEntry(sqlite3* db, const NewEntry& entry, const std::string& now, std
                  std::string& error) {
   Statement insert(db,
                    "INSERT INTO person (name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
-                   " created_at, changed_at) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
+                   " created_at, changed_at, summer_time) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, ?10)");
   insert.bind(1, entry.name);
   insert.bind(2, entry.note);
   insert.bind(3, entry.birth.date);
@@ -117,6 +117,7 @@ bool InsertEntry(sqlite3* db, const NewEntry& entry, const std::string& now, std
   insert.bind(7, entry.birth.jisaMinutes);
   insert.bind(8, entry.birth.jisaSeconds);
   insert.bind(9, now);
+  insert.bind(10, DecisionWord(entry.summerTime));
   insert.step();
   if (!insert.done()) {
     error = StorageError(LastError(db));
@@ -165,9 +166,13 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
     error = StorageError(detail);
     return std::nullopt;
   }
-  Statement select(db.get(),
-                   "SELECT id, name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
-                   " created_at, changed_at FROM person ORDER BY id");
+  // A file of an older version is read as it is (reading never migrates):
+  // before version 3 no decision was stored.
+  const char* decision = check.version >= 3 ? "summer_time" : "''";
+  const std::string query = std::string("SELECT id, name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
+                                        " created_at, changed_at, ") +
+                            decision + " FROM person ORDER BY id";
+  Statement select(db.get(), query.c_str());
   std::vector<Entry> result;
   while (select.step()) {
     Entry e;
@@ -177,6 +182,7 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
     e.birth = {select.text(3), select.text(4), select.text(5), select.text(6), select.text(7), select.text(8)};
     e.createdAt = select.text(9);
     e.changedAt = select.text(10);
+    e.summerTime = DecisionFromWord(select.text(11)).value_or(ClockDecision::NotAsked);
     result.push_back(std::move(e));
   }
   if (!select.done()) {
@@ -246,6 +252,31 @@ bool Roster::update(std::int64_t id, std::string_view name, std::string_view not
         statement.bind(2, note);
         statement.bind(3, now);
         statement.bind(4, id);
+        return ChangedOneRow(db, statement, failure);
+      },
+      error);
+}
+
+bool Roster::update(std::int64_t id, const NewEntry& entry, std::string& error) {
+  if (error = CheckEntry(entry); !error.empty()) return false;
+  const std::string now = clock_();
+  return change(
+      [&](sqlite3* db, std::string& failure) {
+        Statement statement(db,
+                            "UPDATE person SET name = ?1, note = ?2, date = ?3, hour = ?4, minute = ?5, sex = ?6,"
+                            " jisa_minutes = ?7, jisa_seconds = ?8, summer_time = ?9, changed_at = ?10"
+                            " WHERE id = ?11");
+        statement.bind(1, entry.name);
+        statement.bind(2, entry.note);
+        statement.bind(3, entry.birth.date);
+        statement.bind(4, entry.birth.hour);
+        statement.bind(5, entry.birth.minute);
+        statement.bind(6, entry.birth.sex);
+        statement.bind(7, entry.birth.jisaMinutes);
+        statement.bind(8, entry.birth.jisaSeconds);
+        statement.bind(9, DecisionWord(entry.summerTime));
+        statement.bind(10, now);
+        statement.bind(11, id);
         return ChangedOneRow(db, statement, failure);
       },
       error);

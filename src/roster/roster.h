@@ -51,6 +51,10 @@ class Roster {
   // Replaces the name and the note of an entry; its inputs stay as they are.
   bool update(std::int64_t id, std::string_view name, std::string_view note, std::string& error);
 
+  // Replaces everything of an entry but its id and creation time: a birth
+  // corrected later (a time that turned up) keeps the person's entry.
+  bool update(std::int64_t id, const NewEntry& entry, std::string& error);
+
   bool remove(std::int64_t id, std::string& error);
 
  private:

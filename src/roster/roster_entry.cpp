@@ -79,6 +79,25 @@ std::string CheckFieldText(std::string_view text, const char* what) {
 
 }  // namespace
 
+std::string_view DecisionWord(ClockDecision decision) {
+  switch (decision) {
+    case ClockDecision::NotAsked:
+      return "";
+    case ClockDecision::SummerTime:
+      return "apply";
+    case ClockDecision::AsEntered:
+      return "ignore";
+  }
+  return "";
+}
+
+std::optional<ClockDecision> DecisionFromWord(std::string_view word) {
+  for (const ClockDecision d : {ClockDecision::NotAsked, ClockDecision::SummerTime, ClockDecision::AsEntered}) {
+    if (DecisionWord(d) == word) return d;
+  }
+  return std::nullopt;
+}
+
 std::optional<std::array<int, 3>> DateParts(std::string_view date) {
   if (date.size() != 10 || date[4] != '-' || date[7] != '-') return std::nullopt;
   const auto year = FixedDigits(date.substr(0, 4));

@@ -23,10 +23,26 @@ struct BirthTexts {
   friend bool operator==(const BirthTexts&, const BirthTexts&) = default;
 };
 
+// The summer-time decision taken for a clock time of 1948-1951: the answer to
+// the summer-time question, or which of a repeated hour was meant. Stored with
+// the entry so that reopening it gives the same chart without asking again.
+enum class ClockDecision {
+  NotAsked,    // no question was asked (the usual case)
+  SummerTime,  // read as summer time: one hour earlier in Japan Standard Time
+  AsEntered,   // read as Japan Standard Time
+};
+
+// The stored and exported words of a decision: "" (not asked), "apply" and
+// "ignore", the words of mireto-chart's --summer-time.
+std::string_view DecisionWord(ClockDecision decision);
+// nullopt for a word that is none of them.
+std::optional<ClockDecision> DecisionFromWord(std::string_view word);
+
 struct NewEntry {
   std::string name;
   std::string note;
   BirthTexts birth;
+  ClockDecision summerTime = ClockDecision::NotAsked;
 };
 
 struct Entry {
@@ -34,6 +50,7 @@ struct Entry {
   std::string name;
   std::string note;
   BirthTexts birth;
+  ClockDecision summerTime = ClockDecision::NotAsked;
   std::string createdAt;  // UTC, "YYYY-MM-DDTHH:MM:SSZ"
   std::string changedAt;
 

@@ -77,7 +77,7 @@ FileCheck InspectWithSqlite(const fs::path& file) {
   if (*applicationId == 0 && *version == 0 && *tables == 0) return {FileState::Blank, 0, {}};
   if (*applicationId != kApplicationId) return Foreign(file);
   if (*version > kSchemaVersion) return Newer(file, *version);
-  if (*version < 1 || !HasPersonTable(db.get(), error)) return Damaged(file);
+  if (*version < 1 || !HasPersonTable(db.get(), static_cast<int>(*version), error)) return Damaged(file);
   return {FileState::Usable, static_cast<int>(*version), {}};
 }
 

@@ -14,7 +14,11 @@ bool MigrateSchema(sqlite3* db, int from, std::string& error) {
   return Execute(db, pragmas.c_str(), error);
 }
 
-bool HasPersonTable(sqlite3* db, std::string& error) {
+bool HasPersonTable(sqlite3* db, int version, std::string& error) {
+  std::size_t expected = 0;
+  for (const PersonColumn& column : kPersonColumns) {
+    if (column.sinceVersion <= version) ++expected;
+  }
   Statement columns(db, "SELECT name FROM pragma_table_info('person') ORDER BY cid");
   if (!columns.ok()) {
     error = LastError(db);
@@ -22,14 +26,14 @@ bool HasPersonTable(sqlite3* db, std::string& error) {
   }
   std::size_t count = 0;
   while (columns.step()) {
-    if (count >= kPersonColumns.size() || columns.text(0) != kPersonColumns[count]) return false;
+    if (count >= expected || columns.text(0) != kPersonColumns[count].name) return false;
     ++count;
   }
   if (!columns.done()) {
     error = LastError(db);
     return false;
   }
-  return count == kPersonColumns.size();
+  return count == expected;
 }
 
 }  // namespace mireto::roster

@@ -23,7 +23,9 @@ struct Migration {
 
 // Version 1: one row per person, the inputs as texts exactly as entered.
 // Version 2: indexes for the roster window's orders (birth date, last change).
-inline constexpr std::array<Migration, 2> kMigrations = {{
+// Version 3: the summer-time decision taken for the birth ('' when none was
+//            asked, 'apply' or 'ignore'); older rows get ''.
+inline constexpr std::array<Migration, 3> kMigrations = {{
     {1,
      "CREATE TABLE person ("
      " id INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -40,21 +42,39 @@ inline constexpr std::array<Migration, 2> kMigrations = {{
     {2,
      "CREATE INDEX person_by_birth ON person (date, id);"
      "CREATE INDEX person_by_change ON person (changed_at, id);"},
+    {3,
+     "ALTER TABLE person ADD COLUMN summer_time TEXT NOT NULL DEFAULT ''"
+     " CHECK (summer_time IN ('', 'apply', 'ignore'));"},
 }};
 
 // The version this program writes and fully understands.
 inline constexpr int kSchemaVersion = static_cast<int>(kMigrations.size());
 
-// The columns of table person, in order, the same in every version so far.
-inline constexpr std::array<const char*, 11> kPersonColumns = {
-    "id",     "name", "note",         "date",         "hour",      "minute",
-    "sex",    "jisa_minutes", "jisa_seconds", "created_at", "changed_at"};
+// The columns of table person, in order, and the version that added each.
+struct PersonColumn {
+  const char* name;
+  int sinceVersion;
+};
+inline constexpr auto kPersonColumns = std::to_array<PersonColumn>({
+    {"id", 1},
+    {"name", 1},
+    {"note", 1},
+    {"date", 1},
+    {"hour", 1},
+    {"minute", 1},
+    {"sex", 1},
+    {"jisa_minutes", 1},
+    {"jisa_seconds", 1},
+    {"created_at", 1},
+    {"changed_at", 1},
+    {"summer_time", 3},
+});
 
 // Brings tables of version `from` (0: a blank file) to kSchemaVersion inside
 // the caller's transaction and records the version and the application id.
 bool MigrateSchema(sqlite3* db, int from, std::string& error);
 
-// Whether the file's table person has exactly kPersonColumns.
-bool HasPersonTable(sqlite3* db, std::string& error);
+// Whether the file's table person has exactly the columns of `version`.
+bool HasPersonTable(sqlite3* db, int version, std::string& error);
 
 }  // namespace mireto::roster

@@ -34,6 +34,17 @@ LocalDateTime PresentLocalTime() {
   return LocalDateTime{date.year(), date.month(), date.day(), time.hour(), time.minute()};
 }
 
+// A stored decision as the rule ComputeBirthChart takes.
+SummerTimeRule RuleOf(roster::ClockDecision decided) {
+  return decided == roster::ClockDecision::SummerTime ? SummerTimeRule::Apply : SummerTimeRule::Ignore;
+}
+
+// The decision a rule stands for, for a birth that was asked about.
+roster::ClockDecision DecisionOf(BirthQuestion question, SummerTimeRule rule) {
+  if (question == BirthQuestion::None) return roster::ClockDecision::NotAsked;
+  return rule == SummerTimeRule::Apply ? roster::ClockDecision::SummerTime : roster::ClockDecision::AsEntered;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
@@ -143,10 +154,16 @@ void MainWindow::openYearDialog() {
   yearDialog_->setEnabled(true);
 }
 
-void MainWindow::displayChart() {
+void MainWindow::displayChart() { displayDecidedChart(roster::ClockDecision::NotAsked); }
+
+void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
   const std::optional<BirthInput> input = input_->gatherInput();
   if (!input) return;
-  const std::optional<SummerTimeRule> rule = AskSummerTimeRule(this, *input);
+  const BirthQuestion question = QuestionBeforeChart(*input);
+  const std::optional<SummerTimeRule> rule =
+      decided != roster::ClockDecision::NotAsked && question != BirthQuestion::None
+          ? std::optional<SummerTimeRule>(RuleOf(decided))
+          : AskSummerTimeRule(this, *input);
   if (!rule) return;
   const LocalDateTime now = clock_();
   BirthChart birth = ComputeBirthChart(*input, *rule, tables_, now, true);
@@ -158,6 +175,7 @@ void MainWindow::displayChart() {
   setChartCommandsEnabled(true);
   WriteChart(chart_, birth.result.chart->display);
   displayedBirth_ = enteredBirth();
+  displayedDecision_ = DecisionOf(question, *rule);
   const ChartDetails details = ComputeChartDetails(
       *birth.result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year));
   birthChart_ = std::move(birth);
@@ -183,7 +201,8 @@ bool MainWindow::enterBirth(const roster::BirthTexts& birth) {
 void MainWindow::setChartEntry(std::optional<roster::Entry> entry) { chartEntry_ = std::move(entry); }
 
 std::optional<roster::Entry> MainWindow::chartEntry() const {
-  if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth)
+  if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth ||
+      displayedDecision_ != chartEntry_->summerTime)
     return std::nullopt;
   return chartEntry_;
 }

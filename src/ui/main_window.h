@@ -66,6 +66,15 @@ class MainWindow : public QMainWindow {
   // reported in a message box and leaves the window as it was.
   void displayChart();
 
+  // "八字表示" with a summer-time decision already taken (a roster entry's):
+  // a birth that would be asked about is computed by that decision without a
+  // question. NotAsked: as displayChart.
+  void displayDecidedChart(roster::ClockDecision decided);
+
+  // The summer-time decision behind the chart on display; NotAsked when its
+  // birth needed none.
+  roster::ClockDecision displayedDecision() const { return displayedDecision_; }
+
   // The birth behind the chart on display (its summer-time decision, notices
   // and both boundaries); nullopt before the first chart.
   const std::optional<BirthChart>& birthChart() const;
@@ -90,8 +99,13 @@ class MainWindow : public QMainWindow {
   void setChartEntry(std::optional<roster::Entry> entry);
 
   // That entry while the chart on display and the inputs are still its own;
-  // nullopt once any input or the displayed chart differs.
+  // nullopt once any input, the displayed chart or its summer-time decision
+  // differs.
   std::optional<roster::Entry> chartEntry() const;
+
+  // That entry whatever has changed since: the entry a corrected birth may be
+  // filed back to.
+  const std::optional<roster::Entry>& sourceEntry() const { return chartEntry_; }
 
  signals:
   // A chart was shown; the snapshot is what the window shows right after.
@@ -131,6 +145,7 @@ class MainWindow : public QMainWindow {
   QPointer<YearDialog> yearDialog_;
   bool unloaded_ = false;
   std::optional<roster::BirthTexts> displayedBirth_;
+  roster::ClockDecision displayedDecision_ = roster::ClockDecision::NotAsked;
   std::optional<roster::Entry> chartEntry_;
   std::optional<BirthChart> birthChart_;
 };

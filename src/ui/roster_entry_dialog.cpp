@@ -21,7 +21,7 @@ const char* Title(EntryDialogMode mode) {
 }  // namespace
 
 RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, const QString& note,
-                                     QWidget* parent)
+                                     const EntryDialogBirth& birth, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("rosterEntryDialog"));
   setWindowTitle(QString::fromUtf8(Title(mode)));
@@ -32,6 +32,16 @@ RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, 
   note_ = new QPlainTextEdit(note, this);
   note_->setObjectName(QStringLiteral("entryNote"));
   note_->setTabChangesFocus(true);
+  auto addText = [&](const char* caption, const QString& text, const char* objectName) {
+    if (text.isEmpty()) return;
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromUtf8(objectName));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QString::fromUtf8(caption), label);
+  };
+  addText("変更前：", birth.previousBirth, "entryPreviousBirth");
+  addText("生年月日：", birth.birth, "entryBirth");
+  addText("夏時刻：", birth.decision, "entryDecision");
   form->addRow(QStringLiteral("名前："), name_);
   form->addRow(QStringLiteral("備考："), note_);
   layout->addLayout(form);
@@ -47,6 +57,12 @@ RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, 
       break;
     case EntryDialogMode::SaveOrUpdate:
       primary_ = buttons->addButton(QStringLiteral("この項目を更新"), QDialogButtonBox::AcceptRole);
+      secondary_ = buttons->addButton(QStringLiteral("新しい項目として保存"), QDialogButtonBox::AcceptRole);
+      connect(primary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::Update); });
+      connect(secondary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::SaveNew); });
+      break;
+    case EntryDialogMode::SaveOrUpdateBirth:
+      primary_ = buttons->addButton(QStringLiteral("この項目の生年月日を更新"), QDialogButtonBox::AcceptRole);
       secondary_ = buttons->addButton(QStringLiteral("新しい項目として保存"), QDialogButtonBox::AcceptRole);
       connect(primary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::Update); });
       connect(secondary_, &QPushButton::clicked, this, [this] { finish(EntryChoice::SaveNew); });
@@ -80,8 +96,9 @@ EntryDialogAnswer RosterEntryDialog::answer() const {
   return {choice_, name_->text(), note_->toPlainText()};
 }
 
-EntryDialogAnswer AskEntry(QWidget* parent, EntryDialogMode mode, const QString& name, const QString& note) {
-  RosterEntryDialog dialog(mode, name, note, parent);
+EntryDialogAnswer AskEntry(QWidget* parent, EntryDialogMode mode, const QString& name, const QString& note,
+                           const EntryDialogBirth& birth) {
+  RosterEntryDialog dialog(mode, name, note, birth, parent);
   dialog.exec();
   return dialog.answer();
 }

@@ -45,12 +45,14 @@ constexpr const char* kGoodLines =
     R"({"name":"\"引用\" \\ 🐉","date":"1975-04-08","hour":"?","minute":"?"})"
     "\r\n"
     R"({"name":"花子","note":"","date":"2000-02-29","hour":"09","minute":"05","sex":"F","jisaMinutes":"18","jisaSeconds":"0","now":"2026-12-07T12:00"})"
+    "\n"
+    R"({"name":"夏","date":"1949-07-01","hour":"10","minute":"0","summerTime":"apply"})"
     "\n";
 
 TEST_F(RosterCommandsTest, ImportThenExportGivesTheEntriesInOrderExactlyAsStored) {
   const CommandRun imported = import(kGoodLines);
   ASSERT_EQ(imported.status, 0) << imported.err;
-  EXPECT_EQ(imported.out, "3 件を名簿に追加しました\n");
+  EXPECT_EQ(imported.out, "4 件を名簿に追加しました\n");
   const CommandRun exported = exportAll();
   ASSERT_EQ(exported.status, 0) << exported.err;
   EXPECT_EQ(exported.out,
@@ -59,6 +61,8 @@ TEST_F(RosterCommandsTest, ImportThenExportGivesTheEntriesInOrderExactlyAsStored
             R"({"id":2,"name":"\"引用\" \\ 🐉","note":"","date":"1975-04-08","hour":"?","minute":"?","sex":"F","jisaMinutes":"0","jisaSeconds":"0"})"
             "\n"
             R"({"id":3,"name":"花子","note":"","date":"2000-02-29","hour":"9","minute":"5","sex":"F","jisaMinutes":"18","jisaSeconds":"0"})"
+            "\n"
+            R"({"id":4,"name":"夏","note":"","date":"1949-07-01","hour":"10","minute":"0","sex":"F","jisaMinutes":"0","jisaSeconds":"0","summerTime":"apply"})"
             "\n");
 }
 
@@ -123,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"DuplicateName", kGood + "\n" + R"({"name":"a","name":"b","date":"1990-01-01","hour":"1","minute":"2"})", 2},
         BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})", 1},
         BadImport{"UnknownKey", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","memo":"x"})", 2},
+        BadImport{"UnknownSummerTimeWord", R"({"name":"a","date":"1949-07-01","hour":"10","minute":"0","summerTime":"yes"})", 1},
         BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -225,6 +225,36 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"SexFemale", WithSex("F"), true}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// A file of version 2 reads as it is, with no decision, and gains the column
+// at its first write; a decision then survives an update of the birth.
+TEST_F(RosterTest, AVersionTwoFileGainsTheSummerTimeDecision) {
+  fs::create_directories(file_.parent_path());
+  RunSql(file_, std::string(kMigrations[0].sql) + kMigrations[1].sql +
+                    "PRAGMA user_version = 2; PRAGMA application_id = " + std::to_string(kApplicationId) +
+                    "; INSERT INTO person (name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
+                    " created_at, changed_at) VALUES ('山田太郎', '', '1949-07-01', '10', '0', 'M', '0',"
+                    " '0', '2020-01-01T00:00:00Z', '2020-01-01T00:00:00Z');");
+  std::string error;
+  const auto old = roster_.entries(error);
+  ASSERT_TRUE(old) << error;
+  ASSERT_EQ(old->size(), 1u);
+  EXPECT_EQ((*old)[0].summerTime, ClockDecision::NotAsked);
+  EXPECT_EQ(Pragma(file_, "PRAGMA user_version"), 2) << "reading must not migrate";
+
+  NewEntry decided{"山田太郎", "", (*old)[0].birth, ClockDecision::SummerTime};
+  ASSERT_TRUE(roster_.update((*old)[0].id, decided, error)) << error;
+  EXPECT_EQ(Pragma(file_, "PRAGMA user_version"), kSchemaVersion);
+  decided.birth.minute = "30";
+  decided.summerTime = ClockDecision::AsEntered;
+  ASSERT_TRUE(roster_.update((*old)[0].id, decided, error)) << error;
+  const auto now = roster_.entries(error);
+  ASSERT_TRUE(now) << error;
+  EXPECT_EQ((*now)[0].summerTime, ClockDecision::AsEntered);
+  EXPECT_EQ((*now)[0].birth.minute, "30");
+  EXPECT_EQ((*now)[0].createdAt, (*old)[0].createdAt);
+  EXPECT_NE((*now)[0].changedAt, (*old)[0].changedAt);
+}
+
 TEST(AppDataFolder, FollowsXdgDataHomeWhenSet) {
   EXPECT_EQ(AppDataFolder("/x/data", "/home/u"), fs::path("/x/data/mireto"));
   EXPECT_EQ(AppDataFolder("/x/data/", "/home/u"), fs::path("/x/data/mireto"));

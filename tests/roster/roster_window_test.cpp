@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "../ui/ui_fixture.h"
+#include "box_answerer.h"
 #include "app/roster_controller.h"
 #include "app/secondary_windows.h"
 #include "chart/chart.h"
@@ -31,15 +32,18 @@ struct Script {
   QList<EntryDialogMode> askedModes;
   QStringList askedNames;
   QStringList askedNotes;
+  QList<EntryDialogBirth> askedBirths;
   QStringList reports;
   QList<bool> reportProblems;
 
   RosterPrompts prompts() {
     RosterPrompts p;
-    p.askEntry = [this](QWidget*, EntryDialogMode mode, const QString& name, const QString& note) {
+    p.askEntry = [this](QWidget*, EntryDialogMode mode, const QString& name, const QString& note,
+                        const EntryDialogBirth& birth) {
       askedModes << mode;
       askedNames << name;
       askedNotes << note;
+      askedBirths << birth;
       return answer;
     };
     p.confirm = [this](QWidget*, const QString&) { return confirmAnswer; };
@@ -320,6 +324,90 @@ class RosterWindowTest : public QObject {
     // The displayed chart's entry is gone: the preview no longer names it.
     QVERIFY(!main_->chartEntry().has_value());
     QCOMPARE(PreviewLines(*main_, *windows_).at(1), QStringLiteral("姓名／"));
+  }
+
+  // 名簿に保存 files the birth on screen and on display, never the one before:
+  // inputs changed without 八字表示 are displayed first; a time that gives no
+  // chart saves nothing.
+  void saveFilesOnlyTheBirthOnScreen() {
+    EnterChart(*main_, {1950, 9, 10, 1, 30});
+    QVERIFY(EnterDateAndTime(*main_, 1988, 8, 8, QStringLiteral("8"), QStringLiteral("8")));
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("髙橋　美咲"), QString()};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(stored().size(), std::size_t{1});
+    QCOMPARE(stored()[0].birth, (BirthTexts{"1988-08-08", "8", "8", "F", "0", "0"}));
+    QCOMPARE(main_->displayedBirth(), std::optional<BirthTexts>(stored()[0].birth));
+    QCOMPARE(script_.askedBirths.last().birth, QStringLiteral("1988年8月8日 8時8分 女 時差 0分0秒"));
+
+    // 00:30 on 2 May 1948 never existed: no chart, so nothing is filed.
+    QVERIFY(EnterDateAndTime(*main_, 1948, 5, 2, QStringLiteral("0"), QStringLiteral("30")));
+    {
+      BoxAnswerer answerer({});
+      Trigger(*main_, "rosterSave");
+      QCOMPARE(answerer.shown.size(), 1);  // the refusal of the time
+    }
+    QCOMPARE(stored().size(), std::size_t{1});
+    QCOMPARE(script_.reportProblems.last(), true);
+    QVERIFY(script_.reports.last().contains(QStringLiteral("保存しませんでした")));
+    QCOMPARE(script_.askedModes.size(), 1);
+  }
+
+  // The summer-time answer is kept with the entry and reused when it is
+  // opened; an entry filed without one is asked once and keeps the answer.
+  void theSummerTimeDecisionIsKept() {
+    QVERIFY(EnterDateAndTime(*main_, 1949, 7, 1, QStringLiteral("10"), QStringLiteral("0")));
+    {
+      BoxAnswerer answerer({QStringLiteral("はい")});
+      Click(main_.get(), "fInput");
+    }
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("山田太郎"), QString()};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(stored()[0].summerTime, roster::ClockDecision::SummerTime);
+    QCOMPARE(script_.askedBirths.last().decision, QStringLiteral("夏時刻として計算（1時間早める）"));
+    const std::int64_t old = add("古い項目", "", {"1949-07-01", "10", "0", "F", "0", "0"});
+
+    EnterChart(*main_, {2000, 1, 1, 12, 0});
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    window->select(stored()[0].id);
+    {
+      BoxAnswerer answerer({QStringLiteral("いいえ")});
+      Click(window, "rosterOpenButton");
+      QCOMPARE(answerer.shown.size(), 0);
+    }
+    QCOMPARE(main_->birthChart()->decision.reading, ClockReading::SummerTime);
+    QVERIFY(main_->chartEntry().has_value());
+
+    window->select(old);
+    {
+      BoxAnswerer answerer({QStringLiteral("いいえ")});
+      Click(window, "rosterOpenButton");
+      QCOMPARE(answerer.shown.size(), 1);
+    }
+    QCOMPARE(main_->birthChart()->decision.reading, ClockReading::AsEntered);
+    QCOMPARE(stored()[1].summerTime, roster::ClockDecision::AsEntered);
+    QVERIFY(main_->chartEntry().has_value());
+  }
+
+  // A birth time that turned up later: the opened entry's birth is updated
+  // in place (same id, creation time kept), or a new entry saved.
+  void aCorrectedBirthUpdatesTheOpenedEntry() {
+    const std::int64_t id = add("田中一郎", "", {"1970-04-01", "?", "?", "M", "0", "0"});
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    window->select(id);
+    Click(window, "rosterOpenButton");
+    QVERIFY(EnterDateAndTime(*main_, 1970, 4, 1, QStringLiteral("14"), QStringLiteral("30")));
+    script_.answer = {EntryChoice::Update, QStringLiteral("田中一郎"), QString()};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(script_.askedModes.last(), EntryDialogMode::SaveOrUpdateBirth);
+    QCOMPARE(script_.askedBirths.last().previousBirth, QStringLiteral("1970年4月1日 時刻不明 男 時差 0分0秒"));
+    const auto entries = stored();
+    QCOMPARE(entries.size(), std::size_t{1});
+    QCOMPARE(entries[0].id, id);
+    QCOMPARE(entries[0].birth, (BirthTexts{"1970-04-01", "14", "30", "M", "0", "0"}));
+    QVERIFY(entries[0].changedAt != entries[0].createdAt);
+    QCOMPARE(PreviewLines(*main_, *windows_).at(1), QStringLiteral("姓名／田中一郎"));
   }
 
   void exportAndImportJsonLines() {

@@ -1,10 +1,9 @@
 // 八字表示 and the birth time: the summer-time question answered both ways, the
 // repeated hour answered both ways, a clock time that never existed refused,
 // and the information box after a chart near a sectional-term boundary.
-#include <QAbstractButton>
 #include <QMessageBox>
-#include <QTimer>
 
+#include "box_answerer.h"
 #include "chart/birth_notices.h"
 #include "ui/birth_time_boxes.h"
 #include "ui_fixture.h"
@@ -12,46 +11,6 @@
 namespace mireto::test {
 
 namespace {
-
-// One message box as it was shown.
-struct ShownBox {
-  QString name;
-  QString text;
-  QStringList buttons;
-};
-
-// While alive, answers every modal message box as soon as it is shown: the
-// button whose text is the next answer in the list (OK when none is left),
-// recording each box.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(QStringList answers) : answers_(std::move(answers)) {
-    timer_.setInterval(0);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-    timer_.start();
-  }
-  QList<ShownBox> shown;
-
- private:
-  void answer() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    ShownBox record{box->objectName(), box->text(), {}};
-    for (QAbstractButton* b : box->buttons()) record.buttons << b->text();
-    record.buttons.sort();
-    shown << record;
-    const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
-    for (QAbstractButton* b : box->buttons()) {
-      if (b->text() == wanted || (wanted.isEmpty() && box->buttonRole(b) == QMessageBox::AcceptRole)) {
-        b->click();
-        return;
-      }
-    }
-    box->reject();
-  }
-  QStringList answers_;
-  QTimer timer_;
-};
 
 // Enters a birth through the controls (hour and minute as the lists show
 // them, "?" allowed) and presses 八字表示.
