@@ -1,22 +1,43 @@
 #include "app/font_check.h"
 
-#include <QFont>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMessageBox>
-#include <algorithm>
-
-#include "ui/fonts.h"
+#include <QRawFont>
 
 namespace mireto {
 
-QStringList MissingJapaneseFaces(const QStringList& installedFamilies) {
+namespace {
+
+// Characters of the windows' own captions: kana, kanji and full-width forms.
+const QString kJapaneseSample = QStringLiteral("ミレト八字表示命式詳細ＭＳ");
+
+bool HasGlyphs(const QRawFont& font, const QString& text) {
+  if (!font.isValid()) return false;
+  for (const QChar c : text) {
+    if (!font.supportsCharacter(c)) return false;
+  }
+  return true;
+}
+
+QString FaceName(FontFace face) { return face == FontFace::PGothic ? kPGothicFamily : kGothicFamily; }
+
+}  // namespace
+
+std::vector<ResolvedFace> ResolveLayoutFaces() {
+  std::vector<ResolvedFace> faces;
+  for (const FontFace face : {FontFace::Gothic, FontFace::PGothic}) {
+    const QFont font = LayoutFont(face, 9);
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Japanese);
+    faces.push_back({face, QFontInfo(font).family(), HasGlyphs(raw, kJapaneseSample)});
+  }
+  return faces;
+}
+
+QStringList MissingJapaneseFaces(const std::vector<ResolvedFace>& faces) {
   QStringList missing;
-  for (const QString& face : {kGothicFamily, kPGothicFamily}) {
-    const QStringList substitutes = QFont::substitutes(face);
-    const bool installed = std::any_of(substitutes.begin(), substitutes.end(), [&](const QString& family) {
-      return installedFamilies.contains(family, Qt::CaseInsensitive);
-    });
-    if (!installed) missing << QStringLiteral("%1（%2）").arg(face, substitutes.join(QStringLiteral(" / ")));
+  for (const ResolvedFace& resolved : faces) {
+    if (resolved.hasJapanese) continue;
+    missing << QStringLiteral("%1（%2）").arg(FaceName(resolved.face), SubstitutesFor(resolved.face).join(QStringLiteral(" / ")));
   }
   return missing;
 }
@@ -30,7 +51,7 @@ QString MissingFontsMessage(const QStringList& missingFaces) {
 }
 
 bool CheckJapaneseFonts(QWidget* parent) {
-  const QStringList missing = MissingJapaneseFaces(QFontDatabase::families());
+  const QStringList missing = MissingJapaneseFaces(ResolveLayoutFaces());
   if (missing.isEmpty()) return true;
   QMessageBox::warning(parent, QStringLiteral("ミレト"), MissingFontsMessage(missing));
   return false;

@@ -18,6 +18,10 @@ const QStringList& ProportionalSubstitutes() {
 
 }  // namespace
 
+const QStringList& SubstitutesFor(FontFace face) {
+  return face == FontFace::PGothic ? ProportionalSubstitutes() : FixedSubstitutes();
+}
+
 void InstallFontSubstitutions() {
   QFont::insertSubstitutions(kGothicFamily, FixedSubstitutes());
   QFont::insertSubstitutions(QStringLiteral("MS Gothic"), FixedSubstitutes());

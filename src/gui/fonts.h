@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace mireto {
 
@@ -23,6 +24,10 @@ enum class FontFace {
   Gothic,   // ＭＳ ゴシック, fixed pitch
   PGothic,  // ＭＳ Ｐゴシック, proportional
 };
+
+// The installed families each face maps to, in order of preference, spelled
+// as their fonts name them in English.
+const QStringList& SubstitutesFor(FontFace face);
 
 // Registers the substitutions for the Japanese and Latin spellings of both
 // names. Call once at start-up, before any window is built.
