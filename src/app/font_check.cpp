@@ -1,5 +1,6 @@
 #include "app/font_check.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
@@ -11,8 +12,11 @@ namespace {
 // Characters of the windows' own captions: kana, kanji and full-width forms.
 const QString kJapaneseSample = QStringLiteral("ミレト八字表示命式詳細ＭＳ");
 
+// A real font's glyphs: with no Japanese font installed at all Qt still hands
+// out a stand-in that claims every character and draws empty boxes (and must
+// not be asked its name), so the font database must know some Japanese font.
 bool HasGlyphs(const QRawFont& font, const QString& text) {
-  if (!font.isValid()) return false;
+  if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty() || !font.isValid()) return false;
   for (const QChar c : text) {
     if (!font.supportsCharacter(c)) return false;
   }
