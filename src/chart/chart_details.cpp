@@ -39,7 +39,8 @@ PillarDetails UnknownPillar() {
 }
 
 LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
-                               Stem dayStem, const VoidBranches& voids) {
+                               const NatalPillars& natal, const VoidBranches& voids) {
+  const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const auto [stem, branch] = steps::LuckColumn(r, column);
   LuckColumnDetails c;
   c.stem = stem.name();
@@ -49,12 +50,22 @@ LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::Lu
   c.tenGod = TenGodName(TenGodOf(dayStem, stem));
   c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
   c.isVoid = voids.Contains(branch);
+  c.relations = RelationsWith(Place::Luck, stem, branch, natal);
   return c;
 }
 
 constexpr int kLifetimeYears = 100;
 
 }  // namespace
+
+NatalPillars NatalPillarsOf(const ChartRecord& r, bool hourKnown) {
+  NatalPillars natal;
+  natal.hourKnown = hourKnown;
+  for (const Pillar p : kPillars) {
+    natal.pillars[p] = PillarCharacters{Stem{r.stems[p]}, Branch{r.branches[p]}, Stem{r.hiddenStems[p]}};
+  }
+  return natal;
+}
 
 DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear) {
   DetailsRequest request;
@@ -72,21 +83,25 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
   d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branches[Pillar::Day]});
   for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
   if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
+  const NatalPillars natal = NatalPillarsOf(r, request.hourKnown);
+  d.balance = BalanceOf(natal);
+  d.relations = NatalRelations(natal);
   const auto ages = steps::LuckAges(r);
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
-    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], d.dayStem, d.voidBranches);
+    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], natal, d.voidBranches);
   }
   d.currentLuckColumn = chart.display.boldLuckColumn;
   d.birthYear = request.birthYear;
   d.currentYear = request.currentYear;
   if (request.annual) {
-    d.annual = AnnualPillars(d.dayStem, d.voidBranches, request.birthYear, *request.annual);
+    d.annual = AnnualPillars(natal, d.voidBranches, request.birthYear, *request.annual);
   }
   return d;
 }
 
-std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBranches,
+std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
                                         int birthYear, YearSpan span) {
+  const Stem dayStem = natal.pillars[Pillar::Day].stem;
   std::vector<AnnualPillar> years;
   const int from = std::max(span.from, 1);
   if (span.to < from) return years;
@@ -101,6 +116,7 @@ std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBr
     a.tenGod = TenGodName(TenGodOf(dayStem, n.stem()));
     a.stage = TwelveStageName(TwelveStageOf(dayStem, n.branch()));
     a.isVoid = voidBranches.Contains(n.branch());
+    a.relations = RelationsWith(Place::Annual, n.stem(), n.branch(), natal);
     years.push_back(a);
   }
   return years;
