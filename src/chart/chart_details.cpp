@@ -38,11 +38,11 @@ PillarDetails UnknownPillar() {
   return p;
 }
 
-LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
-                               const NatalPillars& natal, const VoidBranches& voids) {
+// Fills column c in place (the relations are written straight into it).
+void FillLuckColumn(LuckColumnDetails& c, const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
+                    const NatalPillars& natal, const NatalRelationIndex& index, const VoidBranches& voids) {
   const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const auto [stem, branch] = steps::LuckColumn(r, column);
-  LuckColumnDetails c;
   c.stem = stem.name();
   c.branch = branch.name();
   c.firstAge = ages.first;
@@ -50,8 +50,7 @@ LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::Lu
   c.tenGod = TenGodName(TenGodOf(dayStem, stem));
   c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
   c.isVoid = voids.Contains(branch);
-  c.relations = RelationsWith(Place::Luck, stem, branch, natal);
-  return c;
+  FindRelationsWith(c.relations, Place::Luck, stem, branch, index);
 }
 
 constexpr int kLifetimeYears = 100;
@@ -85,10 +84,11 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
   if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
   const NatalPillars natal = NatalPillarsOf(r, request.hourKnown);
   d.balance = BalanceOf(natal);
-  d.relations = NatalRelations(natal);
+  const NatalRelationIndex index = IndexNatalPillars(natal);
+  FindNatalRelations(d.relations, index);
   const auto ages = steps::LuckAges(r);
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
-    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], natal, d.voidBranches);
+    FillLuckColumn(d.luck[i], r, static_cast<int>(i), ages[i], natal, index, d.voidBranches);
   }
   d.currentLuckColumn = chart.display.boldLuckColumn;
   d.birthYear = request.birthYear;
@@ -102,13 +102,14 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
 std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
                                         int birthYear, YearSpan span) {
   const Stem dayStem = natal.pillars[Pillar::Day].stem;
+  const NatalRelationIndex index = IndexNatalPillars(natal);
   std::vector<AnnualPillar> years;
   const int from = std::max(span.from, 1);
   if (span.to < from) return years;
   years.reserve(static_cast<std::size_t>(span.to - from + 1));
   for (int year = from; year <= span.to; ++year) {
     const CycleNumber n{SexagenaryYearIndex(year)};
-    AnnualPillar a;
+    AnnualPillar& a = years.emplace_back();
     a.year = year;
     if (year >= birthYear) a.age = year - birthYear;
     a.stem = n.stem().name();
@@ -116,8 +117,7 @@ std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBra
     a.tenGod = TenGodName(TenGodOf(dayStem, n.stem()));
     a.stage = TwelveStageName(TwelveStageOf(dayStem, n.branch()));
     a.isVoid = voidBranches.Contains(n.branch());
-    a.relations = RelationsWith(Place::Annual, n.stem(), n.branch(), natal);
-    years.push_back(a);
+    FindRelationsWith(a.relations, Place::Annual, n.stem(), n.branch(), index);
   }
   return years;
 }

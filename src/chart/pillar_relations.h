@@ -27,9 +27,10 @@ inline constexpr std::array kPlaces = {Place::Luck, Place::Annual, Place::Year,
 
 constexpr Place PlaceOf(Pillar p) { return static_cast<Place>(static_cast<int>(p) + 2); }
 
-// A set of places, one bit each.
+// A set of places, one bit each. (Plain data: a list of relations is filled
+// without first being cleared.)
 struct PlaceSet {
-  std::uint8_t bits = 0;
+  std::uint8_t bits;
 
   constexpr bool contains(Place p) const { return (bits >> static_cast<int>(p) & 1) != 0; }
   constexpr PlaceSet with(Place p) const { return PlaceSet{static_cast<std::uint8_t>(bits | 1 << static_cast<int>(p))}; }
@@ -38,11 +39,20 @@ struct PlaceSet {
 };
 
 struct Relation {
-  RelationKind kind = RelationKind::StemCombination;
-  PlaceSet places;                 // two or three
-  std::optional<Element> element;  // the element formed (干合 支合 三合 半会 方合)
-  bool operator==(const Relation&) const = default;
+  RelationKind kind;
+  PlaceSet places;  // two or three
+  Element formed;   // meaningful for the combinations only: see element()
+
+  // The element formed (干合 支合 三合 半会 方合), none for the other kinds.
+  constexpr std::optional<Element> element() const {
+    return FormsElement(kind) ? std::optional<Element>(formed) : std::nullopt;
+  }
+  bool operator==(const Relation& o) const { return kind == o.kind && places == o.places && element() == o.element(); }
 };
+
+constexpr Relation MakeRelation(RelationKind kind, PlaceSet places, std::optional<Element> element) {
+  return Relation{kind, places, element.value_or(Element::Wood)};
+}
 
 // A list of relations of a fixed capacity: the most one chart's pillars can
 // stand in (every pair of stems in 干合, every pair of branches in
@@ -52,6 +62,21 @@ class RelationList {
   static constexpr std::size_t kCapacity = 6 + 6 * kMostPairRelations + 4;
 
   void push_back(const Relation& r) { items_[count_++] = r; }
+  // The storage, with room for one relation past the capacity, and the
+  // number of its first relations that make the list (at most kCapacity):
+  // for filling the list without a branch for each candidate.
+  Relation* data() { return items_.data(); }
+  void resize(std::size_t count) { count_ = count; }
+  void clear() { count_ = 0; }
+  // Removes the relations for which drop is true, keeping the order of the rest.
+  template <typename Predicate>
+  void erase_if(Predicate drop) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count_; ++i) {
+      if (!drop(items_[i])) items_[kept++] = items_[i];
+    }
+    count_ = kept;
+  }
   const Relation* begin() const { return items_.data(); }
   const Relation* end() const { return items_.data() + count_; }
   Relation* begin() { return items_.data(); }
@@ -61,9 +86,33 @@ class RelationList {
   const Relation& operator[](std::size_t i) const { return items_[i]; }
 
  private:
-  std::array<Relation, kCapacity> items_{};
+  std::array<Relation, kCapacity + 1> items_;  // the first count_ hold the list
   std::size_t count_ = 0;
 };
+
+// The natal pillars prepared for the relations of many luck pillars and
+// years with them: the known pillars, and for each two of them the third
+// branch that would complete a 三合 or 方合 with them.
+struct NatalRelationIndex {
+  struct Known {
+    Place place;
+    Stem stem;
+    Branch branch;
+  };
+  struct Completion {
+    Branch third;           // the branch that completes the triple
+    TripleRelation triple;  // what it completes
+    PlaceSet places;        // the two natal pillars
+  };
+  const RelationConvention* convention = &kJapaneseRelations;
+  std::array<Known, kPillars.size()> known{};
+  std::size_t knownCount = 0;
+  std::array<Completion, 12> completions{};  // at most a 三合 and a 方合 for each two pillars
+  std::size_t completionCount = 0;
+};
+
+NatalRelationIndex IndexNatalPillars(const NatalPillars& natal,
+                                     const RelationConvention& convention = kJapaneseRelations);
 
 // The relations among the natal pillars (the hour only when known).
 RelationList NatalRelations(const NatalPillars& natal, const RelationConvention& convention = kJapaneseRelations);
@@ -73,5 +122,10 @@ RelationList NatalRelations(const NatalPillars& natal, const RelationConvention&
 // triples it completes with two natal branches among them.
 RelationList RelationsWith(Place place, Stem stem, Branch branch, const NatalPillars& natal,
                            const RelationConvention& convention = kJapaneseRelations);
+
+// The same two written into a list that is already there (the list is
+// replaced), from the index: for the many pillars of one chart.
+void FindNatalRelations(RelationList& out, const NatalRelationIndex& index);
+void FindRelationsWith(RelationList& out, Place place, Stem stem, Branch branch, const NatalRelationIndex& index);
 
 }  // namespace mireto

@@ -79,7 +79,7 @@ constexpr bool AnyPair(const std::array<std::array<int, 2>, N>& rows, int a, int
   return false;
 }
 
-constexpr void Add(PairRelations& cell, RelationKind kind, std::optional<Element> element = std::nullopt) {
+constexpr void Add(PairRelations& cell, RelationKind kind, Element element = Element::Wood) {
   cell.items[cell.count++] = PairRelation{kind, element};  // past kMostPairRelations: not a constant expression
 }
 
@@ -110,10 +110,41 @@ constexpr PairRelations RelationsOfPair(int a, int b, const SixCombinationConven
   return cell;
 }
 
+constexpr StemPairGrid MakeStemPairGrid() {
+  StemPairGrid grid{};
+  for (const StemCombinationRow& row : kStemCombinations) {
+    grid[static_cast<std::size_t>(row.first - 1)][static_cast<std::size_t>(row.second - 1)] = row.element;
+    grid[static_cast<std::size_t>(row.second - 1)][static_cast<std::size_t>(row.first - 1)] = row.element;
+  }
+  return grid;
+}
+
+// For two different branches of one row, the third member completes it.
+constexpr void MarkCompletions(CompletionGrid& grid, const std::array<TripleRow, 4>& rows, RelationKind kind) {
+  for (const TripleRow& row : rows) {
+    for (const int third : row.branches) {
+      for (const int a : row.branches) {
+        for (const int b : row.branches) {
+          if (a == b || a == third || b == third) continue;
+          TripleCompletions& cell = grid[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
+          cell.items[cell.count++] = TripleCompletion{Branch{third}, TripleRelation{kind, row.element}};
+        }
+      }
+    }
+  }
+}
+
+constexpr CompletionGrid MakeCompletionGrid() {
+  CompletionGrid grid{};
+  MarkCompletions(grid, kThreeHarmonies, RelationKind::ThreeHarmony);
+  MarkCompletions(grid, kDirections, RelationKind::Direction);
+  return grid;
+}
+
 constexpr RelationConvention MakeRelationConvention(std::string_view name, const SixCombinationConvention& six,
                                                     const PunishmentConvention& punishments,
                                                     const HalfMeetingConvention& half) {
-  RelationConvention c{name, six, punishments, half, {}};
+  RelationConvention c{name, six, punishments, half, MakeStemPairGrid(), {}, MakeCompletionGrid()};
   for (int a = 1; a <= kBranches; ++a) {
     for (int b = 1; b <= kBranches; ++b) {
       c.branchPairs[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)] =
@@ -123,36 +154,31 @@ constexpr RelationConvention MakeRelationConvention(std::string_view name, const
   return c;
 }
 
-// 干合 by pair of stems: [a - 1][b - 1].
-using StemCombinationGrid = std::array<std::array<std::optional<Element>, 10>, 10>;
+// The triple, if any, of every three branches: [a - 1][b - 1][c - 1].
+using TripleGrid = std::array<std::array<std::array<std::optional<TripleRelation>, kBranches>, kBranches>, kBranches>;
 
-constexpr StemCombinationGrid MakeStemCombinationGrid() {
-  StemCombinationGrid grid{};
-  for (const StemCombinationRow& row : kStemCombinations) {
-    grid[static_cast<std::size_t>(row.first - 1)][static_cast<std::size_t>(row.second - 1)] = row.element;
-    grid[static_cast<std::size_t>(row.second - 1)][static_cast<std::size_t>(row.first - 1)] = row.element;
+constexpr void MarkTriples(TripleGrid& grid, const std::array<TripleRow, 4>& rows, RelationKind kind) {
+  for (const TripleRow& row : rows) {
+    for (const int a : row.branches) {
+      for (const int b : row.branches) {
+        for (const int c : row.branches) {
+          if (a == b || b == c || a == c) continue;
+          grid[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(c - 1)] =
+              TripleRelation{kind, row.element};
+        }
+      }
+    }
   }
+}
+
+constexpr TripleGrid MakeTripleGrid() {
+  TripleGrid grid{};
+  MarkTriples(grid, kThreeHarmonies, RelationKind::ThreeHarmony);
+  MarkTriples(grid, kDirections, RelationKind::Direction);
   return grid;
 }
 
-constexpr StemCombinationGrid kStemCombinationGrid = MakeStemCombinationGrid();
-
-// For each branch, the row of kThreeHarmonies and of kDirections it is in.
-struct BranchTripleRows {
-  std::array<std::size_t, kBranches> harmony{};
-  std::array<std::size_t, kBranches> direction{};
-};
-
-constexpr BranchTripleRows MakeBranchTripleRows() {
-  BranchTripleRows rows;
-  for (std::size_t r = 0; r < kThreeHarmonies.size(); ++r) {
-    for (const int b : kThreeHarmonies[r].branches) rows.harmony[static_cast<std::size_t>(b - 1)] = r;
-    for (const int b : kDirections[r].branches) rows.direction[static_cast<std::size_t>(b - 1)] = r;
-  }
-  return rows;
-}
-
-constexpr BranchTripleRows kBranchTripleRows = MakeBranchTripleRows();
+constexpr TripleGrid kTripleGrid = MakeTripleGrid();
 
 }  // namespace
 
@@ -187,29 +213,9 @@ constexpr HalfMeetingConvention kHalfMeetingWithCardinal = {
 constexpr RelationConvention kJapaneseRelations = MakeRelationConvention(
     "日本の通説", kSixCombinationsNoonEarth, kThreePunishments, kHalfMeetingWithCardinal);
 
-std::optional<Element> StemCombination(Stem a, Stem b) {
-  return kStemCombinationGrid[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
-}
-
-const PairRelations& BranchPairRelations(Branch a, Branch b, const RelationConvention& convention) {
-  return convention.branchPairs[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
-}
-
-// Three branches form a triple when they are three different members of one
-// row: a row has exactly three.
 std::optional<TripleRelation> BranchTriple(Branch a, Branch b, Branch c) {
-  if (a == b || b == c || a == c) return std::nullopt;
-  const auto row = [](const std::array<std::size_t, kBranches>& rows, Branch x) {
-    return rows[static_cast<std::size_t>(x.index - 1)];
-  };
-  const BranchTripleRows& t = kBranchTripleRows;
-  if (row(t.harmony, a) == row(t.harmony, b) && row(t.harmony, b) == row(t.harmony, c)) {
-    return TripleRelation{RelationKind::ThreeHarmony, kThreeHarmonies[row(t.harmony, a)].element};
-  }
-  if (row(t.direction, a) == row(t.direction, b) && row(t.direction, b) == row(t.direction, c)) {
-    return TripleRelation{RelationKind::Direction, kDirections[row(t.direction, a)].element};
-  }
-  return std::nullopt;
+  return kTripleGrid[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)]
+                    [static_cast<std::size_t>(c.index - 1)];
 }
 
 }  // namespace mireto

@@ -85,8 +85,11 @@ extern const HalfMeetingConvention kHalfMeetingWithCardinal;
 // One relation of a pair of branches.
 struct PairRelation {
   RelationKind kind = RelationKind::Clash;
-  std::optional<Element> element;  // for 支合 and 半会
-  bool operator==(const PairRelation&) const = default;
+  Element formed = Element::Wood;  // meaningful for 支合 and 半会 only: see element()
+
+  constexpr std::optional<Element> element() const {
+    return FormsElement(kind) ? std::optional<Element>(formed) : std::nullopt;
+  }
 };
 
 // The most relations one pair of branches can stand in: 支合 or 半会, 冲,
@@ -102,32 +105,64 @@ struct PairRelations {
   const PairRelation* end() const { return items.data() + count; }
 };
 
-// [first - 1][second - 1], symmetric.
-using BranchPairGrid = std::array<std::array<PairRelations, 12>, 12>;
+// A complete triple: the kind (三合 or 方合) and its element.
+struct TripleRelation {
+  RelationKind kind = RelationKind::ThreeHarmony;
+  Element element = Element::Wood;
+};
 
+// The branch that completes a triple with two given ones.
+struct TripleCompletion {
+  Branch third;
+  TripleRelation triple;
+};
+
+// Every completion of two branches: a 三合 and a 方合 at most.
+struct TripleCompletions {
+  std::array<TripleCompletion, 2> items{};
+  std::size_t count = 0;
+
+  const TripleCompletion* begin() const { return items.data(); }
+  const TripleCompletion* end() const { return items.data() + count; }
+};
+
+// [first - 1][second - 1] of two stems or two branches, symmetric.
+using StemPairGrid = std::array<std::array<std::optional<Element>, 10>, 10>;
+using BranchPairGrid = std::array<std::array<PairRelations, 12>, 12>;
+using CompletionGrid = std::array<std::array<TripleCompletions, 12>, 12>;
+
+// A school's complete choice, and every pair of stems and of branches worked
+// out from it and from the fixed tables (干合, 冲, 害, 破, 三合, 方合).
 struct RelationConvention {
   std::string_view name;
   SixCombinationConvention sixCombinations;
   PunishmentConvention punishments;
   HalfMeetingConvention halfMeetings;
-  BranchPairGrid branchPairs;  // worked out from the above
+  StemPairGrid stemPairs;
+  BranchPairGrid branchPairs;
+  CompletionGrid completions;
 };
 
 // The Japanese mainstream: the three conventions above.
 extern const RelationConvention kJapaneseRelations;
 
 // 干合: the element two stems form, if they combine.
-std::optional<Element> StemCombination(Stem a, Stem b);
+inline std::optional<Element> StemCombination(Stem a, Stem b,
+                                              const RelationConvention& convention = kJapaneseRelations) {
+  return convention.stemPairs[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+}
 
 // The relations of two branches (of two different pillars).
-const PairRelations& BranchPairRelations(Branch a, Branch b,
-                                         const RelationConvention& convention = kJapaneseRelations);
+inline const PairRelations& BranchPairRelations(Branch a, Branch b,
+                                                const RelationConvention& convention = kJapaneseRelations) {
+  return convention.branchPairs[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+}
 
-// A complete triple: the kind (三合 or 方合) and its element.
-struct TripleRelation {
-  RelationKind kind;
-  Element element;
-};
+// The branches that would complete a triple with a and b.
+inline const TripleCompletions& TripleCompletionsOf(Branch a, Branch b,
+                                                    const RelationConvention& convention = kJapaneseRelations) {
+  return convention.completions[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+}
 
 // 三合 or 方合 of three branches, if they form one.
 std::optional<TripleRelation> BranchTriple(Branch a, Branch b, Branch c);

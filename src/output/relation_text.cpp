@@ -28,9 +28,9 @@ std::string_view PlaceName(Place place) { return kPlaceNames[static_cast<std::si
 
 std::string RelationName(const Relation& r) {
   std::string name(RelationKindName(r.kind));
-  if (r.element) {
+  if (const auto element = r.element()) {
     name += "（";
-    name += ElementName(*r.element);
+    name += ElementName(*element);
     name += "）";
   }
   return name;
