@@ -43,6 +43,12 @@ TEST(DetailsJson, WorkedChartShapeAndValues) {
   EXPECT_EQ(j.at("pillars").at("hour").at("nayin"), "天上火");
   const auto& luck = j.at("luck");
   for (const char* key : {"tenGods", "stages", "void"}) ASSERT_EQ(luck.at(key).size(), kLuckColumnCount) << key;
+  // One list per column; 癸未 meets the day and hour 戊午 twice over.
+  ASSERT_EQ(luck.at("relations").size(), kLuckColumnCount);
+  EXPECT_EQ(luck.at("relations")[7], nlohmann::json::parse(R"([
+      {"kind":"干合","pillars":["luck","day"],"element":"火"},{"kind":"干合","pillars":["luck","hour"],"element":"火"},
+      {"kind":"支合","pillars":["luck","day"],"element":"土"},{"kind":"支合","pillars":["luck","hour"],"element":"土"},
+      {"kind":"半会","pillars":["luck","year"],"element":"木"},{"kind":"害","pillars":["luck","month"],"element":null}])"));
   for (std::size_t i = 0; i < kLuckColumnCount; ++i) {
     EXPECT_EQ(luck.at("tenGods")[i], d.luck[i].tenGod);
     EXPECT_EQ(luck.at("stages")[i], d.luck[i].stage);
