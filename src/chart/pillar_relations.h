@@ -61,13 +61,11 @@ class RelationList {
  public:
   static constexpr std::size_t kCapacity = 6 + 6 * kMostPairRelations + 4;
 
-  void push_back(const Relation& r) { items_[count_++] = r; }
   // The storage, with room for one relation past the capacity, and the
   // number of its first relations that make the list (at most kCapacity):
   // for filling the list without a branch for each candidate.
   Relation* data() { return items_.data(); }
   void resize(std::size_t count) { count_ = count; }
-  void clear() { count_ = 0; }
   // Removes the relations for which drop is true, keeping the order of the rest.
   template <typename Predicate>
   void erase_if(Predicate drop) {

@@ -84,10 +84,14 @@ void ExpectRelationContract(const nlohmann::json& list, const std::string& requi
     EXPECT_EQ(count, kind == 2 || kind == 4 ? 3u : 2u) << r;
     for (std::size_t i = 1; i < key.size(); ++i) {
       EXPECT_GE(key[i], 0) << r;
-      if (i > 1) EXPECT_LT(key[i - 1], key[i]) << r;
+      if (i > 1) {
+        EXPECT_LT(key[i - 1], key[i]) << r;
+      }
     }
     EXPECT_EQ(required.empty() ? key[1] >= 2 : key[1] == indexIn(kPillarNames, required), true) << r;
-    if (!hourKnown) EXPECT_NE(key.back(), 5) << r;
+    if (!hourKnown) {
+      EXPECT_NE(key.back(), 5) << r;
+    }
     if (kind <= 4) {
       EXPECT_NE(std::string("木火土金水").find(r.at("element").get<std::string>()), std::string::npos) << r;
     } else {
