@@ -7,6 +7,7 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/five_element_diagram.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
 )
 target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets Qt6::PrintSupport mireto_output_text mireto_chart)
