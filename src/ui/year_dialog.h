@@ -47,6 +47,7 @@ class YearDialog : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildControls();
@@ -54,6 +55,7 @@ class YearDialog : public QWidget {
 
   QLabel* yearLabel_ = nullptr;
   QListWidget* list_ = nullptr;
+  QWidget* firstStop_ = nullptr;  // the first of the tab order
   bool closeAllowed_ = false;
 };
 
