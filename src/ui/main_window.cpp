@@ -153,6 +153,7 @@ void MainWindow::openYearDialog() {
   setEnabled(false);
   // Disabling a window disables the windows it owns; the dialog stays usable.
   yearDialog_->setEnabled(true);
+  yearDialog_->focusFirstStop();
 }
 
 void MainWindow::displayChart() { displayDecidedChart(roster::ClockDecision::NotAsked); }

@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShowEvent>
 #include <string>
 
 #include "core/numeric.h"
@@ -91,9 +90,7 @@ void YearDialog::buildControls() {
   }
 }
 
-// Each opening starts at the first tab stop, whatever had the focus before.
-void YearDialog::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+void YearDialog::focusFirstStop() {
   if (firstStop_ != nullptr) firstStop_->setFocus(Qt::TabFocusReason);
 }
 

@@ -38,6 +38,9 @@ class YearDialog : public QWidget {
   // The "決定" click.
   void decide();
 
+  // Gives the focus to the first tab stop (1900年代), as each opening does.
+  void focusFirstStop();
+
   // Lets the next close request through (used when the program exits).
   void allowClose() { closeAllowed_ = true; }
 
@@ -47,7 +50,6 @@ class YearDialog : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void buildControls();
