@@ -55,7 +55,8 @@ QString MissingFontsMessage(const QStringList& missingFaces) {
 bool CheckJapaneseFonts(QWidget* parent) {
   const QStringList missing = MissingJapaneseFaces(ResolveLayoutFaces());
   if (missing.isEmpty()) return true;
-  ShowMessage(parent, QMessageBox::Warning, MissingFontsMessage(missing));
+  // The platform's static box: the program's style keeps its button plain.
+  QMessageBox::warning(parent, QStringLiteral("ミレト"), FinishedSentence(MissingFontsMessage(missing)));
   return false;
 }
 

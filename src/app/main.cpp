@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
   mireto::CheckJapaneseFonts();
   mireto::Startup startup([argv0] { return mireto::LoadProgramTables(argv0); },
                           [](const QString& message) {
-                            mireto::ShowMessage(nullptr, QMessageBox::Critical, message);
+                            QMessageBox::critical(nullptr, QStringLiteral("ミレト"), mireto::FinishedSentence(message));
                           });
   QObject::connect(&startup, &mireto::Startup::failed, &app, [] { QCoreApplication::exit(1); });
   QObject::connect(&startup, &mireto::Startup::finished, &app, [] { QCoreApplication::quit(); });
