@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QRawFont>
 
+#include "gui/message_box.h"
+
 namespace mireto {
 
 namespace {
@@ -48,16 +50,17 @@ QStringList MissingJapaneseFaces(const std::vector<ResolvedFace>& faces) {
 
 QString MissingFontsMessage(const QStringList& missingFaces) {
   return QStringLiteral("日本語のフォントが見つからないため、文字が正しく表示されません。\n"
-                        "見つからないフォント: %1\n\n"
-                        "IPA フォントを次のコマンドでインストールしてから、ミレトを起動し直してください。\n"
-                        "  sudo apt-get install fonts-ipafont")
+                        "見つからないフォント：%1\n\n"
+                        "  sudo apt-get install fonts-ipafont\n\n"
+                        "IPA フォントを上のコマンドでインストールしてから、ミレトを起動し直してください。")
       .arg(missingFaces.join(QStringLiteral("、")));
 }
 
 bool CheckJapaneseFonts(QWidget* parent) {
   const QStringList missing = MissingJapaneseFaces(ResolveLayoutFaces());
   if (missing.isEmpty()) return true;
-  QMessageBox::warning(parent, QStringLiteral("ミレト"), MissingFontsMessage(missing));
+  // The platform's static box: the program's style keeps its button plain.
+  QMessageBox::warning(parent, QStringLiteral("ミレト"), FinishedSentence(MissingFontsMessage(missing)));
   return false;
 }
 

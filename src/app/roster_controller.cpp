@@ -1,5 +1,6 @@
 #include "app/roster_controller.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -11,13 +12,14 @@
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
+#include "gui/message_box.h"
+#include "gui/qt_japanese.h"
 #include "gui/window_placement.h"
 
 namespace mireto {
 
 namespace {
 
-const QString kCaption = QStringLiteral("ミレト");
 const QString kGoesOn =
     QStringLiteral("\n\n名簿ファイルはそのまま残してあります。名簿のほかは、これまでどおり使えます。");
 const QString kFileFilter = QStringLiteral("JSON Lines (*.jsonl);;すべてのファイル (*)");
@@ -30,20 +32,17 @@ RosterPrompts DialogPrompts() {
   RosterPrompts prompts;
   prompts.askEntry = AskEntry;
   prompts.confirm = [](QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, kCaption, question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return AskYesNo(parent, question, false);
   };
   prompts.report = [](QWidget* parent, const QString& message, bool problem) {
-    if (problem) {
-      QMessageBox::warning(parent, kCaption, message);
-    } else {
-      QMessageBox::information(parent, kCaption, message);
-    }
+    ShowMessage(parent, problem ? QMessageBox::Warning : QMessageBox::Information, message);
   };
+  // Both dialogs open in the documents folder, not in the working folder.
   prompts.chooseFile = [](QWidget* parent, bool forWriting) {
+    const QDir documents(DocumentsFolder());
     return forWriting ? QFileDialog::getSaveFileName(parent, QStringLiteral("名簿の書き出し"),
-                                                     QStringLiteral("roster.jsonl"), kFileFilter)
-                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), QString(),
+                                                     documents.filePath(QStringLiteral("roster.jsonl")), kFileFilter)
+                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), documents.path(),
                                                      kFileFilter);
   };
   return prompts;

@@ -18,8 +18,10 @@ if(WIN32)
 else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
+  # ALSA only to keep its error reports off standard error (notify_sound.cpp).
+  pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
   find_package(Threads REQUIRED)
-  target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA Threads::Threads)
+  target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA PkgConfig::ALSA Threads::Threads)
   # The notification sound is played from a real file beside the program.
   set(MIRETO_NOTIFY_WAV ${PROJECT_SOURCE_DIR}/assets/notify.wav)
   if(EXISTS ${MIRETO_NOTIFY_WAV})
