@@ -175,9 +175,21 @@ std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDeci
   return notices;
 }
 
+std::string DurationText(double minutes) {
+  constexpr long long kTenthsPerHour = 600;
+  constexpr long long kTenthsPerDay = 24 * kTenthsPerHour;
+  const long long tenths = std::llround(std::fabs(RoundedMinutes(minutes)) * 10);
+  const long long days = tenths / kTenthsPerDay;
+  const long long hours = tenths % kTenthsPerDay / kTenthsPerHour;
+  std::string text;
+  if (days > 0) text += std::to_string(days) + "日";
+  if (days > 0 || hours > 0) text += std::to_string(hours) + "時間";
+  return text + FormatOneDecimal(static_cast<double>(tenths % kTenthsPerHour) / 10) + "分";
+}
+
 std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule) {
   return std::string(boundary.term) + "　" + JapaneseText(BoundaryClockTime(boundary, rule)) +
-         "　出生の" + MinutesText(boundary.minutes) + (boundary.minutes > 0 ? "前" : "後");
+         "　出生の" + DurationText(boundary.minutes) + (boundary.minutes > 0 ? "前" : "後");
 }
 
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {

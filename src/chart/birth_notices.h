@@ -65,8 +65,12 @@ inline constexpr std::string_view kRepeatedTimeQuestion =
 inline constexpr std::string_view kRepeatedSummerChoice = "1回目（夏時刻）";
 inline constexpr std::string_view kRepeatedStandardChoice = "2回目（日本標準時）";
 
-// One line of the details: "立春　2024年2月4日17時45分12秒　出生の12.3分前".
+// One line of the details: "立春　2024年2月4日17時45分12秒　出生の3日2時間12.3分前".
 std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule);
+
+// A distance in minutes as days, hours and minutes, without its sign, the
+// minutes to a tenth: "12.3分", "5時間2.4分", "24日14時間2.4分".
+std::string DurationText(double minutes);
 
 // The summer-time decision in one line, e.g. "夏時刻の期間：1時間戻した日本標準時で計算".
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision);

@@ -116,9 +116,7 @@ void AppendLuckTable(std::vector<std::string>& lines, const ChartDetails& d) {
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
     const LuckColumnDetails& c = d.luck[i];
     std::string line;
-    AppendPadded(line, RightAligned(FormatInteger(c.firstAge), 3) + "～" +
-                     RightAligned(FormatInteger(c.lastAge), 3) + "歳",
-                 kAgeRangeColumns);
+    AppendPadded(line, AgeRangeText(c), kAgeRangeColumns);
     AppendReadings(line, c.stem, c.branch, c.tenGod, c.stage, c.isVoid);
     if (d.currentLuckColumn == static_cast<int>(i)) line += kCurrentMark;
     lines.push_back(line);
@@ -177,8 +175,7 @@ void AppendLuckRelations(std::vector<std::string>& lines, const ChartDetails& d)
   lines.push_back("大運と命式の合冲刑害");
   for (const LuckColumnDetails& c : d.luck) {
     std::string line;
-    AppendPadded(line, RightAligned(FormatInteger(c.firstAge), 3) + "～" + RightAligned(FormatInteger(c.lastAge), 3) + "歳",
-                 kAgeRangeColumns);
+    AppendPadded(line, AgeRangeText(c), kAgeRangeColumns);
     AppendPadded(line, std::string(c.stem) + std::string(c.branch), kCycleColumns);
     line += JoinedRelations(c.relations);
     lines.push_back(line);
@@ -281,6 +278,14 @@ std::string MakeDetailsText(const ChartDetails& d, std::string_view lineEnd) {
   lines.emplace_back();
   AppendReadings(lines, d);
   return Joined(lines, lineEnd);
+}
+
+std::string AgeRangeText(const LuckColumnDetails& column) {
+  const std::string first = RightAligned(FormatInteger(column.firstAge), 3);
+  // A period within one year (the time before a luck that starts in the
+  // first year of life) is that one age, not "0～0".
+  if (column.firstAge >= column.lastAge) return first + "歳";
+  return first + "～" + RightAligned(FormatInteger(column.lastAge), 3) + "歳";
 }
 
 }  // namespace mireto

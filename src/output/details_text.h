@@ -35,4 +35,8 @@ std::string MakeDetailsReadingsText(const ChartDetails& details, std::string_vie
 // column, everything else two).
 std::size_t DisplayColumns(std::string_view text);
 
+// The ages of a luck column: " 10～ 19歳", or "  0歳" for a period within
+// one year of age.
+std::string AgeRangeText(const LuckColumnDetails& column);
+
 }  // namespace mireto

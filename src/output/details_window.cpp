@@ -10,6 +10,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QGuiApplication>
+#include <algorithm>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -103,6 +107,8 @@ QStringList Labels(const auto& names) {
 }
 
 QString AgeRange(const LuckColumnDetails& c) {
+  // As AgeRangeText, without its column padding.
+  if (c.firstAge >= c.lastAge) return QStringLiteral("%1歳").arg(c.firstAge);
   return QStringLiteral("%1～%2歳").arg(c.firstAge).arg(c.lastAge);
 }
 
@@ -135,9 +141,18 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   setModal(false);
   setFont(LayoutFont(FontFace::Gothic, 9.75));
 
-  auto* layout = new QVBoxLayout(this);
-  // Never smaller than the tables shown whole and a few years of the list.
-  layout->setSizeConstraint(QLayout::SetMinimumSize);
+  // Everything but the buttons scrolls, so that on a small or scaled screen
+  // the window can shrink to the available area with its buttons in reach.
+  auto* outer = new QVBoxLayout(this);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("detailsScroll"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  content_ = new QWidget(scroll_);
+  auto* layout = new QVBoxLayout(content_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  scroll_->setWidget(content_);
+  outer->addWidget(scroll_, 1);
   voidLabel_ = new QLabel(this);
   voidLabel_->setObjectName(QStringLiteral("lblVoid"));
   voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
@@ -213,11 +228,25 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   buttons->addWidget(copy);
   buttons->addWidget(print);
   buttons->addWidget(close);
-  layout->addLayout(buttons);
+  outer->addLayout(buttons);
 
   connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyToClipboard);
   connect(print, &QPushButton::clicked, this, &DetailsWindow::print);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DetailsWindow::fitToScreen() {
+  // The whole content when the screen has room, else the available area
+  // less a window frame; the scroll area takes the rest.
+  constexpr QSize kFrameAllowance(16, 48);  // pixels: borders and title bar
+  const QMargins margins = layout()->contentsMargins();
+  const QSize buttons = layout()->itemAt(1)->sizeHint();
+  const QSize content = content_->sizeHint();
+  QSize wanted(std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
+               content.height() + layout()->spacing() + buttons.height() + margins.top() + margins.bottom());
+  const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) wanted = wanted.boundedTo(screen->availableGeometry().size() - kFrameAllowance);
+  resize(wanted);
 }
 
 void DetailsWindow::showDetails(const ChartDetails& details) {
@@ -229,7 +258,7 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   fillLuck();
   fillAnnual();
   setUpdatesEnabled(true);
-  if (!isVisible()) adjustSize();  // a size the user chose stays
+  if (!isVisible()) fitToScreen();  // a size the user chose stays
   scrollToPresentYear();
 }
 

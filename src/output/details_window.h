@@ -16,6 +16,7 @@
 #include "chart/chart_details.h"
 
 class QLabel;
+class QScrollArea;
 class QPrinter;
 class QTableWidget;
 
@@ -61,6 +62,11 @@ class DetailsWindow : public QDialog {
   void fillAnnual();
 
   ChartDetails details_;
+  // Sizes the window to its content, within the screen's available area.
+  void fitToScreen();
+
+  QScrollArea* scroll_ = nullptr;
+  QWidget* content_ = nullptr;
   QLabel* voidLabel_ = nullptr;
   QLabel* birthTimeLabel_ = nullptr;
   QTableWidget* pillars_ = nullptr;

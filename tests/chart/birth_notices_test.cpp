@@ -121,8 +121,17 @@ TEST(BirthQuestions, InformationAfterChartIsTheBoundaryNoticeOnly) {
 namespace mireto {
 namespace {
 
-// The details section: the decision and both boundaries, each minute count
-// the birth's distance from the boundary it names.
+// Distances to a boundary in days, hours and minutes.
+TEST(BirthTimeDetails, DistancesReadInDaysHoursAndMinutes) {
+  EXPECT_EQ(DurationText(12.3), "12.3分");
+  EXPECT_EQ(DurationText(-59.96), "1時間0.0分");
+  EXPECT_EQ(DurationText(302.4), "5時間2.4分");
+  EXPECT_EQ(DurationText(35402.4), "24日14時間2.4分");
+  EXPECT_EQ(DurationText(1440), "1日0時間0.0分");
+}
+
+// The details section: the decision and both boundaries, each distance the
+// birth's from the boundary it names.
 TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
   const BirthChart birth = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
                                              test::Tables(), test::kNow, true);
@@ -136,8 +145,7 @@ TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
   // 芒種 1949 fell in summer time: the line gives the summer-time clock.
   const ClockTime civil = BoundaryClockTime(previous, SummerTimeRule::Apply);
   EXPECT_EQ(ClockSeconds(civil) - ClockSeconds(previous.clockTime), kSecondsPerHour);
-  EXPECT_EQ(details->previousTerm, "芒種　" + JapaneseText(civil) + "　出生の" +
-                                       FormatOneDecimal(RoundedMinutes(previous.minutes)) + "分前");
+  EXPECT_EQ(details->previousTerm, "芒種　" + JapaneseText(civil) + "　出生の" + DurationText(previous.minutes) + "前");
   EXPECT_NE(details->nextTerm.find("分後"), std::string::npos);
   const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
                                              test::Tables(), test::kNow, false);

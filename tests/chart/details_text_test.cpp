@@ -200,6 +200,17 @@ TEST(DetailsText, LineEndsAndNoTrailingBlanks) {
   }
 }
 
+// A luck that starts within the first year: its first column is one age, so
+// no two ranges read as overlapping ages.
+TEST(DetailsText, AgeRangesOfLuckColumns) {
+  LuckColumnDetails column;
+  column.firstAge = 0;
+  column.lastAge = 0;
+  EXPECT_EQ(AgeRangeText(column), "  0歳");
+  column.lastAge = 9;
+  EXPECT_EQ(AgeRangeText(column), "  0～  9歳");
+}
+
 TEST(DisplayColumns, FullAndHalfWidth) {
   EXPECT_EQ(DisplayColumns(""), 0u);
   EXPECT_EQ(DisplayColumns("2026"), 4u);

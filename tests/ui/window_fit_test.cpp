@@ -8,6 +8,7 @@
 
 #include "app/secondary_windows.h"
 #include "map/map_dialog.h"
+#include "output/details_controller.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui_fixture.h"
@@ -31,8 +32,10 @@ class WindowFitTest : public QObject {
     secondary->popup().open(window->snapshot());
     secondary->exporter().open(window->snapshot());
     secondary->map().open();
+    emit window->detailsRequested();
     QList<QWidget*> windows{window.get(), window->yearDialog(), secondary->popup().window(),
-                            secondary->exporter().window(), secondary->map().window()};
+                            secondary->exporter().window(), secondary->map().window(),
+                            secondary->details().window()};
     for (QWidget* each : windows) {
       QVERIFY(each != nullptr);
       each->show();
