@@ -6,6 +6,7 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notify_sound_$<IF:$<BOOL:${WIN32}>,windows,linux>.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
 )
