@@ -19,11 +19,6 @@ endfunction()
 
 foreach(program IN LISTS PROGRAMS)
   stage_file(${program} .)
-  get_filename_component(name ${program} NAME)
-  execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${name} RESULT_VARIABLE stripped)
-  if(NOT stripped EQUAL 0)
-    message(FATAL_ERROR "strip failed on ${name}")
-  endif()
 endforeach()
 stage_file(${SOURCE}/data/planet.txt .)
 stage_file(${SOURCE}/data/latitude.txt .)
@@ -55,6 +50,16 @@ stage_file(/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf fonts)
 configure_file(/usr/share/doc/fonts-ipafont-gothic/copyright ${STAGE}/fonts/IPA_Font_License.txt COPYONLY)
 configure_file(/usr/share/doc/fonts-ipafont-gothic/Readme_IPAfont00303.txt ${STAGE}/fonts/Readme_IPAfont00303.txt
                COPYONLY)
+
+# No debugging symbols in what is shipped (Debian's libstdc++-6.dll alone
+# carries 20 MB of them).
+file(GLOB_RECURSE binaries ${STAGE}/*.exe ${STAGE}/*.dll)
+foreach(binary IN LISTS binaries)
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${binary} RESULT_VARIABLE stripped)
+  if(NOT stripped EQUAL 0)
+    message(FATAL_ERROR "strip failed on ${binary}")
+  endif()
+endforeach()
 
 # The uninstaller removes these files, then the folders they were in (each
 # only when empty), deepest first.
