@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFontDatabase>
-
 #include "app/desktop_platform.h"
 #include "gui/fonts.h"
 
@@ -8,15 +5,6 @@ namespace mireto {
 
 bool DesktopAvailable(int, char**, const std::string&) { return true; }
 
-void PrepareJapaneseFonts(const QString& programFolder) {
-  const QStringList families = QFontDatabase::families();
-  const bool systemFaces = (families.contains(kGothicFamily) || families.contains(QStringLiteral("MS Gothic"))) &&
-                           (families.contains(kPGothicFamily) || families.contains(QStringLiteral("MS PGothic")));
-  if (systemFaces) return;
-  // IPAGothic and IPAPGothic, the faces the substitutions name next.
-  const QDir fonts(QDir(programFolder).filePath(QStringLiteral("fonts")));
-  for (const QString& file : {QStringLiteral("ipag.ttf"), QStringLiteral("ipagp.ttf")})
-    QFontDatabase::addApplicationFont(fonts.filePath(file));
-}
+void PrepareJapaneseFonts(const QString& programFolder) { LoadShippedFonts(programFolder); }
 
 }  // namespace mireto
