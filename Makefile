@@ -2,6 +2,9 @@
 #   make run    installs what is missing, builds and starts the program
 #   make test   installs what is missing, builds and runs every test
 #   make package builds the Debian package in build/package/ and checks it
+#   make windows builds the Windows installer and zip in build-windows/ (Qt for
+#                Windows is built once into ~/.cache/mireto)
+#   make test-windows runs the Windows build's tests under Wine
 # Options: SANITIZE=1 (AddressSanitizer + UBSan build in build-sanitize/), JOBS=n.
 
 BUILD_DIR ?= build
@@ -13,7 +16,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DMIRETO_SANITIZE=ON -DMIRETO_BENCH=OFF
 endif
 
-.PHONY: all deps configure build run test package bench bench-batch fuzz screenshot clean
+.PHONY: all deps configure build run test package windows test-windows bench bench-batch fuzz screenshot clean
 
 all: build
 
@@ -40,6 +43,12 @@ package: build
 	@cd $(BUILD_DIR) && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/mireto-runtime} ctest -L package --no-tests=error --output-on-failure
 	@ls $(BUILD_DIR)/package/*.deb
 
+windows:
+	@JOBS=$(JOBS) scripts/windows/build
+
+test-windows: windows
+	@JOBS=$(JOBS) scripts/windows/test
+
 fuzz:
 	@scripts/install-deps fuzz
 	@fuzz/run-fuzzers $(or $(FUZZ_SECONDS),30)
@@ -53,4 +62,4 @@ bench-batch: deps
 	@bench/bench-batch
 
 clean:
-	rm -rf build build-sanitize build-release build.configure.log build-sanitize.configure.log
+	rm -rf build build-sanitize build-release build-windows build.configure.log build-sanitize.configure.log

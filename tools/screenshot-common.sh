@@ -1,14 +1,14 @@
 # Shell functions shared by the screenshot scripts, sourced inside their X
 # session. They drive the program as a user does, with xdotool.
 
-# find_window TITLE: the id of the visible window of the program titled exactly
-# TITLE. Titles are compared as getwindowname reads them (the UTF-8 title):
+# find_window TITLE: the id of the visible window of the program (X class
+# $window_class, "mireto" unless set) titled exactly TITLE. Titles are compared as getwindowname reads them (the UTF-8 title):
 # xdotool search --name reads the legacy title, which Xlib garbles when the
 # program runs under a locale the system lacks.
 find_window() {
   local id
   for _ in $(seq 1 50); do
-    for id in $(xdotool search --onlyvisible --classname "^mireto\$" 2>/dev/null || true); do
+    for id in $(xdotool search --onlyvisible --classname "^${window_class:-mireto}\$" 2>/dev/null || true); do
       [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && { echo "$id"; return 0; }
     done
     sleep 0.2

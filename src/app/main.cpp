@@ -12,12 +12,13 @@
 #include <optional>
 #include <string>
 
+#include "app/desktop_platform.h"
 #include "app/display_check.h"
-#include "app/font_check.h"
 #include "app/startup.h"
 #include "core/data_location.h"
 #include "gui/message_box.h"
 #include "gui/qt_japanese.h"
+#include "core/utf8_path.h"
 #include "gui/resources.h"
 #include "roster/roster_location.h"
 #include "ui/fonts.h"
@@ -71,13 +72,8 @@ int main(int argc, char* argv[]) {
   // Taken before QApplication, which may rewrite argv.
   const std::string argv0 = argc > 0 ? argv[0] : "";
   const auto programDirectory = mireto::ProgramDirectory(argv0);
-  const std::string programFolderText = programDirectory ? programDirectory->string() : std::string();
-  if (!mireto::DisplayNamed(argc, argv, [](const char* name) { return std::getenv(name); })) {
-    const std::string message = mireto::NoDisplayMessage(
-        "グラフィカルな画面が見つからない（環境変数 DISPLAY も WAYLAND_DISPLAY も使えない）", programFolderText);
-    std::fputs(message.c_str(), stderr);
-    return 1;
-  }
+  const std::string programFolderText = programDirectory ? mireto::Utf8Text(*programDirectory) : std::string();
+  if (!mireto::DesktopAvailable(argc, argv, programFolderText)) return 1;
   std::optional<mireto::ExitOnPlatformFailure> platformGuard(std::in_place, programFolderText);
   // Qt's dialogs give dates in the system locale's language: Japanese.
   mireto::ApplyEnvironment(mireto::JapaneseDatesEnvironment([](const char* name) { return std::getenv(name); }));
@@ -98,7 +94,7 @@ int main(int argc, char* argv[]) {
   // the main window, not with the splash.
   app.setQuitOnLastWindowClosed(false);
 
-  mireto::CheckJapaneseFonts();
+  mireto::PrepareJapaneseFonts(QCoreApplication::applicationDirPath());
   mireto::Startup startup([argv0] { return mireto::LoadProgramTables(argv0); },
                           [](const QString& message) {
                             QMessageBox::critical(nullptr, QStringLiteral("ミレト"), mireto::FinishedSentence(message));

@@ -9,6 +9,7 @@
 
 #include "cli/roster_lines.h"
 #include "roster/birth_summary.h"
+#include "core/utf8_path.h"
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
@@ -51,7 +52,7 @@ RosterPrompts DialogPrompts() {
 std::filesystem::path DesktopRosterFile() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (folder.isEmpty()) return {};
-  return std::filesystem::path(folder.toStdString()) / roster::kRosterFileName;
+  return PathFromUtf8(folder.toStdString()) / roster::kRosterFileName;
 }
 
 RosterController::RosterController(MainWindow* mainWindow, std::filesystem::path file, RosterPrompts prompts,
@@ -234,7 +235,7 @@ void RosterController::importFile() {
   if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
   const QString source = prompts_.chooseFile(dialogParent(), false);
   if (source.isEmpty()) return;
-  std::ifstream in(source.toStdString(), std::ios::binary);
+  std::ifstream in(PathFromUtf8(source.toStdString()), std::ios::binary);
   if (!in) {
     prompts_.report(dialogParent(), QStringLiteral("読み込むファイルを開けません: ") + source, true);
     return;

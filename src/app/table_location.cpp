@@ -1,11 +1,11 @@
 #include "app/table_location.h"
 
-#include <QFile>
+#include "core/utf8_path.h"
 
 namespace mireto {
 
 TablesOrError LoadTablesNearProgram(const QString& programDirectory) {
-  return LoadTablesBesideProgram(QFile::encodeName(programDirectory).toStdString());
+  return LoadTablesBesideProgram(PathFromUtf8(programDirectory.toStdString()));
 }
 
 }  // namespace mireto

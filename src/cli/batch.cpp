@@ -1,7 +1,5 @@
 #include "cli/batch.h"
 
-#include <sched.h>
-
 #include <condition_variable>
 #include <deque>
 #include <iostream>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "cli/json_writer.h"
+#include "cli/system.h"
 
 namespace mireto::cli {
 
@@ -175,10 +174,7 @@ class ChunkPool {
 
 int ThreadsForJobs(int jobs) {
   if (jobs > 0) return jobs;
-  cpu_set_t set;
-  if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
-  const unsigned n = std::thread::hardware_concurrency();
-  return n > 0 ? static_cast<int>(n) : 1;
+  return AvailableProcessors();
 }
 
 bool IsBlankLine(std::string_view line) {

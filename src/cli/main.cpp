@@ -12,6 +12,7 @@
 #include "cli/options.h"
 #include "cli/roster_commands.h"
 #include "cli/stream_io.h"
+#include "cli/system.h"
 #include "core/data_files.h"
 #include "core/data_location.h"
 #include "output/details_text.h"
@@ -22,9 +23,7 @@ using mireto::LocalDateTime;
 using mireto::cli::ExitStatus;
 
 LocalDateTime SystemNow() {
-  const std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
+  const std::tm local = mireto::cli::LocalTime(std::time(nullptr));
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
 }
 
@@ -47,12 +46,13 @@ int WriteAll(mireto::cli::OutputSink& out, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  mireto::cli::PrepareStandardStreams();
   // A closed standard output would be taken by the next file opened.
   if (!mireto::cli::IsOpen(STDOUT_FILENO)) return OutputFailed(EBADF);
   mireto::cli::OutputSink out(STDOUT_FILENO);
 
   std::string error;
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = mireto::cli::Utf8Arguments(argc, argv);
   // --import and --export work on the roster and need no data files.
   if (mireto::cli::IsRosterCommand(args)) {
     const auto command = mireto::cli::ParseRosterCommand(args, error);

@@ -5,6 +5,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/roster_lines.h"
+#include "core/utf8_path.h"
 #include "roster/roster.h"
 #include "roster/roster_location.h"
 
@@ -95,7 +96,7 @@ int RunRosterCommand(const RosterCommand& command, std::ostream& out, std::ostre
 }
 
 std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::string& error) {
-  if (!chosen.empty()) return std::filesystem::path(chosen);
+  if (!chosen.empty()) return PathFromUtf8(chosen);
   auto file = roster::DefaultRosterFile();
   if (!file) error = "名簿ファイルの場所がわかりません（HOME が設定されていません）。--roster で指定してください";
   return file;
@@ -117,7 +118,7 @@ int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostre
 int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,
                      std::ostream& err) {
   if (source == "-") return ImportRoster(file, std::cin, out, err);
-  std::ifstream in(source, std::ios::binary);
+  std::ifstream in(PathFromUtf8(source), std::ios::binary);
   if (!in) return Fail(err, "読み込むファイルを開けません: " + source);
   return ImportRoster(file, in, out, err);
 }

@@ -1,6 +1,5 @@
 #include "cli/stream_io.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -47,8 +46,6 @@ bool OutputSink::Flush() {
   buffer_.clear();
   return ok;
 }
-
-bool IsOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 
 LineReader::LineReader(int fd, std::size_t maxLineBytes, std::size_t blockBytes)
     : fd_(fd), maxLineBytes_(maxLineBytes), blockBytes_(blockBytes) {}
@@ -114,7 +111,9 @@ std::string DescribeIoError(int errorNumber) {
     case EBADF: return "閉じられているか、この向きには使えません";
     case EISDIR: return "ディレクトリです";
     case EIO: return "入出力エラーです";
+#ifdef EDQUOT  // not defined by the Windows C library
     case EDQUOT: return "ディスク使用量の上限に達しました";
+#endif
     case EFBIG: return "ファイルが大きすぎます";
     case EACCES:
     case EPERM: return "権限がありません";

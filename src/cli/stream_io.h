@@ -38,7 +38,7 @@ class OutputSink {
   int errorNumber_ = 0;
 };
 
-// Whether descriptor fd is open.
+// Whether descriptor fd is open (system_linux.cpp, system_windows.cpp).
 bool IsOpen(int fd);
 
 // Lines of a file descriptor, read in large blocks. A line longer than the

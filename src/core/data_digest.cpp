@@ -1,20 +1,20 @@
 #include "core/data_digest.h"
 
-#include <openssl/evp.h>
-
 #include <algorithm>
+
+#include "core/sha256.h"
+#include "core/utf8_path.h"
 
 namespace mireto {
 
 std::string Sha256Hex(std::string_view bytes) {
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int length = 0;
-  if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr) != 1) return {};
+  const auto digest = Sha256(bytes);
+  if (!digest) return {};
   constexpr std::string_view kHex = "0123456789abcdef";
   std::string hex;
-  for (unsigned int i = 0; i < length; ++i) {
-    hex.push_back(kHex[digest[i] >> 4]);
-    hex.push_back(kHex[digest[i] & 0x0F]);
+  for (const unsigned char byte : *digest) {
+    hex.push_back(kHex[byte >> 4]);
+    hex.push_back(kHex[byte & 0x0F]);
   }
   return hex;
 }
@@ -26,7 +26,7 @@ std::string CheckShippedValues(std::string_view fileName, std::string_view text,
   if (shipped != kShippedValues.end() && Sha256Hex(ValueLines(text, shipped->valueCount)) == shipped->sha256)
     return {};
   std::string message = std::string(fileName) + " が壊れています（数値が配布時のものと一致しません）";
-  if (!path.empty()) message += ": " + path.string();
+  if (!path.empty()) message += ": " + Utf8Text(path);
   return message;
 }
 

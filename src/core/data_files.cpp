@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/numeric.h"
+#include "core/utf8_path.h"
 
 namespace mireto {
 
@@ -143,15 +144,15 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path, std::stri
                                     std::string& error) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
-    error = std::string(name) + " が見つかりません: " + path.string();
+    error = std::string(name) + " が見つかりません: " + Utf8Text(path);
     return std::nullopt;
   }
   if (!std::filesystem::is_regular_file(path, ec)) {
-    error = std::string(name) + " が通常のファイルではありません: " + path.string();
+    error = std::string(name) + " が通常のファイルではありません: " + Utf8Text(path);
     return std::nullopt;
   }
   const std::string tooLarge = std::string(name) + " が大きすぎます（上限 " + std::to_string(kDataFileMaxBytes) +
-                               " バイト）: " + path.string();
+                               " バイト）: " + Utf8Text(path);
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > kDataFileMaxBytes) {
     error = tooLarge;
@@ -159,13 +160,13 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path, std::stri
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = std::string(name) + " を開けません: " + path.string();
+    error = std::string(name) + " を開けません: " + Utf8Text(path);
     return std::nullopt;
   }
   std::string contents(kDataFileMaxBytes + 1, '\0');
   in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
   if (in.bad()) {
-    error = std::string(name) + " を読み込めません: " + path.string();
+    error = std::string(name) + " を読み込めません: " + Utf8Text(path);
     return std::nullopt;
   }
   contents.resize(static_cast<std::size_t>(in.gcount()));

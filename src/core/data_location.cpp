@@ -1,11 +1,9 @@
 #include "core/data_location.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <system_error>
 
 #include "core/data_digest.h"
+#include "core/utf8_path.h"
 
 namespace mireto {
 
@@ -29,7 +27,7 @@ std::optional<fs::path> FindOnSearchPath(std::string_view name, std::string_view
     if (end == std::string_view::npos) end = searchPath.size();
     const std::string_view entry = searchPath.substr(start, end - start);
     const fs::path candidate = fs::path(entry.empty() ? std::string_view(".") : entry) / name;
-    if (access(candidate.c_str(), X_OK) == 0) {
+    if (MayExecute(candidate)) {
       if (auto folder = FolderOf(candidate)) return folder;
     }
     start = end + 1;
@@ -47,13 +45,8 @@ std::optional<fs::path> ProgramDirectory(const fs::path& selfLink, std::string_v
     if (auto folder = FolderOf(executable)) return folder;
   }
   if (argv0.empty()) return std::nullopt;
-  if (argv0.find('/') != std::string_view::npos) return FolderOf(fs::path(argv0));
+  if (argv0.find('/') != std::string_view::npos) return FolderOf(PathFromUtf8(argv0));
   return FindOnSearchPath(argv0, searchPath);
-}
-
-std::optional<fs::path> ProgramDirectory(std::string_view argv0) {
-  const char* searchPath = std::getenv("PATH");
-  return ProgramDirectory("/proc/self/exe", argv0, searchPath ? searchPath : "");
 }
 
 std::vector<fs::path> DataDirectories(const fs::path& programDirectory) {

@@ -2,10 +2,11 @@
 //
 // In the build tree and in the installed layout (libexec/mireto) the data
 // files sit beside the executable; a layout that keeps them under share/ is
-// also accepted: <program folder>/../share/mireto. The program's folder comes
-// from the kernel's link to the running executable (/proc/self/exe) or, where
-// /proc is not mounted, from the command the program was started with. The
-// current directory is never searched.
+// also accepted: <program folder>/../share/mireto. On Linux the program's
+// folder comes from the kernel's link to the running executable
+// (/proc/self/exe) or, where /proc is not mounted, from the command the
+// program was started with; on Windows from GetModuleFileNameW. The current
+// directory is never searched.
 #pragma once
 
 #include <filesystem>
@@ -24,8 +25,12 @@ namespace mireto {
 std::optional<std::filesystem::path> ProgramDirectory(const std::filesystem::path& selfLink, std::string_view argv0,
                                                       std::string_view searchPath);
 
-// The same for this process: /proc/self/exe, argv0 and the PATH variable.
+// The same for this process (program_folder_linux.cpp: /proc/self/exe, argv0
+// and the PATH variable; program_folder_windows.cpp: the module's file name).
 std::optional<std::filesystem::path> ProgramDirectory(std::string_view argv0);
+
+// Whether this user may run the file (used by the search along PATH).
+bool MayExecute(const std::filesystem::path& file);
 
 // The folders searched, in order, for a program in programDirectory.
 std::vector<std::filesystem::path> DataDirectories(const std::filesystem::path& programDirectory);

@@ -5,6 +5,15 @@
 // The inlined steps of fast_trig.h take vectors by value; see the note there.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+// Choosing a variant when the program loads needs the ELF loader's indirect
+// functions; where there are none (Windows) only the baseline is built. Both
+// variants give the same bits.
+#if defined(__ELF__)
+#define MIRETO_CLONES_FOR_AVX2 __attribute__((target_clones("avx2", "default")))
+#else
+#define MIRETO_CLONES_FOR_AVX2
+#endif
+
 namespace mireto::fast_trig_detail {
 
 namespace {
@@ -20,7 +29,7 @@ constexpr std::size_t kLanes = 4;
 // read from the integer bits of the rounded k. Built twice, for AVX2 and for
 // the baseline, and chosen when the program loads. Elements outside the fast
 // range are then recomputed one by one as FastSin/FastCos would.
-__attribute__((target_clones("avx2", "default")))
+MIRETO_CLONES_FOR_AVX2
 void SinShiftedEach(const double* x, double* out, std::size_t n, std::int64_t q) {
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {

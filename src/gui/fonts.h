@@ -33,6 +33,13 @@ const QStringList& SubstitutesFor(FontFace face);
 // names. Call once at start-up, before any window is built.
 void InstallFontSubstitutions();
 
+// Makes the layouts' faces available where the system lacks them: on
+// Windows without ＭＳ ゴシック and ＭＳ Ｐゴシック, loads the IPA fonts installed
+// with the program (fonts\ in programFolder), which the substitutions name
+// next; on Linux fontconfig provides them and nothing is done
+// (fonts_linux.cpp, fonts_windows.cpp).
+void LoadShippedFonts(const QString& programFolder);
+
 // Pixel size at 96 dpi of a size in points (9.75 -> 13).
 constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 

@@ -1,26 +1,8 @@
 #include "output/notify_sound.h"
 
-#include <array>
-#include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <thread>
-
-#include <QCoreApplication>
-#include <QDir>
-
-#ifdef _WIN32
-#include <windows.h>
-#include <mmsystem.h>
-#else
-#include <alsa/asoundlib.h>
-#include <canberra.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace mireto {
 
@@ -29,44 +11,6 @@ namespace {
 std::uint32_t LittleEndian32(const unsigned char* bytes) {
   return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
          std::uint32_t{bytes[3]} << 24;
-}
-
-// A notification clip lasts seconds; a file this large is not one.
-constexpr std::size_t kMaxClipBytes = 16 * 1024 * 1024;
-
-// The bytes of path when it is a regular file of at most kMaxClipBytes.
-// Opening a FIFO or a device could block for ever (a FIFO waits for a
-// writer), so the file is opened without blocking and checked through the
-// same descriptor before anything is read.
-std::optional<std::string> ReadRegularFile(const std::string& path) {
-#ifdef _WIN32
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes(kMaxClipBytes + 1, '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-#else
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat status {};
-  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    close(fd);
-    return std::nullopt;
-  }
-  std::string bytes(kMaxClipBytes + 1, '\0');
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t n = read(fd, bytes.data() + filled, bytes.size() - filled);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    filled += static_cast<std::size_t>(n);
-  }
-  close(fd);
-  bytes.resize(filled);
-#endif
-  if (bytes.size() > kMaxClipBytes) return std::nullopt;
-  return bytes;
 }
 
 // Reads a RIFF file's bytes in order; a read past the end fails.
@@ -93,7 +37,7 @@ class ChunkReader {
 }  // namespace
 
 std::optional<std::chrono::milliseconds> WavDuration(const std::string& path) {
-  const auto bytes = ReadRegularFile(path);
+  const auto bytes = ReadClipFile(path, kMaxClipBytes);
   if (!bytes) return std::nullopt;
   ChunkReader file(*bytes);
   const unsigned char* riff = file.take(12);
@@ -171,72 +115,6 @@ bool PlayWavBlocking(const std::string& path, const SoundPlayer& player,
   return false;
 }
 
-#ifdef _WIN32
-
-void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal) {
-  // Synchronous: returns when the sound has ended; the platform falls back to
-  // its default sound or silence when the file cannot be played.
-  PlaySoundA(path.c_str(), nullptr, 0);
-  signal->finish();
-}
-
-std::string NotifySoundPath() { return std::string("c:\\windows\\media\\") + "notify.wav"; }
-
-#else
-
-namespace {
-
-void OnCanberraFinished(ca_context*, std::uint32_t, int, void* userdata) {
-  static_cast<PlaybackSignal*>(userdata)->finish();
-}
-
-// ALSA writes a line to standard error for every device it fails to open, and
-// the sound service tries several: on a machine without audio that is a
-// screenful for each sound. The failure reaches the caller as a status
-// anyway, so the library's own report is dropped.
-void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-void QuietAlsa() {
-  static std::once_flag quieted;
-  std::call_once(quieted, [] { snd_lib_error_set_handler(IgnoreAlsaError); });
-}
-
-}  // namespace
-
-void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal) {
-  QuietAlsa();
-  ca_context* context = nullptr;
-  if (ca_context_create(&context) != CA_SUCCESS) return;
-  constexpr std::uint32_t kPlaybackId = 1;
-  ca_proplist* properties = nullptr;
-  bool playing = false;
-  if (ca_context_open(context) == CA_SUCCESS && ca_proplist_create(&properties) == CA_SUCCESS) {
-    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, path.c_str());
-    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "notify");
-    // The signal outlives the context: this function holds it until destroy.
-    playing = ca_context_play_full(context, kPlaybackId, properties, OnCanberraFinished,
-                                   signal.get()) == CA_SUCCESS;
-    ca_proplist_destroy(properties);
-  }
-  if (playing) {
-    signal->waitFinishedOrAbandoned();
-    if (signal->abandoned()) ca_context_cancel(context, kPlaybackId);
-  }
-  ca_context_destroy(context);
-}
-
-std::string NotifySoundPath() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("notify.wav")).toStdString();
-}
-
-#endif
-
-#ifdef _WIN32
-// PlaySoundA is synchronous and never hangs: it plays the file, the default
-// sound or nothing.
-void PlayNotifySound() { PlaySoundA(NotifySoundPath().c_str(), nullptr, 0); }
-#else
 void PlayNotifySound() { PlayWavBlocking(NotifySoundPath(), PlayWithEventSoundService); }
-#endif
 
 }  // namespace mireto

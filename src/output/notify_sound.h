@@ -17,6 +17,13 @@ namespace mireto {
 
 constexpr std::chrono::milliseconds kSoundGrace{2500};
 
+// A notification clip lasts seconds; a file this large is not one.
+constexpr std::size_t kMaxClipBytes = 16 * 1024 * 1024;
+
+// The bytes of path when it is a regular file of at most maxBytes; nullopt at
+// once for anything else (a FIFO, a device or a folder is never waited on).
+std::optional<std::string> ReadClipFile(const std::string& path, std::size_t maxBytes);
+
 // The playing time of a PCM RIFF/WAVE file, or nullopt when the file cannot be
 // read or is not such a file. Only a regular file is read: a FIFO, a device or
 // a folder in its place gives nullopt at once instead of blocking.
@@ -51,14 +58,17 @@ using SoundPlayer = std::function<void(const std::string& path, std::shared_ptr<
 bool PlayWavBlocking(const std::string& path, const SoundPlayer& player,
                      std::chrono::milliseconds grace = kSoundGrace);
 
-// The desktop's event-sound service (libcanberra), as a SoundPlayer.
+// The system's player, as a SoundPlayer: the desktop's event-sound service
+// (libcanberra) on Linux, PlaySoundW on Windows (notify_sound_linux.cpp,
+// notify_sound_windows.cpp).
 void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal);
 
-// Where the notification sound lives: on Windows "c:\windows\media\" +
-// "notify.wav"; elsewhere notify.wav beside the program.
+// Where the notification sound lives: on Windows %WINDIR%\Media\notify.wav;
+// on Linux notify.wav beside the program.
 std::string NotifySoundPath();
 
-// Plays the notification sound synchronously; failures are silent.
+// Plays the notification sound synchronously with the system's player, with
+// the limits of PlayWavBlocking; failures are silent.
 void PlayNotifySound();
 
 }  // namespace mireto

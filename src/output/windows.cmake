@@ -6,6 +6,7 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notify_sound_$<IF:$<BOOL:${WIN32}>,windows,linux>.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/five_element_diagram.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
@@ -18,7 +19,7 @@ if(WIN32)
 else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
-  # ALSA only to keep its error reports off standard error (notify_sound.cpp).
+  # ALSA only to keep its error reports off standard error (notify_sound_linux.cpp).
   pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
   find_package(Threads REQUIRED)
   target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA PkgConfig::ALSA Threads::Threads)

@@ -1,11 +1,12 @@
 #include "roster/roster.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <ctime>
+#include <cstdio>
 
+#include "core/utf8_path.h"
+#include "roster/roster_location.h"
 #include "roster/roster_schema.h"
 #include "roster/sqlite_handle.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const fs::path& path) { return "（" + path.string() + "）"; }
+std::string Quoted(const fs::path& path) { return "（" + Utf8Text(path) + "）"; }
 
 std::string StorageError(const std::string& detail) { return "名簿ファイルを読み書きできません: " + detail; }
 
@@ -24,7 +25,7 @@ bool PrepareFolder(const fs::path& file, std::string& error) {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (ec || access(folder.c_str(), W_OK | X_OK) != 0) {
+  if (ec || !FolderWritable(folder)) {
     error = "名簿ファイルのフォルダを作成できないか、書き込めません" + Quoted(folder);
     return false;
   }
@@ -143,11 +144,16 @@ bool ChangedOneRow(sqlite3* db, Statement& statement, std::string& error) {
 }  // namespace
 
 std::string UtcTimestamp() {
-  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm utc{};
-  gmtime_r(&t, &utc);
+  using namespace std::chrono;
+  const auto now = floor<seconds>(system_clock::now());
+  const auto day = floor<days>(now);
+  const year_month_day date{day};
+  const hh_mm_ss time{now - day};
   char buffer[32];
-  std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%SZ", &utc);
+  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
   return buffer;
 }
 

@@ -1,11 +1,11 @@
 #include "roster/roster_file.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <cstdint>
 #include <fstream>
 
+#include "core/utf8_path.h"
+#include "roster/roster_location.h"
 #include "roster/roster_schema.h"
 #include "roster/sqlite_handle.h"
 
@@ -28,7 +28,7 @@ std::uint32_t BigEndian32(const std::array<char, kHeaderSize>& header, std::size
   return value;
 }
 
-std::string Quoted(const fs::path& file) { return "（" + file.string() + "）"; }
+std::string Quoted(const fs::path& file) { return "（" + Utf8Text(file) + "）"; }
 
 FileCheck Damaged(const fs::path& file) {
   return {FileState::Damaged, 0, "名簿ファイルが壊れているか、名簿のファイルではありません" + Quoted(file)};
@@ -55,7 +55,7 @@ FileCheck Busy(const fs::path& file) {
 // The writer also needs the folder: SQLite keeps its journal files beside the database.
 bool Writable(const fs::path& file) {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  return access(file.c_str(), R_OK | W_OK) == 0 && access(folder.c_str(), W_OK | X_OK) == 0;
+  return FileReadWritable(file) && FolderWritable(folder);
 }
 
 // What SQLite itself reports about a file whose header looks right.
@@ -85,7 +85,8 @@ FileCheck InspectWithSqlite(const fs::path& file) {
 // beside a file whose header asks for them. For a file the program will not
 // use, side files that were not there before are removed again.
 FileCheck InspectLeavingNoTrace(const fs::path& file) {
-  const std::array<fs::path, 2> sideFiles = {fs::path(file.string() + "-wal"), fs::path(file.string() + "-shm")};
+  const std::array<fs::path, 2> sideFiles = {PathFromUtf8(Utf8Text(file) + "-wal"),
+                                             PathFromUtf8(Utf8Text(file) + "-shm")};
   std::array<bool, 2> existed{};
   std::error_code ec;
   for (std::size_t i = 0; i < sideFiles.size(); ++i) existed[i] = fs::exists(sideFiles[i], ec);

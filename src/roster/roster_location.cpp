@@ -1,7 +1,5 @@
 #include "roster/roster_location.h"
 
-#include <cstdlib>
-
 namespace mireto::roster {
 
 namespace {
@@ -20,12 +18,6 @@ std::optional<std::filesystem::path> AppDataFolder(const char* xdgDataHome, cons
     return std::nullopt;
   }
   return (base / kApplicationName).lexically_normal();
-}
-
-std::optional<std::filesystem::path> DefaultRosterFile() {
-  const auto folder = AppDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  if (!folder) return std::nullopt;
-  return *folder / kRosterFileName;
 }
 
 }  // namespace mireto::roster

@@ -1,7 +1,10 @@
 // Where the roster file lives: the application's data folder as Qt's
-// QStandardPaths::AppDataLocation gives it on Linux for the application
-// name "mireto" and no organisation name, so that mireto-chart, which does
-// not use Qt, finds the file the desktop program writes.
+// QStandardPaths::AppDataLocation gives it for the application name "mireto"
+// and no organisation name, so that mireto-chart, which does not use Qt,
+// finds the file the desktop program writes. On Linux that is below
+// $XDG_DATA_HOME or ~/.local/share; on Windows it is %APPDATA%\mireto (the
+// roaming application-data folder). The system-dependent parts are in
+// roster_location_linux.cpp and roster_location_windows.cpp.
 #pragma once
 
 #include <filesystem>
@@ -19,7 +22,14 @@ inline constexpr std::string_view kRosterFileName = "roster.sqlite3";
 // here); nullopt when neither gives a folder.
 std::optional<std::filesystem::path> AppDataFolder(const char* xdgDataHome, const char* home);
 
-// The same, read from this process's environment.
+// The roster file in this system's application-data folder (on Linux
+// AppDataFolder of this process's environment).
 std::optional<std::filesystem::path> DefaultRosterFile();
+
+// Whether files may be created in the existing folder.
+bool FolderWritable(const std::filesystem::path& folder);
+
+// Whether the existing file may be read and written.
+bool FileReadWritable(const std::filesystem::path& file);
 
 }  // namespace mireto::roster

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "core/utf8_path.h"
+
 namespace mireto::roster {
 
 void ConnectionCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
@@ -20,7 +22,7 @@ Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std:
       break;
   }
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(file.c_str(), &raw, flags, nullptr);
+  const int rc = sqlite3_open_v2(Utf8Text(file).c_str(), &raw, flags, nullptr);
   Connection db(raw);
   if (rc != SQLITE_OK) {
     error = raw != nullptr ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);

@@ -13,7 +13,9 @@
 #include "core/data_digest.h"
 #include "core/data_files.h"
 #include "core/data_location.h"
+#include "core/utf8_path.h"
 #include "test_support.h"
+#include "test_system.h"
 
 namespace mireto {
 namespace {
@@ -24,9 +26,7 @@ namespace fs = std::filesystem;
 class Scratch {
  public:
   Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "mireto-checks-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
+    root_ = testing::MakeTempFolder("mireto-checks-");
   }
   ~Scratch() {
     std::error_code ec;
@@ -273,6 +273,18 @@ TEST_F(ProgramFolder, NoDataAnywhereNamesTheProgramsOwnFolder) {
   ASSERT_FALSE(none.tables);
   EXPECT_NE(none.error.find("見つかりません: " + (programFolder_ / "planet.txt").string()), std::string::npos)
       << none.error;
+}
+
+// An install folder with a Japanese name (C:\Program Files\ミレト): the files
+// load, and a message names the folder in UTF-8.
+TEST(DataFolder, JapaneseFolderName) {
+  Scratch scratch;
+  const fs::path folder = scratch.WithShippedFiles(PathFromUtf8("ミレト データ"));
+  EXPECT_TRUE(LoadTablesBesideProgram(folder).tables);
+  fs::remove(folder / kLatitudeFileName);
+  const TablesOrError missing = LoadTablesBesideProgram(folder);
+  ASSERT_FALSE(missing.tables);
+  EXPECT_NE(missing.error.find("ミレト データ"), std::string::npos) << missing.error;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "cli/roster_commands.h"
 #include "cli/roster_lines.h"
+#include "core/utf8_path.h"
 #include "roster/roster.h"
 #include "temp_data_home.h"
 
@@ -138,6 +139,28 @@ TEST_F(RosterCommandsTest, ExportOfADamagedFileFailsAndLeavesIt) {
   EXPECT_NE(exported.err.find("名簿ファイルが壊れている"), std::string::npos) << exported.err;
   EXPECT_EQ(import(kGoodLines).status, 2);
   EXPECT_EQ(ReadBytes(file_), "not a database at all, but precious to someone");
+}
+
+// Paths arrive as UTF-8 text (Windows' ANSI code page cannot spell these):
+// the import file, the roster and the damaged-file message all keep the
+// Japanese names.
+TEST_F(RosterCommandsTest, JapaneseFolderAndFileNames) {
+  const std::string folder = Utf8Text(home_.root()) + "/名簿 フォルダ";
+  testing::WriteBytes(PathFromUtf8(folder + "/読み込み.jsonl"), kGoodLines);
+  std::string error;
+  const auto roster = RosterFile(folder + "/名簿.sqlite3", error);
+  ASSERT_TRUE(roster) << error;
+  std::ostringstream out, err, exported;
+  ASSERT_EQ(ImportRosterFrom(*roster, folder + "/読み込み.jsonl", out, err), 0) << err.str();
+  ASSERT_EQ(ExportRoster(*roster, exported, err), 0) << err.str();
+  ASSERT_EQ(import(kGoodLines).status, 0);
+  EXPECT_EQ(exported.str(), exportAll().out);
+  EXPECT_TRUE(fs::is_regular_file(PathFromUtf8(folder + "/名簿.sqlite3")));
+
+  testing::WriteBytes(PathFromUtf8(folder + "/壊れた.sqlite3"), "not a database");
+  std::ostringstream none, damaged;
+  EXPECT_EQ(ExportRoster(PathFromUtf8(folder + "/壊れた.sqlite3"), none, damaged), 2);
+  EXPECT_NE(damaged.str().find("名簿 フォルダ"), std::string::npos) << damaged.str();
 }
 
 TEST_F(RosterCommandsTest, DefaultFileIsTheDesktopProgramsOne) {

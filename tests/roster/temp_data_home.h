@@ -1,6 +1,7 @@
 // A temporary data folder for one test: XDG_DATA_HOME and HOME point into it
 // for as long as the object lives, so that no test reaches the user's own
-// roster, and it is removed afterwards.
+// roster, and it is removed afterwards. (Windows takes its data folder from
+// the shell, not from these variables.)
 #pragma once
 
 #include <cstdlib>
@@ -11,18 +12,18 @@
 #include <stdexcept>
 #include <string>
 
+#include "test_system.h"
+
 namespace mireto::testing {
 
 class TempDataHome {
  public:
   TempDataHome() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mireto-roster-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
+    root_ = MakeTempFolder("mireto-roster-");
     Remember("XDG_DATA_HOME", xdg_);
     Remember("HOME", home_);
-    setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-    setenv("HOME", (root_ / "home").c_str(), 1);
+    SetEnvironment("XDG_DATA_HOME", (root_ / "data").string());
+    SetEnvironment("HOME", (root_ / "home").string());
   }
   ~TempDataHome() {
     Restore("XDG_DATA_HOME", xdg_);
@@ -43,11 +44,7 @@ class TempDataHome {
     if (const char* value = std::getenv(name)) slot = value;
   }
   static void Restore(const char* name, const std::optional<std::string>& slot) {
-    if (slot) {
-      setenv(name, slot->c_str(), 1);
-    } else {
-      unsetenv(name);
-    }
+    SetEnvironment(name, slot);
   }
 
   std::filesystem::path root_;

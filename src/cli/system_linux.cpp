@@ -1,0 +1,33 @@
+#include <fcntl.h>
+#include <sched.h>
+
+#include <cerrno>
+#include <thread>
+
+#include "cli/system.h"
+#include "cli/stream_io.h"
+
+namespace mireto::cli {
+
+void PrepareStandardStreams() {}
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
+}
+
+std::tm LocalTime(std::time_t t) {
+  std::tm local{};
+  localtime_r(&t, &local);
+  return local;
+}
+
+int AvailableProcessors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
+  const unsigned n = std::thread::hardware_concurrency();
+  return n > 0 ? static_cast<int>(n) : 1;
+}
+
+bool IsOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
+
+}  // namespace mireto::cli

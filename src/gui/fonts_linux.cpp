@@ -1,0 +1,7 @@
+#include "gui/fonts.h"
+
+namespace mireto {
+
+void LoadShippedFonts(const QString&) {}
+
+}  // namespace mireto

@@ -1,0 +1,25 @@
+// What tests need from the system, for Linux and Windows alike
+// (test_system_linux.cpp, test_system_windows.cpp).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mireto::testing {
+
+// A new, empty folder under the system's temporary folder, named
+// <prefix><random letters>; throws when none can be created.
+std::filesystem::path MakeTempFolder(std::string_view prefix);
+
+// Sets an environment variable of this process, or removes it (nullopt).
+void SetEnvironment(const char* name, const std::optional<std::string>& value);
+
+// Paths that name no regular file and could block a careless reader: on
+// Linux a FIFO without a writer (made in folder) and a device; on Windows a
+// device and a pipe.
+std::vector<std::string> SpecialFiles(const std::filesystem::path& folder);
+
+}  // namespace mireto::testing
