@@ -36,6 +36,7 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(mainWindow, &MainWindow::rosterRequested, roster_, &RosterController::openWindow);
   connect(mainWindow, &MainWindow::rosterExportRequested, roster_, &RosterController::exportFile);
   connect(mainWindow, &MainWindow::rosterImportRequested, roster_, &RosterController::importFile);
+  connect(mainWindow, &MainWindow::rosterRestoreRequested, roster_, &RosterController::restoreBackup);
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
 

@@ -93,6 +93,10 @@ std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::stri
   entry.birth.jisaSeconds = input.jisaSecondsText;
   error = roster::CheckEntry(entry);
   if (!error.empty()) return std::nullopt;
+  if (!input.hour && input.minute) {
+    error = "時が ? のときは、分も ? にしてください";
+    return std::nullopt;
+  }
   // A clock time skipped when the clocks went forward has a chart only when
   // read as entered: the desktop program shows none for it otherwise.
   if (ClassifyBirth(input) == ClockKind::NeverExisted && entry.summerTime != roster::ClockDecision::AsEntered) {

@@ -205,7 +205,6 @@ std::string CheckBirth(const BirthTexts& birth) {
   if (auto error = CheckDate(birth.date); !error.empty()) return error;
   if (!IsListItem(birth.hour, 23)) return "時は ? か 0 から 23 までの数で指定してください: " + birth.hour;
   if (!IsListItem(birth.minute, 59)) return "分は ? か 0 から 59 までの数で指定してください: " + birth.minute;
-  if (birth.hour == "?" && birth.minute != "?") return "時が ? のときは、分も ? にしてください";
   if (birth.sex != "M" && birth.sex != "F") return "性別は M（男）か F（女）で指定してください: " + birth.sex;
   if (auto error = CheckFieldText(birth.jisaMinutes, "時差（分）"); !error.empty()) return error;
   if (auto error = CheckFieldText(birth.jisaSeconds, "時差（秒）"); !error.empty()) return error;

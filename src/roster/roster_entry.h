@@ -96,7 +96,7 @@ std::string CheckNote(std::string_view note);
 std::string CheckReading(std::string_view reading);
 std::string CheckBirthplace(std::string_view birthplace);
 // Birth: a real date within the year dialog's years, hour and minute as their
-// lists show them (no minute without an hour), sex M or F, whole minutes of
+// lists show them, sex M or F, whole minutes of
 // time difference the spinners or the map can give, seconds of one line (the
 // field takes any text the user types).
 std::string CheckBirth(const BirthTexts& birth);
