@@ -111,7 +111,37 @@ RosterController::RosterController(MainWindow* mainWindow, std::filesystem::path
       roster_(std::move(file), std::move(clock), {}, kDesktopWaitMilliseconds),
       prompts_(std::move(prompts)) {}
 
-RosterController::~RosterController() { unload(); }
+RosterController::~RosterController() {
+  if (loader_.joinable()) loader_.join();
+  unload();
+}
+
+void RosterController::loadInBackground() {
+  const int generation = ++loadGeneration_;
+  window_->setLoading();
+  if (loader_.joinable()) loader_.join();
+  loader_ = std::thread([this, generation, file = file_, column = window_->sortColumn(),
+                         order = window_->sortOrder()] {
+    const roster::Roster reader(file);
+    std::string error;
+    auto entries = reader.entries(error);
+    std::shared_ptr<RosterListModel::Prepared> prepared;
+    if (entries) prepared = RosterListModel::prepare(std::move(*entries), column, order);
+    // Back on the window's thread; dropped with the controller, or when a
+    // later load was started meanwhile.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, prepared = std::move(prepared), error = std::move(error)]() mutable {
+          if (generation != loadGeneration_ || window_ == nullptr) return;
+          if (!prepared) {
+            window_->close();
+            return reportProblem(error);
+          }
+          window_->adopt(std::move(prepared));
+        },
+        Qt::QueuedConnection);
+  });
+}
 
 QWidget* RosterController::dialogParent() const {
   if (window_ != nullptr && window_->isActiveWindow()) return window_;
@@ -125,7 +155,7 @@ void RosterController::reportProblem(const std::string& error) {
 void RosterController::checkFileModes() {
   if (modesChecked_ || file_.empty()) return;
   modesChecked_ = true;
-  if (roster::TightenRosterFiles(file_)) prompts_.report(dialogParent(), Q(std::string(roster::kTightenedNotice)), false);
+  if (roster::TightenRosterFiles(file_, file_ == DesktopRosterFile())) prompts_.report(dialogParent(), Q(std::string(roster::kTightenedNotice)), false);
 }
 
 void RosterController::showChanged(std::int64_t id) {
@@ -166,6 +196,10 @@ void RosterController::save() {
   if (source && !sameBirth) shown.previousBirth = Q(roster::BirthSummaryText(source->birth));
   EntryTexts texts;
   if (source) texts = {Q(source->name), Q(source->note), Q(source->reading), Q(source->birthplace)};
+  // A time difference the map gave comes with its point, unless the entry has a birthplace.
+  if (!mapPlace_.isEmpty() && filed->birth.jisaMinutes == mapDifference_.jisaMinutes &&
+      filed->birth.jisaSeconds == mapDifference_.jisaSeconds && texts.birthplace.isEmpty())
+    texts.birthplace = mapPlace_;
   // Asked again with what was typed while another program holds the file.
   for (;;) {
     const EntryDialogAnswer answer = prompts_.askEntry(mainWindow_, mode, texts, shown);
@@ -209,6 +243,10 @@ void RosterController::save() {
 
 bool RosterController::reload() {
   if (window_ == nullptr) return true;
+  if (window_->loading()) {
+    loadInBackground();
+    return true;
+  }
   std::string error;
   auto entries = roster_.entries(error);
   if (!entries) {
@@ -222,9 +260,17 @@ bool RosterController::reload() {
 void RosterController::openWindow() {
   if (file_.empty()) return reportProblem("名簿ファイルの場所がわかりません");
   checkFileModes();
+  std::error_code ec;
+  std::uintmax_t bytes = std::filesystem::file_size(file_, ec);
+  if (ec) bytes = 0;
+  if (const auto log = std::filesystem::file_size(std::filesystem::path(file_.string() + "-wal"), ec); !ec) bytes += log;
+  const bool large = bytes >= kBackgroundLoadBytes && roster::MayRead(roster_.inspect());
   std::string error;
-  auto entries = roster_.entries(error);
-  if (!entries) return reportProblem(error);
+  std::optional<std::vector<roster::Entry>> entries;
+  if (!large) {
+    entries = roster_.entries(error);
+    if (!entries) return reportProblem(error);
+  }
   const bool created = window_ == nullptr;
   if (created) {
     // Owned by the main window, so that it stays in front of it.
@@ -234,11 +280,21 @@ void RosterController::openWindow() {
     connect(window_, &RosterWindow::editRequested, this, &RosterController::editEntry);
     connect(window_, &RosterWindow::deleteRequested, this, &RosterController::deleteEntries);
   }
-  window_->setEntries(std::move(*entries));
+  if (large) {
+    loadInBackground();
+  } else {
+    window_->setEntries(std::move(*entries));
+  }
   if (created) PlaceBeside(*window_, *mainWindow_);
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+void RosterController::rememberMapPlace(const QString& place, const QString& minutes, const QString& seconds) {
+  mapPlace_ = place;
+  mapDifference_.jisaMinutes = S(minutes);
+  mapDifference_.jisaSeconds = S(seconds);
 }
 
 void RosterController::openEntry(const roster::Entry& entry) {
@@ -402,6 +458,7 @@ void RosterController::restoreBackup() {
 
 void RosterController::unload() {
   if (window_ != nullptr) delete window_.data();
+  if (!file_.empty()) roster_.settle();
 }
 
 }  // namespace mireto

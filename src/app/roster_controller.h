@@ -16,6 +16,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "roster/roster.h"
 #include "ui/roster_entry_dialog.h"
@@ -68,6 +69,10 @@ class RosterController : public QObject {
   // "名簿の復元…": lists the backup copies and restores one after a confirmation.
   void restoreBackup();
 
+  // The map's "決定": the point, kept as the birthplace of the next save
+  // whose time difference is the one the map gave.
+  void rememberMapPlace(const QString& place, const QString& minutes, const QString& seconds);
+
   // The roster window's requests.
   void openEntry(const roster::Entry& entry);
   void editEntry(const roster::Entry& entry);
@@ -94,8 +99,19 @@ class RosterController : public QObject {
   std::filesystem::path file_;
   roster::Roster roster_;
   RosterPrompts prompts_;
+  // Reads and prepares a large roster on a worker thread while the window is shown.
+  void loadInBackground();
+
   QPointer<RosterWindow> window_;
   bool modesChecked_ = false;
+  QString mapPlace_;
+  roster::BirthTexts mapDifference_;  // only its time-difference texts
+  std::thread loader_;
+  int loadGeneration_ = 0;
 };
+
+// A roster file (with its log) of this many bytes or more is read on a worker
+// thread: about 20,000 entries.
+inline constexpr std::uintmax_t kBackgroundLoadBytes = 4 << 20;
 
 }  // namespace mireto

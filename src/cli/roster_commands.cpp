@@ -90,7 +90,7 @@ int RunRosterCommand(const RosterCommand& command, std::ostream& out, std::ostre
   std::string error;
   const auto file = RosterFile(command.rosterFile, error);
   if (!file) return Fail(err, error);
-  if (roster::TightenRosterFiles(*file)) err << "mireto-chart: " << roster::kTightenedNotice << '\n';
+  if (roster::TightenRosterFiles(*file, command.rosterFile.empty())) err << "mireto-chart: " << roster::kTightenedNotice << '\n';
   if (command.kind == RosterCommand::Kind::Export) return ExportRoster(*file, out, err);
   return ImportRosterFrom(*file, command.source, out, err);
 }
@@ -111,6 +111,7 @@ int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostre
   std::string error;
   const auto count = roster.addAll(lines.entries, error);
   if (!count) return Fail(err, "名簿の読み込み: " + error + "（名簿は変更していません）");
+  roster.settle();
   out << ImportCountText(*count) << '\n';
   return kExitOk;
 }

@@ -116,11 +116,9 @@ bool CreateRosterFile(const fs::path& file, std::string& error) {
   return false;
 }
 
-// A connection to a file InspectRosterFile allowed, in WAL mode, and the
-// state the file was in.
-Connection OpenForWriting(const fs::path& file, int wait, FileCheck& check, std::string& error) {
-  TightenRosterFiles(file);
-  check = InspectRosterFile(file);
+// A connection to a file the check allowed, in WAL mode.
+Connection OpenForWriting(const fs::path& file, int wait, const FileCheck& check, std::string& error) {
+  TightenRosterFiles(file, false);
   if (!MayWrite(check)) {
     error = check.message;
     return nullptr;
@@ -136,6 +134,9 @@ Connection OpenForWriting(const fs::path& file, int wait, FileCheck& check, std:
     error = StorageError(db.get(), LastError(db.get()), file);
     return nullptr;
   }
+  // Closing does not copy the log into the file each time (the automatic
+  // checkpoint every 1000 pages does): a save stays quick on a large roster.
+  sqlite3_db_config(db.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   // The log is cut back after each checkpoint rather than left at its largest.
   if (!Execute(db.get(), "PRAGMA synchronous = FULL; PRAGMA journal_size_limit = 4194304", detail)) {
     error = StorageError(db.get(), detail, file);
@@ -238,18 +239,48 @@ std::string UtcTimestamp() {
   return buffer;
 }
 
-bool TightenRosterFiles(const fs::path& file) {
+bool TightenRosterFiles(const fs::path& file, bool ownFolder) {
   bool tightened = false;
   auto tighten = [&](const fs::path& path) {
     if (IsOpenToOthers(path) && MakePrivate(path)) tightened = true;
   };
-  tighten(FolderOf(file));
+  if (ownFolder) tighten(FolderOf(file));
   for (const char* side : {"", "-wal", "-shm", "-journal"}) tighten(fs::path(file.string() + side));
   const fs::path backups = BackupFolder(file);
   tighten(backups);
   std::error_code ec;
   for (fs::directory_iterator it(backups, ec), end; !ec && it != end; it.increment(ec)) tighten(it->path());
   return tightened;
+}
+
+std::optional<Roster::Signature> Roster::signature() const {
+  std::error_code ec;
+  Signature s;
+  s.size = fs::file_size(file_, ec);
+  if (ec) return std::nullopt;
+  s.time = fs::last_write_time(file_, ec);
+  if (ec) return std::nullopt;
+  const fs::path log(file_.string() + "-wal");
+  s.logSize = fs::file_size(log, ec);
+  if (!ec) s.logTime = fs::last_write_time(log, ec);
+  if (ec) s.logSize = 0, s.logTime = {};
+  return s;
+}
+
+void Roster::remember(const FileCheck& check) const {
+  const auto now = signature();
+  if (now && (check.state == FileState::Usable || check.state == FileState::ReadOnly))
+    checked_.emplace(*now, check);
+  else
+    checked_.reset();
+}
+
+FileCheck Roster::inspect() const {
+  const auto now = signature();
+  if (now && checked_ && checked_->first == *now) return checked_->second;
+  const FileCheck check = InspectRosterFile(file_);
+  remember(check);
+  return check;
 }
 
 Roster::Roster(fs::path file, Clock clock, Clock localStamp, int waitMilliseconds)
@@ -271,6 +302,8 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
     error = "名簿ファイルを読めません: " + detail;
     return std::nullopt;
   }
+  // Mapped rather than read page by page: the whole table is read.
+  Execute(db.get(), "PRAGMA mmap_size = 268435456", detail);
   // A file of an older version is read as it is (reading never migrates):
   // the columns added since read as ''.
   Statement select(db.get(), "SELECT " + PersonColumnsOf(check.version) + " FROM person ORDER BY id");
@@ -284,7 +317,7 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
 }
 
 std::optional<Entry> Roster::entry(std::int64_t id, std::string& error) const {
-  const FileCheck check = inspect();
+  const FileCheck check = inspect();  // unchanged since the write just made: not read again
   if (!MayRead(check) || check.version == 0) {
     error = check.message.empty() ? "この名簿の項目は、ほかで削除されています" : check.message;
     return std::nullopt;
@@ -304,7 +337,7 @@ std::optional<Entry> Roster::entry(std::int64_t id, std::string& error) const {
 
 bool Roster::change(const Change& body, std::string& error) {
   lastBusy_ = false;
-  FileCheck check;
+  const FileCheck check = inspect();
   Connection db = OpenForWriting(file_, wait_, check, error);
   if (!db) {
     lastBusy_ = check.state == FileState::Busy;
@@ -342,6 +375,9 @@ bool Roster::change(const Change& body, std::string& error) {
     CleanUpAfterFailure(db.get());
     return false;
   }
+  // The file as this write left it needs no new check.
+  db.reset();
+  remember({FileState::Usable, kSchemaVersion, {}});
   return true;
 }
 
@@ -471,6 +507,14 @@ bool Roster::remove(const std::vector<std::int64_t>& ids, std::string& error) {
       error);
 }
 
+void Roster::settle() {
+  const FileCheck check = inspect();
+  if (check.state != FileState::Usable) return;
+  std::string detail;
+  Connection db = OpenConnection(file_, OpenMode::ReadWrite, detail, wait_);
+  if (db) Execute(db.get(), "PRAGMA wal_checkpoint(TRUNCATE)", detail);
+}
+
 std::optional<fs::path> Roster::backUp(BackupReason reason, std::string& error, const BackupProgress& progress) {
   const FileCheck check = inspect();
   if (!MayRead(check) || check.version == 0) {
@@ -499,12 +543,13 @@ bool Roster::restore(const fs::path& copy, std::string& error) {
     error = "この控えは名簿として読めません" + Quoted(copy);
     return false;
   }
-  FileCheck check;
+  const FileCheck check = inspect();
   Connection db = OpenForWriting(file_, wait_, check, error);
   if (!db) {
     lastBusy_ = check.state == FileState::Busy;
     return false;
   }
+  checked_.reset();
   if (check.state == FileState::Usable &&
       !BackupDatabase(db.get(), file_, localStamp_(), BackupReason::BeforeRestore, error)) {
     error += "。名簿ファイルは変更していません";

@@ -36,9 +36,12 @@ namespace mireto::roster {
 // The present moment in UTC as "YYYY-MM-DDTHH:MM:SSZ".
 std::string UtcTimestamp();
 
-// Tightens the roster's folder, file, side files and backups that others may
-// read (0700 and 0600); true when anything was tightened (told once).
-bool TightenRosterFiles(const std::filesystem::path& file);
+// Tightens the roster's file, side files and backups that others may read
+// (0600, and 0700 for backups/); true when anything was tightened (told
+// once). The folder itself only when it is the program's own data folder: a
+// roster the user put elsewhere (--roster) never changes the rights of a
+// folder shared with other files.
+bool TightenRosterFiles(const std::filesystem::path& file, bool ownFolder);
 
 // The message of a roster whose files were tightened.
 inline constexpr std::string_view kTightenedNotice =
@@ -63,8 +66,10 @@ class Roster {
 
   const std::filesystem::path& file() const { return file_; }
 
-  // Looks at the file without writing; see roster_file.h.
-  FileCheck inspect() const { return InspectRosterFile(file_); }
+  // Looks at the file without writing; see roster_file.h. A file unchanged
+  // (size and time of the file and its log) since this object last checked
+  // it, or last wrote it, is not read through again.
+  FileCheck inspect() const;
 
   // Every entry in the order added. A file not yet created reads as empty.
   std::optional<std::vector<Entry>> entries(std::string& error) const;
@@ -91,6 +96,11 @@ class Roster {
   // Removes them all in one transaction, or none.
   bool remove(const std::vector<std::int64_t>& ids, std::string& error);
 
+  // Copies the write-ahead log into the file and removes it, as a program
+  // does when it is done with the roster (writes leave the log in place, so
+  // that a save on a large roster stays quick).
+  void settle();
+
   // Whether the last failed write failed because another program held the file.
   bool lastFailureWasBusy() const { return lastBusy_; }
 
@@ -109,11 +119,21 @@ class Roster {
   // The id of the last entry inserted.
   std::optional<std::int64_t> insert(const std::vector<NewEntry>& entries, std::string& error);
 
+  // What the file looked like when last checked or written by this object.
+  struct Signature {
+    std::uintmax_t size = 0, logSize = 0;
+    std::filesystem::file_time_type time{}, logTime{};
+    friend bool operator==(const Signature&, const Signature&) = default;
+  };
+  std::optional<Signature> signature() const;
+  void remember(const FileCheck& check) const;
+
   std::filesystem::path file_;
   Clock clock_;
   Clock localStamp_;
   int wait_;
   bool lastBusy_ = false;
+  mutable std::optional<std::pair<Signature, FileCheck>> checked_;
 };
 
 }  // namespace mireto::roster

@@ -56,7 +56,7 @@ QString LocalChangeText(const std::string& utc) {
 RosterListModel::RosterListModel(QObject* parent)
     : QAbstractTableModel(parent), collator_(QLocale(QLocale::Japanese, QLocale::Japan)) {}
 
-RosterListModel::Row RosterListModel::makeRow(roster::Entry entry) const {
+RosterListModel::Row RosterListModel::makeRow(roster::Entry entry, const QCollator& collator) {
   const QString name = Q(entry.name);
   const QString reading = Q(entry.reading);
   QString folded = FoldForSearch(name);
@@ -64,18 +64,40 @@ RosterListModel::Row RosterListModel::makeRow(roster::Entry entry) const {
     if (!field->empty()) folded += QLatin1Char('\n') + FoldForSearch(Q(*field));
   }
   QString birthKey = BirthSortKey(entry.birth);
-  QCollatorSortKey key = collator_.sortKey(NameSortText(name, reading));
+  QCollatorSortKey key = collator.sortKey(NameSortText(name, reading));
   return {std::move(entry), std::move(folded), std::move(key), std::move(birthKey)};
 }
 
-void RosterListModel::setEntries(std::vector<roster::Entry> entries) {
+std::shared_ptr<RosterListModel::Prepared> RosterListModel::prepare(std::vector<roster::Entry> entries, int column,
+                                                                     Qt::SortOrder order) {
+  const QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
+  auto prepared = std::make_shared<Prepared>();
+  prepared->column = column;
+  prepared->sortOrder = order;
+  prepared->rows.reserve(entries.size());
+  for (roster::Entry& e : entries) prepared->rows.push_back(makeRow(std::move(e), collator));
+  prepared->order.resize(prepared->rows.size());
+  for (std::size_t i = 0; i < prepared->rows.size(); ++i) prepared->order[i] = static_cast<int>(i);
+  const auto& rows = prepared->rows;
+  std::sort(prepared->order.begin(), prepared->order.end(),
+            [&](int a, int b) { return before(rows, column, order, a, b); });
+  return prepared;
+}
+
+void RosterListModel::adopt(std::shared_ptr<Prepared> prepared) {
   beginResetModel();
-  rows_.clear();
-  rows_.reserve(entries.size());
-  for (roster::Entry& e : entries) rows_.push_back(makeRow(std::move(e)));
-  reorder();
+  rows_ = std::move(prepared->rows);
+  if (prepared->column == sortColumn_ && prepared->sortOrder == sortOrder_) {
+    order_ = std::move(prepared->order);
+  } else {
+    reorder();
+  }
   refilter();
   endResetModel();
+}
+
+void RosterListModel::setEntries(std::vector<roster::Entry> entries) {
+  adopt(prepare(std::move(entries), sortColumn_, sortOrder_));
 }
 
 std::optional<std::size_t> RosterListModel::indexOf(std::int64_t id) const {
@@ -89,14 +111,14 @@ std::optional<std::size_t> RosterListModel::indexOf(std::int64_t id) const {
 void RosterListModel::putEntry(const roster::Entry& entry) {
   beginResetModel();
   if (const auto at = indexOf(entry.id)) {
-    rows_[*at] = makeRow(entry);
+    rows_[*at] = makeRow(entry, collator_);
     const int index = static_cast<int>(*at);
     order_.erase(std::find(order_.begin(), order_.end(), index));
     order_.insert(std::lower_bound(order_.begin(), order_.end(), index,
                                    [this](int a, int b) { return before(a, b); }),
                   index);
   } else if (rows_.empty() || rows_.back().entry.id < entry.id) {
-    rows_.push_back(makeRow(entry));
+    rows_.push_back(makeRow(entry, collator_));
     const int index = static_cast<int>(rows_.size() - 1);
     order_.insert(std::lower_bound(order_.begin(), order_.end(), index,
                                    [this](int a, int b) { return before(a, b); }),
@@ -105,7 +127,7 @@ void RosterListModel::putEntry(const roster::Entry& entry) {
     // An id below the last one: only from another program; place it properly.
     rows_.insert(std::lower_bound(rows_.begin(), rows_.end(), entry.id,
                                   [](const Row& row, std::int64_t value) { return row.entry.id < value; }),
-                 makeRow(entry));
+                 makeRow(entry, collator_));
     reorder();
   }
   refilter();
@@ -137,11 +159,11 @@ void RosterListModel::setQuery(const QString& query) {
   endResetModel();
 }
 
-bool RosterListModel::before(int a, int b) const {
-  const Row& x = rows_[a];
-  const Row& y = rows_[b];
+bool RosterListModel::before(const std::vector<Row>& rows, int column, Qt::SortOrder sortOrder, int a, int b) {
+  const Row& x = rows[a];
+  const Row& y = rows[b];
   int order = 0;
-  switch (sortColumn_) {
+  switch (column) {
     case NameColumn:
     case ReadingColumn:
       order = x.nameKey.compare(y.nameKey);
@@ -162,7 +184,7 @@ bool RosterListModel::before(int a, int b) const {
       order = x.entry.changedAt.compare(y.entry.changedAt);
       break;
   }
-  if (sortOrder_ == Qt::DescendingOrder) order = -order;
+  if (sortOrder == Qt::DescendingOrder) order = -order;
   // Equal keys keep the order added.
   return order != 0 ? order < 0 : x.entry.id < y.entry.id;
 }

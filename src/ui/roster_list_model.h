@@ -9,6 +9,7 @@
 #include <QCollatorSortKey>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,15 @@ class RosterListModel : public QAbstractTableModel {
   enum Column { NameColumn, ReadingColumn, BirthColumn, SexColumn, PlaceColumn, NoteColumn, ChangedColumn, ColumnCount };
 
   explicit RosterListModel(QObject* parent = nullptr);
+
+  // The entries with their search texts and keys, and their order: what
+  // setEntries computes, made on any thread (a large roster is prepared on a
+  // worker thread while the window is already shown).
+  struct Prepared;
+  static std::shared_ptr<Prepared> prepare(std::vector<roster::Entry> entries, int column, Qt::SortOrder order);
+  void adopt(std::shared_ptr<Prepared> prepared);
+  int sortColumn() const { return sortColumn_; }
+  Qt::SortOrder sortOrder() const { return sortOrder_; }
 
   void setEntries(std::vector<roster::Entry> entries);
   // Adds the entry, or replaces the one of the same id.
@@ -50,8 +60,9 @@ class RosterListModel : public QAbstractTableModel {
     QCollatorSortKey nameKey;
     QString birthKey;
   };
-  Row makeRow(roster::Entry entry) const;
-  bool before(int a, int b) const;
+  static Row makeRow(roster::Entry entry, const QCollator& collator);
+  static bool before(const std::vector<Row>& rows, int column, Qt::SortOrder order, int a, int b);
+  bool before(int a, int b) const { return before(rows_, sortColumn_, sortOrder_, a, b); }
   void reorder();
   void refilter();
   std::optional<std::size_t> indexOf(std::int64_t id) const;
@@ -63,6 +74,14 @@ class RosterListModel : public QAbstractTableModel {
   QString query_;           // folded
   int sortColumn_ = NameColumn;
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+
+ public:
+  struct Prepared {
+    std::vector<Row> rows;
+    std::vector<int> order;
+    int column;
+    Qt::SortOrder sortOrder;
+  };
 };
 
 // The birth column's text: "1990/05/03 14:27", "1990/05/03 14:?", "1990/05/03 ?".

@@ -57,6 +57,14 @@ bool IsSpaceLike(char32_t c) {
   return QChar::isSpace(c) || c == 0x200B || c == 0x2060 || c == 0xFEFF;
 }
 
+// Characters NFKC leaves as they are and case folding does not touch: most
+// of a Japanese name or note. A text of these alone skips the normalisation.
+bool IsStable(char16_t c) {
+  return (c >= 0x20 && c < 0x7F && !(c >= u'A' && c <= u'Z')) || c == 0x3000 || c == 0x3001 || c == 0x3002 ||
+         (c >= 0x300C && c <= 0x300F) || (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA) ||
+         c == 0x30FC || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
 }  // namespace
 
 QString FoldForSearch(const QString& text) {
@@ -69,6 +77,15 @@ QString FoldForSearch(const QString& text) {
     }
   }
   if (plain) return text.toCaseFolded();
+  if (std::all_of(text.begin(), text.end(), [](QChar c) { return IsStable(c.unicode()); })) {
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text) {
+      if (c.unicode() == 0x3000 || c.unicode() == u' ') continue;
+      folded += QChar(static_cast<char16_t>(Hiragana(Usual(c.unicode()))));
+    }
+    return folded;
+  }
   const QString normal = text.normalized(QString::NormalizationForm_KC).toCaseFolded();
   std::u32string folded;
   folded.reserve(normal.size());

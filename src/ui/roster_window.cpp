@@ -50,6 +50,10 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   list_->header()->setSortIndicator(NameColumn, Qt::AscendingOrder);
   list_->setSortingEnabled(true);
   layout->addWidget(list_);
+  status_ = new QLabel(QStringLiteral("名簿を読み込んでいます…"), this);
+  status_->setObjectName(QStringLiteral("rosterStatus"));
+  status_->hide();
+  layout->addWidget(status_);
   setTabOrder(search_, list_);
 
   auto* buttons = new QHBoxLayout;
@@ -114,11 +118,37 @@ void RosterWindow::restoreSelection() {
   updateButtons();
 }
 
-void RosterWindow::setEntries(std::vector<roster::Entry> entries) { model_->setEntries(std::move(entries)); }
+void RosterWindow::setEntries(std::vector<roster::Entry> entries) {
+  model_->setEntries(std::move(entries));
+  loading_ = false;
+  status_->hide();
+}
 
-void RosterWindow::putEntry(const roster::Entry& entry) { model_->putEntry(entry); }
+void RosterWindow::setLoading() {
+  loading_ = true;
+  status_->show();
+}
 
-void RosterWindow::removeEntries(const std::vector<std::int64_t>& ids) { model_->removeEntries(ids); }
+void RosterWindow::adopt(std::shared_ptr<RosterListModel::Prepared> prepared) {
+  model_->adopt(std::move(prepared));
+  loading_ = false;
+  status_->hide();
+  // What was saved or deleted while the list was prepared.
+  for (const roster::Entry& entry : pendingPuts_) model_->putEntry(entry);
+  if (!pendingRemoves_.empty()) model_->removeEntries(pendingRemoves_);
+  pendingPuts_.clear();
+  pendingRemoves_.clear();
+}
+
+void RosterWindow::putEntry(const roster::Entry& entry) {
+  if (loading_) pendingPuts_.push_back(entry);
+  model_->putEntry(entry);
+}
+
+void RosterWindow::removeEntries(const std::vector<std::int64_t>& ids) {
+  if (loading_) pendingRemoves_.insert(pendingRemoves_.end(), ids.begin(), ids.end());
+  model_->removeEntries(ids);
+}
 
 void RosterWindow::setSearchText(const QString& text) { search_->setText(text); }
 

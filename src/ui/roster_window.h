@@ -12,12 +12,14 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "roster/roster_entry.h"
 #include "ui/roster_list_model.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
@@ -41,7 +43,16 @@ class RosterWindow : public QWidget {
 
   // Replaces the list, keeping the search text, the order and the selection.
   void setEntries(std::vector<roster::Entry> entries);
-  // One entry saved or changed, or entries deleted, without reloading the rest.
+  // A large roster: the window is shown at once, saying that it reads the
+  // roster, and takes the list prepared elsewhere (RosterListModel::prepare).
+  void setLoading();
+  bool loading() const { return loading_; }
+  void adopt(std::shared_ptr<RosterListModel::Prepared> prepared);
+  int sortColumn() const { return model_->sortColumn(); }
+  Qt::SortOrder sortOrder() const { return model_->sortOrder(); }
+
+  // One entry saved or changed, or entries deleted, without reloading the
+  // rest (kept for after a list still being prepared).
   void putEntry(const roster::Entry& entry);
   void removeEntries(const std::vector<std::int64_t>& ids);
 
@@ -77,6 +88,10 @@ class RosterWindow : public QWidget {
   void focusFirstHit();
 
   QLineEdit* search_ = nullptr;
+  QLabel* status_ = nullptr;
+  bool loading_ = false;
+  std::vector<roster::Entry> pendingPuts_;
+  std::vector<std::int64_t> pendingRemoves_;
   QTreeView* list_ = nullptr;
   RosterListModel* model_ = nullptr;
   QPushButton* open_ = nullptr;

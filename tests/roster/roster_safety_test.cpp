@@ -94,10 +94,13 @@ TEST_F(SafetyTest, FilesOthersCanReadAreTightenedOnce) {
   fs::permissions(file_.parent_path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                            fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-  EXPECT_TRUE(TightenRosterFiles(file_));
-  EXPECT_EQ(Mode(file_.parent_path()), 0700u);
+  // A folder the user chose keeps its rights; the program's own is tightened.
+  EXPECT_TRUE(TightenRosterFiles(file_, false));
+  EXPECT_EQ(Mode(file_.parent_path()), 0755u);
   EXPECT_EQ(Mode(file_), 0600u);
-  EXPECT_FALSE(TightenRosterFiles(file_)) << "told once";
+  EXPECT_TRUE(TightenRosterFiles(file_, true));
+  EXPECT_EQ(Mode(file_.parent_path()), 0700u);
+  EXPECT_FALSE(TightenRosterFiles(file_, true)) << "told once";
 }
 
 // What a crash while a new roster was being built leaves is a temporary

@@ -631,6 +631,24 @@ class RosterWindowTest : public QObject {
     QCOMPARE(status.st_mode & 0777, 0600u);
   }
 
+  // A time difference from the map comes with its point as the birthplace.
+  void theMapsPointIsTheBirthplace() {
+    const QString place = QStringLiteral("東経139度41分30秒 北緯35度41分22秒");
+    windows_->roster().rememberMapPlace(place, QStringLiteral("18"), QStringLiteral("46"));
+    // Another time difference: no point is offered.
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("別の人"), QString()};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(script_.askedTexts.last().birthplace, QString());
+
+    main_->setTimeDifference(QStringLiteral("18"), QStringLiteral("46"));
+    Click(main_.get(), "fInput");
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("東京の人"), QString(), QString(), place};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(script_.askedTexts.last().birthplace, place);
+    QCOMPARE(QString::fromStdString(stored()[1].birthplace), place);
+  }
+
   // A damaged roster file: one warning, the file untouched, no roster window,
   // and the program goes on computing charts.
   void aDamagedFileIsLeftAloneAndTheProgramGoesOn() {
