@@ -17,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kCreatingMark = ".creating-";
+constexpr std::uintmax_t kLogLimitBytes = 4 << 20;
 
 std::string Quoted(const fs::path& path) { return "（" + path.string() + "）"; }
 
@@ -375,6 +376,11 @@ bool Roster::change(const Change& body, std::string& error) {
     CleanUpAfterFailure(db.get());
     return false;
   }
+  // A log grown large (an import) is copied back and cut now, by the write
+  // that grew it, rather than by every later one.
+  std::error_code ec;
+  if (fs::file_size(fs::path(file_.string() + "-wal"), ec) > kLogLimitBytes && !ec)
+    Execute(db.get(), "PRAGMA wal_checkpoint(TRUNCATE)", detail);
   // The file as this write left it needs no new check.
   db.reset();
   remember({FileState::Usable, kSchemaVersion, {}});
