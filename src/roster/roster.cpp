@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <ctime>
+#include <array>
 #include <random>
+#include <unordered_set>
 
 #include "roster/private_files.h"
 #include "roster/roster_schema.h"
@@ -174,12 +176,41 @@ bool BringSchemaUpToDate(sqlite3* db, const fs::path& file, std::string& error) 
   return true;
 }
 
-constexpr const char* kSameContent =
-    "SELECT 1 FROM person WHERE date = ?3 AND name = ?1 AND note = ?2 AND hour = ?4 AND minute = ?5"
-    " AND sex = ?6 AND jisa_minutes = ?7 AND jisa_seconds = ?8 AND summer_time = ?9 AND reading = ?10"
-    " AND birthplace = ?11 LIMIT 1";
+// Everything an import compares, each text with its length (a note may hold any byte).
+std::string ContentKey(const std::array<std::string_view, 11>& fields) {
+  std::string key;
+  for (const std::string_view field : fields) {
+    key += std::to_string(field.size());
+    key += ':';
+    key += field;
+  }
+  return key;
+}
 
-// Parameters 1 to 11 as kSameContent and the insert number them.
+std::string ContentKey(const NewEntry& e) {
+  return ContentKey({e.name, e.note, e.birth.date, e.birth.hour, e.birth.minute, e.birth.sex, e.birth.jisaMinutes,
+                     e.birth.jisaSeconds, DecisionWord(e.summerTime), e.reading, e.birthplace});
+}
+
+// The content of every entry there, read once: an import of many lines
+// compares in memory rather than searching the table line by line.
+std::optional<std::unordered_set<std::string>> ContentKeys(sqlite3* db) {
+  Statement select(db,
+                   "SELECT name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds, summer_time, reading,"
+                   " birthplace FROM person");
+  std::unordered_set<std::string> keys;
+  while (select.step()) {
+    std::array<std::string, 11> texts;
+    for (int i = 0; i < 11; ++i) texts[i] = select.text(i);
+    std::array<std::string_view, 11> fields;
+    for (int i = 0; i < 11; ++i) fields[i] = texts[i];
+    keys.insert(ContentKey(fields));
+  }
+  if (!select.done()) return std::nullopt;
+  return keys;
+}
+
+// Parameters 1 to 11 as the insert and the updates number them.
 void BindContent(Statement& statement, const NewEntry& entry) {
   statement.bind(1, entry.name);
   statement.bind(2, entry.note);
@@ -400,22 +431,20 @@ std::optional<AddCount> Roster::addAll(const std::vector<NewEntry>& entries, std
   AddCount count;
   const bool ok = change(
       [&](sqlite3* db, std::string& failure) {
-        Statement same(db, kSameContent);
+        auto existing = ContentKeys(db);
+        if (!existing) {
+          failure = StorageError(db, LastError(db), file_);
+          return false;
+        }
         Statement insert(db,
                          "INSERT INTO person (name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
                          " summer_time, reading, birthplace, created_at, changed_at)"
                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?12)");
         count = {};
         for (const NewEntry& entry : entries) {
-          same.reset();
-          BindContent(same, entry);
-          if (same.step()) {
+          if (!existing->insert(ContentKey(entry)).second) {
             ++count.skipped;
             continue;
-          }
-          if (!same.done()) {
-            failure = StorageError(db, LastError(db), file_);
-            return false;
           }
           insert.reset();
           BindContent(insert, entry);

@@ -649,6 +649,28 @@ class RosterWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(stored()[1].birthplace), place);
   }
 
+  // A large roster is read on a worker thread: the window is shown at once,
+  // and an entry saved meanwhile is in the list once it arrives.
+  void aLargeRosterIsReadWhileTheWindowIsShown() {
+    std::vector<roster::NewEntry> many;
+    for (int i = 0; i < 25000; ++i)
+      many.push_back({"人" + std::to_string(i), std::string(120, 'x'), {"1990-05-03", "14", "27", "F", "0", "0"}});
+    std::string error;
+    QVERIFY(storage().addAll(many, error));
+    QVERIFY(std::filesystem::file_size(home_->rosterFile()) >= kBackgroundLoadBytes);
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(window->loading());
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("読み込み中の保存"), QString()};
+    Trigger(*main_, "rosterSave");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->loading(), 20000);
+    QCOMPARE(window->entryCount(), std::size_t{25001});
+    window->setSearchText(QStringLiteral("読み込み中"));
+    QCOMPARE(window->shownIds().size(), std::size_t{1});
+  }
+
   // A damaged roster file: one warning, the file untouched, no roster window,
   // and the program goes on computing charts.
   void aDamagedFileIsLeftAloneAndTheProgramGoesOn() {
