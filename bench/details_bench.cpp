@@ -1,11 +1,13 @@
 // What the chart details add to one chart: the readings, and the readings
-// written as the "details" member of mireto-chart's JSON.
+// written as the "details" member of mireto-chart's JSON; and the part of
+// them that the five-element balance and the relations take.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench_tables.h"
 #include "chart/chart_details.h"
+#include "chart/chart_steps.h"
 #include "cli/details_json.h"
 
 namespace mireto {
@@ -54,6 +56,27 @@ void BM_ChartDetailsJson(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChartDetailsJson);
+
+// The balance, the natal relations and those of the eleven luck columns.
+void BM_BalanceAndRelations(benchmark::State& state) {
+  const std::vector<Chart> charts = SampleCharts();
+  std::array<RelationList, kLuckColumnCount + 1> lists;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const ChartRecord& r = charts[i++ % charts.size()].record;
+    const NatalPillars natal = NatalPillarsOf(r, true);
+    FiveElementBalance balance = BalanceOf(natal);
+    benchmark::DoNotOptimize(balance);
+    const NatalRelationIndex index = IndexNatalPillars(natal);
+    FindNatalRelations(lists.back(), index);
+    for (std::size_t c = 0; c < kLuckColumnCount; ++c) {
+      const auto [stem, branch] = steps::LuckColumn(r, static_cast<int>(c));
+      FindRelationsWith(lists[c], Place::Luck, stem, branch, index);
+    }
+    benchmark::DoNotOptimize(lists);
+  }
+}
+BENCHMARK(BM_BalanceAndRelations);
 
 }  // namespace
 }  // namespace mireto

@@ -1,8 +1,11 @@
 #include "app/font_check.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
+
+#include "gui/message_box.h"
 
 namespace mireto {
 
@@ -11,8 +14,11 @@ namespace {
 // Characters of the windows' own captions: kana, kanji and full-width forms.
 const QString kJapaneseSample = QStringLiteral("ミレト八字表示命式詳細ＭＳ");
 
+// A real font's glyphs: with no Japanese font installed at all Qt still hands
+// out a stand-in that claims every character and draws empty boxes (and must
+// not be asked its name), so the font database must know some Japanese font.
 bool HasGlyphs(const QRawFont& font, const QString& text) {
-  if (!font.isValid()) return false;
+  if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty() || !font.isValid()) return false;
   for (const QChar c : text) {
     if (!font.supportsCharacter(c)) return false;
   }
@@ -44,16 +50,17 @@ QStringList MissingJapaneseFaces(const std::vector<ResolvedFace>& faces) {
 
 QString MissingFontsMessage(const QStringList& missingFaces) {
   return QStringLiteral("日本語のフォントが見つからないため、文字が正しく表示されません。\n"
-                        "見つからないフォント: %1\n\n"
-                        "IPA フォントを次のコマンドでインストールしてから、ミレトを起動し直してください。\n"
-                        "  sudo apt-get install fonts-ipafont")
+                        "見つからないフォント：%1\n\n"
+                        "  sudo apt-get install fonts-ipafont\n\n"
+                        "IPA フォントを上のコマンドでインストールしてから、ミレトを起動し直してください。")
       .arg(missingFaces.join(QStringLiteral("、")));
 }
 
 bool CheckJapaneseFonts(QWidget* parent) {
   const QStringList missing = MissingJapaneseFaces(ResolveLayoutFaces());
   if (missing.isEmpty()) return true;
-  QMessageBox::warning(parent, QStringLiteral("ミレト"), MissingFontsMessage(missing));
+  // The platform's static box: the program's style keeps its button plain.
+  QMessageBox::warning(parent, QStringLiteral("ミレト"), FinishedSentence(MissingFontsMessage(missing)));
   return false;
 }
 

@@ -2,8 +2,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 #include <algorithm>
@@ -18,18 +16,14 @@
 #include "app/font_check.h"
 #include "app/startup.h"
 #include "core/data_location.h"
+#include "gui/message_box.h"
+#include "gui/qt_japanese.h"
 #include "gui/resources.h"
 #include "roster/roster_location.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
-
-// Qt's own Japanese texts, so that standard buttons read as they should.
-void InstallQtTranslation(QApplication& app, QTranslator& translator) {
-  if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    app.installTranslator(&translator);
-}
 
 // With MIRETO_TRACE_STARTUP set, prints one line per start-up milestone to
 // stderr: "mireto-trace <milestone> <microseconds since the Unix epoch>", for
@@ -85,6 +79,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   std::optional<mireto::ExitOnPlatformFailure> platformGuard(std::in_place, programFolderText);
+  // Qt's dialogs give dates in the system locale's language: Japanese.
+  mireto::ApplyEnvironment(mireto::JapaneseDatesEnvironment([](const char* name) { return std::getenv(name); }));
   QApplication app(argc, argv);
   platformGuard.reset();
   // The data folder (the roster) is named after the application, whatever
@@ -94,7 +90,8 @@ int main(int argc, char* argv[]) {
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
   QTranslator translator;
-  InstallQtTranslation(app, translator);
+  mireto::InstallQtJapanese(app, translator);
+  QApplication::setStyle(mireto::PlainButtonStyle());
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   QApplication::setFont(mireto::FontFor(mireto::FontRole::Default));
   // The splash closes before the main window exists; the program ends with
@@ -104,7 +101,7 @@ int main(int argc, char* argv[]) {
   mireto::CheckJapaneseFonts();
   mireto::Startup startup([argv0] { return mireto::LoadProgramTables(argv0); },
                           [](const QString& message) {
-                            QMessageBox::critical(nullptr, QStringLiteral("ミレト"), message);
+                            QMessageBox::critical(nullptr, QStringLiteral("ミレト"), mireto::FinishedSentence(message));
                           });
   QObject::connect(&startup, &mireto::Startup::failed, &app, [] { QCoreApplication::exit(1); });
   QObject::connect(&startup, &mireto::Startup::finished, &app, [] { QCoreApplication::quit(); });

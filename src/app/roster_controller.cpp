@@ -21,24 +21,19 @@
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
+#include "gui/message_box.h"
+#include "gui/qt_japanese.h"
 
 namespace mireto {
 
 namespace {
 
-const QString kCaption = QStringLiteral("ミレト");
 const QString kGoesOn =
     QStringLiteral("\n\n名簿ファイルはそのまま残してあります。名簿のほかは、これまでどおり使えます。");
 const QString kFileFilter = QStringLiteral("JSON Lines (*.jsonl);;すべてのファイル (*)");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QString& text) { return text.toStdString(); }
-
-// The folder the file dialogs open in.
-QString DocumentsFolder() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return folder.isEmpty() ? QDir::homePath() : folder;
-}
 
 // A list of the copies to choose one from.
 int ChooseFromList(QWidget* parent, const QStringList& copies) {
@@ -77,21 +72,18 @@ RosterPrompts DialogPrompts() {
   RosterPrompts prompts;
   prompts.askEntry = AskEntry;
   prompts.confirm = [](QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, kCaption, question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return AskYesNo(parent, question, false);
   };
   prompts.report = [](QWidget* parent, const QString& message, bool problem) {
-    if (problem) {
-      QMessageBox::warning(parent, kCaption, message);
-    } else {
-      QMessageBox::information(parent, kCaption, message);
-    }
+    ShowMessage(parent, problem ? QMessageBox::Warning : QMessageBox::Information, message);
   };
+  // Both dialogs open in the documents folder, not in the working folder.
   prompts.chooseFile = [](QWidget* parent, bool forWriting) {
-    const QString folder = DocumentsFolder();
+    const QDir documents(DocumentsFolder());
     return forWriting ? QFileDialog::getSaveFileName(parent, QStringLiteral("名簿の書き出し"),
-                                                     folder + QStringLiteral("/roster.jsonl"), kFileFilter)
-                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), folder, kFileFilter);
+                                                     documents.filePath(QStringLiteral("roster.jsonl")), kFileFilter)
+                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), documents.path(),
+                                                     kFileFilter);
   };
   prompts.chooseBackup = ChooseFromList;
   return prompts;

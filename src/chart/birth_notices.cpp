@@ -184,15 +184,15 @@ std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {
   const bool applied = decision.reading == ClockReading::SummerTime;
   switch (decision.kind) {
     case ClockKind::Standard:
-      return "夏時刻: 該当なし（日本標準時）";
+      return "夏時刻：該当なし（日本標準時）";
     case ClockKind::Summer:
-      return applied ? "夏時刻の期間: 1時間戻した日本標準時で計算"
-                     : "夏時刻の期間: 入力どおり日本標準時として計算";
+      return applied ? "夏時刻の期間：1時間戻した日本標準時で計算"
+                     : "夏時刻の期間：入力どおり日本標準時として計算";
     case ClockKind::NeverExisted:
-      return "夏時刻の始まりで存在しない時刻: 入力どおり日本標準時として計算";
+      return "夏時刻の始まりで存在しない時刻：入力どおり日本標準時として計算";
     case ClockKind::Repeated:
-      return applied ? "夏時刻の終わりで2回あった時刻: 1回目（夏時刻）として計算"
-                     : "夏時刻の終わりで2回あった時刻: 2回目（日本標準時）として計算";
+      return applied ? "夏時刻の終わりで2回あった時刻：1回目（夏時刻）として計算"
+                     : "夏時刻の終わりで2回あった時刻：2回目（日本標準時）として計算";
   }
   return {};
 }
@@ -245,10 +245,20 @@ std::string NeverExistedText(const BirthInput& entered) {
   return DecideSummerTime(entered, SummerTimeRule::Apply).error;
 }
 
+std::string NeverExistedQuestion(const BirthInput& entered) {
+  return NeverExistedReason(entered) + "入力どおり日本標準時として計算しますか？";
+}
+
+std::optional<SummerTimeRule> RuleForNeverExisted(bool computeAsEntered) {
+  if (!computeAsEntered) return std::nullopt;
+  return SummerTimeRule::Ignore;
+}
+
 std::vector<std::string> InformationAfterChart(const BirthChart& birth) {
   std::vector<std::string> boxes;
   for (const Notice& n : birth.notices) {
-    if (n.code == NoticeCode::NearTermBoundary || n.code == NoticeCode::TermOnBirthDay) {
+    const bool neverExisted = n.code == NoticeCode::SummerTime && birth.decision.kind == ClockKind::NeverExisted;
+    if (neverExisted || n.code == NoticeCode::NearTermBoundary || n.code == NoticeCode::TermOnBirthDay) {
       boxes.push_back(n.message);
     }
   }

@@ -68,7 +68,7 @@ inline constexpr std::string_view kRepeatedStandardChoice = "2回目（日本標
 // One line of the details: "立春　2024年2月4日17時45分12秒　出生の12.3分前".
 std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule);
 
-// The summer-time decision in one line, e.g. "夏時刻の期間: 1時間戻した日本標準時で計算".
+// The summer-time decision in one line, e.g. "夏時刻の期間：1時間戻した日本標準時で計算".
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision);
 
 }  // namespace mireto
@@ -99,7 +99,7 @@ enum class BirthQuestion {
   None,              // standard time (or the hour unknown): compute at once
   SummerTime,        // kSummerTimeQuestion, はい / いいえ
   WhichRepeated,     // kRepeatedTimeQuestion, kRepeatedSummerChoice / kRepeatedStandardChoice
-  NeverExisted,      // say so (NeverExistedText) and show no chart
+  NeverExisted,      // NeverExistedQuestion: はい computes it as entered (JST), いいえ shows no chart
 };
 
 BirthQuestion QuestionBeforeChart(const BirthInput& entered);
@@ -108,11 +108,19 @@ BirthQuestion QuestionBeforeChart(const BirthInput& entered);
 // reads the clock as summer time (Apply); いいえ or the JST one as entered.
 SummerTimeRule RuleForAnswer(bool summerTimeChosen);
 
-// Why a never-existing clock time gives no chart.
+// Why a never-existing clock time gives no chart under Apply.
 std::string NeverExistedText(const BirthInput& entered);
 
-// The information boxes to show after the chart, in order: the near
-// boundary, or the term on the birth date of an unknown hour.
+// The question for a never-existing clock time: why it never existed, and
+// whether to compute it as entered in Japan Standard Time.
+std::string NeverExistedQuestion(const BirthInput& entered);
+
+// The rule of the answer to NeverExistedQuestion; nullopt (no chart) for いいえ.
+std::optional<SummerTimeRule> RuleForNeverExisted(bool computeAsEntered);
+
+// The information boxes to show after the chart, in order: the notice of a
+// never-existing time computed as entered (as mireto-chart gives it), then
+// the near boundary, or the term on the birth date of an unknown hour.
 std::vector<std::string> InformationAfterChart(const BirthChart& birth);
 
 }  // namespace mireto
@@ -123,7 +131,7 @@ namespace mireto {
 // and the two boundaries around the birth, one line each, as the details
 // window shows them.
 struct BirthTimeDetails {
-  std::string summerTime;    // e.g. 夏時刻の期間: 1時間戻した日本標準時で計算
+  std::string summerTime;    // e.g. 夏時刻の期間：1時間戻した日本標準時で計算
   std::string previousTerm;  // e.g. 立春　1990年2月4日11時30分50秒　出生の12.3分前
   std::string nextTerm;
   bool operator==(const BirthTimeDetails&) const = default;

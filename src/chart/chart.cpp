@@ -31,14 +31,16 @@ std::string Validate(const BirthInput& in) {
   return {};
 }
 
-// Local time difference in days from the two field texts. The seconds take the
-// sign of the minutes; a minutes text "-0" makes them count westwards too.
+}  // namespace
+
 double TimeDifferenceDays(const BirthInput& in) {
   const double m = LeadingNumber(in.jisaMinutesText);
   const double s = LeadingNumber(in.jisaSecondsText);
   const double sign = (m < 0 || std::signbit(m)) ? -1 : 1;
   return m / 1440 + sign * s / 86400;
 }
+
+namespace {
 
 std::string AgeText(const ChartRecord& r, int birthYear, int nowYear) {
   int age = nowYear - birthYear;

@@ -116,6 +116,11 @@ struct ChartOrError {
 ChartOrError ComputeChart(const BirthInput& input, const CalendarTables& tables,
                           const LocalDateTime& now);
 
+// The time difference of an input in days, from its two field texts as the
+// chart reads them. The seconds take the sign of the minutes; a minutes text
+// "-0" makes them count westwards too.
+double TimeDifferenceDays(const BirthInput& input);
+
 // The entered birth data as the input controls hold it: each member empty
 // until chosen. An hour or minute of "?" is stored as 0.
 struct BirthRecord {

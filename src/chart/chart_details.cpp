@@ -38,10 +38,11 @@ PillarDetails UnknownPillar() {
   return p;
 }
 
-LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
-                               Stem dayStem, const VoidBranches& voids) {
+// Fills column c in place (the relations are written straight into it).
+void FillLuckColumn(LuckColumnDetails& c, const ChartRecord& r, int column, const steps::LuckColumnAges& ages,
+                    const NatalPillars& natal, const NatalRelationIndex& index, const VoidBranches& voids) {
+  const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const auto [stem, branch] = steps::LuckColumn(r, column);
-  LuckColumnDetails c;
   c.stem = stem.name();
   c.branch = branch.name();
   c.firstAge = ages.first;
@@ -49,12 +50,21 @@ LuckColumnDetails LuckColumnOf(const ChartRecord& r, int column, const steps::Lu
   c.tenGod = TenGodName(TenGodOf(dayStem, stem));
   c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
   c.isVoid = voids.Contains(branch);
-  return c;
+  FindRelationsWith(c.relations, Place::Luck, stem, branch, index);
 }
 
 constexpr int kLifetimeYears = 100;
 
 }  // namespace
+
+NatalPillars NatalPillarsOf(const ChartRecord& r, bool hourKnown) {
+  NatalPillars natal;
+  natal.hourKnown = hourKnown;
+  for (const Pillar p : kPillars) {
+    natal.pillars[p] = PillarCharacters{Stem{r.stems[p]}, Branch{r.branches[p]}, Stem{r.hiddenStems[p]}};
+  }
+  return natal;
+}
 
 DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear) {
   DetailsRequest request;
@@ -72,28 +82,34 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
   d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branches[Pillar::Day]});
   for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
   if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
+  const NatalPillars natal = NatalPillarsOf(r, request.hourKnown);
+  d.balance = BalanceOf(natal);
+  const NatalRelationIndex index = IndexNatalPillars(natal);
+  FindNatalRelations(d.relations, index);
   const auto ages = steps::LuckAges(r);
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
-    d.luck[i] = LuckColumnOf(r, static_cast<int>(i), ages[i], d.dayStem, d.voidBranches);
+    FillLuckColumn(d.luck[i], r, static_cast<int>(i), ages[i], natal, index, d.voidBranches);
   }
   d.currentLuckColumn = chart.display.boldLuckColumn;
   d.birthYear = request.birthYear;
   d.currentYear = request.currentYear;
   if (request.annual) {
-    d.annual = AnnualPillars(d.dayStem, d.voidBranches, request.birthYear, *request.annual);
+    d.annual = AnnualPillars(natal, d.voidBranches, request.birthYear, *request.annual);
   }
   return d;
 }
 
-std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBranches,
+std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
                                         int birthYear, YearSpan span) {
+  const Stem dayStem = natal.pillars[Pillar::Day].stem;
+  const NatalRelationIndex index = IndexNatalPillars(natal);
   std::vector<AnnualPillar> years;
   const int from = std::max(span.from, 1);
   if (span.to < from) return years;
   years.reserve(static_cast<std::size_t>(span.to - from + 1));
   for (int year = from; year <= span.to; ++year) {
     const CycleNumber n{SexagenaryYearIndex(year)};
-    AnnualPillar a;
+    AnnualPillar& a = years.emplace_back();
     a.year = year;
     if (year >= birthYear) a.age = year - birthYear;
     a.stem = n.stem().name();
@@ -101,7 +117,7 @@ std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBr
     a.tenGod = TenGodName(TenGodOf(dayStem, n.stem()));
     a.stage = TwelveStageName(TwelveStageOf(dayStem, n.branch()));
     a.isVoid = voidBranches.Contains(n.branch());
-    years.push_back(a);
+    FindRelationsWith(a.relations, Place::Annual, n.stem(), n.branch(), index);
   }
   return years;
 }

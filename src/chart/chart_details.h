@@ -1,9 +1,12 @@
 // The readings of a chart beside its pillars: 通変星 and 蔵干通変星 (ten gods of
 // the stems and hidden stems), 十二運 (twelve stages), 納音, 空亡, the same for the
-// luck columns, and 年運 (the pillar of each year) for a span of years.
+// luck columns, and 年運 (the pillar of each year) for a span of years; the
+// five-element balance and the relations (合・冲・刑・害・破) of the natal
+// pillars, of each luck column and of each year with them.
 //
 // Everything is counted from the day stem (日干) with the default conventions
-// of ten_gods.h and twelve_stages.h; 空亡 is the day pillar's. Names are views
+// of ten_gods.h, twelve_stages.h, five_elements.h and relation_rules.h; 空亡
+// is the day pillar's. Names are views
 // into constant tables, so a ChartDetails stays valid on its own.
 #pragma once
 
@@ -13,7 +16,10 @@
 #include <vector>
 
 #include "chart/chart.h"
+#include "chart/five_elements.h"
+#include "chart/natal_pillars.h"
 #include "chart/pillar.h"
+#include "chart/pillar_relations.h"
 #include "chart/void_branches.h"
 #include "core/cycles.h"
 
@@ -38,6 +44,7 @@ struct LuckColumnDetails {
   std::string_view tenGod;
   std::string_view stage;
   bool isVoid = false;
+  RelationList relations;  // with the natal pillars
 };
 
 struct AnnualPillar {
@@ -48,6 +55,7 @@ struct AnnualPillar {
   std::string_view tenGod;
   std::string_view stage;
   bool isVoid = false;
+  RelationList relations;  // with the natal pillars
 };
 
 // Years from..to, both included; years before 1 are not counted.
@@ -67,6 +75,8 @@ struct ChartDetails {
   Stem dayStem;
   VoidBranches voidBranches;
   PerPillar<PillarDetails> pillars;
+  FiveElementBalance balance;
+  RelationList relations;  // among the natal pillars
   std::array<LuckColumnDetails, kLuckColumnCount> luck;  // the order of the main window's columns
   std::optional<int> currentLuckColumn;  // shown bold, 0..10
   int birthYear = 0;
@@ -80,8 +90,12 @@ DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int present
 
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request);
 
-// The pillar of each year of span with its readings against the day stem.
-std::vector<AnnualPillar> AnnualPillars(Stem dayStem, const VoidBranches& voidBranches,
+// The characters of the chart's pillars that the balance and the relations read.
+NatalPillars NatalPillarsOf(const ChartRecord& record, bool hourKnown);
+
+// The pillar of each year of span with its readings against the day stem and
+// its relations with the natal pillars.
+std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
                                         int birthYear, YearSpan span);
 
 }  // namespace mireto

@@ -19,15 +19,16 @@ IntervalSeconds Seconds(const SummerTimeInterval& i) {
           ClockSeconds({i.year, i.endMonth, i.endDay, 0, 0, 0})};
 }
 
-std::string NeverExistedMessage(const BirthInput& in) {
+std::string NeverExistedMessage(const BirthInput& in) { return NeverExistedReason(in) + "時刻を確かめてください"; }
+
+}  // namespace
+
+std::string NeverExistedReason(const BirthInput& in) {
   const ClockTime t = ComputedClockTime(in);
   return FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" + FormatInteger(t.day) +
          "日" + FormatInteger(t.hour) + "時" + FormatInteger(t.minute) +
-         "分は、夏時刻（サマータイム）の始まりで時計が0時から1時へ進められたため、存在しない時刻です。"
-         "時刻を確かめてください";
+         "分は、夏時刻（サマータイム）の始まりで時計が0時から1時へ進められたため、存在しない時刻です。";
 }
-
-}  // namespace
 
 ClockKind ClassifyClockTime(const ClockTime& clock) {
   const std::int64_t s = ClockSeconds(clock);

@@ -70,6 +70,10 @@ ClockReading ReadingUnder(SummerTimeRule rule, ClockKind kind);
 // time has no JST moment: nullopt.
 std::optional<BirthInput> BirthForReading(const BirthInput& in, ClockReading reading);
 
+// Why a never-existing clock time has no JST moment, one sentence ending in
+// "。": "1950年5月7日0時30分は、…存在しない時刻です。".
+std::string NeverExistedReason(const BirthInput& in);
+
 // The whole decision for one birth. The desktop program turns the user's
 // answer into the rule: はい (or the summer-time one of a repeated hour) is
 // Apply, いいえ Ignore; a birth it did not ask about is Ignore.

@@ -50,9 +50,10 @@ struct Evaluator {
   }
 };
 
-// The first whole second at which the chart's solar month is newMonth, near
-// where the longitude reaches termLongitude; guess is a clock time in seconds.
-std::int64_t SolveBoundary(const Evaluator& at, double termLongitude, int newMonth, double guess) {
+// The first whole second at which isAfter holds for the chart, near where the
+// longitude reaches termLongitude; guess is a clock time in seconds.
+template <class IsAfter>
+std::int64_t SolveCrossing(const Evaluator& at, double termLongitude, const IsAfter& isAfter, double guess) {
   // Secant on the wrapped difference from the term, started a minute apart.
   double s0 = guess;
   double f0 = Wrap180(at(s0).sunLongitude - termLongitude);
@@ -66,16 +67,21 @@ std::int64_t SolveBoundary(const Evaluator& at, double termLongitude, int newMon
     s1 = s2;
     if (std::fabs(s1 - s0) < kRootToleranceSeconds) break;
   }
-  // The first whole second of the new month, checked on the chart's own month.
+  // The first whole second after the crossing, checked on the chart itself.
   auto second = static_cast<std::int64_t>(std::ceil(s1));
-  for (int i = 0; i < kMaxSecondSteps && at(static_cast<double>(second)).solarMonth != newMonth; ++i) {
+  for (int i = 0; i < kMaxSecondSteps && !isAfter(at(static_cast<double>(second))); ++i) {
     ++second;
   }
-  for (int i = 0; i < kMaxSecondSteps && at(static_cast<double>(second - 1)).solarMonth == newMonth;
-       ++i) {
+  for (int i = 0; i < kMaxSecondSteps && isAfter(at(static_cast<double>(second - 1))); ++i) {
     --second;
   }
   return second;
+}
+
+// The first whole second at which the chart's solar month is newMonth.
+std::int64_t SolveBoundary(const Evaluator& at, double termLongitude, int newMonth, double guess) {
+  return SolveCrossing(
+      at, termLongitude, [newMonth](const ChartMonth& m) { return m.solarMonth == newMonth; }, guess);
 }
 
 TermBoundary MakeBoundary(const Evaluator& at, int solarMonth, std::int64_t second,
@@ -138,6 +144,15 @@ TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime&
                                   const ChartRecord& record) {
   return {FindTermBoundary(tables, birth, record, BoundarySide::Previous),
           FindTermBoundary(tables, birth, record, BoundarySide::Next)};
+}
+
+ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays) {
+  const Evaluator at{tables, jisaDays};
+  const auto guess = static_cast<double>(ClockSeconds(term.jst));
+  if (term.sectional) return FromClockSeconds(SolveBoundary(at, term.longitude, term.solarMonth, guess));
+  const double longitude = term.longitude;
+  const auto passed = [longitude](const ChartMonth& m) { return Wrap180(m.sunLongitude - longitude) >= 0; };
+  return FromClockSeconds(SolveCrossing(at, longitude, passed, guess));
 }
 
 double DegreesFromSectionalTerm(double sunLongitude) {

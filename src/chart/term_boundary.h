@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "chart/almanac.h"
 #include "chart/chart.h"
 #include "chart/clock_time.h"
 #include "core/data_files.h"
@@ -57,6 +58,14 @@ TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& bir
                               const ChartRecord& record, BoundarySide side);
 TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
                                   const ChartRecord& record);
+
+// The chart's own switch of a solar term at a time difference: the first
+// whole second (JST clock) at which a chart at that time difference has
+// passed the term, near the term's almanac instant. For a sectional term (節)
+// it is the second the chart's month pillar changes, as FindTermBoundary
+// finds it; for a middle term (中気) the second its longitude passes the
+// term's.
+ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays);
 
 // Degrees from a longitude to the nearest sectional term (15 + 30k degrees).
 double DegreesFromSectionalTerm(double sunLongitude);

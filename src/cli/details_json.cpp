@@ -1,7 +1,10 @@
 #include "cli/details_json.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
+#include <initializer_list>
+#include <cstring>
 
 #include "cli/json_writer.h"
 
@@ -16,6 +19,112 @@ constexpr std::array<std::string_view, kPillars.size()> kPillarOpenings = {
     R"("year":{"tenGod":)", R"(,"month":{"tenGod":)", R"(,"day":{"tenGod":)", R"(,"hour":{"tenGod":)"};
 
 void AppendBool(std::string& out, bool value) { out += value ? std::string_view("true") : std::string_view("false"); }
+
+// The element counts as an object, in the order of Element.
+constexpr std::array<std::string_view, kElements.size()> kElementOpenings = {
+    R"({"wood":)", R"(,"fire":)", R"(,"earth":)", R"(,"metal":)", R"(,"water":)"};
+
+void AppendElementCounts(std::string& out, const ElementCounts& counts) {
+  for (const Element e : kElements) {
+    out += kElementOpenings[static_cast<std::size_t>(e)];
+    AppendJsonInteger(out, counts[e]);
+  }
+  out += '}';
+}
+
+void AppendBalance(std::string& out, const FiveElementBalance& b) {
+  out += R"(,"fiveElements":)";
+  AppendElementCounts(out, b.visible);
+  out += R"(,"fiveElementsWithHidden":)";
+  AppendElementCounts(out, b.withHidden);
+  out += R"(,"yinYang":{"yang":)";
+  AppendJsonInteger(out, b.yang);
+  out += R"(,"yin":)";
+  AppendJsonInteger(out, b.yin);
+  out += '}';
+}
+
+// A constant piece of a relation, stored in a block of fixed width so that it
+// is copied as one block whatever its length (the buffer has room for it).
+struct Piece {
+  std::array<char, 32> text{};
+  std::size_t size = 0;
+};
+
+constexpr Piece MakePiece(std::initializer_list<std::string_view> parts) {
+  Piece p;
+  for (const std::string_view part : parts) {
+    for (const char c : part) p.text[p.size++] = c;
+  }
+  return p;
+}
+
+// {"kind":"冲","pillars":[ for each kind, in the order of RelationKind.
+constexpr auto kKindOpenings = [] {
+  std::array<Piece, kRelationKindNames.size()> openings{};
+  for (std::size_t k = 0; k < openings.size(); ++k) {
+    openings[k] = MakePiece({R"({"kind":")", kRelationKindNames[k], R"(","pillars":[)"});
+  }
+  return openings;
+}();
+
+// The names of each set of places, one bit per place: "month","day" for
+// month and day.
+constexpr auto kPlaceSetNames = [] {
+  constexpr std::array<std::string_view, kPlaces.size()> kNames = {
+      R"("luck")", R"("annual")", R"("year")", R"("month")", R"("day")", R"("hour")"};
+  std::array<Piece, 1 << kPlaces.size()> sets{};
+  for (std::size_t bits = 0; bits < sets.size(); ++bits) {
+    if (std::popcount(bits) > 3) continue;  // a relation joins two or three
+    for (std::size_t p = 0; p < kNames.size(); ++p) {
+      if ((bits >> p & 1) == 0) continue;
+      sets[bits] = MakePiece({std::string_view(sets[bits].text.data(), sets[bits].size),
+                              sets[bits].size > 0 ? "," : "", kNames[p]});
+    }
+  }
+  return sets;
+}();
+
+// ],"element":"木"} .. ],"element":"水"} in the order of Element, then ],"element":null}.
+constexpr auto kElementClosings = [] {
+  std::array<Piece, kElementNames.size() + 1> closings{};
+  for (std::size_t e = 0; e < kElementNames.size(); ++e) {
+    closings[e] = MakePiece({R"(],"element":")", kElementNames[e], R"("})"});
+  }
+  closings.back() = MakePiece({R"(],"element":null})"});
+  return closings;
+}();
+
+// Copies a piece as its whole block and returns the end of its text (the
+// position is passed by value: kept in memory it would be reloaded after
+// every character written).
+char* Put(char* at, const Piece& piece) {
+  std::memcpy(at, piece.text.data(), sizeof(piece.text));
+  return at + piece.size;
+}
+
+char* PutRelation(char* at, const Relation& r) {
+  at = Put(at, kKindOpenings[static_cast<std::size_t>(r.kind)]);
+  at = Put(at, kPlaceSetNames[r.places.bits]);
+  const auto element = r.element();
+  return Put(at, kElementClosings[element ? static_cast<std::size_t>(*element) : kElementNames.size()]);
+}
+
+// Room for the longest list: brackets, and for each relation its three
+// pieces' blocks and a comma.
+constexpr std::size_t kRelationsRoom = 2 + RelationList::kCapacity * (3 * sizeof(Piece::text) + 1);
+
+void AppendRelations(std::string& out, const RelationList& list) {
+  std::array<char, kRelationsRoom> buffer;
+  char* at = buffer.data();
+  *at++ = '[';
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) *at++ = ',';
+    at = PutRelation(at, list[i]);
+  }
+  *at++ = ']';
+  out.append(buffer.data(), static_cast<std::size_t>(at - buffer.data()));
+}
 
 void AppendPillar(std::string& out, const PillarDetails& p) {
   AppendJsonString(out, p.tenGod);
@@ -50,6 +159,8 @@ void AppendLuck(std::string& out, const ChartDetails& d) {
   AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendJsonString(out, c.stage); });
   out += R"(,"void":[)";
   AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendBool(out, c.isVoid); });
+  out += R"(,"relations":[)";
+  AppendLuckArray(out, d, [&](const LuckColumnDetails& c) { AppendRelations(out, c.relations); });
   out += '}';
 }
 
@@ -71,6 +182,8 @@ void AppendYear(std::string& out, const AnnualPillar& a) {
   AppendJsonString(out, a.stage);
   out += R"(,"void":)";
   AppendBool(out, a.isVoid);
+  out += R"(,"relations":)";
+  AppendRelations(out, a.relations);
   out += '}';
 }
 
@@ -85,6 +198,9 @@ void AppendDetailsJson(std::string& out, const ChartDetails& d) {
     AppendPillar(out, d.pillars[p]);
   }
   out += '}';
+  AppendBalance(out, d.balance);
+  out += R"(,"relations":)";
+  AppendRelations(out, d.relations);
   AppendLuck(out, d);
   if (!d.annual.empty()) {
     out += R"(,"annual":[)";

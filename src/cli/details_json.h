@@ -4,12 +4,17 @@
 //   ,"details":{"voidBranches":"子丑",
 //              "pillars":{"year":{"tenGod":…,"hiddenTenGod":…,"stage":…,"nayin":…,"void":false},
 //                         "month":{…},"day":{…},"hour":{…}},
-//              "luck":{"tenGods":[11],"stages":[11],"void":[11]},
-//              "annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":…,"stage":…,"void":false},…]}
+//              "fiveElements":{"wood":1,"fire":3,"earth":3,"metal":0,"water":1},
+//              "fiveElementsWithHidden":{…},"yinYang":{"yang":6,"yin":2},
+//              "relations":[{"kind":"冲","pillars":["month","day"],"element":null},…],
+//              "luck":{"tenGods":[11],"stages":[11],"void":[11],"relations":[11 lists]},
+//              "annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":…,"stage":…,"void":false,
+//                         "relations":[…]},…]}
 //
 // without blanks, as the rest of the object. "annual" is there only when the
 // details hold years; "void" of an unknown hour and "age" before the birth
-// year are null.
+// year are null. A relation's "pillars" are named luck, annual, year, month,
+// day, hour, in that order; its "element" is null unless it forms one.
 #pragma once
 
 #include <string>

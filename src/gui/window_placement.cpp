@@ -64,16 +64,63 @@ class FrameWatcher : public QObject {
 
 }  // namespace
 
-QPoint CentredFramePosition(const QRect& screen, const QRect& available, const QSize& frameSize) {
-  int left = screen.left() + (screen.width() - frameSize.width()) / 2;
-  int top = screen.top() + (screen.height() - frameSize.height()) / 2;
-  // Keep the right and bottom edges on the available area where the frame
-  // fits, then the left and top edges in any case: the title bar wins.
-  left = std::min(left, available.left() + available.width() - frameSize.width());
-  top = std::min(top, available.top() + available.height() - frameSize.height());
+namespace {
+
+// The corner moved so that the frame lies on the available area where it
+// fits, with its top-left corner on it in any case: the title bar wins.
+QPoint Clamped(QPoint corner, const QRect& available, const QSize& frameSize) {
+  int left = std::min(corner.x(), available.left() + available.width() - frameSize.width());
+  int top = std::min(corner.y(), available.top() + available.height() - frameSize.height());
   left = std::max(left, available.left());
   top = std::max(top, available.top());
   return {left, top};
+}
+
+// Beside the owner where the whole frame fits on the available area.
+std::optional<QPoint> BesidePosition(const QRect& owner, const QRect& available, const QSize& frame) {
+  if (frame.height() <= available.height()) {
+    const int top = Clamped(owner.topLeft(), available, frame).y();
+    if (owner.right() + frame.width() <= available.right()) return QPoint(owner.right() + 1, top);
+    if (owner.left() - frame.width() >= available.left()) return QPoint(owner.left() - frame.width(), top);
+  }
+  if (frame.width() <= available.width() && owner.bottom() + frame.height() <= available.bottom()) {
+    return QPoint(Clamped(owner.topLeft(), available, frame).x(), owner.bottom() + 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+QPoint CentredFramePosition(const QRect& screen, const QRect& available, const QSize& frameSize) {
+  const int left = screen.left() + (screen.width() - frameSize.width()) / 2;
+  const int top = screen.top() + (screen.height() - frameSize.height()) / 2;
+  return Clamped({left, top}, available, frameSize);
+}
+
+QPoint PlacedFramePosition(const PlacementRequest& request) {
+  if (request.kept) return Clamped(*request.kept, request.available, request.frame);
+  if (request.how == Placement::BesideOwner && request.owner.isValid()) {
+    if (const auto beside = BesidePosition(request.owner, request.available, request.frame)) return *beside;
+  }
+  return CentredFramePosition(request.screen, request.available, request.frame);
+}
+
+void PlaceWindow(QWidget& window, const QWidget& owner, Placement how, std::optional<QPoint> kept) {
+  const QWidget& ownerWindow = *owner.window();
+  const QScreen* screen = ownerWindow.screen() ? ownerWindow.screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // The window's own frame once it has one, else the owner's as the likely one.
+  QMargins margins = FrameMargins(window);
+  if (margins.isNull()) margins = FrameMargins(ownerWindow);
+  if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+  PlacementRequest request;
+  request.screen = screen->geometry();
+  request.available = screen->availableGeometry();
+  request.frame = window.size().grownBy(margins);
+  request.how = how;
+  request.owner = ownerWindow.frameGeometry();
+  request.kept = kept;
+  window.move(PlacedFramePosition(request));
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -22,6 +22,16 @@ std::string WholeNumberText(double whole) {
 
 }  // namespace
 
+int FittedMapSide(int room) {
+  if (room >= kMapPictureSidePx) return kMapPictureSidePx;
+  return room < kMapSmallestSidePx ? kMapSmallestSidePx : room;
+}
+
+float ShownToPicturePixel(float shown, int shownSide) {
+  if (shownSide == kMapPictureSidePx || shownSide <= 0) return shown;
+  return static_cast<float>(static_cast<double>(shown) * kMapPictureSidePx / shownSide);
+}
+
 double pixel_to_longitude(float X) { return static_cast<double>(X) * kMapDegPerPx + kMapLon0Deg; }
 
 float pixel_to_latitude(float Y) {

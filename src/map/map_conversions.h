@@ -43,6 +43,19 @@ struct CorrectionTexts {
   bool operator==(const CorrectionTexts&) const = default;
 };
 
+// The picture's side in its own pixels.
+inline constexpr int kMapPictureSidePx = 500;
+// The picture is never shown smaller than this (in screen pixels).
+inline constexpr int kMapSmallestSidePx = 200;
+
+// The side the picture is shown at: its own 500 pixels when the room left
+// for it (screen pixels) allows, else the room, down to kMapSmallestSidePx.
+int FittedMapSide(int room);
+
+// A coordinate on the picture shown at shownSide screen pixels, in the
+// picture's own pixels: every conversion below works in those.
+float ShownToPicturePixel(float shown, int shownSide);
+
 // East longitude in degrees of pixel column X (pixel centre at an integer X).
 double pixel_to_longitude(float X);
 

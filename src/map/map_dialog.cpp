@@ -34,6 +34,20 @@ QFont GothicFont() { return LayoutFont(FontFace::Gothic, L::kFontPoints); }
 
 QString StyleColour(unsigned rgb) { return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')); }
 
+// The rows and buttons above the picture and the margin below it.
+constexpr int kChromeHeightPx = L::kClientSizePx.height() - MapView::kSizePx;
+
+// The side the picture is shown at on the main window's screen: the dialog,
+// framed as the main window is, fits the available height.
+int ShownMapSide(const QWidget* mainWindow) {
+  const QScreen* screen = mainWindow != nullptr && mainWindow->screen() ? mainWindow->screen()
+                                                                       : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return MapView::kSizePx;
+  int frameHeight = 0;
+  if (mainWindow != nullptr) frameHeight = mainWindow->frameGeometry().height() - mainWindow->height();
+  return FittedMapSide(screen->availableGeometry().height() - frameHeight - kChromeHeightPx);
+}
+
 
 }  // namespace
 
@@ -44,20 +58,21 @@ MapDialog::MapDialog(QWidget* mainWindow) : QWidget(nullptr), mainWindow_(mainWi
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kCaption);
-  setFixedSize(L::kClientSizePx);
+  const int side = ShownMapSide(mainWindow);
+  setFixedSize(L::kClientSizePx - QSize(0, MapView::kSizePx - side));
   setAutoFillBackground(true);
   QPalette ground = palette();
   ground.setColor(QPalette::Window, QColor(QRgb(L::kGroundRgb)));
   setPalette(ground);
   setFont(GothicFont());
-  BuildControls();
+  BuildControls(side);
   SetPointButtonsEnabled(false);
   focusNow_ = QGuiApplication::focusWindow();
   focusNowIsOurs_ = focusNow_ != nullptr;
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MapDialog::OnFocusWindowChanged);
 }
 
-void MapDialog::BuildControls() {
+void MapDialog::BuildControls(int mapSide) {
   const char* const valueNames[2][3] = {{"lblido", "lblihun", "lblibyou"}, {"lblkdo", "lblkhun", "lblkbyou"}};
   const QString captions[2][4] = {{"北緯", "度", "分", "秒"}, {"東経", "度", "分", "秒"}};
   const int rowTops[2] = {L::kLatitudeRowTop, L::kLongitudeRowTop};
@@ -98,7 +113,7 @@ void MapDialog::BuildControls() {
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
   BindWindowKeys(*this, *close, {decide_, cancel_});
 
-  view_ = new MapView(kMapPicture, this);
+  view_ = new MapView(kMapPicture, mapSide, this);
   view_->move(L::ToPixels(L::kMap).topLeft());
   connect(view_, &MapView::mouseMoved, this, &MapDialog::OnMouseMoved);
   connect(view_, &MapView::mousePressed, this, &MapDialog::OnMousePressed);
@@ -152,7 +167,6 @@ void MapDialog::OnActivated() {
   pointFixed_ = false;
   SetPointButtonsEnabled(false);
   setWindowTitle(kCaption);
-  mireto::CentreOnScreen(*this);
 }
 
 void MapDialog::OnMouseMoved(QPointF point) {
@@ -234,6 +248,13 @@ void MapController::open() {
     dialog_ = new MapDialog(mainWindow_);
     connect(dialog_, &MapDialog::correctionDecided, this, &MapController::correctionDecided);
     connect(dialog_, &MapDialog::placeDecided, this, &MapController::placeDecided);
+    dialog_->installEventFilter(this);
+    // Centred the first time, then where the user left it.
+    if (mainWindow_ != nullptr) {
+      PlaceWindow(*dialog_, *mainWindow_, Placement::Centred, kept_);
+    } else {
+      CentreOnScreen(*dialog_);
+    }
   }
   dialog_->show();
   dialog_->raise();
@@ -248,5 +269,11 @@ void MapController::unload() {
 }
 
 QWidget* MapController::window() const { return dialog_.data(); }
+
+bool MapController::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
+    kept_ = dialog_->pos();
+  return QObject::eventFilter(watched, event);
+}
 
 }  // namespace mireto

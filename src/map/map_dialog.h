@@ -7,13 +7,16 @@
 // correction of the fixed longitude (minutes and seconds texts) to whoever
 // listens, which writes it into the main window. The dialog is modeless. Showing it, or
 // activating it from another window of the program, starts a new pick; coming
-// back to it from another application keeps the point picked.
+// back to it from another application keeps the point picked. It opens centred
+// on the screen, then where the user left it; on a screen too short for it the
+// map picture is shown smaller.
 #pragma once
 
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -43,7 +46,7 @@ class MapDialog : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BuildControls();
+  void BuildControls(int mapSide);
   QLabel* AddValueLabel(const char* name, QRect geometryPx);
   void OnActivated();
   void OnFocusWindowChanged(QWindow* focus);
@@ -91,6 +94,9 @@ class MapController : public QObject {
   // The dialog, or nullptr when it is not loaded.
   QWidget* window() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   // The dialog's "決定" (see MapDialog::correctionDecided).
   void correctionDecided(const QString& minutes, const QString& seconds);
@@ -99,6 +105,7 @@ class MapController : public QObject {
  private:
   QPointer<QWidget> mainWindow_;
   QPointer<MapDialog> dialog_;
+  std::optional<QPoint> kept_;  // where the dialog was last hidden or closed
 };
 
 }  // namespace mireto

@@ -1,5 +1,7 @@
 #include "map/map_view.h"
 
+#include "map/map_conversions.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,14 +9,16 @@ namespace mireto {
 namespace {
 
 // XOR needs a 32-bit target: the 8-bit palette picture is widened once at load.
-QImage LoadPicture(const QString& path) {
+QImage LoadPicture(const QString& path, int side) {
   QImage image(path);
   if (image.isNull()) {
     // A missing resource leaves a light grey ground rather than no widget.
     image = QImage(MapView::kSizePx, MapView::kSizePx, QImage::Format_RGB32);
     image.fill(QColor(200, 200, 200));
   }
-  return image.convertToFormat(QImage::Format_RGB32);
+  image = image.convertToFormat(QImage::Format_RGB32);
+  if (side == MapView::kSizePx) return image;
+  return image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Pixel coordinates as the mouse reports them: single precision.
@@ -24,21 +28,27 @@ QPointF SinglePrecision(QPointF p) {
 
 }  // namespace
 
-MapView::MapView(const QString& picturePath, QWidget* parent)
-    : QWidget(parent), map_(LoadPicture(picturePath)), picture_(map_) {
+MapView::MapView(const QString& picturePath, int shownSide, QWidget* parent)
+    : QWidget(parent), side_(shownSide), map_(LoadPicture(picturePath, shownSide)), picture_(map_) {
   setObjectName(QStringLiteral("Picture1"));
-  setFixedSize(kSizePx, kSizePx);
+  setFixedSize(side_, side_);
   setMouseTracking(true);  // moves are reported with or without a button held
   setCursor(Qt::CrossCursor);
 }
 
-void MapView::XorCrosshair(QPointF point) {
+QPointF MapView::toPicture(QPointF shown) const {
+  return QPointF(ShownToPicturePixel(static_cast<float>(shown.x()), side_),
+                 ShownToPicturePixel(static_cast<float>(shown.y()), side_));
+}
+
+void MapView::XorCrosshair(QPointF picturePoint) {
+  const QPointF point = side_ == kSizePx ? picturePoint : picturePoint * side_ / kSizePx;
   QPainter painter(&picture_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   painter.setPen(QPen(QColor(kCrosshairRgb), 0));  // cosmetic pen: one pixel wide
-  painter.drawLine(QLineF(point.x(), 0, point.x(), kSizePx));
-  painter.drawLine(QLineF(0, point.y(), kSizePx, point.y()));
+  painter.drawLine(QLineF(point.x(), 0, point.x(), side_));
+  painter.drawLine(QLineF(0, point.y(), side_, point.y()));
   update();
 }
 
@@ -54,10 +64,10 @@ void MapView::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, picture_);
 }
 
-void MapView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(SinglePrecision(event->position())); }
+void MapView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(SinglePrecision(toPicture(event->position()))); }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
-  emit mousePressed(event->button(), SinglePrecision(event->position()));
+  emit mousePressed(event->button(), SinglePrecision(toPicture(event->position())));
 }
 
 }  // namespace mireto

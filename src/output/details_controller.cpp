@@ -1,5 +1,7 @@
 #include "output/details_controller.h"
 
+#include <QEvent>
+
 #include "gui/window_placement.h"
 #include "output/details_window.h"
 
@@ -17,11 +19,18 @@ void DetailsController::open() {
     window_ = new DetailsWindow(mainWindow_);
     window_->showDetails(*latest_);
     window_->showBirthTime(latestBirthTime_);
+    window_->installEventFilter(this);
+    if (mainWindow_) PlaceWindow(*window_, *mainWindow_, Placement::BesideOwner, kept_);
   }
   window_->show();
-  if (created) CentreOnScreen(*window_);  // the frame's size is known once shown
   window_->raise();
   window_->activateWindow();
+}
+
+bool DetailsController::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
+    kept_ = window_->pos();
+  return QObject::eventFilter(watched, event);
 }
 
 void DetailsController::unload() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <optional>
 
@@ -20,7 +21,8 @@ class DetailsController : public QObject {
   ~DetailsController() override;
 
   // 命式詳細（Ｄ）: shows the window with the latest details, creating it
-  // centred on the screen the first time.
+  // beside the main window the first time (where the user left it, when it
+  // was closed since).
   void open();
 
   // A chart was displayed: its details replace the window's, if it exists,
@@ -36,11 +38,15 @@ class DetailsController : public QObject {
   // The window, nullptr until first opened.
   DetailsWindow* window() const { return window_.data(); }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QPointer<QWidget> mainWindow_;
   QPointer<DetailsWindow> window_;
   std::optional<ChartDetails> latest_;
   std::optional<BirthTimeDetails> latestBirthTime_;
+  std::optional<QPoint> kept_;  // where the window was last hidden or closed
 };
 
 }  // namespace mireto

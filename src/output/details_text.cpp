@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/text_format.h"
+#include "output/relation_text.h"
 
 namespace mireto {
 
@@ -21,6 +22,10 @@ constexpr std::size_t kCycleColumns = 6;    // 干支
 constexpr std::size_t kReadingColumns = 8;  // 通変星 / 十二運
 constexpr std::size_t kYearColumns = 6;
 constexpr std::size_t kAgeColumns = 8;
+constexpr std::size_t kBalanceLabelColumns = 20;  // 五行（蔵干を含む） and two spaces
+
+constexpr std::string_view kNoRelation = "－";
+constexpr std::string_view kRelationSeparator = "、";
 
 // The pillars as the main window shows them, right to left: hour, day, month, year.
 constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
@@ -138,6 +143,101 @@ void AppendAnnualTable(std::vector<std::string>& lines, const ChartDetails& d) {
   }
 }
 
+void AppendBalance(std::vector<std::string>& lines, const FiveElementBalance& b) {
+  const std::pair<std::string_view, std::string> rows[] = {
+      {"五行", ElementCountsText(b.visible)},
+      {"五行（蔵干を含む）", ElementCountsText(b.withHidden)},
+      {"陰陽", YinYangText(b)},
+      {"日主の五行", std::string(ElementName(b.dayMaster))},
+  };
+  for (const auto& [label, value] : rows) {
+    std::string line;
+    AppendPadded(line, label, kBalanceLabelColumns);
+    line += value;
+    lines.push_back(line);
+  }
+}
+
+void AppendNatalRelations(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("命式の合冲刑害");
+  if (d.relations.empty()) lines.emplace_back(kNoRelation);
+  for (const Relation& r : d.relations) lines.push_back(NatalRelationText(d, r));
+}
+
+std::string JoinedRelations(const RelationList& list) {
+  std::string text;
+  for (const std::string& t : OuterRelationTexts(list)) {
+    if (!text.empty()) text += kRelationSeparator;
+    text += t;
+  }
+  return text.empty() ? std::string(kNoRelation) : text;
+}
+
+void AppendLuckRelations(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("大運と命式の合冲刑害");
+  for (const LuckColumnDetails& c : d.luck) {
+    std::string line;
+    AppendPadded(line, RightAligned(FormatInteger(c.firstAge), 3) + "～" + RightAligned(FormatInteger(c.lastAge), 3) + "歳",
+                 kAgeRangeColumns);
+    AppendPadded(line, std::string(c.stem) + std::string(c.branch), kCycleColumns);
+    line += JoinedRelations(c.relations);
+    lines.push_back(line);
+  }
+}
+
+void AppendAnnualRelations(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("年運と命式の合冲刑害");
+  for (const AnnualPillar& a : d.annual) {
+    std::string line;
+    AppendPadded(line, FormatInteger(a.year), kYearColumns);
+    AppendPadded(line, std::string(a.stem) + std::string(a.branch), kCycleColumns);
+    line += JoinedRelations(a.relations);
+    lines.push_back(line);
+  }
+}
+
+void AppendTables(std::vector<std::string>& lines, const ChartDetails& d) {
+  AppendPillarTable(lines, d);
+  lines.emplace_back();
+  AppendLuckTable(lines, d);
+  if (!d.annual.empty()) {
+    lines.emplace_back();
+    AppendAnnualTable(lines, d);
+  }
+}
+
+void AppendReadings(std::vector<std::string>& lines, const ChartDetails& d) {
+  AppendBalance(lines, d.balance);
+  lines.emplace_back();
+  AppendNatalRelations(lines, d);
+  lines.emplace_back();
+  AppendLuckRelations(lines, d);
+  if (!d.annual.empty()) {
+    lines.emplace_back();
+    AppendAnnualRelations(lines, d);
+  }
+}
+
+// The lines separated by lineEnd, none after the last; no line ends in blanks.
+std::string Joined(std::vector<std::string>& lines, std::string_view lineEnd) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += lineEnd;
+    std::string& line = lines[i];
+    for (;;) {
+      if (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+      } else if (std::string_view(line).ends_with(kIdeographicSpace)) {
+        line.resize(line.size() - kIdeographicSpace.size());
+      } else {
+        break;
+      }
+    }
+    text += line;
+  }
+  return text;
+}
+
 }  // namespace
 
 std::size_t DisplayColumns(std::string_view text) {
@@ -163,32 +263,24 @@ std::size_t DisplayColumns(std::string_view text) {
   return columns;
 }
 
+std::string MakeDetailsTablesText(const ChartDetails& d, std::string_view lineEnd) {
+  std::vector<std::string> lines;
+  AppendTables(lines, d);
+  return Joined(lines, lineEnd);
+}
+
+std::string MakeDetailsReadingsText(const ChartDetails& d, std::string_view lineEnd) {
+  std::vector<std::string> lines;
+  AppendReadings(lines, d);
+  return Joined(lines, lineEnd);
+}
+
 std::string MakeDetailsText(const ChartDetails& d, std::string_view lineEnd) {
   std::vector<std::string> lines;
-  AppendPillarTable(lines, d);
+  AppendTables(lines, d);
   lines.emplace_back();
-  AppendLuckTable(lines, d);
-  if (!d.annual.empty()) {
-    lines.emplace_back();
-    AppendAnnualTable(lines, d);
-  }
-  std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += lineEnd;
-    // No trailing blanks: a line ends at its last visible character.
-    std::string& line = lines[i];
-    for (;;) {
-      if (!line.empty() && line.back() == ' ') {
-        line.pop_back();
-      } else if (std::string_view(line).ends_with(kIdeographicSpace)) {
-        line.resize(line.size() - kIdeographicSpace.size());
-      } else {
-        break;
-      }
-    }
-    text += line;
-  }
-  return text;
+  AppendReadings(lines, d);
+  return Joined(lines, lineEnd);
 }
 
 }  // namespace mireto

@@ -1,5 +1,6 @@
 #include "output/details_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -10,11 +11,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "gui/fonts.h"
 #include "output/details_text.h"
+#include "output/five_element_diagram.h"
+#include "output/relation_text.h"
 
 namespace mireto {
 
@@ -47,8 +51,16 @@ constexpr auto kPillarRows = std::to_array<PillarRow>({
     {"納音", &PillarDetails::nayin, FontFace::Gothic, false},
 });
 
-constexpr std::array<const char*, 5> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡"};
-constexpr std::array<const char*, 6> kAnnualColumns = {"年", "満年齢", "干支", "通変星", "十二運", "空亡"};
+constexpr std::array<const char*, 6> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡", "合冲刑害"};
+constexpr int kLuckRelationRow = 5;
+constexpr int kAnnualRelationColumn = 6;
+constexpr std::array<const char*, 7> kAnnualColumns = {"年", "満年齢", "干支", "通変星", "十二運", "空亡",
+                                                       "命式との合冲刑害"};
+// The widest text of each annual column but the last, which takes the rest.
+constexpr std::array<const char*, 6> kAnnualColumnSamples = {"20000", "100歳", "干支干", "通変星", "十二運", "空亡空"};
+
+// The side of the printed diagram.
+constexpr double kPrintedDiagramMillimetres = 60;
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -94,6 +106,27 @@ QString AgeRange(const LuckColumnDetails& c) {
   return QStringLiteral("%1～%2歳").arg(c.firstAge).arg(c.lastAge);
 }
 
+// The relations of a year with the chart on one line.
+QString RelationsLine(const RelationList& list) {
+  QStringList texts;
+  for (const std::string& t : OuterRelationTexts(list)) texts << QString::fromStdString(t);
+  return texts.isEmpty() ? Text(kNotVoidMark) : texts.join(QStringLiteral("、"));
+}
+
+// The relations of a luck column for its narrow cell: one per line, a long
+// one broken after と (年干と / 干合（土）).
+QString RelationsCell(const RelationList& list) {
+  constexpr qsizetype kShortest = 5;  // characters that need no break
+  QStringList lines;
+  for (const std::string& t : OuterRelationTexts(list)) {
+    const QString text = QString::fromStdString(t);
+    const qsizetype joint = text.lastIndexOf(QStringLiteral("と"));
+    lines << (text.size() > kShortest && joint > 0 ? text.left(joint + 1) + QLatin1Char('\n') + text.mid(joint + 1)
+                                                   : text);
+  }
+  return lines.isEmpty() ? Text(kNotVoidMark) : lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
@@ -121,7 +154,20 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   rowLabels << QStringLiteral("空亡");
   pillars_->setVerticalHeaderLabels(rowLabels);
   FitToContents(*pillars_);
-  layout->addWidget(pillars_, 0, Qt::AlignHCenter);
+  diagram_ = new FiveElementDiagram(this);
+  relations_ = new QLabel(this);
+  relations_->setObjectName(QStringLiteral("lblRelations"));
+  relations_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  relations_->setTextFormat(Qt::PlainText);
+  auto* chartRow = new QHBoxLayout;
+  chartRow->addStretch();
+  chartRow->addWidget(pillars_, 0, Qt::AlignTop);
+  chartRow->addSpacing(12);
+  chartRow->addWidget(diagram_, 0, Qt::AlignTop);
+  chartRow->addSpacing(12);
+  chartRow->addWidget(relations_, 0, Qt::AlignTop);
+  chartRow->addStretch();
+  layout->addLayout(chartRow);
 
   auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
   luckTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
@@ -138,7 +184,14 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
   annual_->verticalHeader()->hide();
-  annual_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Fixed readings, the relations taking the rest of the width.
+  const QFontMetrics annualMetrics(LayoutFont(FontFace::Gothic, 11.25, true));
+  for (int c = 0; c < static_cast<int>(kAnnualColumnSamples.size()); ++c) {
+    annual_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
+    const QString sample = QString::fromUtf8(kAnnualColumnSamples[static_cast<std::size_t>(c)]);
+    annual_->setColumnWidth(c, annualMetrics.horizontalAdvance(sample) + 16);
+  }
+  annual_->horizontalHeader()->setSectionResizeMode(static_cast<int>(kAnnualColumnSamples.size()), QHeaderView::Stretch);
   // Rows of one fixed height: sizing each of the 101 rows to its contents
   // at every refresh costs seconds.
   annual_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -172,6 +225,7 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   setUpdatesEnabled(false);
   voidLabel_->setText(QStringLiteral("空亡（天中殺）：") + Text(details_.voidBranches.names));
   fillPillars();
+  fillRelations();
   fillLuck();
   fillAnnual();
   setUpdatesEnabled(true);
@@ -223,6 +277,14 @@ void DetailsWindow::fillPillars() {
   }
 }
 
+void DetailsWindow::fillRelations() {
+  diagram_->setBalance(details_.balance);
+  QStringList lines{QStringLiteral("命式の合冲刑害")};
+  for (const Relation& r : details_.relations) lines << QString::fromStdString(NatalRelationText(details_, r));
+  if (details_.relations.empty()) lines << Text(kNotVoidMark);
+  relations_->setText(lines.join(QLatin1Char('\n')));
+}
+
 void DetailsWindow::fillLuck() {
   // Column 0 of the details on the right, as in the main window's strip.
   const int columns = static_cast<int>(details_.luck.size());
@@ -231,11 +293,14 @@ void DetailsWindow::fillLuck() {
     const bool current = details_.currentLuckColumn == i;
     const QFont fixed = LayoutFont(FontFace::Gothic, 11.25, current);
     const QString cells[] = {AgeRange(l), Text(l.stem) + Text(l.branch), Text(l.tenGod), Text(l.stage),
-                             VoidText(l.isVoid)};
+                             VoidText(l.isVoid), RelationsCell(l.relations)};
     for (int r = 0; r < static_cast<int>(std::size(cells)); ++r) {
-      const QFont font = r == 1 ? LayoutFont(FontFace::PGothic, 12, current) : fixed;
+      QFont font = fixed;
+      if (r == 1) font = LayoutFont(FontFace::PGothic, 12, current);
+      if (r == kLuckRelationRow) font = LayoutFont(FontFace::Gothic, 9, current);
       QTableWidgetItem* item = Cell(cells[r], font);
       if (l.isVoid && (r == 1 || r == 4)) item->setBackground(kVoidBackground);
+      if (r == kLuckRelationRow) item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
       luck_->setItem(r, columns - 1 - i, item);
     }
   }
@@ -253,12 +318,17 @@ void DetailsWindow::fillAnnual() {
                              Text(a.stem) + Text(a.branch),
                              Text(a.tenGod),
                              Text(a.stage),
-                             VoidText(a.isVoid)};
+                             VoidText(a.isVoid),
+                             RelationsLine(a.relations)};
     for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
       QTableWidgetItem* item = Cell(cells[c], present ? bold : plain);
+      if (c == kAnnualRelationColumn) {
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        item->setToolTip(cells[c]);  // a long line is cut at the column's edge
+      }
       if (present) {
         item->setBackground(kPresentBackground);
-      } else if (a.isVoid && c >= 2) {
+      } else if (a.isVoid && c >= 2 && c <= 5) {
         item->setBackground(kVoidBackground);
       }
       annual_->setItem(r, c, item);
@@ -282,9 +352,21 @@ void DetailsWindow::printTo(QPrinter& printer) const {
   QFont font = LayoutFont(FontFace::Gothic, 10);
   font.setPointSizeF(10);  // points on paper, not screen pixels
   document.setDefaultFont(font);
-  QString text = detailsText();
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  document.setPlainText(text);
+  FiveElementTextObject diagram(details_.balance, font.family(), kPrintedDiagramMillimetres);
+  document.documentLayout()->registerHandler(FiveElementTextObject::kFiveElementObjectType, &diagram);
+  // The tables, the diagram in a paragraph of its own, then the balance and the relations.
+  const auto plain = [](const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  };
+  QTextCursor cursor(&document);
+  cursor.insertText(plain(MakeDetailsTablesText(details_, kCrLf)));
+  cursor.insertBlock();
+  cursor.insertBlock();
+  QTextCharFormat object;
+  object.setObjectType(FiveElementTextObject::kFiveElementObjectType);
+  cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+  cursor.insertBlock();
+  cursor.insertText(plain(MakeDetailsReadingsText(details_, kCrLf)), QTextCharFormat());
   document.print(&printer);
 }
 

@@ -1,6 +1,7 @@
 // The window 命式詳細: the readings of the displayed chart (通変星, 蔵干通変星,
-// 十二運, 納音, 空亡), the luck columns with their readings and the years ahead
-// (年運), with buttons to copy them as text, print them and close.
+// 十二運, 納音, 空亡), its five-element diagram and relations (合冲刑害), the
+// luck columns and the years ahead (年運) with their readings and relations
+// with the chart, with buttons to copy them as text, print them and close.
 //
 // The window shows the ChartDetails it is given and nothing else; whoever
 // owns it hands it new details whenever the main window displays a chart.
@@ -19,6 +20,8 @@ class QPrinter;
 class QTableWidget;
 
 namespace mireto {
+
+class FiveElementDiagram;
 
 class DetailsWindow : public QDialog {
   Q_OBJECT
@@ -43,7 +46,8 @@ class DetailsWindow : public QDialog {
   // (printing to a PDF file is one of the dialog's choices).
   void print();
 
-  // The print-out: the details text in the fixed-pitch face, paginated.
+  // The print-out: the details text in the fixed-pitch face, paginated, with
+  // the five-element diagram drawn as vector graphics before the balance.
   void printTo(QPrinter& printer) const;
 
  protected:
@@ -52,6 +56,7 @@ class DetailsWindow : public QDialog {
  private:
   void scrollToPresentYear();
   void fillPillars();
+  void fillRelations();
   void fillLuck();
   void fillAnnual();
 
@@ -59,6 +64,8 @@ class DetailsWindow : public QDialog {
   QLabel* voidLabel_ = nullptr;
   QLabel* birthTimeLabel_ = nullptr;
   QTableWidget* pillars_ = nullptr;
+  FiveElementDiagram* diagram_ = nullptr;
+  QLabel* relations_ = nullptr;
   QTableWidget* luck_ = nullptr;
   QTableWidget* annual_ = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 #else
+#include <alsa/asoundlib.h>
 #include <canberra.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -189,9 +190,21 @@ void OnCanberraFinished(ca_context*, std::uint32_t, int, void* userdata) {
   static_cast<PlaybackSignal*>(userdata)->finish();
 }
 
+// ALSA writes a line to standard error for every device it fails to open, and
+// the sound service tries several: on a machine without audio that is a
+// screenful for each sound. The failure reaches the caller as a status
+// anyway, so the library's own report is dropped.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void QuietAlsa() {
+  static std::once_flag quieted;
+  std::call_once(quieted, [] { snd_lib_error_set_handler(IgnoreAlsaError); });
+}
+
 }  // namespace
 
 void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal) {
+  QuietAlsa();
   ca_context* context = nullptr;
   if (ca_context_create(&context) != CA_SUCCESS) return;
   constexpr std::uint32_t kPlaybackId = 1;

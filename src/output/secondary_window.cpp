@@ -39,8 +39,11 @@ QWidget& SecondaryWindow::showWindow() {
     SetOwner(*window_, owner_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->installEventFilter(this);
-    // Centred now, and again once the window has its frame.
-    CentreOnScreen(*window_);
+    if (owner_) {
+      PlaceWindow(*window_, *owner_, Placement::BesideOwner, kept_);
+    } else {
+      CentreOnScreen(*window_);
+    }
   }
   window_->show();
   window_->raise();
@@ -51,6 +54,8 @@ QWidget& SecondaryWindow::showWindow() {
 bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
   // A close from the title bar deletes the window later; forget it at once so
   // that a use before the deletion already creates a new one.
+  if (watched == window_ && (event->type() == QEvent::Close || event->type() == QEvent::Hide))
+    kept_ = window_->pos();
   if (watched == window_ && event->type() == QEvent::Close) window_.clear();
   return QObject::eventFilter(watched, event);
 }

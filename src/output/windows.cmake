@@ -7,6 +7,7 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notify_sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/five_element_diagram.cpp
   ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
 )
 target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets Qt6::PrintSupport mireto_output_text mireto_chart)
@@ -17,8 +18,10 @@ if(WIN32)
 else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
+  # ALSA only to keep its error reports off standard error (notify_sound.cpp).
+  pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
   find_package(Threads REQUIRED)
-  target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA Threads::Threads)
+  target_link_libraries(mireto_output_windows PRIVATE PkgConfig::CANBERRA PkgConfig::ALSA Threads::Threads)
   # The notification sound is played from a real file beside the program.
   set(MIRETO_NOTIFY_WAV ${PROJECT_SOURCE_DIR}/assets/notify.wav)
   if(EXISTS ${MIRETO_NOTIFY_WAV})

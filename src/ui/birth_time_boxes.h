@@ -18,10 +18,12 @@ inline constexpr const char* kNeverExistedTimeName = "neverExistedTime";
 inline constexpr const char* kTermBoundaryInformationName = "termBoundaryInformation";
 
 // Asks what the clock time of a birth needs and returns the rule to compute it
-// by; nullopt when the time never existed (the box says so; no chart).
+// by; nullopt for no chart: a time that never existed, not to be computed as
+// entered. Every text ends as a sentence and breaks at readable places.
 std::optional<SummerTimeRule> AskSummerTimeRule(QWidget* parent, const BirthInput& entered);
 
-// One information box for each thing to know after the chart is shown.
+// One information box for each thing to know after the chart is shown: a
+// never-existing time computed as entered, a boundary near the birth.
 void ShowBoundaryInformation(QWidget* parent, const BirthChart& birth);
 
 }  // namespace mireto

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "core/names.h"
@@ -61,7 +62,8 @@ void AddButtons(QWidget* client) {
     button->setGeometry(ToPixels(row.rect));
     button->setToolTip(QString::fromUtf8(row.toolTip));
     button->setFont(FontFor(row.font));
-    button->setAutoDefault(false);
+    // Return presses the focused button, as Space does.
+    button->setAutoDefault(true);
   }
 }
 
@@ -208,11 +210,29 @@ ChartControls BuildMainControls(QWidget* client) {
   return controls;
 }
 
+QKeySequence MenuMnemonic(const QString& caption) {
+  // "ファイル（Ｆ）": the full-width letter before the closing bracket.
+  if (caption.size() < 3 || !caption.endsWith(QChar(0xFF09)) || caption.at(caption.size() - 3) != QChar(0xFF08))
+    return {};
+  const char16_t letter = caption.at(caption.size() - 2).unicode();
+  if (letter < u'Ａ' || letter > u'Ｚ') return {};
+  return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter - u'Ａ')));
+}
+
 void BuildMainMenus(QMainWindow* window) {
   QMenuBar* bar = window->menuBar();
   for (const auto& menuSpec : ml::kMenus) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(menuSpec.caption));
     menu->setObjectName(QString::fromUtf8(menuSpec.name));
+    // The caption stays as designed, without a mnemonic marker; Alt and the
+    // bracketed letter opens the menu all the same, F10 the first one.
+    const auto open = [bar, menu] {
+      if (bar->isEnabled() && bar->isVisible()) bar->setActiveAction(menu->menuAction());
+    };
+    const QKeySequence mnemonic = MenuMnemonic(menu->title());
+    if (!mnemonic.isEmpty()) QObject::connect(new QShortcut(mnemonic, window), &QShortcut::activated, menu, open);
+    if (&menuSpec == &ml::kMenus[0])
+      QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), window), &QShortcut::activated, menu, open);
     for (int i = 0; i < menuSpec.itemCount; ++i) {
       const auto& item = menuSpec.items[i];
       QAction* action = item.caption == nullptr ? menu->addSeparator()

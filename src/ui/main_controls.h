@@ -1,6 +1,9 @@
 // Builds the main window's controls and menus from the layout tables.
 #pragma once
 
+#include <QKeySequence>
+#include <QString>
+
 #include "ui/chart_controls.h"
 
 class QMainWindow;
@@ -14,7 +17,12 @@ namespace mireto {
 ChartControls BuildMainControls(QWidget* client);
 
 // Creates the menu bar with its items, shortcuts and separators. Each item is
-// a QAction with the item's name as objectName, owned by `window`.
+// a QAction with the item's name as objectName, owned by `window`. Each menu
+// also opens with Alt and the letter in its caption's brackets (Alt+F for
+// "ファイル（Ｆ）"), the first with F10; the arrow keys reach every item.
 void BuildMainMenus(QMainWindow* window);
+
+// Alt and the full-width letter a caption ends with in brackets; empty if none.
+QKeySequence MenuMnemonic(const QString& caption);
 
 }  // namespace mireto

@@ -16,6 +16,7 @@
 #include "ui/main_layout.h"
 #include "gui/resources.h"
 #include "ui/widget_lookup.h"
+#include "gui/message_box.h"
 #include "gui/window_placement.h"
 #include "ui/window_input_rules.h"
 #include "ui/year_dialog.h"
@@ -140,7 +141,7 @@ YearDialog* MainWindow::loadYearDialog() {
     yearDialog_->setAttribute(Qt::WA_QuitOnClose, false);
     connect(yearDialog_, &YearDialog::confirmPressed, this, [this] { setEnabled(true); });
     connect(yearDialog_, &YearDialog::yearDecided, input_, &InputChain::decideYear);
-    CentreOnScreen(*yearDialog_);
+    PlaceWindow(*yearDialog_, *this, Placement::Centred);
   }
   return yearDialog_;
 }
@@ -153,6 +154,7 @@ void MainWindow::openYearDialog() {
   setEnabled(false);
   // Disabling a window disables the windows it owns; the dialog stays usable.
   yearDialog_->setEnabled(true);
+  yearDialog_->focusFirstStop();
 }
 
 void MainWindow::displayChart() { displayDecidedChart(roster::ClockDecision::NotAsked); }
@@ -169,8 +171,7 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
   const LocalDateTime now = clock_();
   BirthChart birth = ComputeBirthChart(*input, *rule, tables_, now, true);
   if (!birth.result.chart) {
-    QMessageBox::warning(this, QString::fromUtf8(main_layout::kCaption),
-                         QString::fromStdString(birth.result.error));
+    ShowMessage(this, QMessageBox::Warning, QString::fromStdString(birth.result.error));
     return;
   }
   setChartCommandsEnabled(true);

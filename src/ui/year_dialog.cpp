@@ -35,11 +35,13 @@ void YearDialog::buildControls() {
     auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
     button->setObjectName(QString::fromUtf8(row.name));
     button->setGeometry(ToPixels(row.rect));
+    button->setAutoDefault(true);  // Return presses the focused button
     connect(button, &QPushButton::clicked, this, [this, i] { showCentury(i); });
   }
   auto* decideButton = new QPushButton(QString::fromUtf8(yl::kDecideCaption), this);
   decideButton->setObjectName(QString::fromUtf8(yl::kDecideName));
   decideButton->setGeometry(ToPixels(yl::kDecideRect));
+  decideButton->setAutoDefault(true);
   connect(decideButton, &QPushButton::clicked, this, &YearDialog::decide);
 
   yearLabel_ = new QLabel(this);
@@ -83,8 +85,13 @@ void YearDialog::buildControls() {
   for (const char* name : yl::kTabOrder) {
     auto* widget = findChild<QWidget*>(QString::fromUtf8(name));
     if (previous != nullptr) setTabOrder(previous, widget);
+    if (previous == nullptr) firstStop_ = widget;
     previous = widget;
   }
+}
+
+void YearDialog::focusFirstStop() {
+  if (firstStop_ != nullptr) firstStop_->setFocus(Qt::TabFocusReason);
 }
 
 // Three columns across the list's width; the items flow top to bottom and

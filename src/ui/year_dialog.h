@@ -38,6 +38,9 @@ class YearDialog : public QWidget {
   // The "決定" click.
   void decide();
 
+  // Gives the focus to the first tab stop (1900年代), as each opening does.
+  void focusFirstStop();
+
   // Lets the next close request through (used when the program exits).
   void allowClose() { closeAllowed_ = true; }
 
@@ -54,6 +57,7 @@ class YearDialog : public QWidget {
 
   QLabel* yearLabel_ = nullptr;
   QListWidget* list_ = nullptr;
+  QWidget* firstStop_ = nullptr;  // the first of the tab order
   bool closeAllowed_ = false;
 };
 

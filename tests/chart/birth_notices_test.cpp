@@ -128,7 +128,7 @@ TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
                                              test::Tables(), test::kNow, true);
   const auto details = BirthTimeDetailsOf(birth);
   ASSERT_TRUE(details);
-  EXPECT_EQ(details->summerTime, "夏時刻の期間: 1時間戻した日本標準時で計算");
+  EXPECT_EQ(details->summerTime, "夏時刻の期間：1時間戻した日本標準時で計算");
   const TermBoundary& previous = birth.boundaries->previous;
   const TermBoundary& next = birth.boundaries->next;
   EXPECT_EQ(previous.term, "芒種");

@@ -319,9 +319,10 @@ TEST(AnnualPillars, ReadingsAndAgesOfTheWorkedChart) {
 }
 
 TEST(AnnualPillars, EmptyOrClippedSpans) {
+  const NatalPillars natal = NatalPillarsOf(Compute(Birth(2000, 1, 1, 12, 0)).record, true);
   const VoidBranches v = VoidBranchesOf(Stem{5}, Branch{7});
-  EXPECT_TRUE(AnnualPillars(Stem{5}, v, 2000, YearSpan{2010, 2009}).empty());
-  const auto clipped = AnnualPillars(Stem{5}, v, 2000, YearSpan{-5, 2});
+  EXPECT_TRUE(AnnualPillars(natal, v, 2000, YearSpan{2010, 2009}).empty());
+  const auto clipped = AnnualPillars(natal, v, 2000, YearSpan{-5, 2});
   ASSERT_EQ(clipped.size(), 2u);
   EXPECT_EQ(clipped.front().year, 1);
   // Year 4 is 甲子, so year 1 is 辛酉.

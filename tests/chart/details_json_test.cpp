@@ -34,7 +34,7 @@ ChartDetails Details(const BirthInput& in, std::optional<YearSpan> annual = std:
 TEST(DetailsJson, WorkedChartShapeAndValues) {
   const ChartDetails d = Details(Birth(2000, 1, 1, 12, 0));
   const nlohmann::json j = Parsed(d);
-  EXPECT_EQ(j.size(), 3u);  // no annual unless asked for
+  EXPECT_EQ(j.size(), 7u);  // no annual unless asked for
   EXPECT_EQ(j.at("voidBranches"), "子丑");
   const auto& year = j.at("pillars").at("year");
   EXPECT_EQ(year, nlohmann::json::parse(R"({"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false})"));
@@ -43,6 +43,12 @@ TEST(DetailsJson, WorkedChartShapeAndValues) {
   EXPECT_EQ(j.at("pillars").at("hour").at("nayin"), "天上火");
   const auto& luck = j.at("luck");
   for (const char* key : {"tenGods", "stages", "void"}) ASSERT_EQ(luck.at(key).size(), kLuckColumnCount) << key;
+  // One list per column; 癸未 meets the day and hour 戊午 twice over.
+  ASSERT_EQ(luck.at("relations").size(), kLuckColumnCount);
+  EXPECT_EQ(luck.at("relations")[7], nlohmann::json::parse(R"([
+      {"kind":"干合","pillars":["luck","day"],"element":"火"},{"kind":"干合","pillars":["luck","hour"],"element":"火"},
+      {"kind":"支合","pillars":["luck","day"],"element":"土"},{"kind":"支合","pillars":["luck","hour"],"element":"土"},
+      {"kind":"半会","pillars":["luck","year"],"element":"木"},{"kind":"害","pillars":["luck","month"],"element":null}])"));
   for (std::size_t i = 0; i < kLuckColumnCount; ++i) {
     EXPECT_EQ(luck.at("tenGods")[i], d.luck[i].tenGod);
     EXPECT_EQ(luck.at("stages")[i], d.luck[i].stage);
@@ -55,7 +61,17 @@ TEST(DetailsJson, MemberOrderAndNoBlanks) {
   cli::AppendDetailsJson(out, Details(Birth(2000, 1, 1, 12, 0), YearSpan{2026, 2026}));
   EXPECT_TRUE(out.starts_with(R"(,"details":{"voidBranches":"子丑","pillars":{"year":{"tenGod":"劫財",)"));
   EXPECT_LT(out.find(R"("luck":{"tenGods":[)"), out.find(R"("annual":[)"));
-  EXPECT_TRUE(out.ends_with(R"("annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":"偏印","stage":"帝旺","void":false}]})"));
+  EXPECT_NE(out.find(R"("pillars":{"year":{"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false},)"
+                    R"("month":)"), std::string::npos);
+  EXPECT_LT(out.find(R"(}},"fiveElements":{"wood":1,"fire":3,"earth":3,"metal":0,"water":1},)"
+                     R"("fiveElementsWithHidden":{"wood":2,"fire":5,"earth":3,"metal":0,"water":2},)"
+                     R"("yinYang":{"yang":6,"yin":2},"relations":[{"kind":"冲","pillars":["month","day"],"element":null},)"),
+            out.find(R"("luck":{"tenGods":[)"));
+  EXPECT_TRUE(out.ends_with(R"("annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":"偏印","stage":"帝旺","void":false,)"
+                            R"("relations":[{"kind":"冲","pillars":["annual","month"],"element":null},)"
+                            R"({"kind":"自刑","pillars":["annual","day"],"element":null},)"
+                            R"({"kind":"自刑","pillars":["annual","hour"],"element":null},)"
+                            R"({"kind":"破","pillars":["annual","year"],"element":null}]}]})"));
   EXPECT_EQ(out.find(' '), std::string::npos);
 }
 

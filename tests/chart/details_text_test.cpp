@@ -132,7 +132,7 @@ TEST(DetailsText, AnnualSectionOnlyWhenAskedWithThisYearMarked) {
   const std::vector<std::string> lines = Lines(MakeDetailsText(d));
   const auto head = std::find(lines.begin(), lines.end(), "年運");
   ASSERT_NE(head, lines.end());
-  ASSERT_EQ(lines.end() - head, 2 + 102);
+  ASSERT_EQ(std::find(head, lines.end(), "") - head, 2 + 102);  // up to the blank line before the readings
   for (std::size_t i = 0; i < d.annual.size(); ++i) {
     const std::string& line = head[2 + static_cast<std::ptrdiff_t>(i)];
     const AnnualPillar& a = d.annual[i];
@@ -145,6 +145,36 @@ TEST(DetailsText, AnnualSectionOnlyWhenAskedWithThisYearMarked) {
   EXPECT_NE(head[2].find("－"), std::string::npos);  // 1999: before the birth year
   EXPECT_NE(head[4].find("  1歳"), std::string::npos);
   EXPECT_NE(head[2 + 102 - 1].find("100歳"), std::string::npos);
+}
+
+// After the tables: the balance, the natal relations in words, then each
+// luck column's and each year's relations with the chart.
+TEST(DetailsText, BalanceAndRelationsAfterTheTables) {
+  const ChartDetails d = Details(Birth(2000, 1, 1, 12, 0), YearSpan{2026, 2026}, 2026);
+  const std::string text = MakeDetailsText(d, "\n");
+  EXPECT_TRUE(text.starts_with(MakeDetailsTablesText(d, "\n") + "\n\n" + MakeDetailsReadingsText(d, "\n")));
+  const std::vector<std::string> lines = Lines(MakeDetailsReadingsText(d, "\n"), "\n");
+  const std::vector<std::string> expected = {
+      "五行　　　　　　　　木1　火3　土3　金0　水1",
+      "五行（蔵干を含む）　木2　火5　土3　金0　水2",
+      "陰陽　　　　　　　　陽6　陰2",
+      "日主の五行　　　　　土",
+      "",
+      "命式の合冲刑害",
+      "月柱と日柱：子午の冲",
+      "月柱と時柱：子午の冲",
+      "年柱と月柱：卯子の刑",
+      "日柱と時柱：午午の自刑",
+      "年柱と日柱：卯午の破",
+      "年柱と時柱：卯午の破",
+      "",
+      "大運と命式の合冲刑害",
+  };
+  ASSERT_GT(lines.size(), expected.size() + kLuckColumnCount);
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]);
+  EXPECT_EQ(lines[expected.size()], "  0～  1歳　丙子　日支と冲、時支と冲、年支と刑");
+  EXPECT_EQ(lines[expected.size() + 5], " 42～ 51歳　辛巳　月干と干合（水）");
+  EXPECT_EQ(lines.back(), "2026　丙午　月支と冲、日支と自刑、時支と自刑、年支と破");
 }
 
 TEST(DetailsText, UnknownHourColumnIsPlaceholders) {

@@ -1,6 +1,8 @@
 // mireto-chart --details and --annual: the options, and end to end that the
 // details are one more member (or one more block of text) and change nothing
 // before it.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -59,6 +61,62 @@ ToolResult Batch(std::vector<std::string> extra) {
   return RunTool(run);
 }
 
+// The contract of a list of relations: known kinds and pillars, the pillars
+// in their order, two of them (three for 三合 and 方合), an element exactly
+// for the combinations, the list sorted by kind then pillars, the pillar
+// `required` (if any) in each, the hour only when known, and no 半会 inside a
+// listed 三合 of its element.
+void ExpectRelationContract(const nlohmann::json& list, const std::string& required, bool hourKnown) {
+  static const std::vector<std::string> kKinds = {"干合", "支合", "三合", "半会", "方合",
+                                                  "冲",   "刑",   "自刑", "害",   "破"};
+  static const std::vector<std::string> kPillarNames = {"luck", "annual", "year", "month", "day", "hour"};
+  const auto indexIn = [](const std::vector<std::string>& names, const std::string& name) {
+    const auto it = std::find(names.begin(), names.end(), name);
+    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+  };
+  std::vector<int> previous;
+  for (const auto& r : list) {
+    const int kind = indexIn(kKinds, r.at("kind").get<std::string>());
+    ASSERT_GE(kind, 0) << r;
+    std::vector<int> key = {kind};
+    for (const auto& p : r.at("pillars")) key.push_back(indexIn(kPillarNames, p.get<std::string>()));
+    const std::size_t count = key.size() - 1;
+    EXPECT_EQ(count, kind == 2 || kind == 4 ? 3u : 2u) << r;
+    for (std::size_t i = 1; i < key.size(); ++i) {
+      EXPECT_GE(key[i], 0) << r;
+      if (i > 1) {
+        EXPECT_LT(key[i - 1], key[i]) << r;
+      }
+    }
+    EXPECT_EQ(required.empty() ? key[1] >= 2 : key[1] == indexIn(kPillarNames, required), true) << r;
+    if (!hourKnown) {
+      EXPECT_NE(key.back(), 5) << r;
+    }
+    if (kind <= 4) {
+      EXPECT_NE(std::string("木火土金水").find(r.at("element").get<std::string>()), std::string::npos) << r;
+    } else {
+      EXPECT_TRUE(r.at("element").is_null()) << r;
+    }
+    EXPECT_LT(previous, key) << r;
+    previous = key;
+    if (kind == 3) {  // 半会
+      for (const auto& t : list) {
+        if (t.at("kind") != "三合" || t.at("element") != r.at("element")) continue;
+        const auto& in = t.at("pillars");
+        const bool inside = std::all_of(r.at("pillars").begin(), r.at("pillars").end(),
+                                        [&](const auto& p) { return std::find(in.begin(), in.end(), p) != in.end(); });
+        EXPECT_FALSE(inside) << r << " inside " << t;
+      }
+    }
+  }
+}
+
+int Sum(const nlohmann::json& counts) {
+  int sum = 0;
+  for (const auto& [name, n] : counts.items()) sum += n.get<int>();
+  return sum;
+}
+
 // Every chart line gains "details" as its last member and is otherwise the
 // same bytes; error lines stay as they are; threads change nothing.
 TEST(DetailsBatch, OneMoreMemberOnEveryChartLine) {
@@ -89,6 +147,14 @@ TEST(DetailsBatch, OneMoreMemberOnEveryChartLine) {
     // The hour of a birth with an unknown hour has no 空亡 flag.
     const bool hourUnknown = parsed.at("pillars").at("hour").at("stem") == "□";
     EXPECT_EQ(d.at("pillars").at("hour").at("void").is_null(), hourUnknown);
+    // The balance counts 8 characters (6), 12 with the hidden stems (9).
+    EXPECT_EQ(Sum(d.at("fiveElements")), hourUnknown ? 6 : 8);
+    EXPECT_EQ(Sum(d.at("fiveElementsWithHidden")), hourUnknown ? 9 : 12);
+    EXPECT_EQ(Sum(d.at("yinYang")), hourUnknown ? 6 : 8);
+    ExpectRelationContract(d.at("relations"), "", !hourUnknown);
+    ASSERT_EQ(d.at("luck").at("relations").size(), 11u);
+    for (const auto& list : d.at("luck").at("relations")) ExpectRelationContract(list, "luck", !hourUnknown);
+    for (const auto& year : d.at("annual")) ExpectRelationContract(year.at("relations"), "annual", !hourUnknown);
   }
   EXPECT_GT(charts, 400);
 }

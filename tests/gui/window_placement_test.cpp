@@ -51,6 +51,88 @@ class WindowPlacementTest : public QObject {
     QVERIFY(available.contains(topLeft));
   }
 
+  // A window opened from the main window: beside it where there is room
+  // (right, left, below), else centred; where the user left it when kept;
+  // clamped to the available area in every case.
+  void placedBesideOrKept_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<QPoint>("kept");  // (-1, -1): none
+    QTest::addColumn<QPoint>("expected");
+    const QRect xga(0, 0, 1024, 768);
+    const QRect main(342, 195, 339, 378);  // the main window centred on it
+    const QSize popup(312, 255);
+    const QPoint none(-1, -1);
+    QTest::newRow("right") << xga << main << popup << true << none << QPoint(681, 195);
+    QTest::newRow("right, top clamped above a bottom panel")
+        << QRect(0, 0, 1024, 400) << QRect(342, 300, 339, 100) << popup << true << none << QPoint(681, 145);
+    QTest::newRow("left when the right is short")
+        << xga << QRect(700, 195, 300, 378) << popup << true << none << QPoint(388, 195);
+    QTest::newRow("below when neither side has room")
+        << QRect(0, 0, 700, 768) << QRect(200, 50, 339, 378) << popup << true << none << QPoint(200, 428);
+    QTest::newRow("below, shifted left to fit")
+        << QRect(0, 0, 700, 768) << QRect(250, 50, 339, 378) << QSize(600, 200) << true << none
+        << QPoint(100, 428);
+    QTest::newRow("centred when nothing fits")
+        << QRect(0, 0, 640, 512) << QRect(150, 67, 339, 378) << popup << true << none << QPoint(164, 128);
+    QTest::newRow("centred when asked") << xga << main << popup << false << none << QPoint(356, 256);
+    QTest::newRow("taller than the area: centred, title bar on top")
+        << QRect(0, 0, 640, 512) << QRect(0, 0, 200, 200) << QSize(300, 600) << true << none << QPoint(170, 0);
+    QTest::newRow("kept") << xga << main << popup << true << QPoint(20, 30) << QPoint(20, 30);
+    QTest::newRow("kept, then clamped")
+        << QRect(0, 0, 800, 600) << main << popup << true << QPoint(900, -40) << QPoint(488, 0);
+  }
+
+  void placedBesideOrKept() {
+    QFETCH(QRect, available);
+    QFETCH(QRect, owner);
+    QFETCH(QSize, frame);
+    QFETCH(bool, beside);
+    QFETCH(QPoint, kept);
+    QFETCH(QPoint, expected);
+    mireto::PlacementRequest request;
+    request.screen = available;
+    request.available = available;
+    request.frame = frame;
+    request.how = beside ? mireto::Placement::BesideOwner : mireto::Placement::Centred;
+    request.owner = owner;
+    if (kept != QPoint(-1, -1)) request.kept = kept;
+    const QPoint topLeft = mireto::PlacedFramePosition(request);
+    QCOMPARE(topLeft, expected);
+    QVERIFY(available.contains(topLeft));
+    const QRect placed(topLeft, frame);
+    if (frame.width() <= available.width() && frame.height() <= available.height())
+      QVERIFY(available.contains(placed));
+    if (beside && kept == QPoint(-1, -1) && topLeft != mireto::CentredFramePosition(available, available, frame))
+      QVERIFY(!placed.intersects(owner));
+  }
+
+  // A real window is placed before it is shown, with the owner's frame
+  // margins for its own: where it appears does not depend on when its frame
+  // arrives.
+  void placedBeforeItsFrameArrives() {
+    QWidget owner;
+    owner.setFixedSize(200, 150);
+    owner.move(10, 10);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QTRY_VERIFY(owner.frameGeometry() != owner.geometry());
+    QWidget window;
+    window.setFixedSize(120, 80);
+    mireto::PlaceWindow(window, owner, mireto::Placement::BesideOwner);
+    const QPoint placed = window.pos();
+    QCOMPARE(placed, QPoint(owner.frameGeometry().right() + 1, owner.frameGeometry().top()));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry().topLeft(), placed);
+    QCOMPARE(window.frameGeometry().size(), QSize(120, 80).grownBy(QMargins(
+        owner.geometry().left() - owner.frameGeometry().left(), owner.geometry().top() - owner.frameGeometry().top(),
+        owner.frameGeometry().right() - owner.geometry().right(),
+        owner.frameGeometry().bottom() - owner.geometry().bottom())));
+  }
+
   // Before it is shown a window has no frame and is centred by its client
   // size; once the platform gives it a frame (the offscreen platform adds a
   // 2-pixel border, as a window manager adds its title bar) the outer frame is

@@ -118,5 +118,22 @@ TEST(MapConversions, PositionsOutsideThePictureStillConvert) {
   EXPECT_EQ(lat.minutes, "30");
 }
 
+// The picture fits the room a short screen leaves, and a point on the
+// smaller picture converts as the same spot of the 500-pixel picture.
+TEST(MapConversions, ScaledPictureKeepsItsOwnPixels) {
+  struct Row {
+    int room;
+    int side;
+  };
+  for (const Row& row : {Row{600, 500}, Row{500, 500}, Row{429, 429}, Row{150, kMapSmallestSidePx}}) {
+    EXPECT_EQ(FittedMapSide(row.room), row.side) << row.room;
+  }
+  EXPECT_EQ(ShownToPicturePixel(357.0f, 500), 357.0f);  // unscaled: exact
+  EXPECT_FLOAT_EQ(ShownToPicturePixel(250.0f, 250), 500.0f);
+  // Tokyo's column on a 429-pixel picture reads Tokyo's longitude.
+  const float shown = 357.0f * 429 / 500;
+  EXPECT_NEAR(pixel_to_longitude(ShownToPicturePixel(shown, 429)), pixel_to_longitude(357.0f), 1e-4);
+}
+
 }  // namespace
 }  // namespace mireto

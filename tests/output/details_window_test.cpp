@@ -17,6 +17,7 @@
 #include "core/data_files.h"
 #include "output/details_text.h"
 #include "output/details_window.h"
+#include "output/five_element_diagram.h"
 
 using mireto::ChartDetails;
 using mireto::DetailsWindow;
@@ -124,6 +125,29 @@ class DetailsWindowTest : public QObject {
     }
   }
 
+  // The diagram holds the balance; the natal relations, each luck column's
+  // and each year's are written out (the worked chart of the notes).
+  void balanceAndRelations() {
+    DetailsWindow window(nullptr);
+    const ChartDetails d = WorkedDetails();
+    window.showDetails(d);
+    const auto* diagram = window.findChild<mireto::FiveElementDiagram*>(QStringLiteral("diagramFiveElements"));
+    QVERIFY(diagram != nullptr);
+    QCOMPARE(diagram->balance().withHidden[mireto::Element::Fire], 5);
+    QCOMPARE(diagram->balance().dayMaster, mireto::Element::Earth);
+    const QStringList natal = window.findChild<QLabel*>(QStringLiteral("lblRelations"))->text().split(QLatin1Char('\n'));
+    QCOMPARE(natal.size(), 1 + 6);
+    QCOMPARE(natal[1], QStringLiteral("月柱と日柱：子午の冲"));
+    QCOMPARE(natal[4], QStringLiteral("日柱と時柱：午午の自刑"));
+    const QTableWidget& luck = *Table(window, "tblLuck");
+    QCOMPARE(luck.verticalHeaderItem(5)->text(), QStringLiteral("合冲刑害"));
+    QCOMPARE(CellText(luck, 5, 10), QStringLiteral("日支と冲\n時支と冲\n年支と刑"));   // 丙子
+    QCOMPARE(CellText(luck, 5, 2), QStringLiteral("年干と\n干合（土）\n月支と\n半会（水）"));  // 甲申
+    const QTableWidget& annual = *Table(window, "tblAnnual");
+    QCOMPARE(CellText(annual, 26, 6), QStringLiteral("月支と冲、日支と自刑、時支と自刑、年支と破"));  // 2026 丙午
+    QCOMPARE(CellText(annual, 25, 6), QStringLiteral("－"));                                      // 2025 乙巳
+  }
+
   void luckBoldFollowsNewDetails() {
     DetailsWindow window(nullptr);
     ChartDetails d = WorkedDetails();
@@ -220,8 +244,19 @@ class DetailsWindowTest : public QObject {
     QCOMPARE(process.exitCode(), 0);
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
     for (const char* expected : {"命式詳細", "空亡／子丑", "蔵干通変星", "澗下水", "城頭土", "大運", "年運",
-                                 "（現在）", "2100"}) {
+                                 "（現在）", "2100", "五行（蔵干を含む）", "月柱と日柱：子午の冲",
+                                 "年運と命式の合冲刑害", "月支と冲、日支と自刑"}) {
       QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    }
+    // The diagram's own words are text in the PDF, and no picture is embedded:
+    // it is drawn as vectors.
+    QVERIFY(text.contains(QStringLiteral("天干・地支／蔵干を含む")));
+    const QString pdfimages = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
+    if (!pdfimages.isEmpty()) {
+      process.start(pdfimages, {QStringLiteral("-list"), pdf});
+      QVERIFY(process.waitForFinished(30000));
+      const QStringList rows = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+      QCOMPARE(rows.size(), 2);  // the heading and its rule only
     }
     // 101 years and the tables do not fit on one page.
     QVERIFY(text.count(QLatin1Char('\f')) >= 2);

@@ -147,7 +147,9 @@ class ExportWindowTest : public QObject {
   }
 
   void closeHidesTitleBarCloseDestroys() {
-    QWidget owner;
+    QWidget owner;  // a main window's size, with room beside it
+    owner.setFixedSize(340, 360);
+    owner.move(20, 20);
     owner.show();
     ExportController exporter;
     exporter.setOwner(&owner);

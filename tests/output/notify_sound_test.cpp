@@ -4,7 +4,12 @@
 #include <QTemporaryDir>
 #include <QDir>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
 
 #include <atomic>
 #include <thread>
@@ -117,15 +122,36 @@ class NotifySoundTest : public QObject {
 
   void theEventSoundServiceStaysWithinItsBound() {
     // Whatever this machine has (usually no sound device), the real player
-    // returns (a hang is stopped by the test's timeout), and a missing file
-    // is refused before the service is asked.
+    // returns (a hang is stopped by the test's timeout) without a word on
+    // standard error, and a missing file is refused before the service is asked.
     const std::string wav = WriteFile(dir_, "chime.wav", SilentWav(22050, 400));
     QVERIFY(mireto::WavDuration(wav).has_value());
-    mireto::PlayWavBlocking(wav, mireto::PlayWithEventSoundService);
+    const QString errors = StandardErrorOf([&] {
+      mireto::PlayWavBlocking(wav, mireto::PlayWithEventSoundService);
+      mireto::PlayWavBlocking(wav, mireto::PlayWithEventSoundService);
+    });
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
     QVERIFY(!mireto::PlayWavBlocking(dir_.filePath("missing.wav").toStdString(), mireto::PlayWithEventSoundService));
   }
 
  private:
+  // What the action writes on the process's standard error (descriptor 2).
+  QString StandardErrorOf(const std::function<void()>& action) {
+    const QString path = dir_.filePath(QStringLiteral("stderr.txt"));
+    std::fflush(stderr);
+    const int saved = dup(2);
+    const int capture = open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(capture, 2);
+    close(capture);
+    action();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(not captured)");
+    return QString::fromLocal8Bit(file.readAll());
+  }
+
   QTemporaryDir dir_;
 };
 

@@ -172,7 +172,9 @@ class PopupWindowTest : public QObject {
   }
 
   void closeHidesTitleBarCloseDestroys() {
-    QWidget owner;
+    QWidget owner;  // a main window's size, with room beside it
+    owner.setFixedSize(340, 360);
+    owner.move(20, 20);
     owner.show();
     PopupController popup;
     popup.setOwner(&owner);

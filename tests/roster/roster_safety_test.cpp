@@ -200,6 +200,26 @@ TEST_F(SafetyTest, AVersionThreeFileGainsReadingAndBirthplaceAfterABackup) {
   EXPECT_EQ(InspectRosterFile(copies[0].file).version, 3);
 }
 
+// A version 4 file (a reading, no birthplace) gains the birthplace alone.
+TEST_F(SafetyTest, AVersionFourFileGainsTheBirthplace) {
+  fs::create_directories(file_.parent_path());
+  std::string v4;
+  for (int i = 0; i < 4; ++i) v4 += kMigrations[i].sql;
+  RunSql(file_, v4 + "PRAGMA user_version = 4; PRAGMA application_id = " + std::to_string(kApplicationId) +
+                    "; INSERT INTO person (name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
+                    " created_at, changed_at, reading) VALUES ('鈴木', '', '1970-01-01', '0', '0', 'M', '0', '0',"
+                    " '2020-01-01T00:00:00Z', '2020-01-01T00:00:00Z', 'すずき');");
+  Roster roster(file_);
+  std::string error;
+  ASSERT_TRUE(roster.add(Person("新"), error)) << error;
+  EXPECT_EQ(InspectRosterFile(file_).version, kSchemaVersion);
+  const auto entries = roster.entries(error);
+  ASSERT_TRUE(entries) << error;
+  EXPECT_EQ((*entries)[0].reading, "すずき");
+  EXPECT_EQ((*entries)[0].birthplace, "");
+  EXPECT_EQ(ListBackups(file_).at(0).reason, BackupReason::BeforeMigration);
+}
+
 TEST_F(SafetyTest, AnImportSkipsWhatIsAlreadyThereAndDeletesManyAtOnce) {
   Roster roster(file_);
   std::string error;

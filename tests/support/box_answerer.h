@@ -12,8 +12,10 @@ namespace mireto::test {
 // One message box as it was shown.
 struct ShownBox {
   QString name;
-  QString text;
+  QString text;        // as written: without the line breaks of the box
   QStringList buttons;
+  QStringList lines;   // the lines the box shows
+  bool buttonIcons = false;  // some button carries an icon
 };
 
 // While alive, answers every modal message box as soon as it is shown: the
@@ -32,8 +34,11 @@ class BoxAnswerer {
   void answer() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
-    ShownBox record{box->objectName(), box->text(), {}};
-    for (QAbstractButton* b : box->buttons()) record.buttons << b->text();
+    ShownBox record{box->objectName(), QString(box->text()).remove(u'\n'), {}, box->text().split(u'\n'), false};
+    for (QAbstractButton* b : box->buttons()) {
+      record.buttons << b->text();
+      record.buttonIcons = record.buttonIcons || !b->icon().isNull();
+    }
     record.buttons.sort();
     shown << record;
     const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();

@@ -116,19 +116,42 @@ class BirthTimeTest : public QObject {
     QCOMPARE(Text(window.get(), "txtShin"), QString::fromStdString(expected.display.trueSolarTime));
   }
 
-  // 00:30 on the Sunday the clocks went forward: said, and no chart.
-  void neverExistedTimeGivesNoChart() {
+  // 00:30 on the Sunday the clocks went forward: asked whether to compute it
+  // as entered in JST. はい gives the chart of 00:30 JST and then the notice
+  // mireto-chart gives; いいえ gives no chart.
+  void neverExistedTimeAskedAbout_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("はい") << kYes;
+    QTest::newRow("いいえ") << kNo;
+  }
+  void neverExistedTimeAskedAbout() {
+    QFETCH(QString, answer);
     auto window = NewMainWindow();
-    BoxAnswerer answerer({});
+    BoxAnswerer answerer({answer});
     EnterBirth(*window, 1950, 5, 7, QStringLiteral("0"), QStringLiteral("30"));
-    QCOMPARE(answerer.shown.size(), 1);
+    QVERIFY(!answerer.shown.isEmpty());
     QCOMPARE(answerer.shown[0].name, Shown(kNeverExistedTimeName));
-    QVERIFY(answerer.shown[0].text.contains(QStringLiteral("1950年5月7日0時30分")));
-    QVERIFY(answerer.shown[0].text.contains(QStringLiteral("存在しない時刻")));
-    QCOMPARE(Caption(window.get(), QStringLiteral("yKan")), QStringLiteral("□"));
-    QVERIFY(Text(window.get(), "txtShin").isEmpty());
-    QVERIFY(!Enabled(window.get(), "btnpop"));
-    QVERIFY(!window->birthChart());
+    QCOMPARE(answerer.shown[0].text,
+             QStringLiteral("1950年5月7日0時30分は、夏時刻（サマータイム）の始まりで時計が0時から1時へ進められたため、"
+                            "存在しない時刻です。入力どおり日本標準時として計算しますか？"));
+    QStringList buttons{kYes, kNo};
+    buttons.sort();
+    QCOMPARE(answerer.shown[0].buttons, buttons);
+    QVERIFY(!answerer.shown[0].buttonIcons);
+    if (answer == kNo) {
+      QCOMPARE(answerer.shown.size(), 1);
+      QCOMPARE(Caption(window.get(), QStringLiteral("yKan")), QStringLiteral("□"));
+      QVERIFY(!Enabled(window.get(), "btnpop"));
+      QVERIFY(!window->birthChart());
+      return;
+    }
+    QCOMPARE(answerer.shown.size(), 2);
+    QCOMPARE(answerer.shown[1].text,
+             QStringLiteral("入力の時刻は夏時刻（サマータイム）の始まりで時計が進められたため存在しません。"
+                            "入力どおり日本標準時として計算しました。"));
+    QCOMPARE(PillarsShown(*window), PillarsOf(ChartOf({1950, 5, 7, 0, 30, 0})));
+    QVERIFY(window->birthChart());
+    QCOMPARE(window->displayedDecision(), roster::ClockDecision::AsEntered);
   }
 
   // 20 minutes after 立春 1990 at a time difference of -20 minutes: after the

@@ -70,7 +70,7 @@ class DetailsMenuTest : public QObject {
     const QString birthTime = details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))->text();
     QVERIFY2(birthTime.contains(QStringLiteral("前の節入り：大雪　1999年12月")), qPrintable(birthTime));
     QVERIFY2(birthTime.contains(QStringLiteral("次の節入り：小寒　2000年1月6日")), qPrintable(birthTime));
-    QVERIFY2(birthTime.contains(QStringLiteral("夏時刻: 該当なし")), qPrintable(birthTime));
+    QVERIFY2(birthTime.contains(QStringLiteral("夏時刻：該当なし")), qPrintable(birthTime));
 
     // 3 May 1990, 14:27: day 乙酉 (the main window shows it), 空亡 午未.
     EnterChart(*w, LocalDateTime{1990, 5, 3, 14, 27});

@@ -18,6 +18,7 @@ int RunChartDisplayTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
 int RunDetailsMenuTests(int argc, char** argv);
 int RunBirthTimeTests(int argc, char** argv);
+int RunKeyboardTests(int argc, char** argv);
 }  // namespace mireto::test
 
 namespace {
@@ -34,6 +35,7 @@ constexpr std::array kTestClasses = {
     mireto::test::QtTestClass{"Startup", mireto::test::RunStartupTests},
     mireto::test::QtTestClass{"DetailsMenu", mireto::test::RunDetailsMenuTests},
     mireto::test::QtTestClass{"BirthTime", mireto::test::RunBirthTimeTests},
+    mireto::test::QtTestClass{"Keyboard", mireto::test::RunKeyboardTests},
 };
 
 }  // namespace

@@ -1,0 +1,71 @@
+// The classical five-element diagram of a chart's balance: 木 火 土 金 水 on a
+// circle in generating order (木 at the top, then clockwise), arrows of the
+// generating cycle around it and the controlling cycle as the star inside.
+// Each element shows its count without and with the hidden stems (e.g. 3／5);
+// the day master's element is ringed and labelled 日主; 陽/陰 is written below.
+//
+// PaintFiveElements draws with QPainter only, so the same picture goes to the
+// screen (FiveElementDiagram) and, as vector graphics, to a printer or PDF
+// (FiveElementTextObject inside a printed QTextDocument).
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QRectF>
+#include <QSizeF>
+#include <QTextObjectInterface>
+#include <QWidget>
+
+#include "chart/five_elements.h"
+
+class QPainter;
+
+namespace mireto {
+
+// Draws the diagram of balance into area (any size; everything scales with
+// the smaller side), text in family's face.
+void PaintFiveElements(QPainter& painter, const QRectF& area, const FiveElementBalance& balance,
+                       const QString& family);
+
+// The diagram as a widget of the details window.
+class FiveElementDiagram : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FiveElementDiagram(QWidget* parent);
+
+  void setBalance(const FiveElementBalance& balance);
+  const FiveElementBalance& balance() const { return balance_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  FiveElementBalance balance_;
+};
+
+// The diagram as an object inside a QTextDocument: a document holding the
+// character QChar::ObjectReplacementCharacter in a QTextCharFormat of
+// objectType kFiveElementObjectType draws it there, e.g. when printed.
+class FiveElementTextObject : public QObject, public QTextObjectInterface {
+  Q_OBJECT
+  Q_INTERFACES(QTextObjectInterface)
+
+ public:
+  static constexpr int kFiveElementObjectType = QTextFormat::UserObject + 1;
+
+  FiveElementTextObject(const FiveElementBalance& balance, QString family, double sideMillimetres);
+
+  QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,
+                  const QTextFormat& format) override;
+
+ private:
+  FiveElementBalance balance_;
+  QString family_;
+  double sideMillimetres_;
+};
+
+}  // namespace mireto
