@@ -25,6 +25,7 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(mainWindow, &MainWindow::exportRequested, this,
           [this](const ChartSnapshot& chart) { export_->open(chart); });
   connect(map_.get(), &MapController::correctionDecided, mainWindow, &MainWindow::setTimeDifference);
+  connect(map_.get(), &MapController::placeDecided, roster_, &RosterController::rememberMapPlace);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
   connect(mainWindow, &MainWindow::chartDisplayed, this,
@@ -36,6 +37,7 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(mainWindow, &MainWindow::rosterRequested, roster_, &RosterController::openWindow);
   connect(mainWindow, &MainWindow::rosterExportRequested, roster_, &RosterController::exportFile);
   connect(mainWindow, &MainWindow::rosterImportRequested, roster_, &RosterController::importFile);
+  connect(mainWindow, &MainWindow::rosterRestoreRequested, roster_, &RosterController::restoreBackup);
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
 

@@ -91,6 +91,7 @@ int RunRosterCommand(const RosterCommand& command, std::ostream& out, std::ostre
   std::string error;
   const auto file = RosterFile(command.rosterFile, error);
   if (!file) return Fail(err, error);
+  if (roster::TightenRosterFiles(*file, command.rosterFile.empty())) err << "mireto-chart: " << roster::kTightenedNotice << '\n';
   if (command.kind == RosterCommand::Kind::Export) return ExportRoster(*file, out, err);
   return ImportRosterFrom(*file, command.source, out, err);
 }
@@ -105,14 +106,21 @@ std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::
 int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err) {
   const ImportLines lines = ReadImportLines(in);
   if (in.bad()) return Fail(err, "読み込むファイルを読めません（名簿は変更していません）", ExitStatus::InputFailed);
-  if (lines.badLine != 0)
+  if (lines.badLine != 0 || lines.empty)
     return Fail(err, "名簿の読み込み: " + ImportErrorText(lines) + "（名簿は変更していません）");
   roster::Roster roster(file);
   std::string error;
-  if (!roster.addAll(lines.entries, error))
-    return Fail(err, "名簿の読み込み: " + error + "（名簿は変更していません）");
-  out << lines.entries.size() << " 件を名簿に追加しました\n";
+  const auto count = roster.addAll(lines.entries, error);
+  if (!count) return Fail(err, "名簿の読み込み: " + error + "（名簿は変更していません）");
+  roster.settle();
+  out << ImportCountText(*count) << '\n';
   return kExitOk;
+}
+
+std::string ImportCountText(const roster::AddCount& count) {
+  if (count.skipped == 0) return std::to_string(count.added) + " 件を名簿に追加しました";
+  return std::to_string(count.added) + " 件を追加、" + std::to_string(count.skipped) +
+         " 件は同じ内容が既にあるため飛ばしました";
 }
 
 int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "chart/summer_time.h"
 #include "cli/chart_io.h"
 
 namespace mireto::cli {
@@ -62,6 +63,8 @@ std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::stri
   roster::NewEntry entry;
   if (!TakeString(object, "name", true, entry.name, error)) return std::nullopt;
   if (!TakeString(object, "note", false, entry.note, error)) return std::nullopt;
+  if (!TakeString(object, "reading", false, entry.reading, error)) return std::nullopt;
+  if (!TakeString(object, "birthplace", false, entry.birthplace, error)) return std::nullopt;
   std::string decision;
   if (!TakeString(object, "summerTime", false, decision, error)) return std::nullopt;
   if (const auto taken = roster::DecisionFromWord(decision)) {
@@ -90,32 +93,93 @@ std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::stri
   entry.birth.jisaSeconds = input.jisaSecondsText;
   error = roster::CheckEntry(entry);
   if (!error.empty()) return std::nullopt;
+  if (!input.hour && input.minute) {
+    error = "時が ? のときは、分も ? にしてください";
+    return std::nullopt;
+  }
+  // A clock time skipped when the clocks went forward has a chart only when
+  // read as entered: the desktop program shows none for it otherwise.
+  if (ClassifyBirth(input) == ClockKind::NeverExisted && entry.summerTime != roster::ClockDecision::AsEntered) {
+    error = "夏時刻の切り替えで存在しない時刻です（\"summerTime\": \"ignore\" のときだけ読み込めます）";
+    return std::nullopt;
+  }
   return entry;
 }
 
+namespace {
+
+enum class LineRead { Line, TooLong, End };
+
+// One line without its LF, at most `limit` bytes; the rest of a longer line
+// is skipped unread into memory.
+LineRead ReadBoundedLine(std::istream& in, std::string& line, std::size_t limit) {
+  line.clear();
+  std::streambuf* buffer = in.rdbuf();
+  bool any = false;
+  bool tooLong = false;
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      if (!any) return LineRead::End;
+      break;
+    }
+    any = true;
+    if (c == '\n') break;
+    if (line.size() < limit) {
+      line.push_back(static_cast<char>(c));
+    } else {
+      tooLong = true;
+    }
+  }
+  return tooLong ? LineRead::TooLong : LineRead::Line;
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
+
+}  // namespace
+
 ImportLines ReadImportLines(std::istream& in) {
   ImportLines result;
+  const auto refuse = [&](long number, std::string error) {
+    result.entries.clear();
+    result.badLine = number;
+    result.error = std::move(error);
+    return result;
+  };
   std::string line;
   long number = 0;
-  while (std::getline(in, line)) {
+  long firstBlank = 0;  // the first of the blank lines just read
+  for (;;) {
+    const LineRead read = ReadBoundedLine(in, line, kMaxImportLineBytes);
+    if (read == LineRead::End) break;
     ++number;
+    if (read == LineRead::TooLong)
+      return refuse(number, "行が長すぎます（" + std::to_string(kMaxImportLineBytes) + " バイトまで。名前は " +
+                                std::to_string(roster::kMaxNameChars) + " 文字、備考は " +
+                                std::to_string(roster::kMaxNoteChars) + " 文字まで）");
     if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!roster::IsValidUtf8(line))
+      return refuse(number, "UTF-8 の文字として読めません。Shift_JIS などで保存されたファイルは、UTF-8 で保存し直してから読み込んでください");
+    if (IsBlank(line)) {
+      if (firstBlank == 0) firstBlank = number;
+      continue;
+    }
+    // A blank line between entries is a mistake; blank lines at the end are not.
+    if (firstBlank != 0) return refuse(firstBlank, "空行です");
+    if (line.back() == '\r') line.pop_back();
     std::string error;
     auto entry = ParseImportLine(line, error);
-    if (!entry) {
-      result.entries.clear();
-      result.badLine = number;
-      result.error = error;
-      return result;
-    }
+    if (!entry) return refuse(number, error);
     result.entries.push_back(std::move(*entry));
   }
   if (in.bad()) result.entries.clear();
+  result.empty = result.entries.empty() && !in.bad();
   return result;
 }
 
 std::string ImportErrorText(const ImportLines& lines) {
+  if (lines.badLine == 0 && lines.empty) return "読み込む項目がありません（ファイルが空です）";
   return std::to_string(lines.badLine) + " 行目: " + lines.error;
 }
 
@@ -133,6 +197,8 @@ std::string ExportLine(const roster::Entry& entry) {
   // Only where a decision was taken, so that other lines stay as before.
   if (entry.summerTime != roster::ClockDecision::NotAsked)
     out["summerTime"] = std::string(roster::DecisionWord(entry.summerTime));
+  if (!entry.reading.empty()) out["reading"] = entry.reading;
+  if (!entry.birthplace.empty()) out["birthplace"] = entry.birthplace;
   // Text that is not UTF-8 cannot come from the roster (every entry is
   // checked), but an export must never stop half way: replace, don't throw.
   return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

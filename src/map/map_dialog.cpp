@@ -216,8 +216,13 @@ void MapDialog::Cancel() {
 void MapDialog::Decide() {
   const CorrectionTexts correction = longitude_to_correction(
       lonDeg_->text().toStdString(), lonMin_->text().toStdString(), lonSec_->text().toStdString());
-  emit correctionDecided(QString::fromStdString(correction.minutes),
-                         QString::fromStdString(correction.seconds));
+  const QString minutes = QString::fromStdString(correction.minutes);
+  const QString seconds = QString::fromStdString(correction.seconds);
+  emit correctionDecided(minutes, seconds);
+  emit placeDecided(QStringLiteral("東経%1度%2分%3秒 北緯%4度%5分%6秒")
+                        .arg(lonDeg_->text(), lonMin_->text(), lonSec_->text(), latDeg_->text(), latMin_->text(),
+                             latSec_->text()),
+                    minutes, seconds);
   hide();
 }
 
@@ -242,6 +247,7 @@ void MapController::open() {
   if (dialog_ == nullptr) {
     dialog_ = new MapDialog(mainWindow_);
     connect(dialog_, &MapDialog::correctionDecided, this, &MapController::correctionDecided);
+    connect(dialog_, &MapDialog::placeDecided, this, &MapController::placeDecided);
     dialog_->installEventFilter(this);
     // Centred the first time, then where the user left it.
     if (mainWindow_ != nullptr) {

@@ -36,6 +36,9 @@ class MapDialog : public QWidget {
  signals:
   // "決定": the correction of the fixed longitude, as the two time-difference texts.
   void correctionDecided(const QString& minutes, const QString& seconds);
+  // The same moment: the point as "東経139度41分30秒 北緯35度41分22秒" (a
+  // roster entry's birthplace).
+  void placeDecided(const QString& place, const QString& minutes, const QString& seconds);
 
  protected:
   bool event(QEvent* event) override;
@@ -97,6 +100,7 @@ class MapController : public QObject {
  signals:
   // The dialog's "決定" (see MapDialog::correctionDecided).
   void correctionDecided(const QString& minutes, const QString& seconds);
+  void placeDecided(const QString& place, const QString& minutes, const QString& seconds);
 
  private:
   QPointer<QWidget> mainWindow_;

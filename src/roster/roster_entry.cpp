@@ -33,12 +33,43 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+// One code point of valid UTF-8 at text[i]; i moves past it.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  char32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+  for (int k = 1; k < length && i + k < text.size(); ++k)
+    code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+  i += length;
+  return code;
+}
+
+// Characters that break a line or turn the direction of the text around
+// where they are shown: C0 and C1 controls (U+0085 among them), the line and
+// paragraph separators, and the bidirectional embeddings, overrides and isolates.
+bool IsLineOrDirectionControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
+// For valid UTF-8 only.
 bool HasControlCharacter(std::string_view text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return true;
+  for (std::size_t i = 0; i < text.size();) {
+    if (IsLineOrDirectionControl(NextCodePoint(text, i))) return true;
   }
   return false;
+}
+
+std::string TooLong(const char* what, std::size_t limit) {
+  return std::string(what) + "は " + std::to_string(limit) + " 文字までにしてください";
+}
+
+// A one-line optional field.
+std::string CheckLineField(std::string_view text, const char* what, std::size_t limit) {
+  if (!IsValidUtf8(text)) return std::string(what) + "に使えない文字が含まれています";
+  if (CountCharacters(text) > limit) return TooLong(what, limit);
+  if (HasControlCharacter(text)) return std::string(what) + "に改行や制御文字は使えません";
+  return {};
 }
 
 // Digits only, no sign, no leading zero unless the number is 0.
@@ -51,6 +82,7 @@ std::optional<int> CanonicalNumber(std::string_view text) {
 }
 
 std::optional<int> FixedDigits(std::string_view text) {
+  if (text.size() > 4) return std::nullopt;
   for (const char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
   }
@@ -72,7 +104,7 @@ std::string CheckDate(std::string_view date) {
 }
 
 std::string CheckFieldText(std::string_view text, const char* what) {
-  if (!IsValidUtf8(text) || HasControlCharacter(text))
+  if (!IsValidUtf8(text) || HasControlCharacter(text) || text.size() > 64)
     return std::string(what) + "に使えない文字が含まれています";
   return {};
 }
@@ -144,16 +176,29 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+std::size_t CountCharacters(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  return count;
+}
+
 std::string CheckName(std::string_view name) {
   if (!IsValidUtf8(name)) return "名前に使えない文字が含まれています";
   if (TrimBlanks(name).empty()) return "名前を入力してください";
-  if (HasControlCharacter(name)) return "名前に改行や制御文字は使えません";
-  return {};
+  return CheckLineField(name, "名前", kMaxNameChars);
 }
 
 std::string CheckNote(std::string_view note) {
   if (!IsValidUtf8(note)) return "備考に使えない文字が含まれています";
+  if (CountCharacters(note) > kMaxNoteChars) return TooLong("備考", kMaxNoteChars);
   return {};
+}
+
+std::string CheckReading(std::string_view reading) { return CheckLineField(reading, "ふりがな", kMaxReadingChars); }
+
+std::string CheckBirthplace(std::string_view birthplace) {
+  return CheckLineField(birthplace, "出生地", kMaxBirthplaceChars);
 }
 
 std::string CheckBirth(const BirthTexts& birth) {
@@ -162,12 +207,23 @@ std::string CheckBirth(const BirthTexts& birth) {
   if (!IsListItem(birth.minute, 59)) return "分は ? か 0 から 59 までの数で指定してください: " + birth.minute;
   if (birth.sex != "M" && birth.sex != "F") return "性別は M（男）か F（女）で指定してください: " + birth.sex;
   if (auto error = CheckFieldText(birth.jisaMinutes, "時差（分）"); !error.empty()) return error;
-  return CheckFieldText(birth.jisaSeconds, "時差（秒）");
+  if (auto error = CheckFieldText(birth.jisaSeconds, "時差（秒）"); !error.empty()) return error;
+  std::string_view minutes = birth.jisaMinutes;
+  const bool negative = minutes.starts_with('-');
+  if (negative) minutes.remove_prefix(1);
+  const auto whole = minutes.empty() ? std::nullopt : FixedDigits(minutes);
+  const int signedWhole = whole ? (negative ? -*whole : *whole) : 0;
+  if (!whole || signedWhole < kMinJisaMinutes || signedWhole > kMaxJisaMinutes)
+    return "時差の分は " + std::to_string(kMinJisaMinutes) + " から " + std::to_string(kMaxJisaMinutes) +
+           " までの、時差の欄と地図で指定できる数にしてください: " + birth.jisaMinutes;
+  return {};
 }
 
 std::string CheckEntry(const NewEntry& entry) {
   if (auto error = CheckName(entry.name); !error.empty()) return error;
   if (auto error = CheckNote(entry.note); !error.empty()) return error;
+  if (auto error = CheckReading(entry.reading); !error.empty()) return error;
+  if (auto error = CheckBirthplace(entry.birthplace); !error.empty()) return error;
   return CheckBirth(entry.birth);
 }
 

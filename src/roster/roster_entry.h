@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,6 +44,10 @@ struct NewEntry {
   std::string note;
   BirthTexts birth;
   ClockDecision summerTime = ClockDecision::NotAsked;
+  std::string reading{};     // ふりがな, optional
+  std::string birthplace{};  // 出生地, free text, optional
+
+  friend bool operator==(const NewEntry&, const NewEntry&) = default;
 };
 
 struct Entry {
@@ -53,9 +58,25 @@ struct Entry {
   ClockDecision summerTime = ClockDecision::NotAsked;
   std::string createdAt;  // UTC, "YYYY-MM-DDTHH:MM:SSZ"
   std::string changedAt;
+  std::string reading;
+  std::string birthplace;
+
+  // Everything but the id and the times.
+  NewEntry content() const { return {name, note, birth, summerTime, reading, birthplace}; }
 
   friend bool operator==(const Entry&, const Entry&) = default;
 };
+
+// The longest texts an entry takes, in characters (code points).
+inline constexpr std::size_t kMaxNameChars = 100;
+inline constexpr std::size_t kMaxNoteChars = 10000;
+inline constexpr std::size_t kMaxReadingChars = 100;
+inline constexpr std::size_t kMaxBirthplaceChars = 200;
+
+// The whole minutes of a time difference the spinners (-49 to 48) and the
+// map (121.4° to 147.1° east: -54 to 48) can give.
+inline constexpr int kMinJisaMinutes = -54;
+inline constexpr int kMaxJisaMinutes = 48;
 
 // The years the year dialog offers.
 inline constexpr int kFirstYear = 1800;
@@ -65,12 +86,19 @@ inline constexpr int kLastYear = 2080;
 // Japanese message.
 //
 // Name: valid UTF-8, not empty once blanks (including U+3000) are trimmed,
-// no line breaks or other control characters.
+// at most kMaxNameChars, no line breaks, line or paragraph separators (U+0085,
+// U+2028, U+2029), bidirectional embeddings, overrides or isolates, or other
+// control characters.
 std::string CheckName(std::string_view name);
-// Note: valid UTF-8 (line breaks allowed).
+// Note: valid UTF-8 (line breaks allowed), at most kMaxNoteChars.
 std::string CheckNote(std::string_view note);
+// Reading and birthplace: as a name, but they may be empty.
+std::string CheckReading(std::string_view reading);
+std::string CheckBirthplace(std::string_view birthplace);
 // Birth: a real date within the year dialog's years, hour and minute as their
-// lists show them, sex M or F, time-difference texts of one line.
+// lists show them, sex M or F, whole minutes of
+// time difference the spinners or the map can give, seconds of one line (the
+// field takes any text the user types).
 std::string CheckBirth(const BirthTexts& birth);
 std::string CheckEntry(const NewEntry& entry);
 
@@ -79,5 +107,8 @@ std::optional<std::array<int, 3>> DateParts(std::string_view date);
 
 // Whether text is well-formed UTF-8 (no surrogates, no overlong forms).
 bool IsValidUtf8(std::string_view text);
+
+// The number of characters (code points) of valid UTF-8.
+std::size_t CountCharacters(std::string_view text);
 
 }  // namespace mireto::roster

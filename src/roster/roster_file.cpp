@@ -44,8 +44,13 @@ FileCheck Foreign(const fs::path& file) {
   return {FileState::Foreign, 0, "名簿ファイルの場所に別のデータベースがあります" + Quoted(file)};
 }
 
-FileCheck Unwritable(const fs::path& file) {
-  return {FileState::Unwritable, 0, "名簿ファイルに書き込めません" + Quoted(file)};
+FileCheck Unreadable(const fs::path& file) {
+  return {FileState::Unwritable, 0, "名簿ファイルを読めません（読む権限がありません）" + Quoted(file)};
+}
+
+FileCheck ReadOnly(const fs::path& file, int version) {
+  return {FileState::ReadOnly, version,
+          "名簿ファイルに書き込めません（読み取り専用です）。一覧と書き出しはできます" + Quoted(file)};
 }
 
 FileCheck Busy(const fs::path& file) {
@@ -61,7 +66,7 @@ bool Writable(const fs::path& file) {
 // What SQLite itself reports about a file whose header looks right.
 FileCheck InspectWithSqlite(const fs::path& file) {
   std::string error;
-  Connection db = OpenConnection(file, OpenMode::ReadOnly, error);
+  Connection db = OpenForReading(file, error);
   if (!db) return Damaged(file);
   const auto check = [&]() -> std::optional<std::string> {
     Statement statement(db.get(), "PRAGMA quick_check");
@@ -79,6 +84,22 @@ FileCheck InspectWithSqlite(const fs::path& file) {
   if (*version > kSchemaVersion) return Newer(file, *version);
   if (*version < 1 || !HasPersonTable(db.get(), static_cast<int>(*version), error)) return Damaged(file);
   return {FileState::Usable, static_cast<int>(*version), {}};
+}
+
+// A rollback journal beside the file that no program is using is what a crash
+// in the middle of a change left. A read-only connection cannot roll it back
+// and reports the file as unreadable; a writing one rolls it back on its
+// first read, as SQLite is meant to, and the file passes its checks again.
+bool RecoverHotJournal(const fs::path& file) {
+  const fs::path journal(file.string() + "-journal");
+  std::error_code ec;
+  if (!fs::is_regular_file(journal, ec) || fs::file_size(journal, ec) == 0 || ec) return false;
+  std::string error;
+  Connection db = OpenConnection(file, OpenMode::ReadWrite, error);
+  if (!db) return false;
+  QueryInteger(db.get(), "SELECT count(*) FROM sqlite_schema", error);
+  db.reset();
+  return !fs::exists(journal, ec) || fs::file_size(journal, ec) == 0;
 }
 
 // SQLite's read-only connection may create the write-ahead log and its index
@@ -104,15 +125,15 @@ FileCheck InspectRosterFile(const fs::path& file) {
   std::error_code ec;
   const fs::file_status status = fs::status(file, ec);
   if (status.type() == fs::file_type::not_found) return {FileState::Absent, 0, {}};
-  if (ec) return Unwritable(file);
+  if (ec) return Unreadable(file);
   if (status.type() != fs::file_type::regular) return Damaged(file);
 
   std::ifstream in(file, std::ios::binary);
-  if (!in) return Unwritable(file);
+  if (!in) return Unreadable(file);
   std::array<char, kHeaderSize> header{};
   in.read(header.data(), header.size());
   const auto size = static_cast<std::size_t>(in.gcount());
-  if (size == 0 && in.eof()) return Writable(file) ? FileCheck{FileState::Blank, 0, {}} : Unwritable(file);
+  if (size == 0 && in.eof()) return Writable(file) ? FileCheck{FileState::Blank, 0, {}} : ReadOnly(file, 0);
   if (size < kHeaderSize || std::string_view(header.data(), kMagic.size()) != kMagic) return Damaged(file);
   // Early answers from the header alone; SQLite's answer below is the one that
   // counts, since the newest header may still be in the write-ahead log.
@@ -121,8 +142,15 @@ FileCheck InspectRosterFile(const fs::path& file) {
   if (headerApplication == static_cast<std::uint32_t>(kApplicationId) && headerVersion > kSchemaVersion)
     return Newer(file, headerVersion);
 
-  if (!Writable(file)) return Unwritable(file);
-  return InspectLeavingNoTrace(file);
+  const bool writable = Writable(file);
+  bool recovered = false;
+  if (writable && (headerApplication == static_cast<std::uint32_t>(kApplicationId) || headerApplication == 0))
+    recovered = RecoverHotJournal(file);
+  FileCheck check = InspectLeavingNoTrace(file);
+  check.recovered = recovered;
+  if (!writable && (check.state == FileState::Usable || check.state == FileState::Blank))
+    return ReadOnly(file, check.version);
+  return check;
 }
 
 }  // namespace mireto::roster

@@ -14,6 +14,15 @@ bool MigrateSchema(sqlite3* db, int from, std::string& error) {
   return Execute(db, pragmas.c_str(), error);
 }
 
+std::string PersonColumnsOf(int version) {
+  std::string list;
+  for (const PersonColumn& column : kPersonColumns) {
+    if (!list.empty()) list += ", ";
+    list += column.sinceVersion <= version ? column.name : "''";
+  }
+  return list;
+}
+
 bool HasPersonTable(sqlite3* db, int version, std::string& error) {
   std::size_t expected = 0;
   for (const PersonColumn& column : kPersonColumns) {

@@ -25,7 +25,9 @@ struct Migration {
 // Version 2: indexes for the roster window's orders (birth date, last change).
 // Version 3: the summer-time decision taken for the birth ('' when none was
 //            asked, 'apply' or 'ignore'); older rows get ''.
-inline constexpr std::array<Migration, 3> kMigrations = {{
+// Version 4: the reading of the name (ふりがな); older rows get ''.
+// Version 5: the birthplace (出生地, free text); older rows get ''.
+inline constexpr std::array<Migration, 5> kMigrations = {{
     {1,
      "CREATE TABLE person ("
      " id INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -45,6 +47,8 @@ inline constexpr std::array<Migration, 3> kMigrations = {{
     {3,
      "ALTER TABLE person ADD COLUMN summer_time TEXT NOT NULL DEFAULT ''"
      " CHECK (summer_time IN ('', 'apply', 'ignore'));"},
+    {4, "ALTER TABLE person ADD COLUMN reading TEXT NOT NULL DEFAULT '';"},
+    {5, "ALTER TABLE person ADD COLUMN birthplace TEXT NOT NULL DEFAULT '';"},
 }};
 
 // The version this program writes and fully understands.
@@ -68,7 +72,13 @@ inline constexpr auto kPersonColumns = std::to_array<PersonColumn>({
     {"created_at", 1},
     {"changed_at", 1},
     {"summer_time", 3},
+    {"reading", 4},
+    {"birthplace", 5},
 });
+
+// The select list of table person in the order of kPersonColumns for a file
+// of `version`: a column added later reads as ''.
+std::string PersonColumnsOf(int version);
 
 // Brings tables of version `from` (0: a blank file) to kSchemaVersion inside
 // the caller's transaction and records the version and the application id.

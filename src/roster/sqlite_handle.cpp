@@ -8,7 +8,8 @@ namespace mireto::roster {
 
 void ConnectionCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
-Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error) {
+Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error,
+                          int waitMilliseconds) {
   int flags = SQLITE_OPEN_NOMUTEX;
   switch (mode) {
     case OpenMode::ReadOnly:
@@ -29,14 +30,60 @@ Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std:
     return nullptr;
   }
   sqlite3_extended_result_codes(raw, 1);
-  sqlite3_busy_timeout(raw, kBusyTimeoutMilliseconds);
+  sqlite3_busy_timeout(raw, waitMilliseconds);
+  sqlite3_exec(raw, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
   return db;
+}
+
+namespace {
+
+// A file: URI for the path, every byte but the unreserved ones and '/' escaped.
+std::string FileUri(const std::filesystem::path& file) {
+  const std::string path = std::filesystem::absolute(file).string();
+  std::string uri = "file:";
+  constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+        c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+      uri += c;
+    } else {
+      uri += '%';
+      uri += kHex[byte >> 4];
+      uri += kHex[byte & 0xF];
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+}  // namespace
+
+Connection OpenForReading(const std::filesystem::path& file, std::string& error, int waitMilliseconds) {
+  Connection db = OpenConnection(file, OpenMode::ReadOnly, error, waitMilliseconds);
+  if (!db) return db;
+  if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) == SQLITE_OK) return db;
+  const int primary = LastErrorCode(db.get()) & 0xFF;
+  if (primary != SQLITE_CANTOPEN && primary != SQLITE_READONLY) return db;
+  db.reset();
+  sqlite3* raw = nullptr;
+  const int rc = sqlite3_open_v2(FileUri(file).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
+  Connection immutable(raw);
+  if (rc != SQLITE_OK) {
+    error = raw != nullptr ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
+    return nullptr;
+  }
+  sqlite3_extended_result_codes(raw, 1);
+  sqlite3_exec(raw, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+  return immutable;
 }
 
 bool IsBusy(int extendedCode) {
   const int primary = extendedCode & 0xFF;
   return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
+
+bool IsFull(int extendedCode) { return (extendedCode & 0xFF) == SQLITE_FULL; }
 
 std::string LastError(sqlite3* db) { return sqlite3_errmsg(db); }
 
@@ -64,6 +111,13 @@ void Statement::bind(int index, std::string_view text) {
 }
 
 void Statement::bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
+
+void Statement::reset() {
+  if (stmt_ == nullptr) return;
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+  done_ = false;
+}
 
 bool Statement::step() {
   if (stmt_ == nullptr) return false;

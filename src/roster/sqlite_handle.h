@@ -21,15 +21,26 @@ using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
 
 enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate };
 
-// Opens the file; nullptr and SQLite's message in error on failure. URI names
-// are not interpreted: the path is always a plain file name.
-Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error);
-
 // How long a connection waits for another one's lock before giving up.
 inline constexpr int kBusyTimeoutMilliseconds = 10000;
 
+// Opens the file; nullptr and SQLite's message in error on failure. URI names
+// are not interpreted: the path is always a plain file name. Temporary tables
+// and indexes are kept in memory, so that nothing of the file's content is
+// ever written to a shared temporary folder.
+Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error,
+                          int waitMilliseconds = kBusyTimeoutMilliseconds);
+
+// A read-only connection that can read. A file in write-ahead-log mode whose
+// log index can neither be found nor created (a read-only folder, another
+// user's roster) is opened as immutable: read as it is on disk.
+Connection OpenForReading(const std::filesystem::path& file, std::string& error,
+                          int waitMilliseconds = kBusyTimeoutMilliseconds);
+
 // Whether an extended result code means another connection holds a lock.
 bool IsBusy(int extendedCode);
+// Whether it means the disk (or the file system's quota) is full.
+bool IsFull(int extendedCode);
 
 // The connection's last error message.
 std::string LastError(sqlite3* db);
@@ -51,6 +62,9 @@ class Statement {
   // Parameters are numbered from 1.
   void bind(int index, std::string_view text);
   void bind(int index, std::int64_t value);
+
+  // Clears the last run and the parameters, for a run with new ones.
+  void reset();
 
   // One step: true while a row is available; done() tells a clean end from an error.
   bool step();

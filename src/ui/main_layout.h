@@ -223,7 +223,7 @@ struct MenuRow {
 struct MenuSpec {
   const char* name;
   const char* caption;
-  std::array<MenuRow, 6> items;
+  std::array<MenuRow, 7> items;
   int itemCount;
 };
 
@@ -234,9 +234,10 @@ inline constexpr MenuSpec kMenus[] = {
        {"rosterOpen", "名簿…", "Ctrl+O"},
        {"rosterExport", "名簿の書き出し…", nullptr},
        {"rosterImport", "名簿の読み込み…", nullptr},
+       {"rosterRestore", "名簿の復元…", nullptr},
        {"rosterLine", nullptr, nullptr},
        {"endmireto", "ミレト終了", "Ctrl+E"}}},
-     6},
+     7},
     {"menutool",
      "ツール（Ｔ）",
      {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},

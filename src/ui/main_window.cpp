@@ -117,6 +117,7 @@ void MainWindow::connectMenus() {
   connect(action("rosterOpen"), &QAction::triggered, this, &MainWindow::rosterRequested);
   connect(action("rosterExport"), &QAction::triggered, this, &MainWindow::rosterExportRequested);
   connect(action("rosterImport"), &QAction::triggered, this, &MainWindow::rosterImportRequested);
+  connect(action("rosterRestore"), &QAction::triggered, this, &MainWindow::rosterRestoreRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {

@@ -125,6 +125,7 @@ class MainWindow : public QMainWindow {
   void rosterRequested();
   void rosterExportRequested();
   void rosterImportRequested();
+  void rosterRestoreRequested();
   // The main window is closing: secondary windows must unload now.
   void unloading();
 

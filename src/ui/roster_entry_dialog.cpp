@@ -15,23 +15,40 @@ namespace mireto {
 namespace {
 
 const char* Title(EntryDialogMode mode) {
-  return mode == EntryDialogMode::Edit ? "名前・備考の編集" : "名簿に保存";
+  return mode == EntryDialogMode::Edit ? "名簿の項目の編集" : "名簿に保存";
 }
 
 }  // namespace
 
-RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, const QString& note,
-                                     const EntryDialogBirth& birth, QWidget* parent)
-    : QDialog(parent) {
+QString KeptNote(const QString& given, const QString& shown, const QString& edited) {
+  if (edited == shown) return given;
+  const qsizetype crlf = given.count(QStringLiteral("\r\n"));
+  if (crlf > 0 && crlf == given.count(QLatin1Char('\n'))) {
+    QString text = edited;
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  }
+  return edited;
+}
+
+RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const EntryTexts& texts, const EntryDialogBirth& birth,
+                                     QWidget* parent)
+    : QDialog(parent), givenNote_(texts.note) {
   setObjectName(QStringLiteral("rosterEntryDialog"));
   setWindowTitle(QString::fromUtf8(Title(mode)));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  name_ = new QLineEdit(name, this);
+  name_ = new QLineEdit(texts.name, this);
   name_->setObjectName(QStringLiteral("entryName"));
-  note_ = new QPlainTextEdit(note, this);
+  reading_ = new QLineEdit(texts.reading, this);
+  reading_->setObjectName(QStringLiteral("entryReading"));
+  reading_->setPlaceholderText(QStringLiteral("任意"));
+  birthplace_ = new QLineEdit(texts.birthplace, this);
+  birthplace_->setObjectName(QStringLiteral("entryBirthplace"));
+  birthplace_->setPlaceholderText(QStringLiteral("任意"));
+  note_ = new QPlainTextEdit(texts.note, this);
   note_->setObjectName(QStringLiteral("entryNote"));
   note_->setTabChangesFocus(true);
+  shownNote_ = note_->toPlainText();
   auto addText = [&](const char* caption, const QString& text, const char* objectName) {
     if (text.isEmpty()) return;
     auto* label = new QLabel(text, this);
@@ -43,6 +60,8 @@ RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, 
   addText("生年月日：", birth.birth, "entryBirth");
   addText("夏時刻：", birth.decision, "entryDecision");
   form->addRow(QStringLiteral("名前："), name_);
+  form->addRow(QStringLiteral("ふりがな："), reading_);
+  form->addRow(QStringLiteral("出生地："), birthplace_);
   form->addRow(QStringLiteral("備考："), note_);
   layout->addLayout(form);
   problem_ = new QLabel(this);
@@ -75,12 +94,18 @@ RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const QString& name, 
   QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);
-  connect(name_, &QLineEdit::textChanged, this, &RosterEntryDialog::check);
+  for (QLineEdit* line : {name_, reading_, birthplace_}) connect(line, &QLineEdit::textChanged, this, &RosterEntryDialog::check);
+  connect(note_, &QPlainTextEdit::textChanged, this, &RosterEntryDialog::check);
   check();
 }
 
 void RosterEntryDialog::check() {
-  const std::string problem = roster::CheckName(name_->text().toStdString());
+  const EntryDialogAnswer typed = {EntryChoice::Cancel, name_->text(), note_->toPlainText(), reading_->text(),
+                                   birthplace_->text()};
+  std::string problem = roster::CheckName(typed.name.toStdString());
+  if (problem.empty()) problem = roster::CheckReading(typed.reading.toStdString());
+  if (problem.empty()) problem = roster::CheckBirthplace(typed.birthplace.toStdString());
+  if (problem.empty()) problem = roster::CheckNote(typed.note.toStdString());
   problem_->setText(QString::fromStdString(problem));
   primary_->setEnabled(problem.empty());
   if (secondary_ != nullptr) secondary_->setEnabled(problem.empty());
@@ -93,12 +118,13 @@ void RosterEntryDialog::finish(EntryChoice choice) {
 
 EntryDialogAnswer RosterEntryDialog::answer() const {
   if (result() != QDialog::Accepted) return {};
-  return {choice_, name_->text(), note_->toPlainText()};
+  return {choice_, name_->text(), KeptNote(givenNote_, shownNote_, note_->toPlainText()), reading_->text(),
+          birthplace_->text()};
 }
 
-EntryDialogAnswer AskEntry(QWidget* parent, EntryDialogMode mode, const QString& name, const QString& note,
+EntryDialogAnswer AskEntry(QWidget* parent, EntryDialogMode mode, const EntryTexts& texts,
                            const EntryDialogBirth& birth) {
-  RosterEntryDialog dialog(mode, name, note, birth, parent);
+  RosterEntryDialog dialog(mode, texts, birth, parent);
   dialog.exec();
   return dialog.answer();
 }

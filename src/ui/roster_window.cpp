@@ -1,13 +1,15 @@
 #include "ui/roster_window.h"
 
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTreeWidget>
+#include <QScreen>
+#include <QShortcut>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <array>
 
@@ -15,66 +17,9 @@ namespace mireto {
 
 namespace {
 
-constexpr int kIdRole = Qt::UserRole;
-constexpr int kSortRole = Qt::UserRole + 1;
-
-struct ColumnRow {
-  RosterWindow::Column column;
-  const char* caption;
-  int width;  // pixels
-};
-
-constexpr std::array<ColumnRow, RosterWindow::ColumnCount> kColumns = {{
-    {RosterWindow::NameColumn, "名前", 160},
-    {RosterWindow::BirthColumn, "生年月日", 130},
-    {RosterWindow::SexColumn, "性別", 40},
-    {RosterWindow::NoteColumn, "備考", 180},
-    {RosterWindow::ChangedColumn, "最終変更", 120},
-}};
-
-QString FirstLine(const std::string& text) {
-  const QString all = QString::fromStdString(text);
-  const qsizetype end = all.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-  return end < 0 ? all : all.left(end) + QStringLiteral(" …");
-}
-
-// Compares by each column's sort key; equal keys keep the order added.
-class EntryItem : public QTreeWidgetItem {
- public:
-  using QTreeWidgetItem::QTreeWidgetItem;
-  bool operator<(const QTreeWidgetItem& other) const override {
-    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-    const QString a = data(column, kSortRole).toString();
-    const QString b = other.data(column, kSortRole).toString();
-    const int order = column == RosterWindow::NameColumn ? QString::localeAwareCompare(a, b) : a.compare(b);
-    if (order != 0) return order < 0;
-    return data(0, kIdRole).toLongLong() < other.data(0, kIdRole).toLongLong();
-  }
-};
-
-// Hours and minutes padded so that the text sorts as the moment does; "?" after every number.
-QString BirthSortKey(const roster::BirthTexts& birth) {
-  auto part = [](const std::string& text) {
-    return text == "?" ? QStringLiteral("99") : QString::fromStdString(text).rightJustified(2, QLatin1Char('0'));
-  };
-  return QString::fromStdString(birth.date) + part(birth.hour) + part(birth.minute);
-}
+constexpr std::array<int, RosterListModel::ColumnCount> kWidths = {150, 110, 120, 40, 120, 160, 120};
 
 }  // namespace
-
-QString BirthColumnText(const roster::BirthTexts& birth) {
-  QString text = QString::fromStdString(birth.date).replace(QLatin1Char('-'), QLatin1Char('/'));
-  if (birth.hour == "?") return text + QStringLiteral(" ?");
-  const QString minute = birth.minute == "?" ? QStringLiteral("?")
-                                             : QString::fromStdString(birth.minute).rightJustified(2, QLatin1Char('0'));
-  return text + QStringLiteral(" %1:%2").arg(QString::fromStdString(birth.hour), minute);
-}
-
-QString LocalChangeText(const std::string& utc) {
-  QDateTime moment = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
-  if (!moment.isValid()) return QString::fromStdString(utc);
-  return moment.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-}
 
 RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("rosterWindow"));
@@ -85,24 +30,31 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   searchRow->addWidget(new QLabel(QStringLiteral("検索："), this));
   search_ = new QLineEdit(this);
   search_->setObjectName(QStringLiteral("rosterSearch"));
-  search_->setPlaceholderText(QStringLiteral("名前・備考"));
+  search_->setPlaceholderText(QStringLiteral("名前・ふりがな・出生地・備考"));
   search_->setClearButtonEnabled(true);
   searchRow->addWidget(search_);
   layout->addLayout(searchRow);
 
-  list_ = new QTreeWidget(this);
+  model_ = new RosterListModel(this);
+  list_ = new QTreeView(this);
   list_->setObjectName(QStringLiteral("rosterList"));
-  list_->setColumnCount(ColumnCount);
-  QStringList captions;
-  for (const ColumnRow& row : kColumns) captions << QString::fromUtf8(row.caption);
-  list_->setHeaderLabels(captions);
-  for (const ColumnRow& row : kColumns) list_->setColumnWidth(row.column, row.width);
+  list_->setModel(model_);
+  for (int column = 0; column < RosterListModel::ColumnCount; ++column) list_->setColumnWidth(column, kWidths[column]);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setItemsExpandable(false);
+  list_->setAllColumnsShowFocus(true);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->header()->setSortIndicator(NameColumn, Qt::AscendingOrder);
   list_->setSortingEnabled(true);
-  list_->sortByColumn(NameColumn, Qt::AscendingOrder);
   layout->addWidget(list_);
+  status_ = new QLabel(QStringLiteral("名簿を読み込んでいます…"), this);
+  status_->setObjectName(QStringLiteral("rosterStatus"));
+  status_->hide();
+  layout->addWidget(status_);
+  setTabOrder(search_, list_);
 
   auto* buttons = new QHBoxLayout;
   auto addButton = [&](const char* name, const char* caption) {
@@ -113,105 +65,205 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     return button;
   };
   open_ = addButton("rosterOpenButton", "開く");
-  edit_ = addButton("rosterEditButton", "名前・備考の編集…");
+  edit_ = addButton("rosterEditButton", "編集…");
   delete_ = addButton("rosterDeleteButton", "削除…");
   buttons->addStretch();
   QPushButton* close = addButton("rosterCloseButton", "閉じる");
   layout->addLayout(buttons);
-  resize(700, 420);
+  resize(900, 440);
 
-  connect(search_, &QLineEdit::textChanged, this, &RosterWindow::applySearch);
-  connect(list_, &QTreeWidget::itemSelectionChanged, this, &RosterWindow::updateButtons);
-  connect(list_, &QTreeWidget::itemActivated, this, [this] { request(&RosterWindow::openRequested); });
-  connect(open_, &QPushButton::clicked, this, [this] { request(&RosterWindow::openRequested); });
-  connect(edit_, &QPushButton::clicked, this, [this] { request(&RosterWindow::editRequested); });
-  connect(delete_, &QPushButton::clicked, this, [this] { request(&RosterWindow::deleteRequested); });
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+  }
+  search_->installEventFilter(this);
+  list_->installEventFilter(this);
+
+  connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    rememberSelection();
+    model_->setQuery(text);
+  });
+  connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, &RosterWindow::rememberSelection);
+  connect(model_, &QAbstractItemModel::modelReset, this, &RosterWindow::restoreSelection);
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RosterWindow::updateButtons);
+  connect(list_, &QTreeView::activated, this, &RosterWindow::requestOpen);
+  connect(open_, &QPushButton::clicked, this, &RosterWindow::requestOpen);
+  connect(edit_, &QPushButton::clicked, this, &RosterWindow::requestEdit);
+  connect(delete_, &QPushButton::clicked, this, &RosterWindow::requestDelete);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   updateButtons();
 }
 
-void RosterWindow::setEntries(std::vector<roster::Entry> entries) {
-  const auto selected = selectedEntry();
-  entries_ = std::move(entries);
-  list_->setSortingEnabled(false);
-  list_->clear();
-  for (const roster::Entry& e : entries_) {
-    auto* item = new EntryItem(list_);
-    item->setData(0, kIdRole, static_cast<qlonglong>(e.id));
-    const QString name = QString::fromStdString(e.name);
-    item->setText(NameColumn, name);
-    item->setData(NameColumn, kSortRole, name);
-    item->setText(BirthColumn, BirthColumnText(e.birth));
-    item->setData(BirthColumn, kSortRole, BirthSortKey(e.birth));
-    item->setText(SexColumn, e.birth.sex == "M" ? QStringLiteral("男") : QStringLiteral("女"));
-    item->setData(SexColumn, kSortRole, QString::fromStdString(e.birth.sex));
-    item->setText(NoteColumn, FirstLine(e.note));
-    item->setData(NoteColumn, kSortRole, QString::fromStdString(e.note));
-    item->setText(ChangedColumn, LocalChangeText(e.changedAt));
-    item->setData(ChangedColumn, kSortRole, QString::fromStdString(e.changedAt));
+void RosterWindow::rememberSelection() {
+  // Called once before a reset: a second call (the search's, then the
+  // model's own) must not forget what the first one kept.
+  const auto selected = selectedEntries();
+  if (selected.empty() && !remembered_.empty()) return;
+  remembered_.clear();
+  for (const roster::Entry& e : selected) remembered_.push_back(e.id);
+  const QModelIndex current = list_->currentIndex();
+  rememberedCurrent_.reset();
+  if (current.isValid() && current.row() < model_->rowCount()) rememberedCurrent_ = model_->entryAt(current.row()).id;
+}
+
+void RosterWindow::restoreSelection() {
+  const std::vector<std::int64_t> ids = std::move(remembered_);
+  remembered_.clear();
+  list_->selectionModel()->clearSelection();
+  if (rememberedCurrent_) {
+    if (const auto row = model_->rowOf(*rememberedCurrent_))
+      list_->selectionModel()->setCurrentIndex(model_->index(*row, 0), QItemSelectionModel::NoUpdate);
   }
-  list_->setSortingEnabled(true);
-  applySearch();
-  if (selected) select(selected->id);
+  for (const std::int64_t id : ids) selectAlso(id);
   updateButtons();
+}
+
+void RosterWindow::setEntries(std::vector<roster::Entry> entries) {
+  model_->setEntries(std::move(entries));
+  loading_ = false;
+  status_->hide();
+}
+
+void RosterWindow::setLoading() {
+  loading_ = true;
+  status_->show();
+}
+
+void RosterWindow::adopt(std::shared_ptr<RosterListModel::Prepared> prepared) {
+  model_->adopt(std::move(prepared));
+  loading_ = false;
+  status_->hide();
+  // What was saved or deleted while the list was prepared.
+  for (const roster::Entry& entry : pendingPuts_) model_->putEntry(entry);
+  if (!pendingRemoves_.empty()) model_->removeEntries(pendingRemoves_);
+  pendingPuts_.clear();
+  pendingRemoves_.clear();
+}
+
+void RosterWindow::putEntry(const roster::Entry& entry) {
+  if (loading_) pendingPuts_.push_back(entry);
+  model_->putEntry(entry);
+}
+
+void RosterWindow::removeEntries(const std::vector<std::int64_t>& ids) {
+  if (loading_) pendingRemoves_.insert(pendingRemoves_.end(), ids.begin(), ids.end());
+  model_->removeEntries(ids);
 }
 
 void RosterWindow::setSearchText(const QString& text) { search_->setText(text); }
 
 void RosterWindow::sortBy(Column column, Qt::SortOrder order) { list_->sortByColumn(column, order); }
 
-void RosterWindow::applySearch() {
-  const QString query = search_->text();
-  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* item = list_->topLevelItem(i);
-    const QString name = item->data(NameColumn, kSortRole).toString();
-    const QString note = item->data(NoteColumn, kSortRole).toString();
-    const bool match = query.isEmpty() || name.contains(query, Qt::CaseInsensitive) ||
-                       note.contains(query, Qt::CaseInsensitive);
-    item->setHidden(!match);
-    if (!match) item->setSelected(false);
-  }
-  updateButtons();
-}
-
 std::vector<std::int64_t> RosterWindow::shownIds() const {
   std::vector<std::int64_t> ids;
-  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* item = list_->topLevelItem(i);
-    if (!item->isHidden()) ids.push_back(item->data(0, kIdRole).toLongLong());
-  }
+  ids.reserve(static_cast<std::size_t>(model_->rowCount()));
+  for (int row = 0; row < model_->rowCount(); ++row) ids.push_back(model_->entryAt(row).id);
   return ids;
 }
 
 void RosterWindow::select(std::int64_t id) {
-  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* item = list_->topLevelItem(i);
-    if (item->data(0, kIdRole).toLongLong() == id && !item->isHidden()) {
-      list_->setCurrentItem(item);
-      item->setSelected(true);
-      return;
-    }
+  list_->selectionModel()->clearSelection();
+  selectAlso(id);
+}
+
+void RosterWindow::selectAlso(std::int64_t id) {
+  const auto row = model_->rowOf(id);
+  if (!row) return;
+  const QModelIndex index = model_->index(*row, 0);
+  list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  list_->scrollTo(index);
+}
+
+std::vector<roster::Entry> RosterWindow::selectedEntries() const {
+  std::vector<roster::Entry> entries;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) {
+    if (index.row() < model_->rowCount()) entries.push_back(model_->entryAt(index.row()));
   }
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+  return entries;
 }
 
 std::optional<roster::Entry> RosterWindow::selectedEntry() const {
-  const auto selected = list_->selectedItems();
-  if (selected.isEmpty() || selected.front()->isHidden()) return std::nullopt;
-  const std::int64_t id = selected.front()->data(0, kIdRole).toLongLong();
-  for (const roster::Entry& e : entries_)
-    if (e.id == id) return e;
-  return std::nullopt;
+  const auto entries = selectedEntries();
+  if (entries.size() != 1) return std::nullopt;
+  return entries.front();
 }
 
 void RosterWindow::updateButtons() {
-  const bool chosen = selectedEntry().has_value();
-  open_->setEnabled(chosen);
-  edit_->setEnabled(chosen);
-  delete_->setEnabled(chosen);
+  const std::size_t chosen = list_->selectionModel()->selectedRows().size();
+  open_->setEnabled(chosen == 1);
+  edit_->setEnabled(chosen == 1);
+  delete_->setEnabled(chosen >= 1);
 }
 
-void RosterWindow::request(void (RosterWindow::*signal)(const roster::Entry&)) {
-  if (const auto entry = selectedEntry()) emit(this->*signal)(*entry);
+void RosterWindow::requestOpen() {
+  if (const auto entry = selectedEntry()) emit openRequested(*entry);
+}
+
+void RosterWindow::requestEdit() {
+  if (const auto entry = selectedEntry()) emit editRequested(*entry);
+}
+
+void RosterWindow::requestDelete() {
+  const auto entries = selectedEntries();
+  if (!entries.empty()) emit deleteRequested(entries);
+}
+
+void RosterWindow::focusFirstHit() {
+  list_->setFocus(Qt::TabFocusReason);
+  if (model_->rowCount() == 0) return;
+  list_->selectionModel()->setCurrentIndex(model_->index(0, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool RosterWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Down || (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)) {
+      focusFirstHit();
+      return true;
+    }
+  }
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+      requestOpen();
+      return true;
+    }
+    // Delete in the search box deletes a letter, in the list the selection.
+    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+      requestDelete();
+      return true;
+    }
+  }
+  if ((watched == list_ || watched == search_) && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
+        (key->key() == Qt::Key_W && key->modifiers() == Qt::ControlModifier)) {
+      close();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void PlaceBeside(QWidget& window, const QWidget& mainWindow) {
+  const int narrowest = window.minimumSizeHint().width();
+  const QRect main = mainWindow.frameGeometry();
+  const QScreen* screen = mainWindow.screen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(main.topLeft(), QSize(4000, 4000));
+  const int decoration = std::max(0, window.frameGeometry().width() - window.width());
+  const int right = available.right() - main.right();
+  const int left = main.left() - available.left();
+  // Narrowed to the room beside the main window rather than put over it.
+  const int room = std::max(right, left) - decoration;
+  if (window.width() > room && room >= narrowest) window.resize(room, window.height());
+  const int width = window.width() + decoration;
+  int x = right >= width || right >= left ? main.right() + 1 : main.left() - width;
+  x = std::clamp(x, available.left(), std::max(available.left(), available.right() + 1 - width));
+  const int height = window.frameGeometry().height();
+  const int y = std::clamp(main.top(), available.top(), std::max(available.top(), available.bottom() + 1 - height));
+  window.move(x, y);
 }
 
 }  // namespace mireto

@@ -1,6 +1,10 @@
-// The roster window: a search box over names and notes, the list of people
-// (sortable by name, birth date and last change) and the buttons to open an
-// entry, edit its name and note, and delete it.
+// The roster window: a search box over names, readings, birthplaces and
+// notes, the list of people (sortable by each column) and the buttons to open
+// an entry, edit its texts, and delete the selected entries.
+//
+// Keys: Esc and Ctrl+W close the window, Delete deletes the selection (after
+// the controller's confirmation), Down or Tab from the search box moves to
+// the first hit and Return opens it.
 //
 // The window only shows the entries it is given and reports the user's
 // requests; it reads and writes no file and knows no other window.
@@ -8,14 +12,17 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "roster/roster_entry.h"
+#include "ui/roster_list_model.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace mireto {
 
@@ -23,46 +30,79 @@ class RosterWindow : public QWidget {
   Q_OBJECT
 
  public:
-  enum Column { NameColumn, BirthColumn, SexColumn, NoteColumn, ChangedColumn, ColumnCount };
+  using Column = RosterListModel::Column;
+  static constexpr Column NameColumn = RosterListModel::NameColumn;
+  static constexpr Column ReadingColumn = RosterListModel::ReadingColumn;
+  static constexpr Column BirthColumn = RosterListModel::BirthColumn;
+  static constexpr Column SexColumn = RosterListModel::SexColumn;
+  static constexpr Column PlaceColumn = RosterListModel::PlaceColumn;
+  static constexpr Column NoteColumn = RosterListModel::NoteColumn;
+  static constexpr Column ChangedColumn = RosterListModel::ChangedColumn;
 
   explicit RosterWindow(QWidget* parent = nullptr);
 
   // Replaces the list, keeping the search text, the order and the selection.
   void setEntries(std::vector<roster::Entry> entries);
+  // A large roster: the window is shown at once, saying that it reads the
+  // roster, and takes the list prepared elsewhere (RosterListModel::prepare).
+  void setLoading();
+  bool loading() const { return loading_; }
+  void adopt(std::shared_ptr<RosterListModel::Prepared> prepared);
+  int sortColumn() const { return model_->sortColumn(); }
+  Qt::SortOrder sortOrder() const { return model_->sortOrder(); }
 
-  // The search text; the list shows the entries whose name or note holds it
-  // (letter case ignored).
+  // One entry saved or changed, or entries deleted, without reloading the
+  // rest (kept for after a list still being prepared).
+  void putEntry(const roster::Entry& entry);
+  void removeEntries(const std::vector<std::int64_t>& ids);
+
+  // The search text (see FoldForSearch).
   void setSearchText(const QString& text);
   void sortBy(Column column, Qt::SortOrder order);
 
   // The ids of the entries shown, top to bottom.
   std::vector<std::int64_t> shownIds() const;
+  std::size_t entryCount() const { return model_->size(); }
 
   void select(std::int64_t id);
+  // Adds to the selection.
+  void selectAlso(std::int64_t id);
   std::optional<roster::Entry> selectedEntry() const;
+  std::vector<roster::Entry> selectedEntries() const;
 
  signals:
   void openRequested(const roster::Entry& entry);
   void editRequested(const roster::Entry& entry);
-  void deleteRequested(const roster::Entry& entry);
+  void deleteRequested(const std::vector<roster::Entry>& entries);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void applySearch();
   void updateButtons();
-  void request(void (RosterWindow::*signal)(const roster::Entry&));
+  void requestOpen();
+  void requestEdit();
+  void requestDelete();
+  void rememberSelection();
+  void restoreSelection();
+  void focusFirstHit();
 
   QLineEdit* search_ = nullptr;
-  QTreeWidget* list_ = nullptr;
+  QLabel* status_ = nullptr;
+  bool loading_ = false;
+  std::vector<roster::Entry> pendingPuts_;
+  std::vector<std::int64_t> pendingRemoves_;
+  QTreeView* list_ = nullptr;
+  RosterListModel* model_ = nullptr;
   QPushButton* open_ = nullptr;
   QPushButton* edit_ = nullptr;
   QPushButton* delete_ = nullptr;
-  std::vector<roster::Entry> entries_;
+  std::vector<std::int64_t> remembered_;
+  std::optional<std::int64_t> rememberedCurrent_;
 };
 
-// The birth column's text: "1990/05/03 14:27", "1990/05/03 14:?", "1990/05/03 ?".
-QString BirthColumnText(const roster::BirthTexts& birth);
-
-// A UTC "YYYY-MM-DDTHH:MM:SSZ" as local "YYYY/MM/DD HH:MM".
-QString LocalChangeText(const std::string& utc);
+// Places the window's frame beside the main window's, on the right where it
+// fits, else on the left, within the screen's available area.
+void PlaceBeside(QWidget& window, const QWidget& mainWindow);
 
 }  // namespace mireto

@@ -129,8 +129,50 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})", 1},
         BadImport{"UnknownKey", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","memo":"x"})", 2},
         BadImport{"UnknownSummerTimeWord", R"({"name":"a","date":"1949-07-01","hour":"10","minute":"0","summerTime":"yes"})", 1},
-        BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
+        BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        // What the desktop program cannot hold.
+        BadImport{"MinuteWithoutHour", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"?","minute":"2"})", 2},
+        BadImport{"TimeDifferenceBeyondTheMap", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"-55"})", 1},
+        BadImport{"TimeDifferenceBeyondTheSpinner", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"49"})", 1},
+        BadImport{"TimeThatNeverExistedWithoutDecision", R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30"})", 1},
+        BadImport{"TimeThatNeverExistedReadAsSummerTime", R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30","summerTime":"apply"})", 1},
+        // Limits and characters checked before or after parsing.
+        BadImport{"LineTooLongToParse", kGood + "\n" + R"({"name":")" + std::string(200000, 'x') + R"("})", 2},
+        BadImport{"NameTooLong", R"({"name":")" + std::string(101, 'x') + R"(","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NoteTooLong", R"({"name":"a","note":")" + std::string(10001, 'x') + R"(","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NotUtf8", kGood + "\n" + "{\"name\":\"\x8e\x52\",\"date\":\"1990-01-01\",\"hour\":\"1\",\"minute\":\"2\"}", 2},
+        BadImport{"NameWithNextLine", R"({"name":"a\u0085b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NameWithLineSeparator", R"({"name":"a\u2028b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NameWithParagraphSeparator", R"({"name":"a\u2029b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NameWithBidiOverride", R"({"name":"a\u202Eb","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NameWithBidiIsolate", R"({"name":"a\u2066b","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Blank lines at the end are ignored as --batch ignores them; a file with
+// nothing to read is not a success; the same content again is skipped.
+TEST_F(RosterCommandsTest, BlankEndEmptyFileAndDuplicates) {
+  const CommandRun blankEnd = import(kGood + "\n  \t\r\n\n");
+  EXPECT_EQ(blankEnd.status, 0) << blankEnd.err;
+  EXPECT_EQ(blankEnd.out, "1 件を名簿に追加しました\n");
+  for (const std::string empty : {"", "\n", " \r\n\t\n"}) {
+    const CommandRun nothing = import(empty);
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_NE(nothing.err.find("読み込む項目がありません"), std::string::npos) << nothing.err;
+  }
+  const CommandRun again = import(kGoodLines);
+  ASSERT_EQ(again.status, 0) << again.err;
+  const CommandRun twice = import(std::string(kGoodLines) + kGood + "\n");
+  EXPECT_EQ(twice.out, "0 件を追加、5 件は同じ内容が既にあるため飛ばしました\n");
+  const CommandRun exported = exportAll();
+  EXPECT_EQ(std::count(exported.out.begin(), exported.out.end(), '\n'), 5);
+}
+
+TEST_F(RosterCommandsTest, ReadingAndBirthplaceTravelAsOptionalKeys) {
+  ASSERT_EQ(import(R"({"name":"髙橋","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分","date":"1990-05-03","hour":"14","minute":"27"})").status, 0);
+  EXPECT_EQ(exportAll().out,
+            R"({"id":1,"name":"髙橋","note":"","date":"1990-05-03","hour":"14","minute":"27","sex":"F","jisaMinutes":"0","jisaSeconds":"0","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分"})"
+            "\n");
+}
 
 TEST_F(RosterCommandsTest, ExportOfADamagedFileFailsAndLeavesIt) {
   testing::WriteBytes(file_, "not a database at all, but precious to someone");

@@ -4,6 +4,7 @@
 
 #include "../reliability/child_process.h"
 #include "cli/roster_commands.h"
+#include "roster/roster_file.h"
 #include "roster/roster.h"
 #include "temp_data_home.h"
 
@@ -150,6 +151,30 @@ TEST_F(ChartToolRosterTest, AnUnwritableRosterIsReportedAndLeftAsItWas) {
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("書き込めません"), std::string::npos) << refused.err;
   EXPECT_EQ(ReadBytes(file), before);
+}
+
+// Killed at each flush of the first import (strace injects the kill): the
+// roster is either absent or whole, and the next run imports into it.
+TEST_F(ChartToolRosterTest, ACrashWhileTheFileIsFirstCreatedLeavesNoBrokenRoster) {
+  const fs::path strace = "/usr/bin/strace";
+  if (!fs::exists(strace)) GTEST_SKIP() << "needs strace";
+  const fs::path lines = work_ / "one.jsonl";
+  WriteBytes(lines, "{\"name\":\"一\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n");
+  for (int when = 1; when <= 8; ++when) {
+    const fs::path file = work_ / ("new" + std::to_string(when) + ".sqlite3");
+    mireto::testing::ChildOptions options;
+    options.workDirectory = work_.string();
+    const auto killed = mireto::testing::RunChild(
+        {strace.string(), "-f", "-o", "/dev/null", "-e", "trace=fdatasync,fsync", "-e",
+         "inject=fdatasync,fsync:signal=SIGKILL:when=" + std::to_string(when), MIRETO_CHART_PROGRAM, "--roster",
+         file.string(), "--import", lines.string()},
+        options);
+    if (killed.exitCode == 0 && killed.err.find("PTRACE") != std::string::npos) GTEST_SKIP() << "no ptrace here";
+    const auto state = roster::InspectRosterFile(file).state;
+    EXPECT_TRUE(state == roster::FileState::Absent || state == roster::FileState::Usable) << when;
+    const auto again = run({"--roster", file.string(), "--import", lines.string()});
+    EXPECT_EQ(again.exitCode, 0) << when << again.err;
+  }
 }
 
 TEST_F(ChartToolRosterTest, AFolderThatCannotBeCreatedIsReported) {

@@ -2,6 +2,11 @@
 // edit, delete, the preview's name and note, import and export, an unusable
 // roster file, and the data folder agreeing with Qt's.
 #include <QAction>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTreeView>
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -15,6 +20,7 @@
 #include "output/export_window.h"
 #include "roster/roster_location.h"
 #include "temp_data_home.h"
+#include "ui/roster_search.h"
 #include "ui/roster_window.h"
 #include "ui/year_layout.h"
 
@@ -33,25 +39,38 @@ struct Script {
   QStringList askedNames;
   QStringList askedNotes;
   QList<EntryDialogBirth> askedBirths;
+  QList<EntryTexts> askedTexts;
+  QList<QStringList> offeredBackups;
+  int backupChoice = 0;
   QStringList reports;
   QList<bool> reportProblems;
+  QStringList questions;
+  std::function<void()> onAsk;
 
   RosterPrompts prompts() {
     RosterPrompts p;
-    p.askEntry = [this](QWidget*, EntryDialogMode mode, const QString& name, const QString& note,
-                        const EntryDialogBirth& birth) {
+    p.askEntry = [this](QWidget*, EntryDialogMode mode, const EntryTexts& texts, const EntryDialogBirth& birth) {
       askedModes << mode;
-      askedNames << name;
-      askedNotes << note;
+      askedNames << texts.name;
+      askedNotes << texts.note;
+      askedTexts << texts;
+      if (onAsk) onAsk();
       askedBirths << birth;
       return answer;
     };
-    p.confirm = [this](QWidget*, const QString&) { return confirmAnswer; };
+    p.confirm = [this](QWidget*, const QString& question) {
+      questions << question;
+      return confirmAnswer;
+    };
     p.report = [this](QWidget*, const QString& message, bool problem) {
       reports << message;
       reportProblems << problem;
     };
     p.chooseFile = [this](QWidget*, bool) { return file; };
+    p.chooseBackup = [this](QWidget*, const QStringList& copies) {
+      offeredBackups << copies;
+      return backupChoice;
+    };
     return p;
   }
 };
@@ -117,9 +136,10 @@ class RosterWindowTest : public QObject {
     if (!entries) qFatal("roster unreadable: %s", error.c_str());
     return *entries;
   }
-  std::int64_t add(const std::string& name, const std::string& note, const BirthTexts& birth) {
+  std::int64_t add(const std::string& name, const std::string& note, const BirthTexts& birth,
+                   const std::string& reading = {}) {
     std::string error;
-    const auto id = storage().add({name, note, birth}, error);
+    const auto id = storage().add({name, note, birth, roster::ClockDecision::NotAsked, reading}, error);
     if (!id) qFatal("add failed: %s", error.c_str());
     return *id;
   }
@@ -427,13 +447,228 @@ class RosterWindowTest : public QObject {
     QVERIFY2(script_.reports.last().contains(QStringLiteral("2 行目")), qPrintable(script_.reports.last()));
     QCOMPARE(stored().size(), std::size_t{2});
 
-    script_.file = QString::fromStdString((home_->root() / "out.jsonl").string());
+    // The same lines again are skipped as already there, with both counts.
+    testing::WriteBytes(home_->root() / "more.jsonl",
+                        exported + "{\"name\":\"三\",\"reading\":\"さん\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
+    script_.file = QString::fromStdString((home_->root() / "more.jsonl").string());
     Trigger(*main_, "rosterImport");
+    QCOMPARE(script_.reports.last(), QStringLiteral("1 件を追加、2 件は同じ内容が既にあるため飛ばしました。"));
     const auto entries = stored();
-    QCOMPARE(entries.size(), std::size_t{4});
-    QCOMPARE(entries[2].name, entries[0].name);
-    QCOMPARE(entries[2].note, entries[0].note);
-    QCOMPARE(entries[3].birth, entries[1].birth);
+    QCOMPARE(entries.size(), std::size_t{3});
+    QCOMPARE(entries[2].reading, std::string("さん"));
+
+    // A Shift_JIS file and an empty one: refused, in words that say why.
+    testing::WriteBytes(home_->root() / "sjis.jsonl", "{\"name\":\"\x8e\x52\x93\x63\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
+    script_.file = QString::fromStdString((home_->root() / "sjis.jsonl").string());
+    Trigger(*main_, "rosterImport");
+    QVERIFY2(script_.reports.last().contains(QStringLiteral("UTF-8")), qPrintable(script_.reports.last()));
+    testing::WriteBytes(home_->root() / "empty.jsonl", "\n  \n");
+    script_.file = QString::fromStdString((home_->root() / "empty.jsonl").string());
+    Trigger(*main_, "rosterImport");
+    QCOMPARE(script_.reportProblems.last(), true);
+    QVERIFY2(script_.reports.last().contains(QStringLiteral("読み込む項目がありません")), qPrintable(script_.reports.last()));
+    QCOMPARE(stored().size(), std::size_t{3});
+  }
+
+  void foldForSearch_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("katakana") << QStringLiteral("カトウ") << QStringLiteral("かとう");
+    QTest::newRow("half-width katakana") << QStringLiteral("ｶﾄｳ") << QStringLiteral("かとう");
+    QTest::newRow("half-width voiced") << QStringLiteral("ｻﾄﾞｳ") << QStringLiteral("さどう");
+    QTest::newRow("small kana and ヴ") << QStringLiteral("ヴァイオリン") << QStringLiteral("ゔぁいおりん");
+    QTest::newRow("full-width Latin") << QStringLiteral("ＴＡＮＡＫＡ　２") << QStringLiteral("tanaka2");
+    QTest::newRow("髙") << QStringLiteral("髙橋") << QStringLiteral("高橋");
+    QTest::newRow("﨑") << QStringLiteral("山﨑") << QStringLiteral("山崎");
+    QTest::newRow("邊") << QStringLiteral("渡邊") << QStringLiteral("渡辺");
+    QTest::newRow("邉") << QStringLiteral("渡邉") << QStringLiteral("渡辺");
+    QTest::newRow("齋") << QStringLiteral("齋藤") << QStringLiteral("斎藤");
+    QTest::newRow("斉") << QStringLiteral("斉藤") << QStringLiteral("斎藤");
+    QTest::newRow("every space") << QStringLiteral("山田 \u3000\t\u00A0\u2003太郎\u200B") << QStringLiteral("山田太郎");
+    QTest::newRow("long vowel kept") << QStringLiteral("ユーコ") << QStringLiteral("ゆーこ");
+    QTest::newRow("ASCII case") << QStringLiteral("Alice") << QStringLiteral("alice");
+  }
+  void foldForSearch() {
+    QFETCH(QString, text);
+    QFETCH(QString, folded);
+    QCOMPARE(FoldForSearch(text), folded);
+  }
+
+  // Search folds kana, widths, variant kanji and spaces, over names, readings
+  // and notes; the name order follows the reading where there is one.
+  void searchFoldsAndNameOrderFollowsTheReading() {
+    const std::int64_t katakana = add("カトウ　ハナ", "", {"1990-05-03", "14", "27", "F", "0", "0"});
+    const std::int64_t halfWidth = add("ｶﾄｳ ﾀﾛｳ", "", {"1991-05-03", "14", "27", "M", "0", "0"});
+    const std::int64_t variant = add("髙橋　美咲", "", {"1988-08-08", "8", "8", "F", "0", "0"});
+    const std::int64_t suzuki = add("鈴木", "", {"1970-01-01", "0", "0", "M", "0", "0"}, "すずき");
+    const std::int64_t takanashi = add("小鳥遊", "", {"1971-01-01", "0", "0", "M", "0", "0"}, "たかなし");
+    const std::int64_t hattori = add("服部", "", {"1972-01-01", "0", "0", "M", "0", "0"}, "はっとり");
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    window->setSearchText(QStringLiteral("かとう"));
+    auto found = window->shownIds();
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, (std::vector<std::int64_t>{katakana, halfWidth}));
+    window->setSearchText(QStringLiteral("高橋美咲"));
+    QCOMPARE(window->shownIds(), (std::vector<std::int64_t>{variant}));
+    window->setSearchText(QStringLiteral("タカナシ"));
+    QCOMPARE(window->shownIds(), (std::vector<std::int64_t>{takanashi}));
+    window->setSearchText(QString());
+    window->sortBy(RosterWindow::NameColumn, Qt::AscendingOrder);
+    const auto order = window->shownIds();
+    const auto at = [&](std::int64_t id) { return std::find(order.begin(), order.end(), id) - order.begin(); };
+    QVERIFY(at(suzuki) < at(takanashi) && at(takanashi) < at(hattori));  // す た は, not 小 鈴 服
+  }
+
+  // Keys: Down (or Tab) then Return opens the first hit; Delete deletes the
+  // selection after one confirmation naming each birth date; Esc closes. The
+  // window belongs to the main window and stands beside it.
+  void keysMultipleDeleteAndPlacement() {
+    const std::int64_t a = add("同姓 同名", "", {"1990-05-03", "14", "27", "F", "0", "0"});
+    const std::int64_t b = add("同姓 同名", "", {"1975-04-08", "?", "?", "F", "0", "0"});
+    const std::int64_t c = add("別人", "", {"1980-01-01", "0", "0", "M", "0", "0"});
+    main_->show();
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    QCOMPARE(window->parentWidget(), main_.get());
+    QVERIFY(window->isWindow());
+    QVERIFY(window->x() >= main_->frameGeometry().right() || window->x() + window->width() <= main_->x());
+
+    auto* search = Control<QLineEdit>(window, "rosterSearch");
+    auto* list = window->findChild<QTreeView*>(QStringLiteral("rosterList"));
+    search->setFocus();
+    search->insert(QStringLiteral("別"));
+    QTest::keyClick(search, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(main_->chartEntry().has_value());
+    QCOMPARE(main_->chartEntry()->id, c);
+    search->clear();
+    search->setFocus();
+    search->insert(QStringLiteral("別"));
+    QTest::keyClick(search, Qt::Key_Tab);
+    QCOMPARE(window->selectedEntry()->id, c);
+
+    window->setSearchText(QStringLiteral("同名"));
+    window->select(a);
+    window->selectAlso(b);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(script_.questions.size(), 1);
+    QVERIFY(script_.questions.last().contains(QStringLiteral("1990年5月3日生まれ")));
+    QVERIFY(script_.questions.last().contains(QStringLiteral("1975年4月8日生まれ")));
+    QCOMPARE(stored().size(), std::size_t{1});
+    QCOMPARE(window->entryCount(), std::size_t{1});
+
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+  }
+
+  // An edit without typing changes nothing: the note's CR LF and U+2029 are
+  // kept, and no change time is written.
+  void anEditWithoutTypingChangesNothing() {
+    const QString note = QStringLiteral("x\r\ny\u2029z\rw");
+    RosterEntryDialog dialog(EntryDialogMode::Edit, {QStringLiteral("名前"), note, {}, {}}, {});
+    dialog.show();
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("変更")) button->click();
+    QCOMPARE(dialog.answer().choice, EntryChoice::Update);
+    QCOMPARE(dialog.answer().note, note);
+    QCOMPARE(KeptNote(QStringLiteral("a\r\nb"), QStringLiteral("a\nb"), QStringLiteral("a\nc")),
+             QStringLiteral("a\r\nc"));
+
+    const std::int64_t id = add("名前", note.toStdString(), {"1990-05-03", "14", "27", "F", "0", "0"});
+    const std::string changedAt = stored()[0].changedAt;
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    window->select(id);
+    script_.answer = {EntryChoice::Update, QStringLiteral("名前"), note};
+    Click(window, "rosterEditButton");
+    QCOMPARE(stored()[0].changedAt, changedAt);
+    QCOMPARE(QString::fromStdString(stored()[0].note), note);
+  }
+
+  // Another program holding the file: the save gives up quickly, says so and
+  // asks again with what was typed; the next try saves it.
+  void aLockHeldElsewhereKeepsWhatWasTyped() {
+    add("先にいる人", "", {"1990-05-03", "14", "27", "F", "0", "0"});
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(home_->rosterFile().c_str(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("待つ人"), QStringLiteral("打った備考")};
+    script_.onAsk = [&] {
+      if (script_.askedModes.size() == 2) sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    };
+    QElapsedTimer timer;
+    timer.start();
+    Trigger(*main_, "rosterSave");
+    QVERIFY(timer.elapsed() < 2000);
+    sqlite3_close(other);
+    QCOMPARE(script_.askedModes.size(), 2);
+    QCOMPARE(script_.askedTexts.last().name, QStringLiteral("待つ人"));
+    QCOMPARE(script_.askedTexts.last().note, QStringLiteral("打った備考"));
+    QVERIFY(script_.reports.last().contains(QStringLiteral("ほかのプログラム")));
+    QCOMPARE(stored().size(), std::size_t{2});
+  }
+
+  // 名簿の復元… lists the copies with dates and counts and restores one,
+  // keeping the present file as another copy; an export is the user's only.
+  void restoreABackupAndExportPrivately() {
+    add("一", "", {"1990-05-03", "14", "27", "F", "0", "0"});
+    add("二", "", {"1991-05-03", "14", "27", "F", "0", "0"});  // the day's copy holds 一 alone
+    Trigger(*main_, "rosterRestore");
+    QCOMPARE(script_.offeredBackups.size(), 1);
+    QCOMPARE(script_.offeredBackups[0].size(), 1);
+    QVERIFY2(script_.offeredBackups[0][0].contains(QStringLiteral("1 件")), qPrintable(script_.offeredBackups[0][0]));
+    QCOMPARE(stored().size(), std::size_t{1});
+    QCOMPARE(roster::ListBackups(home_->rosterFile()).size(), std::size_t{2});
+
+    script_.file = QString::fromStdString((home_->root() / "out.jsonl").string());
+    const mode_t before = umask(022);
+    Trigger(*main_, "rosterExport");
+    umask(before);
+    struct stat status {};
+    QCOMPARE(stat((home_->root() / "out.jsonl").c_str(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, 0600u);
+  }
+
+  // A time difference from the map comes with its point as the birthplace.
+  void theMapsPointIsTheBirthplace() {
+    const QString place = QStringLiteral("東経139度41分30秒 北緯35度41分22秒");
+    windows_->roster().rememberMapPlace(place, QStringLiteral("18"), QStringLiteral("46"));
+    // Another time difference: no point is offered.
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("別の人"), QString()};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(script_.askedTexts.last().birthplace, QString());
+
+    main_->setTimeDifference(QStringLiteral("18"), QStringLiteral("46"));
+    Click(main_.get(), "fInput");
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("東京の人"), QString(), QString(), place};
+    Trigger(*main_, "rosterSave");
+    QCOMPARE(script_.askedTexts.last().birthplace, place);
+    QCOMPARE(QString::fromStdString(stored()[1].birthplace), place);
+  }
+
+  // A large roster is read on a worker thread: the window is shown at once,
+  // and an entry saved meanwhile is in the list once it arrives.
+  void aLargeRosterIsReadWhileTheWindowIsShown() {
+    std::vector<roster::NewEntry> many;
+    for (int i = 0; i < 25000; ++i)
+      many.push_back({"人" + std::to_string(i), std::string(120, 'x'), {"1990-05-03", "14", "27", "F", "0", "0"}});
+    std::string error;
+    QVERIFY(storage().addAll(many, error));
+    QVERIFY(std::filesystem::file_size(home_->rosterFile()) >= kBackgroundLoadBytes);
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* window = windows_->roster().window();
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(window->loading());
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.answer = {EntryChoice::SaveNew, QStringLiteral("読み込み中の保存"), QString()};
+    Trigger(*main_, "rosterSave");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->loading(), 20000);
+    QCOMPARE(window->entryCount(), std::size_t{25001});
+    window->setSearchText(QStringLiteral("読み込み中"));
+    QCOMPARE(window->shownIds().size(), std::size_t{1});
   }
 
   // A damaged roster file: one warning, the file untouched, no roster window,
@@ -442,15 +677,17 @@ class RosterWindowTest : public QObject {
     const std::string bytes = "SQLite format 3" + std::string(200, '\x01');
     testing::WriteBytes(home_->rosterFile(), bytes);
     Trigger(*main_, "rosterOpen");
-    QCOMPARE(script_.reportProblems, QList<bool>{true});
-    QVERIFY(script_.reports.front().contains(QStringLiteral("壊れている")));
-    QVERIFY(script_.reports.front().contains(QStringLiteral("これまでどおり使えます")));
+    // The folder the test made is open to others: tightened, told once.
+    QCOMPARE(script_.reportProblems, (QList<bool>{false, true}));
+    QVERIFY(script_.reports.front().contains(QStringLiteral("本人だけが読み書きできる")));
+    QVERIFY(script_.reports.last().contains(QStringLiteral("壊れている")));
+    QVERIFY(script_.reports.last().contains(QStringLiteral("これまでどおり使えます")));
     QVERIFY(windows_->roster().window() == nullptr);
 
     EnterChart(*main_, {2000, 1, 1, 12, 0});
     script_.answer = {EntryChoice::SaveNew, QStringLiteral("保存できない人"), QString()};
     Trigger(*main_, "rosterSave");
-    QCOMPARE(script_.reportProblems.size(), 2);
+    QCOMPARE(script_.reportProblems.size(), 3);
     QCOMPARE(testing::ReadBytes(home_->rosterFile()), bytes);
     QCOMPARE(Caption(main_.get(), QStringLiteral("yKan")), QStringLiteral("己"));
   }
