@@ -1,6 +1,7 @@
 #include "gui/qt_japanese.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QProxyStyle>
@@ -56,7 +57,11 @@ void ApplyEnvironment(const std::vector<EnvironmentChange>& changes) {
 }
 
 bool InstallQtJapanese(QApplication& app, QTranslator& translator) {
-  if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  // Qt's own folder (Debian's package), else translations/ beside the
+  // program, where the Windows build puts them.
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
+  if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      !translator.load(QStringLiteral("qtbase_ja"), beside))
     return false;
   return app.installTranslator(&translator);
 }
