@@ -239,9 +239,16 @@ void DetailsWindow::fitToScreen() {
   // The whole content when the screen has room, else the available area
   // less a window frame; the scroll area takes the rest.
   constexpr QSize kFrameAllowance(16, 48);  // pixels: borders and title bar
+  // The tables' sizes follow their new texts only once polished and laid out.
+  ensurePolished();
+  for (QTableWidget* table : {pillars_, luck_}) {
+    table->doItemsLayout();  // the columns sized to their contents now, not when shown
+    table->updateGeometry();
+  }
+  content_->layout()->activate();
   const QMargins margins = layout()->contentsMargins();
   const QSize buttons = layout()->itemAt(1)->sizeHint();
-  const QSize content = content_->sizeHint();
+  const QSize content = content_->sizeHint().expandedTo(content_->minimumSizeHint());
   QSize wanted(std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
                content.height() + layout()->spacing() + buttons.height() + margins.top() + margins.bottom());
   const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
