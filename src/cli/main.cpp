@@ -1,6 +1,5 @@
 // mireto-chart: the chart of one birth, or of many in JSON Lines, on the command line.
-#include <unistd.h>
-
+#include <cerrno>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -48,8 +47,8 @@ int WriteAll(mireto::cli::OutputSink& out, const std::string& text) {
 int main(int argc, char** argv) {
   mireto::cli::PrepareStandardStreams();
   // A closed standard output would be taken by the next file opened.
-  if (!mireto::cli::IsOpen(STDOUT_FILENO)) return OutputFailed(EBADF);
-  mireto::cli::OutputSink out(STDOUT_FILENO);
+  if (!mireto::cli::IsOpen(mireto::cli::kStandardOutput)) return OutputFailed(EBADF);
+  mireto::cli::OutputSink out(mireto::cli::kStandardOutput);
 
   std::string error;
   const std::vector<std::string> args = mireto::cli::Utf8Arguments(argc, argv);
@@ -62,7 +61,7 @@ int main(int argc, char** argv) {
   const auto options = mireto::cli::ParseOptions(args, error);
   if (!options) return Fail(error, ExitStatus::Usage);
   if (options->mode == mireto::cli::Mode::Help) return WriteAll(out, options->helpText);
-  if (options->mode == mireto::cli::Mode::Batch && !mireto::cli::IsOpen(STDIN_FILENO)) {
+  if (options->mode == mireto::cli::Mode::Batch && !mireto::cli::IsOpen(mireto::cli::kStandardInput)) {
     return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(EBADF),
                 ExitStatus::InputFailed);
   }
@@ -75,7 +74,7 @@ int main(int argc, char** argv) {
   if (options->mode == mireto::cli::Mode::Batch) {
     const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
                                             options->summerTime};
-    return static_cast<int>(mireto::cli::RunBatch(STDIN_FILENO, out, context, options->jobs));
+    return static_cast<int>(mireto::cli::RunBatch(mireto::cli::kStandardInput, out, context, options->jobs));
   }
 
   const auto& request = options->request;

@@ -1,8 +1,8 @@
 #include "cli/stream_io.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+
+#include "cli/system.h"
 
 namespace mireto::cli {
 
@@ -23,7 +23,7 @@ bool OutputSink::Write(std::string_view text) {
 bool OutputSink::WriteOut(std::string_view text) {
   std::size_t done = 0;
   while (done < text.size()) {
-    const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
+    const long n = WriteSome(fd_, text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       errorNumber_ = n < 0 ? errno : EIO;
@@ -60,7 +60,7 @@ bool LineReader::Fill() {
   const std::size_t old = data_.size();
   data_.resize(old + blockBytes_);
   for (;;) {
-    const ssize_t n = ::read(fd_, data_.data() + old, blockBytes_);
+    const long n = ReadSome(fd_, data_.data() + old, blockBytes_);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) errorNumber_ = errno;
     data_.resize(old + (n > 0 ? static_cast<std::size_t>(n) : 0));

@@ -9,11 +9,21 @@
 // converted, so Japanese file names survive whatever the ANSI code page is.
 #pragma once
 
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <vector>
 
 namespace mireto::cli {
+
+// The descriptors of the standard streams (the same numbers on both systems).
+inline constexpr int kStandardInput = 0;
+inline constexpr int kStandardOutput = 1;
+
+// One read or write of at most `bytes` on a descriptor: the bytes moved, 0 at
+// the end of the input, or -1 with errno set.
+long ReadSome(int fd, char* data, std::size_t bytes);
+long WriteSome(int fd, const char* data, std::size_t bytes);
 
 // Call once at the start of main, before anything is read or written.
 void PrepareStandardStreams();

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <fcntl.h>
 #include <sched.h>
 
@@ -27,6 +28,10 @@ int AvailableProcessors() {
   const unsigned n = std::thread::hardware_concurrency();
   return n > 0 ? static_cast<int>(n) : 1;
 }
+
+long ReadSome(int fd, char* data, std::size_t bytes) { return static_cast<long>(::read(fd, data, bytes)); }
+
+long WriteSome(int fd, const char* data, std::size_t bytes) { return static_cast<long>(::write(fd, data, bytes)); }
 
 bool IsOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -56,6 +57,19 @@ int AvailableProcessors() {
     return __builtin_popcountll(process);
   const unsigned n = std::thread::hardware_concurrency();
   return n > 0 ? static_cast<int>(n) : 1;
+}
+
+namespace {
+// The C library moves at most an unsigned int's worth at once.
+constexpr std::size_t kMaxTransferBytes = 1u << 30;
+}  // namespace
+
+long ReadSome(int fd, char* data, std::size_t bytes) {
+  return _read(fd, data, static_cast<unsigned>(std::min(bytes, kMaxTransferBytes)));
+}
+
+long WriteSome(int fd, const char* data, std::size_t bytes) {
+  return _write(fd, data, static_cast<unsigned>(std::min(bytes, kMaxTransferBytes)));
 }
 
 bool IsOpen(int fd) { return _get_osfhandle(fd) != -1; }
