@@ -335,14 +335,11 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
     return std::nullopt;
   }
   if (check.version == 0) return std::vector<Entry>{};
-  std::string detail;
-  Connection db = OpenForReading(file_, detail, wait_);
-  if (!db) {
-    error = "名簿ファイルを読めません: " + detail;
-    return std::nullopt;
-  }
+  Connection db = openToRead(error);
+  if (!db) return std::nullopt;
   // Mapped rather than read page by page: the whole table is read.
-  Execute(db.get(), "PRAGMA mmap_size = 268435456", detail);
+  std::string ignored;
+  Execute(db.get(), "PRAGMA mmap_size = 268435456", ignored);
   // A file of an older version is read as it is (reading never migrates):
   // the columns added since read as ''.
   Statement select(db.get(), "SELECT " + PersonColumnsOf(check.version) + " FROM person ORDER BY id");
@@ -355,18 +352,21 @@ std::optional<std::vector<Entry>> Roster::entries(std::string& error) const {
   return result;
 }
 
+Connection Roster::openToRead(std::string& error) const {
+  std::string detail;
+  Connection db = OpenForReading(file_, detail, wait_);
+  if (!db) error = "名簿ファイルを読めません: " + detail;
+  return db;
+}
+
 std::optional<Entry> Roster::entry(std::int64_t id, std::string& error) const {
   const FileCheck check = inspect();  // unchanged since the write just made: not read again
   if (!MayRead(check) || check.version == 0) {
     error = check.message.empty() ? "この名簿の項目は、ほかで削除されています" : check.message;
     return std::nullopt;
   }
-  std::string detail;
-  Connection db = OpenForReading(file_, detail, wait_);
-  if (!db) {
-    error = "名簿ファイルを読めません: " + detail;
-    return std::nullopt;
-  }
+  Connection db = openToRead(error);
+  if (!db) return std::nullopt;
   Statement select(db.get(), "SELECT " + PersonColumnsOf(check.version) + " FROM person WHERE id = ?1");
   select.bind(1, id);
   if (select.step()) return ReadEntry(select);
@@ -563,12 +563,8 @@ std::optional<fs::path> Roster::backUp(BackupReason reason, std::string& error, 
     error = check.message.empty() ? "名簿ファイルがまだありません" : check.message;
     return std::nullopt;
   }
-  std::string detail;
-  Connection db = OpenForReading(file_, detail, wait_);
-  if (!db) {
-    error = "名簿ファイルを読めません: " + detail;
-    return std::nullopt;
-  }
+  Connection db = openToRead(error);
+  if (!db) return std::nullopt;
   return BackupDatabase(db.get(), file_, localStamp_(), reason, error, progress);
 }
 

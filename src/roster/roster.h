@@ -114,6 +114,8 @@ class Roster {
   bool restore(const std::filesystem::path& copy, std::string& error);
 
  private:
+  // A read-only connection, or null and the message in error.
+  Connection openToRead(std::string& error) const;
   using Change = std::function<bool(sqlite3*, std::string&)>;
   bool change(const Change& body, std::string& error);
   // The id of the last entry inserted.
