@@ -41,7 +41,7 @@ void ReadTexts(const Labels& labels, Texts& texts) {
 
 }  // namespace
 
-void WriteChart(const ChartControls& c, const ChartDisplay& d) {
+void WriteChart(const MainControls& c, const ChartDisplay& d) {
   SetText(c.age, d.age);
   SetText(c.weekday, d.weekday);
   SetText(c.equationOfTime, d.equationOfTime);
@@ -64,7 +64,7 @@ void WriteChart(const ChartControls& c, const ChartDisplay& d) {
   }
 }
 
-ChartSnapshot ReadSnapshot(const ChartControls& c) {
+ChartSnapshot ReadSnapshot(const MainControls& c) {
   ChartSnapshot s;
   s.birthday = TextOf(c.birthday);
   s.sex = SexText(c.male && c.male->isChecked() ? Sex::Male : Sex::Female);

@@ -10,7 +10,6 @@
 
 #include "core/calendar.h"
 #include "core/numeric.h"
-#include "ui/widget_lookup.h"
 
 namespace mireto {
 
@@ -24,18 +23,18 @@ int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text
 
 }  // namespace
 
-InputChain::InputChain(QWidget* root)
-    : QObject(root),
-      month_(FindControl<QComboBox>(root, "mSelect")),
-      day_(FindControl<QComboBox>(root, "dSelect")),
-      hour_(FindControl<QComboBox>(root, "hSelect")),
-      minute_(FindControl<QComboBox>(root, "mtSelect")),
-      display_(FindControl<QPushButton>(root, "fInput")),
-      summary_(FindControl<QLineEdit>(root, "txtBirthday")),
-      jisaMinutes_(FindControl<QLineEdit>(root, "txtJisahun")),
-      jisaSeconds_(FindControl<QLineEdit>(root, "txtJisabyo")),
-      male_(FindControl<QRadioButton>(root, "optM")),
-      female_(FindControl<QRadioButton>(root, "optW")) {
+InputChain::InputChain(const MainControls& controls, QObject* parent)
+    : QObject(parent),
+      month_(controls.month),
+      day_(controls.day),
+      hour_(controls.hour),
+      minute_(controls.minute),
+      display_(controls.displayButton),
+      summary_(controls.birthday),
+      jisaMinutes_(controls.jisaMinutes),
+      jisaSeconds_(controls.jisaSeconds),
+      male_(controls.male),
+      female_(controls.female) {
   connect(month_, &QComboBox::activated, this, &InputChain::chooseMonth);
   connect(day_, &QComboBox::activated, this, &InputChain::chooseDay);
   connect(hour_, &QComboBox::activated, this, &InputChain::chooseHour);

@@ -12,6 +12,7 @@
 
 #include "chart/chart.h"
 #include "roster/roster_entry.h"
+#include "ui/chart_controls.h"
 
 class QComboBox;
 class QLineEdit;
@@ -25,8 +26,9 @@ class InputChain : public QObject {
   Q_OBJECT
 
  public:
-  // root: the widget that holds the main window's named controls.
-  explicit InputChain(QWidget* root);
+  // controls: the main window's controls the chain reads and writes; parent
+  // owns the chain.
+  InputChain(const MainControls& controls, QObject* parent);
 
   const BirthRecord& record() const { return record_; }
 

@@ -17,13 +17,17 @@
 #include "ui/drop_down_list.h"
 #include "ui/main_layout.h"
 #include "ui/spinner.h"
-#include "ui/widget_lookup.h"
 
 namespace mireto {
 
 namespace ml = main_layout;
 
 namespace {
+
+// "sai1" and 3 -> "sai1(3)", the object name of one label of a strip.
+QString IndexedName(const char* arrayName, int index) {
+  return QStringLiteral("%1(%2)").arg(QString::fromUtf8(arrayName)).arg(index);
+}
 
 const QString kPlaceholderText = QString::fromUtf8(kPlaceholder.data(), kPlaceholder.size());
 
@@ -55,7 +59,7 @@ QLabel* AddChartLabel(QWidget* client, const QString& name, TwipsRect rect, Font
   return label;
 }
 
-void AddButtons(QWidget* client) {
+void AddButtons(QWidget* client, MainControls& controls) {
   for (const auto& row : ml::kButtons) {
     auto* button = new QPushButton(QString::fromUtf8(row.caption), client);
     button->setObjectName(QString::fromUtf8(row.name));
@@ -64,10 +68,11 @@ void AddButtons(QWidget* client) {
     button->setFont(FontFor(row.font));
     // Return presses the focused button, as Space does.
     button->setAutoDefault(true);
+    controls.*row.control = button;
   }
 }
 
-void AddLists(QWidget* client) {
+void AddLists(QWidget* client, MainControls& controls) {
   for (const auto& row : ml::kLists) {
     auto* list = new QComboBox(client);
     list->setObjectName(QString::fromUtf8(row.name));
@@ -79,20 +84,21 @@ void AddLists(QWidget* client) {
     for (int n = row.first; n <= row.last; ++n) list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
     ApplyDropDownBehaviour(*list);
+    controls.*row.control = list;
   }
 }
 
-void AddOptions(QWidget* client, ChartControls& controls) {
+void AddOptions(QWidget* client, MainControls& controls) {
   for (const auto& row : ml::kOptions) {
     auto* option = new QRadioButton(QString::fromUtf8(row.caption), client);
     option->setObjectName(QString::fromUtf8(row.name));
     option->setGeometry(ToPixels(row.rect));
     option->setChecked(row.checked);
-    if (row.control != nullptr) controls.*row.control = option;
+    controls.*row.control = option;
   }
 }
 
-void AddFields(QWidget* client, ChartControls& controls) {
+void AddFields(QWidget* client, MainControls& controls) {
   for (const auto& row : ml::kFields) {
     auto* field = new QLineEdit(QString::fromUtf8(row.text), client);
     field->setObjectName(QString::fromUtf8(row.name));
@@ -102,7 +108,7 @@ void AddFields(QWidget* client, ChartControls& controls) {
     const bool editable = row.style == ml::FieldStyle::InputEditable ||
                           row.style == ml::FieldStyle::ResultEditable;
     field->setReadOnly(!editable);
-    if (row.control != nullptr) controls.*row.control = field;
+    controls.*row.control = field;
     const bool result = row.style == ml::FieldStyle::Result ||
                         row.style == ml::FieldStyle::ResultEditable;
     if (result) {
@@ -118,13 +124,13 @@ void AddFields(QWidget* client, ChartControls& controls) {
   }
 }
 
-void AddSpinners(QWidget* client) {
+void AddSpinners(QWidget* client, MainControls& controls) {
   for (const auto& row : ml::kSpinners) {
-    auto* field = FindControl<QLineEdit>(client, row.field);
-    auto* spinner = new UpDownSpinner(field, row.minimum, row.maximum, client);
+    auto* spinner = new UpDownSpinner(controls.*row.field, row.minimum, row.maximum, client);
     spinner->setObjectName(QString::fromUtf8(row.name));
     spinner->setGeometry(ToPixels(row.rect));
     spinner->setToolTip(QString::fromUtf8(row.toolTip));
+    controls.*row.control = spinner;
   }
 }
 
@@ -139,7 +145,7 @@ void AddRule(QWidget* client) {
   rule->setPalette(palette);
 }
 
-void AddLuckStrip(QWidget* client, ChartControls& controls) {
+void AddLuckStrip(QWidget* client, MainControls& controls) {
   const QPixmap separator(QStringLiteral(":/separator.png"));
   for (int i = 0; i < static_cast<int>(ml::kSai1Lefts.size()); ++i) {
     const int width = i + 1 == static_cast<int>(ml::kSai1Lefts.size()) ? ml::kSai1LastWidth : ml::kSai1Width;
@@ -174,11 +180,10 @@ void AddLuckStrip(QWidget* client, ChartControls& controls) {
   }
 }
 
-void SetTabOrder(QWidget* client) {
+void SetTabOrder(const MainControls& controls) {
   QWidget* previous = nullptr;
-  for (const char* name : ml::kTabOrder) {
-    auto* widget = FindControl<QWidget>(client, name);
-    if (widget == nullptr) continue;
+  for (QWidget* widget : ml::TabOrder(controls)) {
+    Q_ASSERT(widget != nullptr);
     if (previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;
   }
@@ -186,8 +191,8 @@ void SetTabOrder(QWidget* client) {
 
 }  // namespace
 
-ChartControls BuildMainControls(QWidget* client) {
-  ChartControls controls;
+MainControls BuildMainControls(QWidget* client) {
+  MainControls controls;
   client->setFixedSize(ToPixels(ml::kClientWidth, ml::kClientHeight));
   client->setFont(FontFor(FontRole::Default));
   AddRule(client);
@@ -201,12 +206,12 @@ ChartControls BuildMainControls(QWidget* client) {
     }
   }
   AddLuckStrip(client, controls);
-  AddButtons(client);
-  AddLists(client);
+  AddButtons(client, controls);
+  AddLists(client, controls);
   AddOptions(client, controls);
   AddFields(client, controls);
-  AddSpinners(client);
-  SetTabOrder(client);
+  AddSpinners(client, controls);
+  SetTabOrder(controls);
   return controls;
 }
 
@@ -219,7 +224,8 @@ QKeySequence MenuMnemonic(const QString& caption) {
   return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter - u'Ａ')));
 }
 
-void BuildMainMenus(QMainWindow* window) {
+MenuActions BuildMainMenus(QMainWindow* window) {
+  MenuActions actions;
   QMenuBar* bar = window->menuBar();
   for (const auto& menuSpec : ml::kMenus) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(menuSpec.caption));
@@ -239,6 +245,7 @@ void BuildMainMenus(QMainWindow* window) {
                                                 : menu->addAction(QString::fromUtf8(item.caption));
       action->setParent(window);
       action->setObjectName(QString::fromUtf8(item.name));
+      if (item.action != nullptr) actions.*item.action = action;
       if (item.shortcut != nullptr) {
         action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -247,6 +254,7 @@ void BuildMainMenus(QMainWindow* window) {
       }
     }
   }
+  return actions;
 }
 
 }  // namespace mireto

@@ -2,11 +2,16 @@
 // and size in twips, tool tip and font, one row per control.
 #pragma once
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <array>
 
 #include "gui/twips.h"
 #include "ui/chart_controls.h"
 #include "ui/fonts.h"
+#include "ui/spinner.h"
 
 namespace mireto::main_layout {
 
@@ -23,15 +28,16 @@ struct ButtonRow {
   TwipsRect rect;
   const char* toolTip;
   FontRole font;
+  QPushButton* MainControls::*control;  // where the window keeps it
 };
 
 inline constexpr ButtonRow kButtons[] = {
-    {"yearInput", "年入力", {120, 75, 750, 315}, "生年を入力", FontRole::Gothic9},
-    {"btnmap", "地図", {2745, 855, 645, 375}, "時差を地図で決定", FontRole::Default},
-    {"fInput", "八字表示", {3375, 855, 930, 375}, "ミレト", FontRole::Gothic9},
-    {"endbtn", "終了", {4305, 855, 645, 375}, "おしまい", FontRole::Gothic9},
-    {"btnpop", "POP", {3975, 1485, 480, 375}, "現表示データをPOPUP", FontRole::Default},
-    {"btnexport", "EXP", {4470, 1485, 480, 375}, "表示データをエクスポート", FontRole::Default},
+    {"yearInput", "年入力", {120, 75, 750, 315}, "生年を入力", FontRole::Gothic9, &MainControls::yearButton},
+    {"btnmap", "地図", {2745, 855, 645, 375}, "時差を地図で決定", FontRole::Default, &MainControls::mapButton},
+    {"fInput", "八字表示", {3375, 855, 930, 375}, "ミレト", FontRole::Gothic9, &MainControls::displayButton},
+    {"endbtn", "終了", {4305, 855, 645, 375}, "おしまい", FontRole::Gothic9, &MainControls::exitButton},
+    {"btnpop", "POP", {3975, 1485, 480, 375}, "現表示データをPOPUP", FontRole::Default, &MainControls::popupButton},
+    {"btnexport", "EXP", {4470, 1485, 480, 375}, "表示データをエクスポート", FontRole::Default, &MainControls::exportButton},
 };
 
 // Pick-only lists. Items: "?" first when withUnknown, then first..last as
@@ -44,13 +50,14 @@ struct ListRow {
   bool withUnknown;
   int first;
   int last;
+  QComboBox* MainControls::*control;  // where the window keeps it
 };
 
 inline constexpr ListRow kLists[] = {
-    {"mSelect", {990, 75, 615, 315}, "生月を入力", FontRole::Default, false, 1, 12},
-    {"dSelect", {1980, 75, 615, 300}, "生日を入力", FontRole::Gothic9, false, 1, 0},
-    {"hSelect", {2970, 75, 615, 300}, "生時を入力", FontRole::Gothic9, true, 0, 23},
-    {"mtSelect", {3975, 75, 615, 300}, "分数を入力", FontRole::Gothic9, true, 0, 59},
+    {"mSelect", {990, 75, 615, 315}, "生月を入力", FontRole::Default, false, 1, 12, &MainControls::month},
+    {"dSelect", {1980, 75, 615, 300}, "生日を入力", FontRole::Gothic9, false, 1, 0, &MainControls::day},
+    {"hSelect", {2970, 75, 615, 300}, "生時を入力", FontRole::Gothic9, true, 0, 23, &MainControls::hour},
+    {"mtSelect", {3975, 75, 615, 300}, "分数を入力", FontRole::Gothic9, true, 0, 59, &MainControls::minute},
 };
 
 struct OptionRow {
@@ -58,12 +65,12 @@ struct OptionRow {
   const char* caption;
   TwipsRect rect;
   bool checked;
-  QRadioButton* ChartControls::*control;  // where the window keeps it, or nullptr
+  QRadioButton* MainControls::*control;  // where the window keeps it
 };
 
 inline constexpr OptionRow kOptions[] = {
-    {"optW", "女", {120, 495, 495, 255}, true, nullptr},
-    {"optM", "男", {645, 495, 495, 255}, false, &ChartControls::male},
+    {"optW", "女", {120, 495, 495, 255}, true, &MainControls::female},
+    {"optM", "男", {645, 495, 495, 255}, false, &MainControls::male},
 };
 
 // Fixed captions. Static text, transparent, aligned to the top left.
@@ -112,35 +119,36 @@ struct FieldRow {
   FieldStyle style;
   Align align;
   FontRole font;
-  QLineEdit* ChartControls::*control;  // where the window keeps a chart field, or nullptr
+  QLineEdit* MainControls::*control;  // where the window keeps it
 };
 
 inline constexpr FieldRow kFields[] = {
-    {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default, &ChartControls::birthday},
-    {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default, nullptr},
-    {"txtJisabyo", "0", {1695, 900, 330, 285}, FieldStyle::InputEditable, Align::Right, FontRole::Default, nullptr},
-    {"txtShin", "", {1170, 1485, 2730, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::trueSolarTime},
-    {"txtKinjisa", "", {990, 1806, 1305, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::equationOfTime},
-    {"txtKoutai", "", {1200, 2127, 1785, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::luckStartAge},
-    {"txtKoutaiYM", "", {1200, 2448, 900, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::luckChange},
-    {"txtKoukei", "", {975, 2769, 1800, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &ChartControls::sunLongitude},
-    {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default, &ChartControls::age},
-    {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9, &ChartControls::weekday},
+    {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default, &MainControls::birthday},
+    {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default, &MainControls::jisaMinutes},
+    {"txtJisabyo", "0", {1695, 900, 330, 285}, FieldStyle::InputEditable, Align::Right, FontRole::Default, &MainControls::jisaSeconds},
+    {"txtShin", "", {1170, 1485, 2730, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &MainControls::trueSolarTime},
+    {"txtKinjisa", "", {990, 1806, 1305, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &MainControls::equationOfTime},
+    {"txtKoutai", "", {1200, 2127, 1785, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &MainControls::luckStartAge},
+    {"txtKoutaiYM", "", {1200, 2448, 900, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &MainControls::luckChange},
+    {"txtKoukei", "", {975, 2769, 1800, 195}, FieldStyle::Result, Align::Left, FontRole::Default, &MainControls::sunLongitude},
+    {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default, &MainControls::age},
+    {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9, &MainControls::weekday},
 };
 
 // Spinners, each bound to the text field it writes.
 struct SpinnerRow {
   const char* name;
-  const char* field;
+  QLineEdit* MainControls::*field;  // the field it writes (txtJisahun, txtJisabyo)
   TwipsRect rect;
   const char* toolTip;
   int minimum;
   int maximum;
+  UpDownSpinner* MainControls::*control;  // where the window keeps it
 };
 
 inline constexpr SpinnerRow kSpinners[] = {
-    {"udJisahun", "txtJisahun", {1170, 870, 255, 330}, "時差の分数入力", -49, 48},
-    {"udJisabyo", "txtJisabyo", {1995, 870, 255, 330}, "時差の秒数入力", 0, 59},
+    {"udJisahun", &MainControls::jisaMinutes, {1170, 870, 255, 330}, "時差の分数入力", -49, 48, &MainControls::jisaMinutesSpinner},
+    {"udJisabyo", &MainControls::jisaSeconds, {1995, 870, 255, 330}, "時差の秒数入力", 0, 59, &MainControls::jisaSecondsSpinner},
 };
 
 // The horizontal rule between the input area and the results: from (0, 1365)
@@ -153,23 +161,23 @@ struct ChartLabelRow {
   const char* name;
   TwipsRect rect;
   FontRole font;
-  PerPillar<QLabel*> ChartControls::*group;  // the pillar labels it belongs to, or
+  PerPillar<QLabel*> MainControls::*group;  // the pillar labels it belongs to, or
   Pillar pillar;                             // nullptr for the season element
 };
 
 inline constexpr ChartLabelRow kPillarLabels[] = {
-    {"yKan", {4665, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Year},
-    {"mKan", {4230, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Month},
-    {"dKan", {3780, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Day},
-    {"hKan", {3315, 1995, 255, 255}, FontRole::PGothic12Bold, &ChartControls::stems, Pillar::Hour},
-    {"yShi", {4665, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Year},
-    {"mShi", {4230, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Month},
-    {"dShi", {3780, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Day},
-    {"hShi", {3315, 2400, 255, 255}, FontRole::PGothic12Bold, &ChartControls::branches, Pillar::Hour},
-    {"lbl_yZokan", {4665, 2700, 240, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Year},
-    {"lbl_mZokan", {4245, 2700, 210, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Month},
-    {"lbl_dZokan", {3780, 2700, 195, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Day},
-    {"lbl_hZokan", {3315, 2700, 195, 225}, FontRole::Gothic11, &ChartControls::hiddenStems, Pillar::Hour},
+    {"yKan", {4665, 1995, 255, 255}, FontRole::PGothic12Bold, &MainControls::stems, Pillar::Year},
+    {"mKan", {4230, 1995, 255, 255}, FontRole::PGothic12Bold, &MainControls::stems, Pillar::Month},
+    {"dKan", {3780, 1995, 255, 255}, FontRole::PGothic12Bold, &MainControls::stems, Pillar::Day},
+    {"hKan", {3315, 1995, 255, 255}, FontRole::PGothic12Bold, &MainControls::stems, Pillar::Hour},
+    {"yShi", {4665, 2400, 255, 255}, FontRole::PGothic12Bold, &MainControls::branches, Pillar::Year},
+    {"mShi", {4230, 2400, 255, 255}, FontRole::PGothic12Bold, &MainControls::branches, Pillar::Month},
+    {"dShi", {3780, 2400, 255, 255}, FontRole::PGothic12Bold, &MainControls::branches, Pillar::Day},
+    {"hShi", {3315, 2400, 255, 255}, FontRole::PGothic12Bold, &MainControls::branches, Pillar::Hour},
+    {"lbl_yZokan", {4665, 2700, 240, 225}, FontRole::Gothic11, &MainControls::hiddenStems, Pillar::Year},
+    {"lbl_mZokan", {4245, 2700, 210, 225}, FontRole::Gothic11, &MainControls::hiddenStems, Pillar::Month},
+    {"lbl_dZokan", {3780, 2700, 195, 225}, FontRole::Gothic11, &MainControls::hiddenStems, Pillar::Day},
+    {"lbl_hZokan", {3315, 2700, 195, 225}, FontRole::Gothic11, &MainControls::hiddenStems, Pillar::Hour},
     {"lblOu", {4260, 3015, 255, 240}, FontRole::Default, nullptr, Pillar::Year},
 };
 
@@ -207,17 +215,18 @@ inline constexpr std::array<int, 2> kSai1Centred = {0, 9};
 inline constexpr std::array<int, 3> kSai2Centred = {0, 1, 10};
 
 // Tab order of the controls that take focus.
-inline constexpr const char* kTabOrder[] = {
-    "yearInput", "fInput",    "txtBirthday", "optM",       "optW",      "endbtn",
-    "dSelect",   "mSelect",   "hSelect",     "mtSelect",   "txtJisahun", "udJisahun",
-    "txtJisabyo", "udJisabyo", "btnmap",     "btnpop",     "btnexport",
-};
+inline std::array<QWidget*, 17> TabOrder(const MainControls& c) {
+  return {c.yearButton, c.displayButton, c.birthday,    c.male,        c.female,      c.exitButton,
+          c.day,        c.month,         c.hour,        c.minute,      c.jisaMinutes, c.jisaMinutesSpinner,
+          c.jisaSeconds, c.jisaSecondsSpinner, c.mapButton, c.popupButton, c.exportButton};
+}
 
 // Menus. A row with a null caption is a separator.
 struct MenuRow {
   const char* name;
   const char* caption;
   const char* shortcut;
+  QAction* MenuActions::*action;  // where the window keeps it; nullptr for a separator
 };
 
 struct MenuSpec {
@@ -230,24 +239,24 @@ struct MenuSpec {
 inline constexpr MenuSpec kMenus[] = {
     {"menufile",
      "ファイル（Ｆ）",
-     {{{"rosterSave", "名簿に保存…", "Ctrl+S"},
-       {"rosterOpen", "名簿…", "Ctrl+O"},
-       {"rosterExport", "名簿の書き出し…", nullptr},
-       {"rosterImport", "名簿の読み込み…", nullptr},
-       {"rosterRestore", "名簿の復元…", nullptr},
-       {"rosterLine", nullptr, nullptr},
-       {"endmireto", "ミレト終了", "Ctrl+E"}}},
+     {{{"rosterSave", "名簿に保存…", "Ctrl+S", &MenuActions::rosterSave},
+       {"rosterOpen", "名簿…", "Ctrl+O", &MenuActions::rosterOpen},
+       {"rosterExport", "名簿の書き出し…", nullptr, &MenuActions::rosterExport},
+       {"rosterImport", "名簿の読み込み…", nullptr, &MenuActions::rosterImport},
+       {"rosterRestore", "名簿の復元…", nullptr, &MenuActions::rosterRestore},
+       {"rosterLine", nullptr, nullptr, nullptr},
+       {"endmireto", "ミレト終了", "Ctrl+E", &MenuActions::exit}}},
      7},
     {"menutool",
      "ツール（Ｔ）",
-     {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},
-       {"menuLine02", nullptr, nullptr},
-       {"menupop", "ポップアップ（Ｐ）", "Ctrl+P"},
-       {"menudetail", "命式詳細（Ｄ）", "Ctrl+D"},
-       {"mnuline03", nullptr, nullptr},
-       {"menujisa01", "時差ゼロ", "Ctrl+J"}}},
+     {{{"mnuMap", "日本地図表示（M)", "Ctrl+M", &MenuActions::map},
+       {"menuLine02", nullptr, nullptr, nullptr},
+       {"menupop", "ポップアップ（Ｐ）", "Ctrl+P", &MenuActions::popup},
+       {"menudetail", "命式詳細（Ｄ）", "Ctrl+D", &MenuActions::details},
+       {"mnuline03", nullptr, nullptr, nullptr},
+       {"menujisa01", "時差ゼロ", "Ctrl+J", &MenuActions::zeroJisa}}},
      6},
-    {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V"}}}, 1},
+    {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V", &MenuActions::version}}}, 1},
 };
 
 }  // namespace mireto::main_layout

@@ -15,7 +15,6 @@
 #include "ui/main_controls.h"
 #include "ui/main_layout.h"
 #include "gui/resources.h"
-#include "ui/widget_lookup.h"
 #include "gui/message_box.h"
 #include "gui/window_placement.h"
 #include "ui/window_input_rules.h"
@@ -24,9 +23,6 @@
 namespace mireto {
 
 namespace {
-
-// The lists and the display button that the input chain enables one by one.
-constexpr const char* kChainControls[] = {"mSelect", "dSelect", "hSelect", "mtSelect", "fInput"};
 
 LocalDateTime PresentLocalTime() {
   const QDateTime now = QDateTime::currentDateTime();
@@ -61,17 +57,20 @@ MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  chart_ = BuildMainControls(client);
+  controls_ = BuildMainControls(client);
   setCentralWidget(client);
-  BuildMainMenus(this);
+  actions_ = BuildMainMenus(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  input_ = new InputChain(client);
+  input_ = new InputChain(controls_, client);
   connectControls();
   connectMenus();
   new WindowInputRules(*this);
 
-  for (const char* name : kChainControls) FindControl<QWidget>(this, name)->setEnabled(false);
+  // The input chain enables the lists and the display button one by one.
+  for (QWidget* step : std::initializer_list<QWidget*>{controls_.month, controls_.day, controls_.hour,
+                                                       controls_.minute, controls_.displayButton})
+    step->setEnabled(false);
   setChartCommandsEnabled(false);
 }
 
@@ -80,7 +79,7 @@ MainWindow::~MainWindow() { unloadYearDialog(); }
 const BirthRecord& MainWindow::birthRecord() const { return input_->record(); }
 
 ChartSnapshot MainWindow::snapshot() const {
-  ChartSnapshot shown = ReadSnapshot(chart_);
+  ChartSnapshot shown = ReadSnapshot(controls_);
   if (const auto entry = chartEntry()) {
     shown.name = entry->name;
     shown.note = entry->note;
@@ -96,36 +95,36 @@ void MainWindow::setTimeDifference(const QString& minutes, const QString& second
 }
 
 void MainWindow::connectControls() {
-  auto button = [this](const char* name) { return FindControl<QPushButton>(this, name); };
-  connect(button("yearInput"), &QPushButton::clicked, this, &MainWindow::openYearDialog);
-  connect(button("fInput"), &QPushButton::clicked, this, &MainWindow::displayChart);
-  connect(button("endbtn"), &QPushButton::clicked, this, &MainWindow::exitProgram);
-  connect(button("btnmap"), &QPushButton::clicked, this, &MainWindow::mapRequested);
-  connect(button("btnpop"), &QPushButton::clicked, this, [this] { emit popupRequested(snapshot()); });
-  connect(button("btnexport"), &QPushButton::clicked, this, [this] { emit exportRequested(snapshot()); });
+  const MainControls& c = controls_;
+  connect(c.yearButton, &QPushButton::clicked, this, &MainWindow::openYearDialog);
+  connect(c.displayButton, &QPushButton::clicked, this, &MainWindow::displayChart);
+  connect(c.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+  connect(c.mapButton, &QPushButton::clicked, this, &MainWindow::mapRequested);
+  connect(c.popupButton, &QPushButton::clicked, this, [this] { emit popupRequested(snapshot()); });
+  connect(c.exportButton, &QPushButton::clicked, this, [this] { emit exportRequested(snapshot()); });
 }
 
 void MainWindow::connectMenus() {
-  auto action = [this](const char* name) { return FindControl<QAction>(this, name); };
-  connect(action("endmireto"), &QAction::triggered, this, &MainWindow::exitProgram);
-  connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
-  connect(action("menupop"), &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
-  connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
-  connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
-  connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
-  connect(action("rosterSave"), &QAction::triggered, this, &MainWindow::rosterSaveRequested);
-  connect(action("rosterOpen"), &QAction::triggered, this, &MainWindow::rosterRequested);
-  connect(action("rosterExport"), &QAction::triggered, this, &MainWindow::rosterExportRequested);
-  connect(action("rosterImport"), &QAction::triggered, this, &MainWindow::rosterImportRequested);
-  connect(action("rosterRestore"), &QAction::triggered, this, &MainWindow::rosterRestoreRequested);
+  const MenuActions& a = actions_;
+  connect(a.exit, &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(a.map, &QAction::triggered, this, &MainWindow::mapRequested);
+  connect(a.popup, &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
+  connect(a.details, &QAction::triggered, this, &MainWindow::detailsRequested);
+  connect(a.zeroJisa, &QAction::triggered, input_, &InputChain::zeroTimeDifference);
+  connect(a.version, &QAction::triggered, this, &MainWindow::aboutRequested);
+  connect(a.rosterSave, &QAction::triggered, this, &MainWindow::rosterSaveRequested);
+  connect(a.rosterOpen, &QAction::triggered, this, &MainWindow::rosterRequested);
+  connect(a.rosterExport, &QAction::triggered, this, &MainWindow::rosterExportRequested);
+  connect(a.rosterImport, &QAction::triggered, this, &MainWindow::rosterImportRequested);
+  connect(a.rosterRestore, &QAction::triggered, this, &MainWindow::rosterRestoreRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {
-  FindControl<QWidget>(this, "btnpop")->setEnabled(enabled);
-  FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
-  FindControl<QAction>(this, "menupop")->setEnabled(enabled);
-  FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
-  FindControl<QAction>(this, "rosterSave")->setEnabled(enabled);
+  controls_.popupButton->setEnabled(enabled);
+  controls_.exportButton->setEnabled(enabled);
+  actions_.popup->setEnabled(enabled);
+  actions_.details->setEnabled(enabled);
+  actions_.rosterSave->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -175,7 +174,7 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
     return;
   }
   setChartCommandsEnabled(true);
-  WriteChart(chart_, birth.result.chart->display);
+  WriteChart(controls_, birth.result.chart->display);
   displayedBirth_ = enteredBirth();
   displayedDecision_ = DecisionOf(question, *rule);
   const ChartDetails details = ComputeChartDetails(

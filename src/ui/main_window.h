@@ -141,7 +141,8 @@ class MainWindow : public QMainWindow {
 
   const CalendarTables& tables_;
   Clock clock_;
-  ChartControls chart_;
+  MainControls controls_;
+  MenuActions actions_;
   InputChain* input_ = nullptr;
   QPointer<YearDialog> yearDialog_;
   bool unloaded_ = false;

@@ -37,12 +37,13 @@ void YearDialog::buildControls() {
     button->setGeometry(ToPixels(row.rect));
     button->setAutoDefault(true);  // Return presses the focused button
     connect(button, &QPushButton::clicked, this, [this, i] { showCentury(i); });
+    centuryButtons_[i] = button;
   }
-  auto* decideButton = new QPushButton(QString::fromUtf8(yl::kDecideCaption), this);
-  decideButton->setObjectName(QString::fromUtf8(yl::kDecideName));
-  decideButton->setGeometry(ToPixels(yl::kDecideRect));
-  decideButton->setAutoDefault(true);
-  connect(decideButton, &QPushButton::clicked, this, &YearDialog::decide);
+  decideButton_ = new QPushButton(QString::fromUtf8(yl::kDecideCaption), this);
+  decideButton_->setObjectName(QString::fromUtf8(yl::kDecideName));
+  decideButton_->setGeometry(ToPixels(yl::kDecideRect));
+  decideButton_->setAutoDefault(true);
+  connect(decideButton_, &QPushButton::clicked, this, &YearDialog::decide);
 
   yearLabel_ = new QLabel(this);
   yearLabel_->setObjectName(QString::fromUtf8(yl::kYearLabelName));
@@ -82,12 +83,26 @@ void YearDialog::buildControls() {
   });
   layOutColumns();
 
-  for (const char* name : yl::kTabOrder) {
-    auto* widget = findChild<QWidget*>(QString::fromUtf8(name));
+  for (const yl::TabStop stop : yl::kTabOrder) {
+    QWidget* widget = tabStop(stop);
     if (previous != nullptr) setTabOrder(previous, widget);
     if (previous == nullptr) firstStop_ = widget;
     previous = widget;
   }
+}
+
+QWidget* YearDialog::tabStop(year_layout::TabStop stop) const {
+  switch (stop) {
+    case yl::TabStop::List:
+      return list_;
+    case yl::TabStop::Decide:
+      return decideButton_;
+    case yl::TabStop::Century1800:
+    case yl::TabStop::Century1900:
+    case yl::TabStop::Century2000:
+      break;
+  }
+  return centuryButtons_[static_cast<int>(stop) - static_cast<int>(yl::TabStop::Century1800)];
 }
 
 void YearDialog::focusFirstStop() {

@@ -12,11 +12,16 @@
 // the dialog is open, cannot be left disabled.
 #pragma once
 
+#include <array>
+
 #include <QWidget>
 #include <optional>
 
+#include "ui/year_layout.h"
+
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace mireto {
 
@@ -54,9 +59,12 @@ class YearDialog : public QWidget {
  private:
   void buildControls();
   void layOutColumns();
+  QWidget* tabStop(year_layout::TabStop stop) const;
 
   QLabel* yearLabel_ = nullptr;
   QListWidget* list_ = nullptr;
+  std::array<QPushButton*, std::size(year_layout::kCenturies)> centuryButtons_{};
+  QPushButton* decideButton_ = nullptr;
   QWidget* firstStop_ = nullptr;  // the first of the tab order
   bool closeAllowed_ = false;
 };

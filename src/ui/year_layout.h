@@ -47,7 +47,10 @@ inline constexpr int kListColumns = 3;
 
 inline constexpr FontRole kLabelFont = FontRole::PGothic11;
 
-// Tab order.
-inline constexpr const char* kTabOrder[] = {"y1900", "y2000", "List1", "btnSlok", "y1800"};
+// Tab order: the century buttons by their index in kCenturies, the list and
+// the decide button.
+enum class TabStop { Century1800, Century1900, Century2000, List, Decide };
+inline constexpr TabStop kTabOrder[] = {TabStop::Century1900, TabStop::Century2000, TabStop::List,
+                                        TabStop::Decide, TabStop::Century1800};
 
 }  // namespace mireto::year_layout

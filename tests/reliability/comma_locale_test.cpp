@@ -24,7 +24,7 @@
 #include "map/map_conversions.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/widget_lookup.h"
+#include "find_control.h"
 #include "gui/resources.h"
 #include "qt_input.h"
 

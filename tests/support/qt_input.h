@@ -12,7 +12,7 @@
 
 #include "roster/roster_entry.h"
 #include "ui/main_window.h"
-#include "ui/widget_lookup.h"
+#include "find_control.h"
 
 namespace mireto::test {
 

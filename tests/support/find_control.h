@@ -1,6 +1,7 @@
-// Finding a window's controls by their names, as the windows of the program
-// read each other's controls. Names are UTF-8 and may carry an index in
-// brackets, e.g. "dun_kan(3)".
+// Finding a window's controls by their object names, as a test or the
+// accessibility tree sees them. Names are UTF-8 and may carry an index in
+// brackets, e.g. "dun_kan(3)". The program itself keeps its controls as typed
+// members and never looks them up by name.
 #pragma once
 
 #include <QString>
