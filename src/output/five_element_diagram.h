@@ -4,9 +4,9 @@
 // Each element shows its count without and with the hidden stems (e.g. 3／5);
 // the day master's element is ringed and labelled 日主; 陽/陰 is written below.
 //
-// PaintFiveElements draws with QPainter only, so the same picture goes to the
-// screen (FiveElementDiagram) and, as vector graphics, to a printer or PDF
-// (FiveElementTextObject inside a printed QTextDocument).
+// The picture is a page description (five_element_picture.h), so the same
+// items go to the screen (FiveElementDiagram) and, as vector graphics, to a
+// printer or PDF.
 #pragma once
 
 #include <QFont>
@@ -23,9 +23,8 @@ class QPainter;
 namespace mireto {
 
 // Draws the diagram of balance into area (any size; everything scales with
-// the smaller side), text in family's face.
-void PaintFiveElements(QPainter& painter, const QRectF& area, const FiveElementBalance& balance,
-                       const QString& family);
+// the smaller side).
+void PaintFiveElements(QPainter& painter, const QRectF& area, const FiveElementBalance& balance);
 
 // The diagram as a widget of the details window.
 class FiveElementDiagram : public QWidget {
