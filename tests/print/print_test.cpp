@@ -18,6 +18,8 @@
 
 using namespace mireto;
 
+int RunSheetPdfTests(int argc, char** argv);
+
 namespace {
 
 page::Document Sample(page::PaperSize paper) {
@@ -127,6 +129,7 @@ int RunPdfTools(int argc, char** argv) {
 constexpr std::array kTestClasses = {
     mireto::test::QtTestClass{"PdfFile", RunPdfFile},
     mireto::test::QtTestClass{"PdfTools", RunPdfTools},
+    mireto::test::QtTestClass{"SheetPdf", RunSheetPdfTests},
 };
 
 }  // namespace
