@@ -1,9 +1,6 @@
 #include "output/five_element_diagram.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QPaintDevice>
 #include <QPainter>
-#include <QTextDocument>
 
 #include "output/five_element_picture.h"
 #include "print/page_painter.h"
@@ -37,22 +34,6 @@ QSize FiveElementDiagram::sizeHint() const { return {220, 253}; }
 void FiveElementDiagram::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintFiveElements(painter, QRectF(rect()), balance_);
-}
-
-FiveElementTextObject::FiveElementTextObject(const FiveElementBalance& balance, QString family,
-                                             double sideMillimetres)
-    : balance_(balance), family_(std::move(family)), sideMillimetres_(sideMillimetres) {}
-
-QSizeF FiveElementTextObject::intrinsicSize(QTextDocument* document, int, const QTextFormat&) {
-  const QPaintDevice* device = document->documentLayout()->paintDevice();
-  const double dotsPerInch = device ? device->logicalDpiX() : 96.0;
-  const double side = sideMillimetres_ / 25.4 * dotsPerInch;
-  return {side, side * 1.15};
-}
-
-void FiveElementTextObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
-                                       const QTextFormat&) {
-  PaintFiveElements(*painter, rect, balance_);
 }
 
 }  // namespace mireto

@@ -10,10 +10,7 @@
 #pragma once
 
 #include <QFont>
-#include <QObject>
 #include <QRectF>
-#include <QSizeF>
-#include <QTextObjectInterface>
 #include <QWidget>
 
 #include "chart/five_elements.h"
@@ -43,28 +40,6 @@ class FiveElementDiagram : public QWidget {
 
  private:
   FiveElementBalance balance_;
-};
-
-// The diagram as an object inside a QTextDocument: a document holding the
-// character QChar::ObjectReplacementCharacter in a QTextCharFormat of
-// objectType kFiveElementObjectType draws it there, e.g. when printed.
-class FiveElementTextObject : public QObject, public QTextObjectInterface {
-  Q_OBJECT
-  Q_INTERFACES(QTextObjectInterface)
-
- public:
-  static constexpr int kFiveElementObjectType = QTextFormat::UserObject + 1;
-
-  FiveElementTextObject(const FiveElementBalance& balance, QString family, double sideMillimetres);
-
-  QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
-  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,
-                  const QTextFormat& format) override;
-
- private:
-  FiveElementBalance balance_;
-  QString family_;
-  double sideMillimetres_;
 };
 
 }  // namespace mireto
