@@ -223,7 +223,7 @@ struct MenuRow {
 struct MenuSpec {
   const char* name;
   const char* caption;
-  std::array<MenuRow, 7> items;
+  std::array<MenuRow, 11> items;
   int itemCount;
 };
 
@@ -236,8 +236,12 @@ inline constexpr MenuSpec kMenus[] = {
        {"rosterImport", "名簿の読み込み…", nullptr},
        {"rosterRestore", "名簿の復元…", nullptr},
        {"rosterLine", nullptr, nullptr},
+       {"sheetPrint", "印刷…", "Ctrl+Shift+P"},
+       {"sheetPreview", "印刷プレビュー…", nullptr},
+       {"sheetPdf", "PDFに保存…", "Ctrl+Shift+S"},
+       {"sheetLine", nullptr, nullptr},
        {"endmireto", "ミレト終了", "Ctrl+E"}}},
-     7},
+     11},
     {"menutool",
      "ツール（Ｔ）",
      {{{"mnuMap", "日本地図表示（M)", "Ctrl+M"},

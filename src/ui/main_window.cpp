@@ -118,6 +118,9 @@ void MainWindow::connectMenus() {
   connect(action("rosterExport"), &QAction::triggered, this, &MainWindow::rosterExportRequested);
   connect(action("rosterImport"), &QAction::triggered, this, &MainWindow::rosterImportRequested);
   connect(action("rosterRestore"), &QAction::triggered, this, &MainWindow::rosterRestoreRequested);
+  connect(action("sheetPrint"), &QAction::triggered, this, &MainWindow::sheetPrintRequested);
+  connect(action("sheetPreview"), &QAction::triggered, this, &MainWindow::sheetPreviewRequested);
+  connect(action("sheetPdf"), &QAction::triggered, this, &MainWindow::sheetPdfRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {
@@ -126,6 +129,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
   FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
   FindControl<QAction>(this, "rosterSave")->setEnabled(enabled);
+  for (const char* name : {"sheetPrint", "sheetPreview", "sheetPdf"}) FindControl<QAction>(this, name)->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -200,7 +204,10 @@ bool MainWindow::enterBirth(const roster::BirthTexts& birth) {
                        QString::fromStdString(birth.jisaSeconds));
 }
 
-void MainWindow::setChartEntry(std::optional<roster::Entry> entry) { chartEntry_ = std::move(entry); }
+void MainWindow::setChartEntry(std::optional<roster::Entry> entry) {
+  chartEntry_ = std::move(entry);
+  emit chartEntryChanged();
+}
 
 std::optional<roster::Entry> MainWindow::chartEntry() const {
   if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth ||
