@@ -334,8 +334,12 @@ void AddAnnual(Frame& f, const SheetData& s) {
     std::string relations;
     for (const std::string& r : OuterRelationTexts(a.relations)) relations += (relations.empty() ? "" : "、") + r;
     if (relations.empty()) relations = "－";
-    relations = page::ElideText(relations, t.columnWidths.back() - 2 * t.padding, kSmallPoints);
-    t.rows.push_back({4.6,
+    // A long list takes more lines rather than being cut.
+    const auto lines = page::WrapText(relations, t.columnWidths.back() - 2 * t.padding, kSmallPoints);
+    relations.clear();
+    for (const std::string& line : lines) relations += (relations.empty() ? "" : "\n") + line;
+    const double height = 4.6 + 3.4 * static_cast<double>(lines.size() - 1);
+    t.rows.push_back({height,
                       {{FormatInteger(a.year), present},
                        {a.age ? FormatInteger(*a.age) + "歳" : "－", present},
                        {S(a.stem) + S(a.branch), present, false, a.isVoid},
