@@ -5,6 +5,7 @@
 
 #include "chart/text_format.h"
 #include "output/relation_text.h"
+#include "page/page_text.h"
 
 namespace mireto {
 
@@ -225,28 +226,7 @@ std::string Joined(std::vector<std::string>& lines, std::string_view lineEnd) {
 
 }  // namespace
 
-std::size_t DisplayColumns(std::string_view text) {
-  std::size_t columns = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    if (c >= 0xF0) {
-      length = 4;
-    } else if (c >= 0xE0) {
-      length = 3;
-    } else if (c >= 0xC0) {
-      length = 2;
-    }
-    // Half-width katakana U+FF61..U+FF9F: EF BD A1..EF BE 9F.
-    const bool halfWidthKana =
-        length == 3 && c == 0xEF && i + 2 < text.size() &&
-        ((static_cast<unsigned char>(text[i + 1]) == 0xBD && static_cast<unsigned char>(text[i + 2]) >= 0xA1) ||
-         static_cast<unsigned char>(text[i + 1]) == 0xBE);
-    columns += (length == 1 || halfWidthKana) ? 1 : 2;
-    i += length;
-  }
-  return columns;
-}
+std::size_t DisplayColumns(std::string_view text) { return page::TextColumns(text); }
 
 std::string TrimmedLine(std::string line) {
   for (;;) {
