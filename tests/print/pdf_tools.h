@@ -22,7 +22,7 @@ struct PdfReport {
   int images = 0;           // pdfimages -list rows
 };
 
-// nullopt when a tool is missing (the caller skips with a message).
+// nullopt when a tool is missing or fails.
 std::optional<PdfReport> ReadPdf(const QString& path);
 
 }  // namespace mireto::test
