@@ -272,6 +272,8 @@ void RosterController::openWindow() {
     connect(window_, &RosterWindow::openRequested, this, &RosterController::openEntry);
     connect(window_, &RosterWindow::editRequested, this, &RosterController::editEntry);
     connect(window_, &RosterWindow::deleteRequested, this, &RosterController::deleteEntries);
+    connect(window_, &RosterWindow::printRequested, this, &RosterController::printRequested);
+    connect(window_, &RosterWindow::pdfRequested, this, &RosterController::pdfRequested);
   }
   if (large) {
     loadInBackground();

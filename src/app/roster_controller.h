@@ -81,6 +81,11 @@ class RosterController : public QObject {
   RosterWindow* window() const { return window_; }
   void unload();
 
+ signals:
+  // The roster window's 印刷… and PDFに保存…, for whoever prints 命式表.
+  void printRequested(const std::vector<roster::Entry>& entries);
+  void pdfRequested(const std::vector<roster::Entry>& entries);
+
  private:
   // Refreshes the roster window if it is loaded; false (and a message) when
   // the roster cannot be read.

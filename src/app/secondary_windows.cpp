@@ -4,6 +4,8 @@
 #include "map/map_dialog.h"
 #include "output/about_box.h"
 #include "output/details_controller.h"
+#include "output/details_text.h"
+#include "roster/birth_summary.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui/main_window.h"
@@ -11,13 +13,17 @@
 namespace mireto {
 
 SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts)
+    : SecondaryWindows(mainWindow, std::move(prompts), DialogSheetPrompts()) {}
+
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)),
       details_(std::make_unique<DetailsController>(mainWindow)),
-      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
+      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))),
+      sheet_(new SheetController(mainWindow, std::move(sheetPrompts))) {
   popup_->setOwner(mainWindow);
   export_->setOwner(mainWindow);
   connect(mainWindow, &MainWindow::popupRequested, this,
@@ -28,8 +34,11 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(map_.get(), &MapController::placeDecided, roster_, &RosterController::rememberMapPlace);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
-  connect(mainWindow, &MainWindow::chartDisplayed, this,
-          [this](const ChartSnapshot& chart) { details_->followBirthTime(chart.birthTime); });
+  connect(mainWindow, &MainWindow::chartDisplayed, this, [this](const ChartSnapshot& chart) {
+    details_->followBirthTime(chart.birthTime);
+    followHeading();
+  });
+  connect(mainWindow, &MainWindow::chartEntryChanged, this, &SecondaryWindows::followHeading);
   connect(mainWindow, &MainWindow::chartDetailsDisplayed, this,
           [this](const ChartDetails& details) { details_->follow(details); });
   connect(mainWindow, &MainWindow::aboutRequested, this, [this] { ShowAboutBox(mainWindow_); });
@@ -38,7 +47,23 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(mainWindow, &MainWindow::rosterExportRequested, roster_, &RosterController::exportFile);
   connect(mainWindow, &MainWindow::rosterImportRequested, roster_, &RosterController::importFile);
   connect(mainWindow, &MainWindow::rosterRestoreRequested, roster_, &RosterController::restoreBackup);
+  connect(map_.get(), &MapController::placeDecided, sheet_, &SheetController::rememberMapPlace);
+  connect(mainWindow, &MainWindow::sheetPrintRequested, sheet_, &SheetController::printChart);
+  connect(mainWindow, &MainWindow::sheetPreviewRequested, sheet_, &SheetController::previewChart);
+  connect(mainWindow, &MainWindow::sheetPdfRequested, sheet_, &SheetController::saveChartPdf);
+  connect(roster_, &RosterController::printRequested, this,
+          [this](const std::vector<roster::Entry>& entries) { sheet_->printEntries(roster_->window(), entries); });
+  connect(roster_, &RosterController::pdfRequested, this,
+          [this](const std::vector<roster::Entry>& entries) { sheet_->saveEntriesPdf(roster_->window(), entries); });
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
+}
+
+void SecondaryWindows::followHeading() {
+  const auto& birth = mainWindow_->displayedBirth();
+  if (!birth) return;
+  const auto entry = mainWindow_->chartEntry();
+  details_->followHeading(QString::fromStdString(
+      DetailsHeadingText(entry ? entry->name : std::string(), roster::BirthSummaryText(*birth))));
 }
 
 // The controllers' own destructors destroy any window still loaded.

@@ -1,5 +1,6 @@
 // The windows the main window opens: the pop-up chart, the text preview, the
-// birthplace map, the chart details, the About box and the roster. Connects the main window's requests to
+// birthplace map, the chart details, the About box, the roster and
+// the printed 命式表. Connects the main window's requests to
 // them and unloads all of them when the main window closes, so that no hidden
 // window keeps the program running.
 #pragma once
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include "app/roster_controller.h"
+#include "app/sheet_controller.h"
 
 namespace mireto {
 
@@ -16,6 +18,7 @@ class PopupController;
 class ExportController;
 class MapController;
 class DetailsController;
+class SheetController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
@@ -23,6 +26,7 @@ class SecondaryWindows : public QObject {
  public:
   // prompts: the roster's dialogs (the program's own unless replaced).
   explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts());
+  SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts);
   ~SecondaryWindows() override;
 
   PopupController& popup() { return *popup_; }
@@ -30,17 +34,22 @@ class SecondaryWindows : public QObject {
   MapController& map() { return *map_; }
   DetailsController& details() { return *details_; }
   RosterController& roster() { return *roster_; }
+  SheetController& sheet() { return *sheet_; }
 
   // Unloads every secondary window that is loaded.
   void unloadAll();
 
  private:
+  // The 命式詳細 heading of the chart on display: its entry's name, its birth.
+  void followHeading();
+
   MainWindow* mainWindow_;
   std::unique_ptr<PopupController> popup_;
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<MapController> map_;
   std::unique_ptr<DetailsController> details_;
   RosterController* roster_;
+  SheetController* sheet_;
 };
 
 }  // namespace mireto

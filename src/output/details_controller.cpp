@@ -19,6 +19,7 @@ void DetailsController::open() {
     window_ = new DetailsWindow(mainWindow_);
     window_->showDetails(*latest_);
     window_->showBirthTime(latestBirthTime_);
+    window_->showHeading(latestHeading_);
     window_->installEventFilter(this);
     if (mainWindow_) PlaceWindow(*window_, *mainWindow_, Placement::BesideOwner, kept_);
   }
@@ -45,6 +46,11 @@ void DetailsController::follow(const ChartDetails& details) {
 void DetailsController::followBirthTime(const std::optional<BirthTimeDetails>& birthTime) {
   latestBirthTime_ = birthTime;
   if (window_) window_->showBirthTime(birthTime);
+}
+
+void DetailsController::followHeading(const QString& heading) {
+  latestHeading_ = heading;
+  if (window_) window_->showHeading(heading);
 }
 
 }  // namespace mireto

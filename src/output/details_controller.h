@@ -32,6 +32,9 @@ class DetailsController : public QObject {
   // The same chart's sectional terms and summer-time decision.
   void followBirthTime(const std::optional<BirthTimeDetails>& birthTime);
 
+  // The heading of the chart on display (DetailsHeadingText).
+  void followHeading(const QString& heading);
+
   // Destroys the window if it exists.
   void unload();
 
@@ -46,6 +49,7 @@ class DetailsController : public QObject {
   QPointer<DetailsWindow> window_;
   std::optional<ChartDetails> latest_;
   std::optional<BirthTimeDetails> latestBirthTime_;
+  QString latestHeading_;
   std::optional<QPoint> kept_;  // where the window was last hidden or closed
 };
 

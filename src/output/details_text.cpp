@@ -5,6 +5,7 @@
 
 #include "chart/text_format.h"
 #include "output/relation_text.h"
+#include "page/page_text.h"
 
 namespace mireto {
 
@@ -68,26 +69,28 @@ constexpr auto kPillarRows = std::to_array<PillarRow>({
     {"納音", &PillarDetails::nayin},
 });
 
-void AppendPillarTable(std::vector<std::string>& lines, const ChartDetails& d) {
+DetailsBlock PillarTable(const ChartDetails& d) {
+  DetailsBlock block;
   std::string head;
   AppendPadded(head, "命式詳細", kLabelColumns);
   head += "空亡／";
   head += d.voidBranches.names;
-  lines.push_back(head);
+  block.head.push_back(head);
   std::string titles;
   AppendPadded(titles, "", kLabelColumns);
   for (std::string_view t : kColumnTitles) AppendPadded(titles, t, kPillarColumns);
-  lines.push_back(titles);
+  block.head.push_back(titles);
   for (const PillarRow& row : kPillarRows) {
     std::string line;
     AppendPadded(line, row.label, kLabelColumns);
     for (const Pillar p : kColumnOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
   std::string voids;
   AppendPadded(voids, "空亡", kLabelColumns);
   for (const Pillar p : kColumnOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
-  lines.push_back(voids);
+  block.rows.push_back(voids);
+  return block;
 }
 
 void AppendReadingHeader(std::string& line) {
@@ -107,29 +110,32 @@ void AppendReadings(std::string& line, std::string_view stem, std::string_view b
   line += VoidMark(isVoid);
 }
 
-void AppendLuckTable(std::vector<std::string>& lines, const ChartDetails& d) {
-  lines.push_back("大運");
+DetailsBlock LuckTable(const ChartDetails& d) {
+  DetailsBlock block;
+  block.head.emplace_back("大運");
   std::string head;
   AppendPadded(head, "年齢", kAgeRangeColumns);
   AppendReadingHeader(head);
-  lines.push_back(head);
+  block.head.push_back(head);
   for (std::size_t i = 0; i < d.luck.size(); ++i) {
     const LuckColumnDetails& c = d.luck[i];
     std::string line;
     AppendPadded(line, AgeRangeText(c), kAgeRangeColumns);
     AppendReadings(line, c.stem, c.branch, c.tenGod, c.stage, c.isVoid);
     if (d.currentLuckColumn == static_cast<int>(i)) line += kCurrentMark;
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
+  return block;
 }
 
-void AppendAnnualTable(std::vector<std::string>& lines, const ChartDetails& d) {
-  lines.push_back("年運");
+DetailsBlock AnnualTable(const ChartDetails& d) {
+  DetailsBlock block;
+  block.head.emplace_back("年運");
   std::string head;
   AppendPadded(head, "年", kYearColumns);
   AppendPadded(head, "満年齢", kAgeColumns);
   AppendReadingHeader(head);
-  lines.push_back(head);
+  block.head.push_back(head);
   for (const AnnualPillar& a : d.annual) {
     std::string line;
     AppendPadded(line, FormatInteger(a.year), kYearColumns);
@@ -137,11 +143,13 @@ void AppendAnnualTable(std::vector<std::string>& lines, const ChartDetails& d) {
                  kAgeColumns);
     AppendReadings(line, a.stem, a.branch, a.tenGod, a.stage, a.isVoid);
     if (d.currentYear == a.year) line += kThisYearMark;
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
+  return block;
 }
 
-void AppendBalance(std::vector<std::string>& lines, const FiveElementBalance& b) {
+DetailsBlock Balance(const FiveElementBalance& b) {
+  DetailsBlock block;
   const std::pair<std::string_view, std::string> rows[] = {
       {"五行", ElementCountsText(b.visible)},
       {"五行（蔵干を含む）", ElementCountsText(b.withHidden)},
@@ -152,14 +160,16 @@ void AppendBalance(std::vector<std::string>& lines, const FiveElementBalance& b)
     std::string line;
     AppendPadded(line, label, kBalanceLabelColumns);
     line += value;
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
+  return block;
 }
 
-void AppendNatalRelations(std::vector<std::string>& lines, const ChartDetails& d) {
-  lines.push_back("命式の合冲刑害");
-  if (d.relations.empty()) lines.emplace_back(kNoRelation);
-  for (const Relation& r : d.relations) lines.push_back(NatalRelationText(d, r));
+DetailsBlock NatalRelations(const ChartDetails& d) {
+  DetailsBlock block{{"命式の合冲刑害"}, {}};
+  if (d.relations.empty()) block.rows.emplace_back(kNoRelation);
+  for (const Relation& r : d.relations) block.rows.push_back(NatalRelationText(d, r));
+  return block;
 }
 
 std::string JoinedRelations(const RelationList& list) {
@@ -171,47 +181,36 @@ std::string JoinedRelations(const RelationList& list) {
   return text.empty() ? std::string(kNoRelation) : text;
 }
 
-void AppendLuckRelations(std::vector<std::string>& lines, const ChartDetails& d) {
-  lines.push_back("大運と命式の合冲刑害");
+DetailsBlock LuckRelations(const ChartDetails& d) {
+  DetailsBlock block{{"大運と命式の合冲刑害"}, {}};
   for (const LuckColumnDetails& c : d.luck) {
     std::string line;
     AppendPadded(line, AgeRangeText(c), kAgeRangeColumns);
     AppendPadded(line, std::string(c.stem) + std::string(c.branch), kCycleColumns);
     line += JoinedRelations(c.relations);
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
+  return block;
 }
 
-void AppendAnnualRelations(std::vector<std::string>& lines, const ChartDetails& d) {
-  lines.push_back("年運と命式の合冲刑害");
+DetailsBlock AnnualRelations(const ChartDetails& d) {
+  DetailsBlock block{{"年運と命式の合冲刑害"}, {}};
   for (const AnnualPillar& a : d.annual) {
     std::string line;
     AppendPadded(line, FormatInteger(a.year), kYearColumns);
     AppendPadded(line, std::string(a.stem) + std::string(a.branch), kCycleColumns);
     line += JoinedRelations(a.relations);
-    lines.push_back(line);
+    block.rows.push_back(line);
   }
+  return block;
 }
 
-void AppendTables(std::vector<std::string>& lines, const ChartDetails& d) {
-  AppendPillarTable(lines, d);
-  lines.emplace_back();
-  AppendLuckTable(lines, d);
-  if (!d.annual.empty()) {
-    lines.emplace_back();
-    AppendAnnualTable(lines, d);
-  }
-}
-
-void AppendReadings(std::vector<std::string>& lines, const ChartDetails& d) {
-  AppendBalance(lines, d.balance);
-  lines.emplace_back();
-  AppendNatalRelations(lines, d);
-  lines.emplace_back();
-  AppendLuckRelations(lines, d);
-  if (!d.annual.empty()) {
-    lines.emplace_back();
-    AppendAnnualRelations(lines, d);
+// The blocks' lines, one blank line between two blocks.
+void AppendBlocks(std::vector<std::string>& lines, const std::vector<DetailsBlock>& blocks) {
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    if (i > 0) lines.emplace_back();
+    lines.insert(lines.end(), blocks[i].head.begin(), blocks[i].head.end());
+    lines.insert(lines.end(), blocks[i].rows.begin(), blocks[i].rows.end());
   }
 }
 
@@ -220,63 +219,61 @@ std::string Joined(std::vector<std::string>& lines, std::string_view lineEnd) {
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) text += lineEnd;
-    std::string& line = lines[i];
-    for (;;) {
-      if (!line.empty() && line.back() == ' ') {
-        line.pop_back();
-      } else if (std::string_view(line).ends_with(kIdeographicSpace)) {
-        line.resize(line.size() - kIdeographicSpace.size());
-      } else {
-        break;
-      }
-    }
-    text += line;
+    text += TrimmedLine(std::move(lines[i]));
   }
   return text;
 }
 
 }  // namespace
 
-std::size_t DisplayColumns(std::string_view text) {
-  std::size_t columns = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    if (c >= 0xF0) {
-      length = 4;
-    } else if (c >= 0xE0) {
-      length = 3;
-    } else if (c >= 0xC0) {
-      length = 2;
+std::size_t DisplayColumns(std::string_view text) { return page::TextColumns(text); }
+
+std::string TrimmedLine(std::string line) {
+  for (;;) {
+    if (!line.empty() && line.back() == ' ') {
+      line.pop_back();
+    } else if (std::string_view(line).ends_with(kIdeographicSpace)) {
+      line.resize(line.size() - kIdeographicSpace.size());
+    } else {
+      return line;
     }
-    // Half-width katakana U+FF61..U+FF9F: EF BD A1..EF BE 9F.
-    const bool halfWidthKana =
-        length == 3 && c == 0xEF && i + 2 < text.size() &&
-        ((static_cast<unsigned char>(text[i + 1]) == 0xBD && static_cast<unsigned char>(text[i + 2]) >= 0xA1) ||
-         static_cast<unsigned char>(text[i + 1]) == 0xBE);
-    columns += (length == 1 || halfWidthKana) ? 1 : 2;
-    i += length;
   }
-  return columns;
+}
+
+std::string DetailsHeadingText(std::string_view name, std::string_view birth) {
+  if (name.empty()) return std::string(birth);
+  return std::string(name) + std::string(kIdeographicSpace) + std::string(birth);
+}
+
+std::vector<DetailsBlock> DetailsTableBlocks(const ChartDetails& d) {
+  std::vector<DetailsBlock> blocks = {PillarTable(d), LuckTable(d)};
+  if (!d.annual.empty()) blocks.push_back(AnnualTable(d));
+  return blocks;
+}
+
+std::vector<DetailsBlock> DetailsReadingBlocks(const ChartDetails& d) {
+  std::vector<DetailsBlock> blocks = {Balance(d.balance), NatalRelations(d), LuckRelations(d)};
+  if (!d.annual.empty()) blocks.push_back(AnnualRelations(d));
+  return blocks;
 }
 
 std::string MakeDetailsTablesText(const ChartDetails& d, std::string_view lineEnd) {
   std::vector<std::string> lines;
-  AppendTables(lines, d);
+  AppendBlocks(lines, DetailsTableBlocks(d));
   return Joined(lines, lineEnd);
 }
 
 std::string MakeDetailsReadingsText(const ChartDetails& d, std::string_view lineEnd) {
   std::vector<std::string> lines;
-  AppendReadings(lines, d);
+  AppendBlocks(lines, DetailsReadingBlocks(d));
   return Joined(lines, lineEnd);
 }
 
 std::string MakeDetailsText(const ChartDetails& d, std::string_view lineEnd) {
   std::vector<std::string> lines;
-  AppendTables(lines, d);
+  AppendBlocks(lines, DetailsTableBlocks(d));
   lines.emplace_back();
-  AppendReadings(lines, d);
+  AppendBlocks(lines, DetailsReadingBlocks(d));
   return Joined(lines, lineEnd);
 }
 

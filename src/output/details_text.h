@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/chart_details.h"
 
@@ -30,6 +31,27 @@ std::string MakeDetailsText(const ChartDetails& details, std::string_view lineEn
 // The two parts of MakeDetailsText (without the blank line between).
 std::string MakeDetailsTablesText(const ChartDetails& details, std::string_view lineEnd = kCrLf);
 std::string MakeDetailsReadingsText(const ChartDetails& details, std::string_view lineEnd = kCrLf);
+
+// A part of the details: the lines that head it (its title and a table's
+// column header), repeated when its rows continue on another page, and its
+// rows. Lines keep their padding (see TrimmedLine).
+struct DetailsBlock {
+  std::vector<std::string> head;
+  std::vector<std::string> rows;
+};
+
+// The blocks of MakeDetailsTablesText and MakeDetailsReadingsText, which
+// join them with one blank line between two blocks.
+std::vector<DetailsBlock> DetailsTableBlocks(const ChartDetails& details);
+std::vector<DetailsBlock> DetailsReadingBlocks(const ChartDetails& details);
+
+// The line without the spaces, ASCII or ideographic, that pad its end.
+std::string TrimmedLine(std::string line);
+
+// The heading a copied or printed chart carries: the name when the chart is
+// a roster entry's, then the birth data with the sex, e.g.
+// "山田　花子　1984年2月10日 12時0分 女 時差 0分0秒".
+std::string DetailsHeadingText(std::string_view name, std::string_view birth);
 
 // Width of text in fixed-pitch columns (UTF-8; ASCII and half-width kana one
 // column, everything else two).

@@ -1,6 +1,5 @@
 #include "output/details_window.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -15,11 +14,11 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <QTableWidget>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "gui/fonts.h"
+#include "print/print_dialogs.h"
+#include "output/details_print.h"
 #include "output/details_text.h"
 #include "output/five_element_diagram.h"
 #include "output/relation_text.h"
@@ -62,9 +61,6 @@ constexpr std::array<const char*, 7> kAnnualColumns = {"年", "満年齢", "干�
                                                        "命式との合冲刑害"};
 // The widest text of each annual column but the last, which takes the rest.
 constexpr std::array<const char*, 6> kAnnualColumnSamples = {"20000", "100歳", "干支干", "通変星", "十二運", "空亡空"};
-
-// The side of the printed diagram.
-constexpr double kPrintedDiagramMillimetres = 60;
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -153,6 +149,10 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   layout->setContentsMargins(0, 0, 0, 0);
   scroll_->setWidget(content_);
   outer->addWidget(scroll_, 1);
+  headingLabel_ = new QLabel(this);
+  headingLabel_->setObjectName(QStringLiteral("lblHeading"));
+  headingLabel_->setTextFormat(Qt::PlainText);
+  layout->addWidget(headingLabel_);
   voidLabel_ = new QLabel(this);
   voidLabel_->setObjectName(QStringLiteral("lblVoid"));
   voidLabel_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
@@ -269,11 +269,18 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   scrollToPresentYear();
 }
 
+void DetailsWindow::showHeading(const QString& heading) {
+  heading_ = heading;
+  headingLabel_->setText(heading);
+}
+
 void DetailsWindow::showBirthTime(const std::optional<BirthTimeDetails>& birthTime) {
+  birthTime_.clear();
   if (!birthTime) {
     birthTimeLabel_->clear();
     return;
   }
+  birthTime_ = {"前の節入り：" + birthTime->previousTerm, "次の節入り：" + birthTime->nextTerm, birthTime->summerTime};
   birthTimeLabel_->setText(QStringLiteral("前の節入り：") + QString::fromStdString(birthTime->previousTerm) +
                            QStringLiteral("\n次の節入り：") + QString::fromStdString(birthTime->nextTerm) +
                            QStringLiteral("\n") + QString::fromStdString(birthTime->summerTime));
@@ -372,7 +379,11 @@ void DetailsWindow::fillAnnual() {
   }
 }
 
-QString DetailsWindow::detailsText() const { return QString::fromStdString(MakeDetailsText(details_, kCrLf)); }
+QString DetailsWindow::detailsText() const {
+  const QString text = QString::fromStdString(MakeDetailsText(details_, kCrLf));
+  if (heading_.isEmpty()) return text;
+  return heading_ + QStringLiteral("\r\n\r\n") + text;
+}
 
 void DetailsWindow::copyToClipboard() const { QApplication::clipboard()->setText(detailsText()); }
 
@@ -384,26 +395,9 @@ void DetailsWindow::print() {
 }
 
 void DetailsWindow::printTo(QPrinter& printer) const {
-  QTextDocument document;
-  QFont font = LayoutFont(FontFace::Gothic, 10);
-  font.setPointSizeF(10);  // points on paper, not screen pixels
-  document.setDefaultFont(font);
-  FiveElementTextObject diagram(details_.balance, font.family(), kPrintedDiagramMillimetres);
-  document.documentLayout()->registerHandler(FiveElementTextObject::kFiveElementObjectType, &diagram);
-  // The tables, the diagram in a paragraph of its own, then the balance and the relations.
-  const auto plain = [](const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  };
-  QTextCursor cursor(&document);
-  cursor.insertText(plain(MakeDetailsTablesText(details_, kCrLf)));
-  cursor.insertBlock();
-  cursor.insertBlock();
-  QTextCharFormat object;
-  object.setObjectType(FiveElementTextObject::kFiveElementObjectType);
-  cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
-  cursor.insertBlock();
-  cursor.insertText(plain(MakeDetailsReadingsText(details_, kCrLf)), QTextCharFormat());
-  document.print(&printer);
+  PrintDocumentOn(printer, [this](page::PaperSize paper) {
+    return DetailsPrintDocument(details_, heading_.toStdString(), birthTime_, paper);
+  });
 }
 
 }  // namespace mireto

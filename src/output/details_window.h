@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <optional>
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "chart/birth_notices.h"
 #include "chart/chart_details.h"
@@ -36,8 +38,12 @@ class DetailsWindow : public QDialog {
   // chart on display (nothing while none is known).
   void showBirthTime(const std::optional<BirthTimeDetails>& birthTime);
   const ChartDetails& details() const { return details_; }
+  // The heading of the chart on display (DetailsHeadingText): shown at the
+  // top, and the first line of the copy and of every printed page.
+  void showHeading(const QString& heading);
 
-  // The details text with CR LF line ends, as コピー puts it on the clipboard.
+  // The heading, a blank line and the details text, with CR LF line ends,
+  // as コピー puts it on the clipboard.
   QString detailsText() const;
 
   // コピー: the details text to the clipboard.
@@ -47,7 +53,8 @@ class DetailsWindow : public QDialog {
   // (printing to a PDF file is one of the dialog's choices).
   void print();
 
-  // The print-out: the details text in the fixed-pitch face, paginated, with
+  // The print-out (DetailsPrintDocument) for the printer's paper: the
+  // heading on every page, table headers repeated where a table continues,
   // the five-element diagram drawn as vector graphics before the balance.
   void printTo(QPrinter& printer) const;
 
@@ -62,11 +69,14 @@ class DetailsWindow : public QDialog {
   void fillAnnual();
 
   ChartDetails details_;
+  QString heading_;
+  std::vector<std::string> birthTime_;
   // Sizes the window to its content, within the screen's available area.
   void fitToScreen();
 
   QScrollArea* scroll_ = nullptr;
   QWidget* content_ = nullptr;
+  QLabel* headingLabel_ = nullptr;
   QLabel* voidLabel_ = nullptr;
   QLabel* birthTimeLabel_ = nullptr;
   QTableWidget* pillars_ = nullptr;

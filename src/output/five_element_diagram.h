@@ -4,16 +4,13 @@
 // Each element shows its count without and with the hidden stems (e.g. 3／5);
 // the day master's element is ringed and labelled 日主; 陽/陰 is written below.
 //
-// PaintFiveElements draws with QPainter only, so the same picture goes to the
-// screen (FiveElementDiagram) and, as vector graphics, to a printer or PDF
-// (FiveElementTextObject inside a printed QTextDocument).
+// The picture is a page description (five_element_picture.h), so the same
+// items go to the screen (FiveElementDiagram) and, as vector graphics, to a
+// printer or PDF.
 #pragma once
 
 #include <QFont>
-#include <QObject>
 #include <QRectF>
-#include <QSizeF>
-#include <QTextObjectInterface>
 #include <QWidget>
 
 #include "chart/five_elements.h"
@@ -23,9 +20,8 @@ class QPainter;
 namespace mireto {
 
 // Draws the diagram of balance into area (any size; everything scales with
-// the smaller side), text in family's face.
-void PaintFiveElements(QPainter& painter, const QRectF& area, const FiveElementBalance& balance,
-                       const QString& family);
+// the smaller side).
+void PaintFiveElements(QPainter& painter, const QRectF& area, const FiveElementBalance& balance);
 
 // The diagram as a widget of the details window.
 class FiveElementDiagram : public QWidget {
@@ -44,28 +40,6 @@ class FiveElementDiagram : public QWidget {
 
  private:
   FiveElementBalance balance_;
-};
-
-// The diagram as an object inside a QTextDocument: a document holding the
-// character QChar::ObjectReplacementCharacter in a QTextCharFormat of
-// objectType kFiveElementObjectType draws it there, e.g. when printed.
-class FiveElementTextObject : public QObject, public QTextObjectInterface {
-  Q_OBJECT
-  Q_INTERFACES(QTextObjectInterface)
-
- public:
-  static constexpr int kFiveElementObjectType = QTextFormat::UserObject + 1;
-
-  FiveElementTextObject(const FiveElementBalance& balance, QString family, double sideMillimetres);
-
-  QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
-  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,
-                  const QTextFormat& format) override;
-
- private:
-  FiveElementBalance balance_;
-  QString family_;
-  double sideMillimetres_;
 };
 
 }  // namespace mireto

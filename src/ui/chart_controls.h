@@ -65,6 +65,9 @@ struct MenuActions {
   QAction* rosterExport = nullptr;   // rosterExport
   QAction* rosterImport = nullptr;   // rosterImport
   QAction* rosterRestore = nullptr;  // rosterRestore
+  QAction* sheetPrint = nullptr;     // sheetPrint
+  QAction* sheetPreview = nullptr;   // sheetPreview
+  QAction* sheetPdf = nullptr;       // sheetPdf
   QAction* exit = nullptr;           // endmireto
   QAction* map = nullptr;            // mnuMap
   QAction* popup = nullptr;          // menupop

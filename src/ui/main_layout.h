@@ -232,7 +232,7 @@ struct MenuRow {
 struct MenuSpec {
   const char* name;
   const char* caption;
-  std::array<MenuRow, 7> items;
+  std::array<MenuRow, 11> items;
   int itemCount;
 };
 
@@ -245,8 +245,12 @@ inline constexpr MenuSpec kMenus[] = {
        {"rosterImport", "名簿の読み込み…", nullptr, &MenuActions::rosterImport},
        {"rosterRestore", "名簿の復元…", nullptr, &MenuActions::rosterRestore},
        {"rosterLine", nullptr, nullptr, nullptr},
+       {"sheetPrint", "印刷…", "Ctrl+Shift+P", &MenuActions::sheetPrint},
+       {"sheetPreview", "印刷プレビュー…", nullptr, &MenuActions::sheetPreview},
+       {"sheetPdf", "PDFに保存…", "Ctrl+Shift+S", &MenuActions::sheetPdf},
+       {"sheetLine", nullptr, nullptr, nullptr},
        {"endmireto", "ミレト終了", "Ctrl+E", &MenuActions::exit}}},
-     7},
+     11},
     {"menutool",
      "ツール（Ｔ）",
      {{{"mnuMap", "日本地図表示（M)", "Ctrl+M", &MenuActions::map},

@@ -117,14 +117,17 @@ void MainWindow::connectMenus() {
   connect(a.rosterExport, &QAction::triggered, this, &MainWindow::rosterExportRequested);
   connect(a.rosterImport, &QAction::triggered, this, &MainWindow::rosterImportRequested);
   connect(a.rosterRestore, &QAction::triggered, this, &MainWindow::rosterRestoreRequested);
+  connect(a.sheetPrint, &QAction::triggered, this, &MainWindow::sheetPrintRequested);
+  connect(a.sheetPreview, &QAction::triggered, this, &MainWindow::sheetPreviewRequested);
+  connect(a.sheetPdf, &QAction::triggered, this, &MainWindow::sheetPdfRequested);
 }
 
 void MainWindow::setChartCommandsEnabled(bool enabled) {
   controls_.popupButton->setEnabled(enabled);
   controls_.exportButton->setEnabled(enabled);
-  actions_.popup->setEnabled(enabled);
-  actions_.details->setEnabled(enabled);
-  actions_.rosterSave->setEnabled(enabled);
+  for (QAction* action : {actions_.popup, actions_.details, actions_.rosterSave, actions_.sheetPrint,
+                          actions_.sheetPreview, actions_.sheetPdf})
+    action->setEnabled(enabled);
 }
 
 void MainWindow::centreOnScreen() {
@@ -199,7 +202,10 @@ bool MainWindow::enterBirth(const roster::BirthTexts& birth) {
                        QString::fromStdString(birth.jisaSeconds));
 }
 
-void MainWindow::setChartEntry(std::optional<roster::Entry> entry) { chartEntry_ = std::move(entry); }
+void MainWindow::setChartEntry(std::optional<roster::Entry> entry) {
+  chartEntry_ = std::move(entry);
+  emit chartEntryChanged();
+}
 
 std::optional<roster::Entry> MainWindow::chartEntry() const {
   if (!chartEntry_ || displayedBirth_ != chartEntry_->birth || enteredBirth() != chartEntry_->birth ||

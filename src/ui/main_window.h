@@ -79,6 +79,12 @@ class MainWindow : public QMainWindow {
   // and both boundaries); nullopt before the first chart.
   const std::optional<BirthChart>& birthChart() const;
 
+  // The tables the window computes with.
+  const CalendarTables& tables() const { return tables_; }
+
+  // The present local time of the window's clock.
+  LocalDateTime presentTime() const { return clock_(); }
+
   // "終了" and "ミレト終了": unloads every window and ends the program.
   void exitProgram();
 
@@ -126,6 +132,12 @@ class MainWindow : public QMainWindow {
   void rosterExportRequested();
   void rosterImportRequested();
   void rosterRestoreRequested();
+  // The ファイル menu's 命式表 items: 印刷…, 印刷プレビュー…, PDFに保存….
+  void sheetPrintRequested();
+  void sheetPreviewRequested();
+  void sheetPdfRequested();
+  // The roster entry of the chart on display was set (opened or saved).
+  void chartEntryChanged();
   // The main window is closing: secondary windows must unload now.
   void unloading();
 

@@ -70,6 +70,14 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   buttons->addStretch();
   QPushButton* close = addButton("rosterCloseButton", "閉じる");
   layout->addLayout(buttons);
+  // 命式表 of the selection on a row of its own, so that the window stays
+  // as narrow as before beside the main window.
+  buttons = new QHBoxLayout;
+  buttons->addWidget(new QLabel(QStringLiteral("命式表："), this));
+  print_ = addButton("rosterPrintButton", "印刷…");
+  pdf_ = addButton("rosterPdfButton", "PDFに保存…");
+  buttons->addStretch();
+  layout->addLayout(buttons);
   resize(900, 440);
 
   for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
@@ -90,6 +98,12 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(open_, &QPushButton::clicked, this, &RosterWindow::requestOpen);
   connect(edit_, &QPushButton::clicked, this, &RosterWindow::requestEdit);
   connect(delete_, &QPushButton::clicked, this, &RosterWindow::requestDelete);
+  connect(print_, &QPushButton::clicked, this, [this] {
+    if (const auto entries = selectedEntries(); !entries.empty()) emit printRequested(entries);
+  });
+  connect(pdf_, &QPushButton::clicked, this, [this] {
+    if (const auto entries = selectedEntries(); !entries.empty()) emit pdfRequested(entries);
+  });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   updateButtons();
 }
@@ -194,6 +208,8 @@ void RosterWindow::updateButtons() {
   open_->setEnabled(chosen == 1);
   edit_->setEnabled(chosen == 1);
   delete_->setEnabled(chosen >= 1);
+  print_->setEnabled(chosen >= 1);
+  pdf_->setEnabled(chosen >= 1);
 }
 
 void RosterWindow::requestOpen() {

@@ -1,6 +1,7 @@
 // The roster window: a search box over names, readings, birthplaces and
 // notes, the list of people (sortable by each column) and the buttons to open
-// an entry, edit its texts, and delete the selected entries.
+// an entry, edit its texts, delete the selected entries, and print or save
+// their 命式表.
 //
 // Keys: Esc and Ctrl+W close the window, Delete deletes the selection (after
 // the controller's confirmation), Down or Tab from the search box moves to
@@ -74,6 +75,9 @@ class RosterWindow : public QWidget {
   void openRequested(const roster::Entry& entry);
   void editRequested(const roster::Entry& entry);
   void deleteRequested(const std::vector<roster::Entry>& entries);
+  // 印刷… and PDFに保存…: 命式表 of the selected entries, one after another.
+  void printRequested(const std::vector<roster::Entry>& entries);
+  void pdfRequested(const std::vector<roster::Entry>& entries);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +101,8 @@ class RosterWindow : public QWidget {
   QPushButton* open_ = nullptr;
   QPushButton* edit_ = nullptr;
   QPushButton* delete_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* pdf_ = nullptr;
   std::vector<std::int64_t> remembered_;
   std::optional<std::int64_t> rememberedCurrent_;
 };

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "output/details_print.h"
 #include "output/details_text.h"
+#include "page/page.h"
 
 namespace mireto {
 namespace {
@@ -218,6 +220,53 @@ TEST(DisplayColumns, FullAndHalfWidth) {
   EXPECT_EQ(DisplayColumns(" 12～ 21歳"), 10u);
   EXPECT_EQ(DisplayColumns("\u3000"), 2u);
   EXPECT_EQ(DisplayColumns("ｱｲ"), 2u);  // half-width katakana
+}
+
+}  // namespace
+}  // namespace mireto
+
+namespace mireto {
+namespace {
+
+// The printed details: the heading on every page, a table's title and
+// column header again on each page its rows continue on, and the whole text
+// once, in order (long lines wrapped).
+TEST(DetailsPrint, HeadingOnEveryPageAndTableHeadersRepeated) {
+  const ChartDetails d = Details(Birth(2000, 1, 1, 12, 0), YearSpan{2000, 2100}, 2026);
+  const std::string heading = DetailsHeadingText("山田　花子", "2000年1月1日 12時0分 女 時差 0分0秒");
+  EXPECT_EQ(heading, "山田　花子　2000年1月1日 12時0分 女 時差 0分0秒");
+  const page::Document doc = DetailsPrintDocument(d, heading, {"前の節入り：大雪", "次の節入り：小寒"}, page::PaperSize::A4);
+  ASSERT_GE(doc.pages.size(), 3u);
+  const std::vector<DetailsBlock> tables = DetailsTableBlocks(d);
+  const DetailsBlock& annual = tables.back();
+  ASSERT_EQ(annual.head.front(), "年運");
+  std::string body;
+  int repeated = 0;
+  for (std::size_t i = 0; i < doc.pages.size(); ++i) {
+    const std::vector<std::string> lines = page::TextLines(doc.pages[i]);
+    EXPECT_EQ(lines[0], i == 0 ? "命式詳細" : "命式詳細（続き）");
+    EXPECT_EQ(lines[1], heading);
+    EXPECT_EQ(lines.back(), std::to_string(i + 1) + "／" + std::to_string(doc.pages.size()));
+    std::vector<std::string> text;  // the page's lines of the details text (9 pt)
+    for (const page::Item& item : doc.pages[i].items) {
+      const auto* t = std::get_if<page::Text>(&item);
+      if (t && t->points == 9) text.insert(text.end(), t->lines.begin(), t->lines.end());
+    }
+    ASSERT_FALSE(text.empty());
+    // A page that continues a block begins with its title and its header.
+    if (text[0].ends_with("（続き）")) {
+      ++repeated;
+      if (text[0] == "年運（続き）") EXPECT_EQ(text[1], TrimmedLine(annual.head[1]));
+      text.erase(text.begin(), text.begin() + (text[0] == "年運（続き）" ? 2 : 1));
+    } else if (i > 0) {
+      EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(text[0][0]))) << "page " << i + 1 << ": " << text[0];
+    }
+    for (const std::string& line : text) body += line;
+  }
+  EXPECT_GE(repeated, 2);  // the years and their relations run over pages
+  std::string expected = "前の節入り：大雪次の節入り：小寒";
+  for (const std::string& line : Lines(MakeDetailsText(d))) expected += line;
+  EXPECT_EQ(body, expected);
 }
 
 }  // namespace

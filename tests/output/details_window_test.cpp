@@ -238,6 +238,8 @@ class DetailsWindowTest : public QObject {
     const QString pdf = dir.filePath(QStringLiteral("details.pdf"));
     DetailsWindow window(nullptr);
     window.showDetails(WorkedDetails());
+    const QString heading = QStringLiteral("山田　花子　2000年1月1日 12時0分 女 時差 0分0秒");
+    window.showHeading(heading);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -263,8 +265,14 @@ class DetailsWindowTest : public QObject {
       const QStringList rows = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
       QCOMPARE(rows.size(), 2);  // the heading and its rule only
     }
-    // 101 years and the tables do not fit on one page.
-    QVERIFY(text.count(QLatin1Char('\f')) >= 2);
+    // 101 years and the tables do not fit on one page; every page carries
+    // the heading, and the years' header returns where they continue.
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(pages.size() >= 3);
+    for (const QString& page : pages) QVERIFY(page.contains(QStringLiteral("山田　花子")) || page.contains(QStringLiteral("山田 花子")));
+    QVERIFY(text.contains(QStringLiteral("年運（続き）")));
+    // The copy carries the same heading.
+    QVERIFY(window.detailsText().startsWith(heading + QStringLiteral("\r\n\r\n命式詳細")));
   }
 };
 

@@ -19,6 +19,7 @@ int RunStartupTests(int argc, char** argv);
 int RunDetailsMenuTests(int argc, char** argv);
 int RunBirthTimeTests(int argc, char** argv);
 int RunKeyboardTests(int argc, char** argv);
+int RunSheetMenuTests(int argc, char** argv);
 }  // namespace mireto::test
 
 namespace {
@@ -36,6 +37,7 @@ constexpr std::array kTestClasses = {
     mireto::test::QtTestClass{"DetailsMenu", mireto::test::RunDetailsMenuTests},
     mireto::test::QtTestClass{"BirthTime", mireto::test::RunBirthTimeTests},
     mireto::test::QtTestClass{"Keyboard", mireto::test::RunKeyboardTests},
+    mireto::test::QtTestClass{"SheetMenu", mireto::test::RunSheetMenuTests},
 };
 
 }  // namespace
