@@ -272,6 +272,7 @@ void RosterController::openWindow() {
     connect(window_, &RosterWindow::openRequested, this, &RosterController::openEntry);
     connect(window_, &RosterWindow::editRequested, this, &RosterController::editEntry);
     connect(window_, &RosterWindow::deleteRequested, this, &RosterController::deleteEntries);
+    connect(window_, &RosterWindow::compatRequested, this, &RosterController::compatRequested);
   }
   if (large) {
     loadInBackground();
@@ -447,6 +448,17 @@ void RosterController::restoreBackup() {
   mainWindow_->setChartEntry(std::nullopt);
   if (window_ != nullptr) reload();
   prompts_.report(dialogParent(), QStringLiteral("名簿を控えの内容に戻しました。"), false);
+}
+
+std::optional<std::vector<roster::Entry>> RosterController::listEntries() {
+  if (file_.empty()) {
+    reportProblem("名簿ファイルの場所がわかりません");
+    return std::nullopt;
+  }
+  std::string error;
+  auto entries = roster_.entries(error);
+  if (!entries) reportProblem(error);
+  return entries;
 }
 
 void RosterController::unload() {

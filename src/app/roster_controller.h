@@ -81,6 +81,14 @@ class RosterController : public QObject {
   RosterWindow* window() const { return window_; }
   void unload();
 
+  // Every entry, for a chooser; nullopt (and the user was told) when the
+  // roster cannot be read.
+  std::optional<std::vector<roster::Entry>> listEntries();
+
+ signals:
+  // The roster window's 相性… with its two entries.
+  void compatRequested(const roster::Entry& a, const roster::Entry& b);
+
  private:
   // Refreshes the roster window if it is loaded; false (and a message) when
   // the roster cannot be read.

@@ -10,14 +10,15 @@
 
 namespace mireto {
 
-SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts)
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, CompatPrompts compatPrompts)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)),
       details_(std::make_unique<DetailsController>(mainWindow)),
-      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
+      roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))),
+      compat_(new CompatController(mainWindow, *roster_, std::move(compatPrompts))) {
   popup_->setOwner(mainWindow);
   export_->setOwner(mainWindow);
   connect(mainWindow, &MainWindow::popupRequested, this,
@@ -38,6 +39,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(mainWindow, &MainWindow::rosterExportRequested, roster_, &RosterController::exportFile);
   connect(mainWindow, &MainWindow::rosterImportRequested, roster_, &RosterController::importFile);
   connect(mainWindow, &MainWindow::rosterRestoreRequested, roster_, &RosterController::restoreBackup);
+  connect(mainWindow, &MainWindow::compatRequested, compat_, &CompatController::openWithDisplayed);
+  connect(roster_, &RosterController::compatRequested, compat_, &CompatController::openEntries);
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
 
@@ -50,6 +53,7 @@ void SecondaryWindows::unloadAll() {
   export_->unload();
   details_->unload();
   roster_->unload();
+  compat_->unload();
 }
 
 }  // namespace mireto

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <memory>
 
+#include "app/compat_controller.h"
 #include "app/roster_controller.h"
 
 namespace mireto {
@@ -16,13 +17,15 @@ class PopupController;
 class ExportController;
 class MapController;
 class DetailsController;
+class CompatController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
 
  public:
   // prompts: the roster's dialogs (the program's own unless replaced).
-  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts());
+  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts(),
+                            CompatPrompts compatPrompts = CompatDialogPrompts());
   ~SecondaryWindows() override;
 
   PopupController& popup() { return *popup_; }
@@ -30,6 +33,7 @@ class SecondaryWindows : public QObject {
   MapController& map() { return *map_; }
   DetailsController& details() { return *details_; }
   RosterController& roster() { return *roster_; }
+  CompatController& compat() { return *compat_; }
 
   // Unloads every secondary window that is loaded.
   void unloadAll();
@@ -41,6 +45,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<MapController> map_;
   std::unique_ptr<DetailsController> details_;
   RosterController* roster_;
+  CompatController* compat_;
 };
 
 }  // namespace mireto

@@ -111,6 +111,7 @@ void MainWindow::connectMenus() {
   connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
   connect(action("menupop"), &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
   connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
+  connect(action("menucompat"), &QAction::triggered, this, &MainWindow::compatRequested);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
   connect(action("rosterSave"), &QAction::triggered, this, &MainWindow::rosterSaveRequested);
@@ -125,6 +126,7 @@ void MainWindow::setChartCommandsEnabled(bool enabled) {
   FindControl<QWidget>(this, "btnexport")->setEnabled(enabled);
   FindControl<QAction>(this, "menupop")->setEnabled(enabled);
   FindControl<QAction>(this, "menudetail")->setEnabled(enabled);
+  FindControl<QAction>(this, "menucompat")->setEnabled(enabled);
   FindControl<QAction>(this, "rosterSave")->setEnabled(enabled);
 }
 

@@ -74,6 +74,8 @@ class RosterWindow : public QWidget {
   void openRequested(const roster::Entry& entry);
   void editRequested(const roster::Entry& entry);
   void deleteRequested(const std::vector<roster::Entry>& entries);
+  // 相性…: the two selected entries, in the order they were added.
+  void compatRequested(const roster::Entry& a, const roster::Entry& b);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +99,7 @@ class RosterWindow : public QWidget {
   QPushButton* open_ = nullptr;
   QPushButton* edit_ = nullptr;
   QPushButton* delete_ = nullptr;
+  QPushButton* compat_ = nullptr;
   std::vector<std::int64_t> remembered_;
   std::optional<std::int64_t> rememberedCurrent_;
 };
