@@ -1,21 +1,19 @@
 #include "output/compat_window.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTextDocument>
-#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "gui/fonts.h"
+#include "output/compat_page.h"
 #include "output/pillar_table.h"
+#include "print/print_dialogs.h"
 
 namespace mireto {
 
@@ -129,40 +127,14 @@ QString CompatWindow::compatText() const { return Q(MakeCompatText(sheet_, "\r\n
 void CompatWindow::copyToClipboard() const { QApplication::clipboard()->setText(compatText()); }
 
 void CompatWindow::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("相性の印刷"));
-  if (dialog.exec() == QDialog::Accepted) printTo(printer);
+  const CompatSheet sheet = sheet_;
+  PrintWithDialog(this, QStringLiteral("相性の印刷"),
+                  [sheet](page::PaperSize paper) { return CompatDocument(sheet, paper); });
 }
 
-void CompatWindow::printTo(QPrinter& printer) const {
-  // Laid out on the printer's page itself, so that the text shrinks until the
-  // sheet fits one page: the two tables side by side across the width, every
-  // relation below.
-  constexpr double kLargestPoints = 10;
-  constexpr double kSmallestPoints = 5;
-  if (printer.pageLayout().margins(QPageLayout::Millimeter).isNull()) {
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-  }
-  QTextDocument document;
-  document.documentLayout()->setPaintDevice(&printer);
-  document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
-  document.setDocumentMargin(0);
-  QTextOption unwrapped;
-  unwrapped.setWrapMode(QTextOption::NoWrap);  // a table row wider than the page shows as such
-  document.setDefaultTextOption(unwrapped);
-  QFont font = LayoutFont(FontFace::Gothic, kLargestPoints);
-  font.setPointSizeF(kLargestPoints);  // points on paper, not screen pixels
-  document.setDefaultFont(font);
-  document.setPlainText(Q(MakeCompatText(sheet_, "\n")));
-  for (double points = kLargestPoints - 0.5;
-       points >= kSmallestPoints && (document.pageCount() > 1 || document.idealWidth() > document.pageSize().width());
-       points -= 0.5) {
-    font.setPointSizeF(points);
-    document.setDefaultFont(font);
-  }
-  document.print(&printer);
+bool CompatWindow::printTo(QPrinter& printer) const {
+  const CompatSheet sheet = sheet_;
+  return PrintDocumentOn(printer, [sheet](page::PaperSize paper) { return CompatDocument(sheet, paper); });
 }
 
 }  // namespace mireto

@@ -33,10 +33,12 @@ class CompatWindow : public QDialog {
   QString compatText() const;
   void copyToClipboard() const;
 
-  // 印刷…: the system print dialog, then the print-out on the printer chosen.
+  // 印刷…: the system print dialog, then the print-out on the printer chosen
+  // (a PDF file is one of the dialog's choices).
   void print();
-  // The print-out: the text of the sheet in the fixed-pitch face on one page.
-  void printTo(QPrinter& printer) const;
+  // The print-out (compat_page.h) on the printer's paper: one page. False
+  // when it could not be printed.
+  bool printTo(QPrinter& printer) const;
 
   // The person's name and birth above each table, the tables, and the three
   // lists, for the tests and the screenshot tool.

@@ -145,7 +145,7 @@ class CompatWindowTest : public QObject {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(pdf);
-    window.printTo(printer);
+    QVERIFY(window.printTo(printer));
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QVERIFY(process.waitForFinished(30000));
