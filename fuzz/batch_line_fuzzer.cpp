@@ -1,6 +1,7 @@
 // Fuzzes one line of mireto-chart --batch: the strict reader against a general
 // JSON parser (see batch_line_checks.h), then on success the whole chart
-// computation with the real tables, and the line the tool writes.
+// computation with the real tables, and the line the tool writes (also as a
+// --compat line).
 #include "batch_line_checks.h"
 #include "chart_checks.h"
 #include "cli/batch.h"
@@ -45,5 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         "not exactly one output line", out);
   mireto::fuzz::Require(ok == (request && result.chart),
                         "the tool and the checks disagree on a line", line);
+
+  // The same line as a 相性 line (--compat, the partner's keys beside the
+  // batch keys): exactly one line of valid JSON, never a throw.
+  static const mireto::cli::BatchContext compat = [] {
+    mireto::cli::BatchContext c{mireto::fuzz::RealTables(), {}, {2024, 6, 15, 12, 0}};
+    c.compat = true;
+    return c;
+  }();
+  std::string pair;
+  mireto::cli::AppendBatchLine(line, 1, compat, pair);
+  mireto::fuzz::Require(!pair.empty() && pair.back() == '\n' && pair.find('\n') == pair.size() - 1,
+                        "not exactly one compat output line", pair);
+  mireto::fuzz::Require(nlohmann::json::accept(pair), "a compat output line that is not JSON", pair);
   return 0;
 }

@@ -274,6 +274,7 @@ void RosterController::openWindow() {
     connect(window_, &RosterWindow::deleteRequested, this, &RosterController::deleteEntries);
     connect(window_, &RosterWindow::printRequested, this, &RosterController::printRequested);
     connect(window_, &RosterWindow::pdfRequested, this, &RosterController::pdfRequested);
+    connect(window_, &RosterWindow::compatRequested, this, &RosterController::compatRequested);
   }
   if (large) {
     loadInBackground();
@@ -449,6 +450,17 @@ void RosterController::restoreBackup() {
   mainWindow_->setChartEntry(std::nullopt);
   if (window_ != nullptr) reload();
   prompts_.report(dialogParent(), QStringLiteral("名簿を控えの内容に戻しました。"), false);
+}
+
+std::optional<std::vector<roster::Entry>> RosterController::listEntries() {
+  if (file_.empty()) {
+    reportProblem("名簿ファイルの場所がわかりません");
+    return std::nullopt;
+  }
+  std::string error;
+  auto entries = roster_.entries(error);
+  if (!entries) reportProblem(error);
+  return entries;
 }
 
 void RosterController::unload() {

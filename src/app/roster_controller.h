@@ -81,10 +81,16 @@ class RosterController : public QObject {
   RosterWindow* window() const { return window_; }
   void unload();
 
+  // Every entry, for a chooser; nullopt (and the user was told) when the
+  // roster cannot be read.
+  std::optional<std::vector<roster::Entry>> listEntries();
+
  signals:
   // The roster window's 印刷… and PDFに保存…, for whoever prints 命式表.
   void printRequested(const std::vector<roster::Entry>& entries);
   void pdfRequested(const std::vector<roster::Entry>& entries);
+  // The roster window's 相性… with its two entries.
+  void compatRequested(const roster::Entry& a, const roster::Entry& b);
 
  private:
   // Refreshes the roster window if it is loaded; false (and a message) when

@@ -12,10 +12,11 @@
 
 namespace mireto {
 
-SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts)
-    : SecondaryWindows(mainWindow, std::move(prompts), DialogSheetPrompts()) {}
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, CompatPrompts compatPrompts)
+    : SecondaryWindows(mainWindow, std::move(prompts), DialogSheetPrompts(), std::move(compatPrompts)) {}
 
-SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts)
+SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts,
+                                   CompatPrompts compatPrompts)
     : QObject(mainWindow),
       mainWindow_(mainWindow),
       popup_(std::make_unique<PopupController>()),
@@ -23,7 +24,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
       map_(std::make_unique<MapController>(mainWindow)),
       details_(std::make_unique<DetailsController>(mainWindow)),
       roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))),
-      sheet_(new SheetController(mainWindow, std::move(sheetPrompts))) {
+      sheet_(new SheetController(mainWindow, std::move(sheetPrompts))),
+      compat_(new CompatController(mainWindow, *roster_, std::move(compatPrompts))) {
   popup_->setOwner(mainWindow);
   export_->setOwner(mainWindow);
   connect(mainWindow, &MainWindow::popupRequested, this,
@@ -55,6 +57,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
           [this](const std::vector<roster::Entry>& entries) { sheet_->printEntries(roster_->window(), entries); });
   connect(roster_, &RosterController::pdfRequested, this,
           [this](const std::vector<roster::Entry>& entries) { sheet_->saveEntriesPdf(roster_->window(), entries); });
+  connect(mainWindow, &MainWindow::compatRequested, compat_, &CompatController::openWithDisplayed);
+  connect(roster_, &RosterController::compatRequested, compat_, &CompatController::openEntries);
   connect(mainWindow, &MainWindow::unloading, this, &SecondaryWindows::unloadAll);
 }
 
@@ -75,6 +79,7 @@ void SecondaryWindows::unloadAll() {
   export_->unload();
   details_->unload();
   roster_->unload();
+  compat_->unload();
 }
 
 }  // namespace mireto

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <memory>
 
+#include "app/compat_controller.h"
 #include "app/roster_controller.h"
 #include "app/sheet_controller.h"
 
@@ -19,14 +20,18 @@ class ExportController;
 class MapController;
 class DetailsController;
 class SheetController;
+class CompatController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
 
  public:
-  // prompts: the roster's dialogs (the program's own unless replaced).
-  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts());
-  SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts);
+  // prompts: the dialogs of the roster, of 命式表 and of 相性 (the program's
+  // own unless replaced, as tests do).
+  explicit SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts = DialogPrompts(),
+                            CompatPrompts compatPrompts = CompatDialogPrompts());
+  SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts, SheetPrompts sheetPrompts,
+                   CompatPrompts compatPrompts = CompatDialogPrompts());
   ~SecondaryWindows() override;
 
   PopupController& popup() { return *popup_; }
@@ -35,6 +40,7 @@ class SecondaryWindows : public QObject {
   DetailsController& details() { return *details_; }
   RosterController& roster() { return *roster_; }
   SheetController& sheet() { return *sheet_; }
+  CompatController& compat() { return *compat_; }
 
   // Unloads every secondary window that is loaded.
   void unloadAll();
@@ -50,6 +56,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<DetailsController> details_;
   RosterController* roster_;
   SheetController* sheet_;
+  CompatController* compat_;
 };
 
 }  // namespace mireto

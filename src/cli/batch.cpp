@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/compat_output.h"
 #include "cli/json_writer.h"
 #include "cli/system.h"
 
@@ -189,6 +190,7 @@ void AppendErrorLine(long lineNumber, std::string_view error, std::string& out) 
 bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context,
                      std::string& out) {
   if (line.ends_with('\r')) line.remove_suffix(1);
+  if (context.compat) return AppendCompatBatchLine(line, lineNumber, context, out);
   std::string error;
   const auto request = ParseBatchLine(line, context.defaults, error);
   if (request) {

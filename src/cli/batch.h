@@ -23,6 +23,8 @@ struct BatchContext {
   LocalDateTime defaultNow;
   DetailsOptions details{};  // --details, --annual
   SummerTimeRule summerTime = SummerTimeRule::Ignore;
+  bool compat = false;             // --compat: two births a line (compat_output.h)
+  BatchDefaults partnerDefaults{};  // --partner-sex and --partner-jisa
 };
 
 // Appends the output line (with its line end) of input line number lineNumber

@@ -1,5 +1,6 @@
 #include "cli/batch_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -262,9 +263,9 @@ class Reader {
   bool tooDeep_ = false;
 };
 
-std::optional<std::size_t> KeyIndex(std::string_view name) {
-  for (std::size_t i = 0; i < kBatchKeyCount; ++i) {
-    if (kBatchKeys[i].name == name) return i;
+std::optional<std::size_t> KeyIndex(std::span<const std::string_view> names, std::string_view name) {
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == name) return i;
   }
   return std::nullopt;
 }
@@ -290,7 +291,12 @@ bool Refuse(std::string& error, const Reader& reader) {
 }  // namespace
 
 bool ReadBatchObject(std::string_view line, BatchObject& object, std::string& error) {
-  object.state.fill(FieldState::Absent);
+  return ReadStringMembers(line, kBatchKeyNames, {object.state, object.text, object.decoded}, error);
+}
+
+bool ReadStringMembers(std::string_view line, std::span<const std::string_view> names, StringMembers object,
+                       std::string& error) {
+  std::fill(object.state.begin(), object.state.end(), FieldState::Absent);
   Reader reader(line);
   reader.SkipByteOrderMark();
   reader.SkipBlanks();
@@ -305,7 +311,7 @@ bool ReadBatchObject(std::string_view line, BatchObject& object, std::string& er
       reader.SkipBlanks();
       if (!reader.Take(':')) return Refuse(error, reader);
       reader.SkipBlanks();
-      const auto index = KeyIndex(key);
+      const auto index = KeyIndex(names, key);
       if (!index) {
         problem.Note("知らない項目です: \"" + Quote(key) + "\"");
       } else if (object.state[*index] != FieldState::Absent) {

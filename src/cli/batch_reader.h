@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,14 @@ inline constexpr std::array kBatchKeys = {
 };
 inline constexpr std::size_t kBatchKeyCount = kBatchKeys.size();
 
+// The names alone, as messages give them.
+using BatchKeyNames = std::array<std::string_view, kBatchKeyCount>;
+inline constexpr BatchKeyNames kBatchKeyNames = [] {
+  BatchKeyNames names;
+  for (std::size_t i = 0; i < kBatchKeyCount; ++i) names[i] = kBatchKeys[i].name;
+  return names;
+}();
+
 // How deep arrays and objects may nest inside a line (the line's object is 1).
 inline constexpr int kMaxNesting = 32;
 
@@ -52,5 +61,16 @@ struct BatchObject {
 
 // Reads one line into object. On failure returns false with a Japanese message.
 bool ReadBatchObject(std::string_view line, BatchObject& object, std::string& error);
+
+// The same reading over another set of keys, for lines that carry more than
+// one birth: member i of each span is that of names[i] (every span as long as
+// names). ReadBatchObject is this over the names of kBatchKeys.
+struct StringMembers {
+  std::span<FieldState> state;
+  std::span<std::string_view> text;
+  std::span<std::string> decoded;
+};
+bool ReadStringMembers(std::string_view line, std::span<const std::string_view> names, StringMembers members,
+                       std::string& error);
 
 }  // namespace mireto::cli

@@ -68,8 +68,8 @@ bool IsJisaSeconds(std::string_view text) {
   return ParseInt(text).value_or(60) <= 59;
 }
 
-std::string KeyMessage(BatchKey key, const char* what) {
-  return std::string("項目 \"") + std::string(kBatchKeys[static_cast<std::size_t>(key)].name) + "\" " + what;
+std::string KeyMessage(const BatchKeyNames& names, BatchKey key, const char* what) {
+  return std::string("項目 \"") + std::string(names[static_cast<std::size_t>(key)]) + "\" " + what;
 }
 
 }  // namespace
@@ -163,6 +163,11 @@ std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDef
                                            std::string& error) {
   BatchObject object;
   if (!ReadBatchObject(line, object, error)) return std::nullopt;
+  return RequestOf(object, defaults, kBatchKeyNames, error);
+}
+
+std::optional<BirthRequest> RequestOf(const BatchObject& object, const BatchDefaults& defaults,
+                                      const BatchKeyNames& names, std::string& error) {
   // Checked key by key in the order of kBatchKeys: the first problem is the one reported.
   const std::array<std::string_view, 3> fallback = {defaults.sex, defaults.jisaMinutes,
                                                     defaults.jisaSeconds};
@@ -171,10 +176,10 @@ std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDef
     const auto key = kBatchKeys[i].key;
     switch (object.State(key)) {
       case FieldState::String: fields[i] = object.Text(key); break;
-      case FieldState::NotString: error = KeyMessage(key, "は文字列で指定してください"); return std::nullopt;
+      case FieldState::NotString: error = KeyMessage(names, key, "は文字列で指定してください"); return std::nullopt;
       case FieldState::Absent:
         if (i < 3) {
-          error = KeyMessage(key, "がありません");
+          error = KeyMessage(names, key, "がありません");
           return std::nullopt;
         }
         fields[i] = fallback[i - 3];
@@ -186,7 +191,7 @@ std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDef
   switch (object.State(BatchKey::Now)) {
     case FieldState::Absent: break;
     case FieldState::NotString:
-      error = KeyMessage(BatchKey::Now, "は文字列で指定してください");
+      error = KeyMessage(names, BatchKey::Now, "は文字列で指定してください");
       return std::nullopt;
     case FieldState::String:
       request->now = ParseNow(object.Text(BatchKey::Now));

@@ -51,6 +51,12 @@ std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDef
                                            std::string& error);
 std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error);
 
+// The request of an object already read (ParseBatchLine after the reading),
+// its messages naming the keys by names (kBatchKeyNames, or another
+// person's keys on the same line).
+std::optional<BirthRequest> RequestOf(const BatchObject& object, const BatchDefaults& defaults,
+                                      const BatchKeyNames& names, std::string& error);
+
 // The birth summary of a request (txtBirthday).
 std::string BirthdayText(const BirthRequest& request);
 

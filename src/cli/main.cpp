@@ -6,6 +6,7 @@
 
 #include "cli/batch.h"
 #include "cli/chart_io.h"
+#include "cli/compat_output.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
@@ -72,12 +73,24 @@ int main(int argc, char** argv) {
   const mireto::CalendarTables& tables = *loaded.tables;
 
   if (options->mode == mireto::cli::Mode::Batch) {
-    const mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
-                                            options->summerTime};
+    mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
+                                      options->summerTime};
+    context.compat = options->compat;
+    context.partnerDefaults = options->partnerDefaults;
     return static_cast<int>(mireto::cli::RunBatch(mireto::cli::kStandardInput, out, context, options->jobs));
   }
 
   const auto& request = options->request;
+  if (options->partner) {
+    // Two births: the 相性 object or text.
+    const mireto::cli::BatchContext context{tables, {}, now, options->details, options->summerTime};
+    const mireto::cli::CompatRequest pair{request, *options->partner};
+    std::string text;
+    const bool done = options->json ? mireto::cli::AppendCompatJson(text, pair, context, error)
+                                    : mireto::cli::AppendCompatText(text, pair, context, error);
+    if (!done) return Fail(error, ExitStatus::Usage);
+    return WriteAll(out, text + '\n');
+  }
   const mireto::BirthChart birth =
       mireto::ComputeBirthChart(request.input, options->summerTime, tables, now, options->details.details);
   if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);

@@ -13,7 +13,7 @@ namespace {
 constexpr int kMaxJobs = 256;
 
 // The options that take a value.
-enum class Valued { Sex, Jisa, Now, Jobs, Annual, SummerTime };
+enum class Valued { Sex, Jisa, Now, Jobs, Annual, SummerTime, Partner, PartnerSex, PartnerJisa };
 
 struct ValuedOption {
   Valued option;
@@ -27,6 +27,9 @@ constexpr std::array kValuedOptions = {
     ValuedOption{Valued::Jobs, "--jobs"},
     ValuedOption{Valued::Annual, "--annual"},
     ValuedOption{Valued::SummerTime, "--summer-time"},
+    ValuedOption{Valued::Partner, "--partner"},
+    ValuedOption{Valued::PartnerSex, "--partner-sex"},
+    ValuedOption{Valued::PartnerJisa, "--partner-jisa"},
 };
 
 // The arguments sorted out, before their values are checked.
@@ -35,6 +38,7 @@ struct RawArguments {
   bool json = false;
   bool batch = false;
   bool details = false;
+  bool compat = false;
   bool help = false;
   std::vector<std::string> positional;
 
@@ -73,9 +77,9 @@ bool SortArguments(const std::vector<std::string>& args, RawArguments& raw, std:
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    if (name == "--json" || name == "--batch" || name == "--details") {
+    if (name == "--json" || name == "--batch" || name == "--details" || name == "--compat") {
       if (equals != std::string::npos) return Refuse(error, name + " は値を取りません: " + Quote(arg));
-      bool& flag = name == "--json" ? raw.json : name == "--batch" ? raw.batch : raw.details;
+      bool& flag = name == "--json" ? raw.json : name == "--batch" ? raw.batch : name == "--details" ? raw.details : raw.compat;
       if (flag) return Refuse(error, name + " が2回指定されています");
       flag = true;
       continue;
@@ -92,6 +96,45 @@ bool SortArguments(const std::vector<std::string>& args, RawArguments& raw, std:
       return Refuse(error, name + " の値がありません（説明は --help）");
     }
   }
+  return true;
+}
+
+// --partner "YYYY-MM-DD HH:MM", --partner-sex and --partner-jisa (the
+// partner's birth, or with --batch --compat the partner's defaults), --compat.
+bool ParsePartner(const RawArguments& raw, Options& options, std::string& error) {
+  const auto& partner = raw.Value(Valued::Partner);
+  const auto& partnerSex = raw.Value(Valued::PartnerSex);
+  const auto& partnerJisa = raw.Value(Valued::PartnerJisa);
+  if (raw.compat && !raw.batch) {
+    return Refuse(error, "--compat は --batch と一緒に指定してください（2人の命式は --partner でも計算できます）");
+  }
+  if (partner && raw.batch) {
+    return Refuse(error, "--partner と --batch は同時に指定できません（--batch --compat では各行に partnerDate などを書きます）");
+  }
+  if ((partnerSex || partnerJisa) && !partner && !raw.compat) {
+    return Refuse(error, "--partner-sex と --partner-jisa は --partner か --batch --compat と一緒に指定してください");
+  }
+  BatchDefaults defaults;
+  if (partnerSex) defaults.sex = *partnerSex;
+  if (defaults.sex != "M" && defaults.sex != "F") {
+    return Refuse(error, "--partner-sex は M（男）か F（女）で指定してください: " + Quote(defaults.sex));
+  }
+  if (partnerJisa && !ParseJisa(*partnerJisa, defaults.jisaMinutes, defaults.jisaSeconds)) {
+    return Refuse(error, "--partner-jisa は [-]分:秒 の形（数字のみ、秒は 0 から 59）で指定してください: " +
+                             Quote(*partnerJisa));
+  }
+  options.compat = raw.compat;
+  options.partnerDefaults = defaults;
+  if (!partner) return true;
+  const std::size_t space = partner->find(' ');
+  std::string hourText, minuteText;
+  if (space == std::string::npos || !ParseTime(std::string_view(*partner).substr(space + 1), hourText, minuteText)) {
+    return Refuse(error, "--partner は \"YYYY-MM-DD HH:MM\" の形で指定してください: " + Quote(*partner));
+  }
+  auto request = MakeRequest(std::string_view(*partner).substr(0, space), hourText, minuteText, defaults.sex,
+                             defaults.jisaMinutes, defaults.jisaSeconds, error);
+  if (!request) return Refuse(error, "--partner: " + error);
+  options.partner = std::move(*request);
   return true;
 }
 
@@ -163,6 +206,8 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
     }
   }
 
+  if (!ParsePartner(raw, options, error)) return std::nullopt;
+
   if (raw.batch) {
     if (!raw.positional.empty()) {
       error = "--batch と生年月日は同時に指定できません";
@@ -199,6 +244,8 @@ std::string HelpText() {
          "使い方:\n"
          "  mireto-chart [オプション] YYYY-MM-DD HH:MM   時・分は ? も可（1990-05-03 14:?）\n"
          "  mireto-chart --batch [オプション] < births.jsonl\n"
+         "  mireto-chart [オプション] --partner \"YYYY-MM-DD HH:MM\" YYYY-MM-DD HH:MM\n"
+         "  mireto-chart --batch --compat [オプション] < pairs.jsonl\n"
          "  mireto-chart [--roster FILE] --import FILE|-\n"
          "  mireto-chart [--roster FILE] --export\n"
          "\n"
@@ -222,6 +269,16 @@ std::string HelpText() {
          "  --annual 開始年:終了年\n"
          "                      --details に年運（その年の干支・満年齢・通変星・十二運・空亡）を\n"
          "                      加える（例 --annual 2026:2035）\n"
+         "  --partner \"YYYY-MM-DD HH:MM\"\n"
+         "                      相手の生年月日と時刻（時・分は ? も可）。2人の命式と相性\n"
+         "                      （2人の柱の間の合冲刑害、日干の通変星、空亡）を出力する\n"
+         "  --partner-sex M|F   相手の性別。既定は F\n"
+         "  --partner-jisa [-]分:秒\n"
+         "                      相手の時差。既定は 0:0\n"
+         "  --compat            --batch の各行に2人の生年月日を読み、2人の命式と相性を出力する。\n"
+         "                      相手のキーは partnerDate partnerHour partnerMinute partnerSex\n"
+         "                      partnerJisaMinutes partnerJisaSeconds（省いた相手の性別・時差には\n"
+         "                      --partner-sex と --partner-jisa の値を使う）\n"
          "  --import FILE|-     1行1件の JSON（--batch の行に name と note）を名簿に読み込む。\n"
          "                      誤りのある行があれば、その行番号を示して何も追加しない\n"
          "  --export            名簿の全員を追加した順に1行1件の JSON で出力する\n"

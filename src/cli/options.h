@@ -22,6 +22,9 @@ struct Options {
   int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
   DetailsOptions details;            // --details, --annual FROM:TO
   SummerTimeRule summerTime = SummerTimeRule::Ignore;  // --summer-time, every chart
+  std::optional<BirthRequest> partner;  // Mode::Single: --partner, the second birth
+  bool compat = false;                  // Mode::Batch: --compat, two births a line
+  BatchDefaults partnerDefaults;        // --partner-sex and --partner-jisa
   std::string helpText;              // Mode::Help only
 };
 

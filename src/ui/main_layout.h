@@ -257,9 +257,10 @@ inline constexpr MenuSpec kMenus[] = {
        {"menuLine02", nullptr, nullptr, nullptr},
        {"menupop", "ポップアップ（Ｐ）", "Ctrl+P", &MenuActions::popup},
        {"menudetail", "命式詳細（Ｄ）", "Ctrl+D", &MenuActions::details},
+       {"menucompat", "相性…", nullptr, &MenuActions::compat},
        {"mnuline03", nullptr, nullptr, nullptr},
        {"menujisa01", "時差ゼロ", "Ctrl+J", &MenuActions::zeroJisa}}},
-     6},
+     7},
     {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V", &MenuActions::version}}}, 1},
 };
 

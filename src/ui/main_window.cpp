@@ -110,6 +110,7 @@ void MainWindow::connectMenus() {
   connect(a.map, &QAction::triggered, this, &MainWindow::mapRequested);
   connect(a.popup, &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
   connect(a.details, &QAction::triggered, this, &MainWindow::detailsRequested);
+  connect(a.compat, &QAction::triggered, this, &MainWindow::compatRequested);
   connect(a.zeroJisa, &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(a.version, &QAction::triggered, this, &MainWindow::aboutRequested);
   connect(a.rosterSave, &QAction::triggered, this, &MainWindow::rosterSaveRequested);
@@ -125,7 +126,7 @@ void MainWindow::connectMenus() {
 void MainWindow::setChartCommandsEnabled(bool enabled) {
   controls_.popupButton->setEnabled(enabled);
   controls_.exportButton->setEnabled(enabled);
-  for (QAction* action : {actions_.popup, actions_.details, actions_.rosterSave, actions_.sheetPrint,
+  for (QAction* action : {actions_.popup, actions_.details, actions_.compat, actions_.rosterSave, actions_.sheetPrint,
                           actions_.sheetPreview, actions_.sheetPdf})
     action->setEnabled(enabled);
 }

@@ -36,6 +36,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   const BirthRecord& birthRecord() const;
+  // The tables the charts are computed with.
+  const CalendarTables& tables() const { return tables_; }
 
   // The chart as the window shows it now, read from its controls: what a user
   // typed over a result is part of it.
@@ -121,6 +123,8 @@ class MainWindow : public QMainWindow {
   void exportRequested(const ChartSnapshot& snapshot);
   // 命式詳細（Ｄ）.
   void detailsRequested();
+  // 相性…: the chart on display beside an entry of the roster.
+  void compatRequested();
   // After chartDisplayed: the details of the same chart, 年運 from the birth
   // year on (the snapshot holds texts only, not the stems and the birth year).
   void chartDetailsDisplayed(const mireto::ChartDetails& details);

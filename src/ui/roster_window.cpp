@@ -67,6 +67,7 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   open_ = addButton("rosterOpenButton", "開く");
   edit_ = addButton("rosterEditButton", "編集…");
   delete_ = addButton("rosterDeleteButton", "削除…");
+  compat_ = addButton("rosterCompatButton", "相性…");
   buttons->addStretch();
   QPushButton* close = addButton("rosterCloseButton", "閉じる");
   layout->addLayout(buttons);
@@ -97,6 +98,9 @@ RosterWindow::RosterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(list_, &QTreeView::activated, this, &RosterWindow::requestOpen);
   connect(open_, &QPushButton::clicked, this, &RosterWindow::requestOpen);
   connect(edit_, &QPushButton::clicked, this, &RosterWindow::requestEdit);
+  connect(compat_, &QPushButton::clicked, this, [this] {
+    if (const auto entries = selectedEntries(); entries.size() == 2) emit compatRequested(entries[0], entries[1]);
+  });
   connect(delete_, &QPushButton::clicked, this, &RosterWindow::requestDelete);
   connect(print_, &QPushButton::clicked, this, [this] {
     if (const auto entries = selectedEntries(); !entries.empty()) emit printRequested(entries);
@@ -210,6 +214,7 @@ void RosterWindow::updateButtons() {
   delete_->setEnabled(chosen >= 1);
   print_->setEnabled(chosen >= 1);
   pdf_->setEnabled(chosen >= 1);
+  compat_->setEnabled(chosen == 2);
 }
 
 void RosterWindow::requestOpen() {

@@ -78,6 +78,8 @@ class RosterWindow : public QWidget {
   // 印刷… and PDFに保存…: 命式表 of the selected entries, one after another.
   void printRequested(const std::vector<roster::Entry>& entries);
   void pdfRequested(const std::vector<roster::Entry>& entries);
+  // 相性…: the two selected entries, in the order they were added.
+  void compatRequested(const roster::Entry& a, const roster::Entry& b);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +105,7 @@ class RosterWindow : public QWidget {
   QPushButton* delete_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* pdf_ = nullptr;
+  QPushButton* compat_ = nullptr;
   std::vector<std::int64_t> remembered_;
   std::optional<std::int64_t> rememberedCurrent_;
 };

@@ -3,6 +3,7 @@
 // roster file, and the data folder agreeing with Qt's.
 #include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
 #include <sqlite3.h>
@@ -14,6 +15,7 @@
 
 #include "../ui/ui_fixture.h"
 #include "box_answerer.h"
+#include "app/compat_controller.h"
 #include "app/roster_controller.h"
 #include "app/secondary_windows.h"
 #include "chart/chart.h"
@@ -46,6 +48,18 @@ struct Script {
   QList<bool> reportProblems;
   QStringList questions;
   std::function<void()> onAsk;
+  QList<QStringList> offeredPartners;
+  std::optional<std::size_t> partnerChoice;
+
+  CompatPrompts compatPrompts() {
+    CompatPrompts p;
+    p.chooseEntry = [this](QWidget*, const QStringList& lines) {
+      offeredPartners << lines;
+      return partnerChoice;
+    };
+    p.report = [this](QWidget*, const QString& message) { reports << message; };
+    return p;
+  }
 
   RosterPrompts prompts() {
     RosterPrompts p;
@@ -150,7 +164,7 @@ class RosterWindowTest : public QObject {
     script_ = Script{};
     second_ = 0;
     main_ = NewMainWindow();
-    windows_ = new SecondaryWindows(main_.get(), script_.prompts());
+    windows_ = new SecondaryWindows(main_.get(), script_.prompts(), script_.compatPrompts());
   }
   void cleanup() {
     main_.reset();
@@ -673,6 +687,45 @@ class RosterWindowTest : public QObject {
 
   // A damaged roster file: one warning, the file untouched, no roster window,
   // and the program goes on computing charts.
+  // 相性: from the roster window with two entries selected (in the order they
+  // were added), and from the main window with the chart on display beside
+  // an entry chosen from the roster.
+  void compatFromTheRosterAndFromTheMainWindow() {
+    const auto hanako = add("山田花子", "", {"2000-01-01", "12", "0", "F", "0", "0"});
+    const auto taro = add("佐藤太郎", "", {"1989-08-21", "14", "27", "M", "-5", "30"});
+    Trigger(*main_, "rosterOpen");
+    RosterWindow* list = windows_->roster().window();
+    auto* compat = list->findChild<QPushButton*>(QStringLiteral("rosterCompatButton"));
+    list->select(taro);
+    QVERIFY(!compat->isEnabled());
+    list->selectAlso(hanako);
+    QVERIFY(compat->isEnabled());
+    QTest::mouseClick(compat, Qt::LeftButton);
+    CompatWindow* window = windows_->compat().window();
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(window->side(Person::A).name->text(), QStringLiteral("A　山田花子"));
+    QCOMPARE(window->side(Person::B).name->text(), QStringLiteral("B　佐藤太郎"));
+    QVERIFY(window->relations()->text().startsWith(QStringLiteral("日干 戊（山田花子）と 癸（佐藤太郎）：干合（火）\n")));
+
+    // The menu item waits for a chart; the chart on display is A, unnamed.
+    QVERIFY(!Control<QAction>(main_.get(), "menucompat")->isEnabled());
+    EnterChart(*main_, {1984, 2, 10, 12, 0});
+    script_.partnerChoice = std::nullopt;  // cancelled: nothing changes
+    Trigger(*main_, "menucompat");
+    QCOMPARE(script_.offeredPartners.size(), 1);
+    QCOMPARE(script_.offeredPartners.front().size(), 2);
+    QCOMPARE(window->side(Person::A).name->text(), QStringLiteral("A　山田花子"));
+    const int chosen = static_cast<int>(script_.offeredPartners.front().indexOf(ChooserLine(stored().at(1))));
+    QVERIFY(chosen >= 0);
+    script_.partnerChoice = static_cast<std::size_t>(chosen);
+    Trigger(*main_, "menucompat");
+    QCOMPARE(window->side(Person::A).name->text(), QStringLiteral("A"));
+    QVERIFY(window->side(Person::A).birth->text().startsWith(QStringLiteral("1984年2月10日 12時0分")));
+    QCOMPARE(window->side(Person::B).name->text(), QStringLiteral("B　佐藤太郎"));
+    QVERIFY(window->relations()->text().contains(QStringLiteral("（A）と ")));
+    QVERIFY(script_.reports.isEmpty());
+  }
+
   void aDamagedFileIsLeftAloneAndTheProgramGoesOn() {
     const std::string bytes = "SQLite format 3" + std::string(200, '\x01');
     testing::WriteBytes(home_->rosterFile(), bytes);
