@@ -81,9 +81,6 @@ class MainWindow : public QMainWindow {
   // and both boundaries); nullopt before the first chart.
   const std::optional<BirthChart>& birthChart() const;
 
-  // The tables the window computes with.
-  const CalendarTables& tables() const { return tables_; }
-
   // The present local time of the window's clock.
   LocalDateTime presentTime() const { return clock_(); }
 
