@@ -11,7 +11,7 @@
 
 namespace mireto::cli {
 
-enum class Mode { Help, Single, Batch };
+enum class Mode { Help, Single, Batch, Calendar };
 
 struct Options {
   Mode mode = Mode::Single;
@@ -23,6 +23,8 @@ struct Options {
   DetailsOptions details;            // --details, --annual FROM:TO
   SummerTimeRule summerTime = SummerTimeRule::Ignore;  // --summer-time, every chart
   std::string helpText;              // Mode::Help only
+  int calendarYear = 0;              // Mode::Calendar: --calendar YEAR
+  double calendarJisaDays = 0;       // Mode::Calendar: --jisa in days
 };
 
 // The text of --help.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/text_format.h"
+#include "core/names.h"
 #include "output/relation_text.h"
 
 namespace mireto {
@@ -141,6 +142,63 @@ void AppendAnnualTable(std::vector<std::string>& lines, const ChartDetails& d) {
   }
 }
 
+std::string JoinedRelations(const RelationList& list);
+
+// "2月4日21時57分" of a switch or an almanac instant (the seconds in the window and JSON).
+std::string MonthDayMinuteText(const ClockTime& t) {
+  return FormatInteger(t.month) + "月" + FormatInteger(t.day) + "日" + FormatInteger(t.hour) + "時" +
+         FormatInteger(t.minute) + "分";
+}
+
+constexpr std::size_t kTermColumns = 6;
+constexpr std::size_t kMomentColumns = 18;  // 12月22日23時59分 and a space
+constexpr std::size_t kDateColumns = 8;     // 12月31日 and a space
+constexpr std::size_t kWeekdayColumns = 4;
+
+void AppendMonthlyTable(std::vector<std::string>& lines, const ChartDetails& d) {
+  lines.push_back("月運（" + FormatInteger(d.monthly.front().from.year) +
+                  "年の節から。開始はこの出生地での切り替え、暦は日本標準時の節入り）");
+  std::string head;
+  AppendPadded(head, "節", kTermColumns);
+  AppendPadded(head, "開始（出生地）", kMomentColumns);
+  AppendPadded(head, "暦の節入り", kMomentColumns);
+  AppendReadingHeader(head);
+  head += "　合冲刑害";
+  lines.push_back(head);
+  for (const MonthlyLuck& m : d.monthly) {
+    std::string line;
+    AppendPadded(line, m.term, kTermColumns);
+    AppendPadded(line, MonthDayMinuteText(m.from), kMomentColumns);
+    AppendPadded(line, MonthDayMinuteText(m.almanac), kMomentColumns);
+    const PeriodPillar& p = m.reading;
+    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+    line += "　";
+    line += JoinedRelations(p.relations);
+    lines.push_back(line);
+  }
+}
+
+void AppendDailyTable(std::vector<std::string>& lines, const ChartDetails& d) {
+  const CalendarDay& first = d.daily.front().day;
+  lines.push_back("日運（" + FormatInteger(first.year) + "年" + FormatInteger(first.month) + "月）");
+  std::string head;
+  AppendPadded(head, "日", kDateColumns);
+  AppendPadded(head, "曜", kWeekdayColumns);
+  AppendReadingHeader(head);
+  head += "　合冲刑害";
+  lines.push_back(head);
+  for (const DailyLuck& day : d.daily) {
+    std::string line;
+    AppendPadded(line, RightAligned(FormatInteger(day.day.day), 2) + "日", kDateColumns);
+    AppendPadded(line, WeekdayNames[static_cast<std::size_t>(day.day.weekday)], kWeekdayColumns);
+    const PeriodPillar& p = day.reading;
+    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+    line += "　";
+    line += JoinedRelations(p.relations);
+    lines.push_back(line);
+  }
+}
+
 void AppendBalance(std::vector<std::string>& lines, const FiveElementBalance& b) {
   const std::pair<std::string_view, std::string> rows[] = {
       {"五行", ElementCountsText(b.visible)},
@@ -212,6 +270,14 @@ void AppendReadings(std::vector<std::string>& lines, const ChartDetails& d) {
   if (!d.annual.empty()) {
     lines.emplace_back();
     AppendAnnualRelations(lines, d);
+  }
+  if (!d.monthly.empty()) {
+    lines.emplace_back();
+    AppendMonthlyTable(lines, d);
+  }
+  if (!d.daily.empty()) {
+    lines.emplace_back();
+    AppendDailyTable(lines, d);
   }
 }
 
