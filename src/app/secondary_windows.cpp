@@ -3,6 +3,7 @@
 #include "app/roster_controller.h"
 #include "map/map_dialog.h"
 #include "output/about_box.h"
+#include "output/calendar_controller.h"
 #include "output/details_controller.h"
 #include "output/export_window.h"
 #include "output/popup_window.h"
@@ -16,7 +17,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)),
-      details_(std::make_unique<DetailsController>(mainWindow)),
+      details_(std::make_unique<DetailsController>(mainWindow, &mainWindow->tables())),
+      calendar_(std::make_unique<CalendarController>(mainWindow, mainWindow->tables())),
       roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))) {
   popup_->setOwner(mainWindow);
   export_->setOwner(mainWindow);
@@ -28,6 +30,10 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(map_.get(), &MapController::placeDecided, roster_, &RosterController::rememberMapPlace);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
+  connect(mainWindow, &MainWindow::calendarRequested, this, [this] { calendar_->open(); });
+  calendar_->setTimeDifference(mainWindow->timeDifferenceDays());
+  connect(mainWindow, &MainWindow::timeDifferenceChanged, this,
+          [this] { calendar_->setTimeDifference(mainWindow_->timeDifferenceDays()); });
   connect(mainWindow, &MainWindow::chartDisplayed, this,
           [this](const ChartSnapshot& chart) { details_->followBirthTime(chart.birthTime); });
   connect(mainWindow, &MainWindow::chartDetailsDisplayed, this,
@@ -49,6 +55,7 @@ void SecondaryWindows::unloadAll() {
   popup_->unload();
   export_->unload();
   details_->unload();
+  calendar_->unload();
   roster_->unload();
 }
 

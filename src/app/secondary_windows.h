@@ -1,5 +1,5 @@
 // The windows the main window opens: the pop-up chart, the text preview, the
-// birthplace map, the chart details, the About box and the roster. Connects the main window's requests to
+// birthplace map, the chart details, the perpetual calendar, the About box and the roster. Connects the main window's requests to
 // them and unloads all of them when the main window closes, so that no hidden
 // window keeps the program running.
 #pragma once
@@ -16,6 +16,7 @@ class PopupController;
 class ExportController;
 class MapController;
 class DetailsController;
+class CalendarController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
@@ -29,6 +30,7 @@ class SecondaryWindows : public QObject {
   ExportController& exporter() { return *export_; }
   MapController& map() { return *map_; }
   DetailsController& details() { return *details_; }
+  CalendarController& calendar() { return *calendar_; }
   RosterController& roster() { return *roster_; }
 
   // Unloads every secondary window that is loaded.
@@ -40,6 +42,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<MapController> map_;
   std::unique_ptr<DetailsController> details_;
+  std::unique_ptr<CalendarController> calendar_;
   RosterController* roster_;
 };
 

@@ -244,9 +244,10 @@ inline constexpr MenuSpec kMenus[] = {
        {"menuLine02", nullptr, nullptr},
        {"menupop", "ポップアップ（Ｐ）", "Ctrl+P"},
        {"menudetail", "命式詳細（Ｄ）", "Ctrl+D"},
+       {"menuCalendar", "万年暦（Ｋ）", "Ctrl+K"},
        {"mnuline03", nullptr, nullptr},
        {"menujisa01", "時差ゼロ", "Ctrl+J"}}},
-     6},
+     7},
     {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V"}}}, 1},
 };
 

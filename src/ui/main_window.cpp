@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -111,6 +113,8 @@ void MainWindow::connectMenus() {
   connect(action("mnuMap"), &QAction::triggered, this, &MainWindow::mapRequested);
   connect(action("menupop"), &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
   connect(action("menudetail"), &QAction::triggered, this, &MainWindow::detailsRequested);
+  connect(action("menuCalendar"), &QAction::triggered, this, &MainWindow::calendarRequested);
+  connect(input_, &InputChain::timeDifferenceEdited, this, &MainWindow::timeDifferenceChanged);
   connect(action("menujisa01"), &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(action("menuversion"), &QAction::triggered, this, &MainWindow::aboutRequested);
   connect(action("rosterSave"), &QAction::triggered, this, &MainWindow::rosterSaveRequested);
@@ -157,6 +161,8 @@ void MainWindow::openYearDialog() {
   yearDialog_->focusFirstStop();
 }
 
+std::optional<double> MainWindow::timeDifferenceDays() const { return input_->timeDifferenceDays(); }
+
 void MainWindow::displayChart() { displayDecidedChart(roster::ClockDecision::NotAsked); }
 
 void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
@@ -178,8 +184,12 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
   WriteChart(chart_, birth.result.chart->display);
   displayedBirth_ = enteredBirth();
   displayedDecision_ = DecisionOf(question, *rule);
-  const ChartDetails details = ComputeChartDetails(
-      *birth.result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year));
+  // 年運 of a lifetime, 月運 of the present year and 日運 of the present month.
+  DetailsRequest request = LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year);
+  request.monthlyYear = std::clamp(now.year, 1800, 2080);
+  request.dailyMonth = std::pair{now.year, now.month};
+  TermCache cache;
+  const ChartDetails details = ComputeChartDetails(*birth.result.chart, request, tables_, cache);
   birthChart_ = std::move(birth);
   emit chartDisplayed(snapshot());
   emit chartDetailsDisplayed(details);

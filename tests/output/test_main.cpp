@@ -12,6 +12,7 @@ int RunAboutBoxTests(int argc, char** argv);
 int RunNotifySoundTests(int argc, char** argv);
 int RunRealMainWindowTests(int argc, char** argv);
 int RunDetailsWindowTests(int argc, char** argv);
+int RunCalendarWindowTests(int argc, char** argv);
 
 namespace {
 
@@ -23,6 +24,7 @@ constexpr std::array kTestClasses = {
     mireto::test::QtTestClass{"NotifySound", RunNotifySoundTests},
     mireto::test::QtTestClass{"RealMainWindow", RunRealMainWindowTests},
     mireto::test::QtTestClass{"DetailsWindow", RunDetailsWindowTests},
+    mireto::test::QtTestClass{"CalendarWindow", RunCalendarWindowTests},
 };
 
 }  // namespace
