@@ -50,7 +50,7 @@ Box AddTable(Page& page, const TableSpec& table) {
         text.lines = SplitLines(cell.text);
         text.box = {box.x + table.padding, box.y, box.width - 2 * table.padding, box.height};
         text.role = table.role;
-        text.points = table.points;
+        text.points = cell.points > 0 ? cell.points : table.points;
         text.bold = header || cell.bold;
         text.align = cell.align;
         text.valign = VAlign::Middle;

@@ -16,6 +16,7 @@ struct TableCell {
   bool framed = false;  // a heavy frame around the cell
   bool shaded = false;  // a light grey background
   HAlign align = HAlign::Centre;
+  double points = 0;  // the text's size; 0 takes the table's
 };
 
 struct TableRow {

@@ -51,6 +51,7 @@ TEST(PageTable, CellsGridAndFrames) {
   spec.origin = {10, 20};
   spec.columnWidths = {15, 20, 25};
   spec.rows = {{5, {{"時柱"}, {"日柱"}, {"月柱"}}}, {7, {{"甲"}, {"乙\n丙", true, true}, {""}}}};
+  spec.rows[1].cells[0].points = 15;
   Page page;
   const Box box = AddTable(page, spec);
   EXPECT_DOUBLE_EQ(box.width, 60);
@@ -69,7 +70,10 @@ TEST(PageTable, CellsGridAndFrames) {
       EXPECT_DOUBLE_EQ(r->box.x, cell.x);
       EXPECT_DOUBLE_EQ(r->stroke.width, spec.frame);
     }
-    if (const auto* t = std::get_if<Text>(&item)) bold += t->bold;
+    if (const auto* t = std::get_if<Text>(&item)) {
+      bold += t->bold;
+      EXPECT_DOUBLE_EQ(t->points, t->lines.front() == "甲" ? 15 : spec.points) << t->lines.front();
+    }
   }
   EXPECT_EQ(lines, 3 + 4);  // three row rules, four column rules
   EXPECT_EQ(heavyFrames, 1);
