@@ -39,7 +39,10 @@ const YearCalendar& CalendarController::yearCalendar(int year) {
 
 void CalendarController::showMonth(int year, int month) {
   if (!window_) return;
-  window_->showMonth(CalendarMonthOf(yearCalendar(year), month, jisaDays_), today_());
+  const YearCalendar& calendar = yearCalendar(year);
+  std::vector<CalendarMonthView> months;
+  for (int m = 1; m <= 12; ++m) months.push_back(CalendarMonthOf(calendar, m, jisaDays_));
+  window_->showMonth(months, month, today_());
 }
 
 void CalendarController::setTimeDifference(std::optional<double> jisaDays) {

@@ -7,17 +7,17 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/names.h"
 #include "gui/fonts.h"
+#include "output/calendar_pages.h"
+#include "print/print_dialogs.h"
 
 namespace mireto {
 
@@ -167,8 +167,10 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void CalendarWindow::showMonth(const CalendarMonthView& view, const std::optional<CalendarDay>& today) {
-  view_ = view;
+void CalendarWindow::showMonth(const std::vector<CalendarMonthView>& year, int month,
+                               const std::optional<CalendarDay>& today) {
+  months_ = year;
+  view_ = months_.at(static_cast<std::size_t>(month - 1));
   today_ = today;
   {
     const QSignalBlocker blockYear(year_);
@@ -233,19 +235,12 @@ QString CalendarWindow::monthText() const { return Text(CalendarMonthText(view_,
 void CalendarWindow::copyToClipboard() const { QApplication::clipboard()->setText(monthText()); }
 
 void CalendarWindow::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("万年暦の印刷"));
-  if (dialog.exec() == QDialog::Accepted) printTo(printer);
+  PrintWithDialog(this, QStringLiteral("万年暦の印刷"),
+                  [this](page::PaperSize paper) { return CalendarYearDocument(months_, today_, paper); });
 }
 
 void CalendarWindow::printTo(QPrinter& printer) const {
-  QTextDocument document;
-  QFont font = LayoutFont(FontFace::Gothic, 10);
-  font.setPointSizeF(10);  // points on paper, not screen pixels
-  document.setDefaultFont(font);
-  document.setPlainText(Text(CalendarMonthText(view_, today_, "\n")));
-  document.print(&printer);
+  PrintDocumentOn(printer, [this](page::PaperSize paper) { return CalendarYearDocument(months_, today_, paper); });
 }
 
 }  // namespace mireto

@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 #include "output/calendar_text.h"
 
@@ -31,8 +32,9 @@ class CalendarWindow : public QDialog {
  public:
   explicit CalendarWindow(QWidget* owner);
 
-  // Shows a month; today is marked when it lies in it.
-  void showMonth(const CalendarMonthView& view, const std::optional<CalendarDay>& today);
+  // Shows month (1..12) of a year given as its twelve months; today is
+  // marked when it lies in it.
+  void showMonth(const std::vector<CalendarMonthView>& year, int month, const std::optional<CalendarDay>& today);
   const CalendarMonthView& month() const { return view_; }
 
   // The month as コピー puts it on the clipboard (CR LF line ends).
@@ -40,7 +42,7 @@ class CalendarWindow : public QDialog {
   void copyToClipboard() const;
 
   // 印刷…: the system print dialog, then the print-out (a PDF file is one of
-  // the dialog's choices). printTo: the month as one page.
+  // the dialog's choices): the year of the month shown, one page a month.
   void print();
   void printTo(QPrinter& printer) const;
 
@@ -57,6 +59,7 @@ class CalendarWindow : public QDialog {
   void fillTerms();
 
   CalendarMonthView view_;
+  std::vector<CalendarMonthView> months_;  // the twelve months of the year shown
   std::optional<CalendarDay> today_;
   QSpinBox* year_ = nullptr;
   QComboBox* month_ = nullptr;

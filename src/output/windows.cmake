@@ -13,7 +13,8 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/calendar_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calendar_controller.cpp
 )
-target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets Qt6::PrintSupport mireto_output_text mireto_chart)
+target_link_libraries(mireto_output_windows PUBLIC mireto_gui Qt6::Widgets Qt6::PrintSupport mireto_output_text mireto_chart
+  mireto_print)
 target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)
 
 if(WIN32)
