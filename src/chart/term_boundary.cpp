@@ -56,6 +56,7 @@ struct Settled {
   ChartMonth before;  // the chart at second - 1
   ChartMonth after;   // the chart at second
   bool exact = false; // isAfter holds at second and not at second - 1
+  double crossing = 0; // the crossing found by the solve (seconds), if solved
 };
 
 // From a second near the crossing, the first whole second at which isAfter
@@ -96,23 +97,35 @@ Settled SolveCrossing(const Evaluator& at, double termLongitude, const IsAfter& 
     if (std::fabs(s1 - s0) < kRootToleranceSeconds) break;
   }
   // The first whole second after the crossing, checked on the chart itself.
-  return SettleSecond(at, isAfter, static_cast<std::int64_t>(std::ceil(s1)));
+  Settled settled = SettleSecond(at, isAfter, static_cast<std::int64_t>(std::ceil(s1)));
+  settled.crossing = s1;
+  return settled;
 }
 
-// SolveCrossing, started from the same term's switch at another time
-// difference when the cache holds one (term: year and index 0..23).
+// SolveCrossing, or the same term's switch at another time difference
+// shifted (see term_cache.h) when the cache holds one (term: year and index
+// 0..23).
 template <class IsAfter>
 Settled SolveCrossingWith(TermCache* cache, int year, int index, const Evaluator& at, double termLongitude,
                           const IsAfter& isAfter, double guess) {
   if (cache != nullptr) {
     if (const auto found = cache->FoundSwitch(year, index)) {
-      const std::int64_t shift = std::llround((found->jisaDays - at.jisaDays) * 86400);
-      const Settled settled = SettleSecond(at, isAfter, found->second + shift);
+      const double shift = (found->jisaDays - at.jisaDays) * 86400;
+      const double crossing = found->crossing + shift;
+      const double fraction = crossing - std::floor(crossing);
+      if (fraction > TermCache::kSafeFraction && fraction < 1 - TermCache::kSafeFraction) {
+        return {static_cast<std::int64_t>(std::ceil(crossing)), found->before, found->after, true};
+      }
+      const Settled settled = SettleSecond(at, isAfter, found->second + std::llround(shift));
       if (settled.exact) return settled;
     }
   }
   const Settled solved = SolveCrossing(at, termLongitude, isAfter, guess);
-  if (cache != nullptr && solved.exact) cache->KeepSwitch(year, index, {solved.second, at.jisaDays});
+  // Kept when the crossing found lies in the second before the switch.
+  if (cache != nullptr && solved.exact && solved.crossing > static_cast<double>(solved.second - 1) &&
+      solved.crossing <= static_cast<double>(solved.second)) {
+    cache->KeepSwitch(year, index, {solved.second, solved.crossing, at.jisaDays, solved.before, solved.after});
+  }
   return solved;
 }
 
@@ -211,15 +224,20 @@ ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& 
 
 ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
                           TermCache* cache) {
+  return ChartSwitchOf(tables, term, jisaDays, cache).clockTime;
+}
+
+ChartSwitch ChartSwitchOf(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache) {
   const Evaluator at{tables, jisaDays};
   const auto guess = static_cast<double>(ClockSeconds(term.jst));
   const int year = term.jst.year;
-  if (term.sectional) {
-    return FromClockSeconds(SolveBoundary(cache, year, at, term.longitude, term.solarMonth, guess).second);
-  }
   const double longitude = term.longitude;
   const auto passed = [longitude](const ChartMonth& m) { return Wrap180(m.sunLongitude - longitude) >= 0; };
-  return FromClockSeconds(SolveCrossingWith(cache, year, term.index, at, longitude, passed, guess).second);
+  const Settled settled =
+      term.sectional ? SolveBoundary(cache, year, at, term.longitude, term.solarMonth, guess)
+                     : SolveCrossingWith(cache, year, term.index, at, longitude, passed, guess);
+  return {FromClockSeconds(settled.second), settled.after};
 }
 
 double DegreesFromSectionalTerm(double sunLongitude) {

@@ -25,15 +25,6 @@ inline constexpr std::array<std::string_view, 13> kSectionalTermNames = {
 // The index in kSolarTermNames of the sectional term opening a solar month.
 constexpr int SectionalTermIndex(int solarMonth) { return 2 * (solarMonth - 1); }
 
-// The solar month and pillar year a chart gets at one clock moment.
-struct ChartMonth {
-  double sunLongitude = 0;  // degrees, as the chart's sunLongitude
-  int solarMonth = 0;       // 1 = 丑 .. 12 = 子
-  int pillarYear = 0;
-  int yearCycle() const;    // 1..60, the year pillar
-  int monthCycle() const;   // 1..60, the month pillar
-};
-
 // The chart's month at a JST clock time given in seconds from 1970-01-01
 // 00:00:00 (fractions allowed) with the time difference in days. At a whole
 // minute it is exactly what ComputeChart finds for that clock time.
@@ -45,7 +36,9 @@ struct TermBoundary {
   ClockTime clockTime;         // JST clock: the first whole second of the new month
   double minutes = 0;          // birth minus boundary; positive: born after it
   ChartMonth before;           // the chart one second before clockTime
-  ChartMonth after;            // the chart at clockTime
+  ChartMonth after;            // the chart at clockTime (a switch taken from a TermCache
+                               // without evaluating the chart: the month and pillar year
+                               // of both sides, their longitudes those of the solve kept)
   std::optional<ClockTime> almanac;  // the term's almanac instant (JST), when asked for
 };
 
@@ -81,6 +74,14 @@ TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime&
 // term's.
 ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays);
 ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache);
+
+// The switch with the chart at it (its month pillar for a 節).
+struct ChartSwitch {
+  ClockTime clockTime;
+  ChartMonth after;
+};
+ChartSwitch ChartSwitchOf(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
                           TermCache* cache);
 
 // Degrees from a longitude to the nearest sectional term (15 + 30k degrees).
