@@ -3,6 +3,7 @@
 #include "app/roster_controller.h"
 #include "map/map_dialog.h"
 #include "output/about_box.h"
+#include "output/calendar_controller.h"
 #include "output/details_controller.h"
 #include "output/details_text.h"
 #include "roster/birth_summary.h"
@@ -22,7 +23,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
       popup_(std::make_unique<PopupController>()),
       export_(std::make_unique<ExportController>()),
       map_(std::make_unique<MapController>(mainWindow)),
-      details_(std::make_unique<DetailsController>(mainWindow)),
+      details_(std::make_unique<DetailsController>(mainWindow, &mainWindow->tables())),
+      calendar_(std::make_unique<CalendarController>(mainWindow, mainWindow->tables())),
       roster_(new RosterController(mainWindow, DesktopRosterFile(), std::move(prompts))),
       sheet_(new SheetController(mainWindow, std::move(sheetPrompts))),
       compat_(new CompatController(mainWindow, *roster_, std::move(compatPrompts))) {
@@ -36,6 +38,10 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
   connect(map_.get(), &MapController::placeDecided, roster_, &RosterController::rememberMapPlace);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });
   connect(mainWindow, &MainWindow::detailsRequested, this, [this] { details_->open(); });
+  connect(mainWindow, &MainWindow::calendarRequested, this, [this] { calendar_->open(); });
+  calendar_->setTimeDifference(mainWindow->timeDifferenceDays());
+  connect(mainWindow, &MainWindow::timeDifferenceChanged, this,
+          [this] { calendar_->setTimeDifference(mainWindow_->timeDifferenceDays()); });
   connect(mainWindow, &MainWindow::chartDisplayed, this, [this](const ChartSnapshot& chart) {
     details_->followBirthTime(chart.birthTime);
     followHeading();
@@ -78,6 +84,7 @@ void SecondaryWindows::unloadAll() {
   popup_->unload();
   export_->unload();
   details_->unload();
+  calendar_->unload();
   roster_->unload();
   compat_->unload();
 }

@@ -1,6 +1,6 @@
 // The windows the main window opens: the pop-up chart, the text preview, the
-// birthplace map, the chart details, the About box, the roster and
-// the printed 命式表. Connects the main window's requests to
+// birthplace map, the chart details, the perpetual calendar, the About box,
+// the roster, the printed 命式表 and 相性. Connects the main window's requests to
 // them and unloads all of them when the main window closes, so that no hidden
 // window keeps the program running.
 #pragma once
@@ -21,6 +21,7 @@ class MapController;
 class DetailsController;
 class SheetController;
 class CompatController;
+class CalendarController;
 
 class SecondaryWindows : public QObject {
   Q_OBJECT
@@ -38,6 +39,7 @@ class SecondaryWindows : public QObject {
   ExportController& exporter() { return *export_; }
   MapController& map() { return *map_; }
   DetailsController& details() { return *details_; }
+  CalendarController& calendar() { return *calendar_; }
   RosterController& roster() { return *roster_; }
   SheetController& sheet() { return *sheet_; }
   CompatController& compat() { return *compat_; }
@@ -54,6 +56,7 @@ class SecondaryWindows : public QObject {
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<MapController> map_;
   std::unique_ptr<DetailsController> details_;
+  std::unique_ptr<CalendarController> calendar_;
   RosterController* roster_;
   SheetController* sheet_;
   CompatController* compat_;

@@ -121,8 +121,10 @@ ClockTime BoundaryClockTime(const TermBoundary& boundary, SummerTimeRule rule) {
 }
 
 TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
-                            const Chart& chart) {
-  return FindTermBoundaries(tables, ComputedClockTime(*decision.computed), chart.record);
+                            const Chart& chart, TermCache* cache) {
+  TermCache local;
+  return FindTermBoundaries(tables, ComputedClockTime(*decision.computed), chart.record,
+                            cache != nullptr ? *cache : local);
 }
 
 std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
@@ -144,10 +146,14 @@ std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
   const auto monthAt = [&](std::int64_t s) {
     return ChartMonthAt(tables, static_cast<double>(s), r.timeDifferenceDays).solarMonth;
   };
+  const auto withAlmanac = [&](TermBoundary b) {
+    b.almanac = AlmanacTerm(tables, b.clockTime.year, SectionalTermIndex(b.solarMonth)).jst;
+    return std::vector<TermBoundary>{b};
+  };
   if (monthAt(first) != r.solarMonth) {
-    return {FindTermBoundary(tables, birth, r, BoundarySide::Previous)};
+    return withAlmanac(FindTermBoundary(tables, birth, r, BoundarySide::Previous));
   }
-  if (monthAt(last) != r.solarMonth) return {FindTermBoundary(tables, birth, r, BoundarySide::Next)};
+  if (monthAt(last) != r.solarMonth) return withAlmanac(FindTermBoundary(tables, birth, r, BoundarySide::Next));
   return {};
 }
 
@@ -162,14 +168,14 @@ std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDeci
       if (std::fabs(b.minutes) < std::fabs(nearest->minutes)) nearest = &b;
     }
     if (std::fabs(nearest->minutes) < kNearBoundaryMinutes) {
-      notices.push_back(
-          {NoticeCode::NearTermBoundary, NearBoundaryMessage(*nearest, decision.rule)});
+      notices.push_back({NoticeCode::NearTermBoundary, NearBoundaryMessage(*nearest, decision.rule),
+                         BoundaryClockNote(*nearest)});
     }
     return notices;
   }
   for (const TermBoundary& b : boundaries) {
     if (OnDate(BoundaryClockTime(b, decision.rule), entered)) {
-      notices.push_back({NoticeCode::TermOnBirthDay, TermOnBirthDayMessage(b, decision.rule)});
+      notices.push_back({NoticeCode::TermOnBirthDay, TermOnBirthDayMessage(b, decision.rule), BoundaryClockNote(b)});
     }
   }
   return notices;
@@ -188,8 +194,21 @@ std::string DurationText(double minutes) {
 }
 
 std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule) {
-  return std::string(boundary.term) + "　" + JapaneseText(BoundaryClockTime(boundary, rule)) +
-         "　出生の" + DurationText(boundary.minutes) + (boundary.minutes > 0 ? "前" : "後");
+  const ClockTime shown = BoundaryClockTime(boundary, rule);
+  std::string when = JapaneseText(shown);
+  if (boundary.almanac) {
+    const ClockTime& a = *boundary.almanac;
+    const bool sameDate = a.year == shown.year && a.month == shown.month && a.day == shown.day;
+    when = "この出生地での切り替え " + when + "（暦の節入り " + (sameDate ? TimeOfDayText(a) : JapaneseText(a)) + "）";
+  }
+  return std::string(boundary.term) + "　" + when + "　出生の" + DurationText(boundary.minutes) +
+         (boundary.minutes > 0 ? "前" : "後");
+}
+
+std::string BoundaryClockNote(const TermBoundary& boundary) {
+  if (!boundary.almanac) return {};
+  return "節入りの時刻は、この出生地の真太陽時（時差と均時差で補正）で月柱が変わる時刻です。暦に載る" +
+         std::string(boundary.term) + "は" + JapaneseText(*boundary.almanac) + "（日本標準時）です。";
 }
 
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {
@@ -215,7 +234,7 @@ namespace mireto {
 
 BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
                              const CalendarTables& tables, const LocalDateTime& now,
-                             bool solveBoundaries) {
+                             bool solveBoundaries, TermCache* cache) {
   BirthChart out;
   out.decision = DecideSummerTime(entered, rule);
   if (!out.decision.computed) {
@@ -226,7 +245,7 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
   if (!out.result.chart) return out;
   const Chart& chart = *out.result.chart;
   if (solveBoundaries) {
-    out.boundaries = BoundariesOf(tables, out.decision, chart);
+    out.boundaries = BoundariesOf(tables, out.decision, chart, cache);
     out.notices = BirthNotices(entered, out.decision,
                                {out.boundaries->previous, out.boundaries->next});
   } else {
@@ -271,7 +290,7 @@ std::vector<std::string> InformationAfterChart(const BirthChart& birth) {
   for (const Notice& n : birth.notices) {
     const bool neverExisted = n.code == NoticeCode::SummerTime && birth.decision.kind == ClockKind::NeverExisted;
     if (neverExisted || n.code == NoticeCode::NearTermBoundary || n.code == NoticeCode::TermOnBirthDay) {
-      boxes.push_back(n.message);
+      boxes.push_back(n.message + n.clockNote);
     }
   }
   return boxes;

@@ -29,6 +29,9 @@ std::string_view NoticeCodeName(NoticeCode code);
 struct Notice {
   NoticeCode code;
   std::string message;  // one Japanese sentence or two
+  // For a boundary notice, what the desktop program's box adds: that the time
+  // is the switch at this birthplace, and the almanac instant beside it.
+  std::string clockNote = {};
 };
 
 inline constexpr double kNearBoundaryMinutes = 60;
@@ -42,9 +45,10 @@ inline constexpr double kNearBoundaryMinutes = 60;
 std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
                                            const SummerTimeDecision& decision, const Chart& chart);
 
-// Both boundaries of a birth, always solved (the details).
+// Both boundaries of a birth, always solved (the details), with their
+// almanac instants; solved terms are reused from and kept in cache when given.
 TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
-                            const Chart& chart);
+                            const Chart& chart, TermCache* cache = nullptr);
 
 // The notices of a chart computed for decision.computed, with the boundaries
 // solved for it (those of BoundariesIfNear, or both of BoundariesOf).
@@ -65,7 +69,9 @@ inline constexpr std::string_view kRepeatedTimeQuestion =
 inline constexpr std::string_view kRepeatedSummerChoice = "1回目（夏時刻）";
 inline constexpr std::string_view kRepeatedStandardChoice = "2回目（日本標準時）";
 
-// One line of the details: "立春　2024年2月4日17時45分12秒　出生の3日2時間12.3分前".
+// One line of the details: "立春　2024年2月4日17時45分12秒　出生の3日2時間12.3分前",
+// and with the almanac instant "立春　この出生地での切り替え 2024年2月4日17時45分12秒
+// （暦の節入り 17時27分0秒）　出生の…前" (the date too when it differs).
 std::string BoundaryDetailText(const TermBoundary& boundary, SummerTimeRule rule);
 
 // A distance in minutes as days, hours and minutes, without its sign, the
@@ -92,7 +98,7 @@ struct BirthChart {
 
 BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
                              const CalendarTables& tables, const LocalDateTime& now,
-                             bool solveBoundaries);
+                             bool solveBoundaries, TermCache* cache = nullptr);
 
 }  // namespace mireto
 
@@ -140,6 +146,9 @@ struct BirthTimeDetails {
   std::string nextTerm;
   bool operator==(const BirthTimeDetails&) const = default;
 };
+
+// What a boundary notice's box adds when the boundary holds its almanac instant.
+std::string BoundaryClockNote(const TermBoundary& boundary);
 
 // The section of a birth computed with solveBoundaries (nullopt otherwise).
 std::optional<BirthTimeDetails> BirthTimeDetailsOf(const BirthChart& birth);

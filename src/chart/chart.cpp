@@ -40,6 +40,15 @@ double TimeDifferenceDays(const BirthInput& in) {
   return m / 1440 + sign * s / 86400;
 }
 
+std::optional<double> CheckedTimeDifferenceDays(const std::string& minutesText, const std::string& secondsText) {
+  BirthInput input;
+  input.jisaMinutesText = minutesText;
+  input.jisaSecondsText = secondsText;
+  const double days = TimeDifferenceDays(input);
+  if (!(std::fabs(days * 1440) <= kMaxTimeDifferenceMinutes)) return std::nullopt;
+  return days;
+}
+
 namespace {
 
 std::string AgeText(const ChartRecord& r, int birthYear, int nowYear) {

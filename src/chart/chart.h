@@ -121,6 +121,9 @@ ChartOrError ComputeChart(const BirthInput& input, const CalendarTables& tables,
 // "-0" makes them count westwards too.
 double TimeDifferenceDays(const BirthInput& input);
 
+// The same from the two texts, nullopt beyond the ±24 hours ComputeChart takes.
+std::optional<double> CheckedTimeDifferenceDays(const std::string& minutesText, const std::string& secondsText);
+
 // The entered birth data as the input controls hold it: each member empty
 // until chosen. An hour or minute of "?" is stored as 0.
 struct BirthRecord {

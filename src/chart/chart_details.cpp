@@ -83,6 +83,8 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
   for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
   if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
   const NatalPillars natal = NatalPillarsOf(r, request.hourKnown);
+  d.natal = natal;
+  d.timeDifferenceDays = r.timeDifferenceDays;
   d.balance = BalanceOf(natal);
   const NatalRelationIndex index = IndexNatalPillars(natal);
   FindNatalRelations(d.relations, index);
@@ -96,7 +98,27 @@ ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& reque
   if (request.annual) {
     d.annual = AnnualPillars(natal, d.voidBranches, request.birthYear, *request.annual);
   }
+  if (request.dailyMonth) {
+    d.daily = DailyLuckOf(request.dailyMonth->first, request.dailyMonth->second, natal, d.voidBranches);
+  }
   return d;
+}
+
+ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request, const CalendarTables& tables,
+                                 TermCache& cache) {
+  ChartDetails d = ComputeChartDetails(chart, request);
+  if (request.monthlyYear) d.monthly = MonthlyLuckOfYear(d, tables, *request.monthlyYear, cache);
+  return d;
+}
+
+std::vector<MonthlyLuck> MonthlyLuckOfYear(const ChartDetails& details, const CalendarTables& tables, int year,
+                                           TermCache& cache) {
+  return MonthlyLuckOf(ComputeYearCalendar(tables, year, details.timeDifferenceDays, cache), details.natal,
+                       details.voidBranches);
+}
+
+std::vector<DailyLuck> DailyLuckOfMonth(const ChartDetails& details, int year, int month) {
+  return DailyLuckOf(year, month, details.natal, details.voidBranches);
 }
 
 std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,

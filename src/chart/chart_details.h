@@ -13,10 +13,12 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chart/chart.h"
 #include "chart/five_elements.h"
+#include "chart/month_day_luck.h"
 #include "chart/natal_pillars.h"
 #include "chart/pillar.h"
 #include "chart/pillar_relations.h"
@@ -69,6 +71,8 @@ struct DetailsRequest {
   int birthYear = 0;               // the entered (Gregorian) year of birth
   std::optional<YearSpan> annual;  // 年運 wanted for these years
   std::optional<int> currentYear;  // the present year, marked in 年運
+  std::optional<int> monthlyYear;  // 月運 wanted for the months of this year (needs the tables)
+  std::optional<std::pair<int, int>> dailyMonth;  // 日運 wanted for this year and month
 };
 
 struct ChartDetails {
@@ -82,13 +86,25 @@ struct ChartDetails {
   int birthYear = 0;
   std::optional<int> currentYear;
   std::vector<AnnualPillar> annual;  // empty unless asked for
+  std::vector<MonthlyLuck> monthly;  // empty unless asked for
+  std::vector<DailyLuck> daily;      // empty unless asked for
+  NatalPillars natal;                // what further months and days are read against
+  double timeDifferenceDays = 0;     // the chart's, for the months' switches
 };
+
+// 月運 of another year and 日運 of another month for the same chart.
+std::vector<MonthlyLuck> MonthlyLuckOfYear(const ChartDetails& details, const CalendarTables& tables, int year,
+                                           TermCache& cache);
+std::vector<DailyLuck> DailyLuckOfMonth(const ChartDetails& details, int year, int month);
 
 // The request of the details window: 年運 from the birth year to 100 years
 // later, the present year marked.
 DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear);
 
+// Without tables 月運 is left out even when asked for.
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request);
+ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request, const CalendarTables& tables,
+                                 TermCache& cache);
 
 // The characters of the chart's pillars that the balance and the relations read.
 NatalPillars NatalPillarsOf(const ChartRecord& record, bool hourKnown);

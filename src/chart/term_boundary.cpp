@@ -50,10 +50,39 @@ struct Evaluator {
   }
 };
 
+// A whole second with the chart on either side of it.
+struct Settled {
+  std::int64_t second = 0;
+  ChartMonth before;  // the chart at second - 1
+  ChartMonth after;   // the chart at second
+  bool exact = false; // isAfter holds at second and not at second - 1
+  double crossing = 0; // the crossing found by the solve (seconds), if solved
+};
+
+// From a second near the crossing, the first whole second at which isAfter
+// holds, stepping one second at a time (at most kMaxSecondSteps each way).
+template <class IsAfter>
+Settled SettleSecond(const Evaluator& at, const IsAfter& isAfter, std::int64_t second) {
+  ChartMonth after = at(static_cast<double>(second));
+  int forward = 0;
+  for (; forward < kMaxSecondSteps && !isAfter(after); ++forward) {
+    ++second;
+    after = at(static_cast<double>(second));
+  }
+  ChartMonth before = at(static_cast<double>(second - 1));
+  int backward = 0;
+  for (; backward < kMaxSecondSteps && isAfter(before); ++backward) {
+    --second;
+    after = before;
+    before = at(static_cast<double>(second - 1));
+  }
+  return {second, before, after, isAfter(after) && !isAfter(before)};
+}
+
 // The first whole second at which isAfter holds for the chart, near where the
 // longitude reaches termLongitude; guess is a clock time in seconds.
 template <class IsAfter>
-std::int64_t SolveCrossing(const Evaluator& at, double termLongitude, const IsAfter& isAfter, double guess) {
+Settled SolveCrossing(const Evaluator& at, double termLongitude, const IsAfter& isAfter, double guess) {
   // Secant on the wrapped difference from the term, started a minute apart.
   double s0 = guess;
   double f0 = Wrap180(at(s0).sunLongitude - termLongitude);
@@ -68,32 +97,60 @@ std::int64_t SolveCrossing(const Evaluator& at, double termLongitude, const IsAf
     if (std::fabs(s1 - s0) < kRootToleranceSeconds) break;
   }
   // The first whole second after the crossing, checked on the chart itself.
-  auto second = static_cast<std::int64_t>(std::ceil(s1));
-  for (int i = 0; i < kMaxSecondSteps && !isAfter(at(static_cast<double>(second))); ++i) {
-    ++second;
+  Settled settled = SettleSecond(at, isAfter, static_cast<std::int64_t>(std::ceil(s1)));
+  settled.crossing = s1;
+  return settled;
+}
+
+// SolveCrossing, or the same term's switch at another time difference
+// shifted (see term_cache.h) when the cache holds one (term: year and index
+// 0..23).
+template <class IsAfter>
+Settled SolveCrossingWith(TermCache* cache, int year, int index, const Evaluator& at, double termLongitude,
+                          const IsAfter& isAfter, double guess) {
+  if (cache != nullptr) {
+    if (const auto found = cache->FoundSwitch(year, index)) {
+      const double shift = (found->jisaDays - at.jisaDays) * 86400;
+      const double crossing = found->crossing + shift;
+      const double fraction = crossing - std::floor(crossing);
+      if (fraction > TermCache::kSafeFraction && fraction < 1 - TermCache::kSafeFraction) {
+        return {static_cast<std::int64_t>(std::ceil(crossing)), found->before, found->after, true};
+      }
+      const Settled settled = SettleSecond(at, isAfter, found->second + std::llround(shift));
+      if (settled.exact) return settled;
+    }
   }
-  for (int i = 0; i < kMaxSecondSteps && isAfter(at(static_cast<double>(second - 1))); ++i) {
-    --second;
+  const Settled solved = SolveCrossing(at, termLongitude, isAfter, guess);
+  // Kept when the crossing found lies in the second before the switch.
+  if (cache != nullptr && solved.exact && solved.crossing > static_cast<double>(solved.second - 1) &&
+      solved.crossing <= static_cast<double>(solved.second)) {
+    cache->KeepSwitch(year, index, {solved.second, solved.crossing, at.jisaDays, solved.before, solved.after});
   }
-  return second;
+  return solved;
 }
 
 // The first whole second at which the chart's solar month is newMonth.
-std::int64_t SolveBoundary(const Evaluator& at, double termLongitude, int newMonth, double guess) {
-  return SolveCrossing(
-      at, termLongitude, [newMonth](const ChartMonth& m) { return m.solarMonth == newMonth; }, guess);
+Settled SolveBoundary(TermCache* cache, int year, const Evaluator& at, double termLongitude, int newMonth,
+                      double guess) {
+  return SolveCrossingWith(
+      cache, year, SectionalTermIndex(newMonth), at, termLongitude,
+      [newMonth](const ChartMonth& m) { return m.solarMonth == newMonth; }, guess);
 }
 
-TermBoundary MakeBoundary(const Evaluator& at, int solarMonth, std::int64_t second,
-                          std::int64_t birthSeconds) {
+TermBoundary MakeBoundary(int solarMonth, const Settled& settled, std::int64_t birthSeconds) {
   TermBoundary b;
   b.solarMonth = solarMonth;
   b.term = kSectionalTermNames[static_cast<std::size_t>(solarMonth)];
-  b.clockTime = FromClockSeconds(second);
-  b.minutes = static_cast<double>(birthSeconds - second) / 60;
-  b.before = at(static_cast<double>(second - 1));
-  b.after = at(static_cast<double>(second));
+  b.clockTime = FromClockSeconds(settled.second);
+  b.minutes = static_cast<double>(birthSeconds - settled.second) / 60;
+  b.before = settled.before;
+  b.after = settled.after;
   return b;
+}
+
+// The year of a clock time in seconds.
+int YearAt(double clockSeconds) {
+  return FromClockSeconds(static_cast<std::int64_t>(std::floor(clockSeconds))).year;
 }
 
 }  // namespace
@@ -127,6 +184,11 @@ const TermBoundary& TermBoundaries::nearer() const {
 
 TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
                               const ChartRecord& record, BoundarySide side) {
+  return FindTermBoundary(tables, birth, record, side, nullptr);
+}
+
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                              BoundarySide side, TermCache* cache) {
   const Evaluator at{tables, record.timeDifferenceDays};
   const std::int64_t birthSeconds = ClockSeconds(birth);
   // The terms on either side of the birth's longitude: previous <= L < next.
@@ -137,7 +199,7 @@ TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& bir
   const double degreesAhead = previous ? -sinceTerm : kDegreesPerTerm - sinceTerm;
   const int month = SolarMonthOfTerm(term);
   const double guess = static_cast<double>(birthSeconds) + degreesAhead / kMeanDegreesPerSecond;
-  return MakeBoundary(at, month, SolveBoundary(at, term, month, guess), birthSeconds);
+  return MakeBoundary(month, SolveBoundary(cache, YearAt(guess), at, term, month, guess), birthSeconds);
 }
 
 TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
@@ -146,13 +208,36 @@ TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime&
           FindTermBoundary(tables, birth, record, BoundarySide::Next)};
 }
 
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                                  TermCache& cache) {
+  TermBoundaries b{FindTermBoundary(tables, birth, record, BoundarySide::Previous, &cache),
+                   FindTermBoundary(tables, birth, record, BoundarySide::Next, &cache)};
+  for (TermBoundary* one : {&b.previous, &b.next}) {
+    one->almanac = cache.Almanac(tables, one->clockTime.year, SectionalTermIndex(one->solarMonth)).jst;
+  }
+  return b;
+}
+
 ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays) {
+  return ChartSwitchTime(tables, term, jisaDays, nullptr);
+}
+
+ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache) {
+  return ChartSwitchOf(tables, term, jisaDays, cache).clockTime;
+}
+
+ChartSwitch ChartSwitchOf(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache) {
   const Evaluator at{tables, jisaDays};
   const auto guess = static_cast<double>(ClockSeconds(term.jst));
-  if (term.sectional) return FromClockSeconds(SolveBoundary(at, term.longitude, term.solarMonth, guess));
+  const int year = term.jst.year;
   const double longitude = term.longitude;
   const auto passed = [longitude](const ChartMonth& m) { return Wrap180(m.sunLongitude - longitude) >= 0; };
-  return FromClockSeconds(SolveCrossing(at, longitude, passed, guess));
+  const Settled settled =
+      term.sectional ? SolveBoundary(cache, year, at, term.longitude, term.solarMonth, guess)
+                     : SolveCrossingWith(cache, year, term.index, at, longitude, passed, guess);
+  return {FromClockSeconds(settled.second), settled.after};
 }
 
 double DegreesFromSectionalTerm(double sunLongitude) {

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "chart/almanac.h"
 #include "chart/chart.h"
 #include "chart/clock_time.h"
+#include "chart/term_cache.h"
 #include "core/data_files.h"
 
 namespace mireto {
@@ -20,14 +22,8 @@ inline constexpr std::array<std::string_view, 13> kSectionalTermNames = {
     "小寒", "立春", "啓蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪",
 };
 
-// The solar month and pillar year a chart gets at one clock moment.
-struct ChartMonth {
-  double sunLongitude = 0;  // degrees, as the chart's sunLongitude
-  int solarMonth = 0;       // 1 = 丑 .. 12 = 子
-  int pillarYear = 0;
-  int yearCycle() const;    // 1..60, the year pillar
-  int monthCycle() const;   // 1..60, the month pillar
-};
+// The index in kSolarTermNames of the sectional term opening a solar month.
+constexpr int SectionalTermIndex(int solarMonth) { return 2 * (solarMonth - 1); }
 
 // The chart's month at a JST clock time given in seconds from 1970-01-01
 // 00:00:00 (fractions allowed) with the time difference in days. At a whole
@@ -40,7 +36,10 @@ struct TermBoundary {
   ClockTime clockTime;         // JST clock: the first whole second of the new month
   double minutes = 0;          // birth minus boundary; positive: born after it
   ChartMonth before;           // the chart one second before clockTime
-  ChartMonth after;            // the chart at clockTime
+  ChartMonth after;            // the chart at clockTime (a switch taken from a TermCache
+                               // without evaluating the chart: the month and pillar year
+                               // of both sides, their longitudes those of the solve kept)
+  std::optional<ClockTime> almanac;  // the term's almanac instant (JST), when asked for
 };
 
 struct TermBoundaries {
@@ -59,6 +58,14 @@ TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& bir
 TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
                                   const ChartRecord& record);
 
+// The same with solved terms reused from (and kept in) cache: the same
+// seconds, most often from two evaluations of the chart each instead of a
+// dozen. This one also gives each boundary's almanac instant.
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                              BoundarySide side, TermCache* cache);
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                                  TermCache& cache);
+
 // The chart's own switch of a solar term at a time difference: the first
 // whole second (JST clock) at which a chart at that time difference has
 // passed the term, near the term's almanac instant. For a sectional term (節)
@@ -66,6 +73,16 @@ TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime&
 // finds it; for a middle term (中気) the second its longitude passes the
 // term's.
 ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays);
+ClockTime ChartSwitchTime(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache);
+
+// The switch with the chart at it (its month pillar for a 節).
+struct ChartSwitch {
+  ClockTime clockTime;
+  ChartMonth after;
+};
+ChartSwitch ChartSwitchOf(const CalendarTables& tables, const SolarTermInstant& term, double jisaDays,
+                          TermCache* cache);
 
 // Degrees from a longitude to the nearest sectional term (15 + 30k degrees).
 double DegreesFromSectionalTerm(double sunLongitude);

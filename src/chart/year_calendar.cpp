@@ -20,19 +20,22 @@ CalendarDay CalendarDayOf(int year, int month, int day) {
 }
 
 YearCalendar ComputeYearCalendar(const CalendarTables& tables, int year, double jisaDays) {
+  TermCache cache;
+  return ComputeYearCalendar(tables, year, jisaDays, cache);
+}
+
+YearCalendar ComputeYearCalendar(const CalendarTables& tables, int year, double jisaDays, TermCache& cache) {
   YearCalendar calendar;
   calendar.year = year;
   calendar.yearPillar = CycleNumber{SexagenaryYearIndex(year)};
-  for (const SolarTermInstant& almanac : AlmanacTermsOfYear(tables, year)) {
+  for (int index = 0; index < kSolarTermsPerYear; ++index) {
+    const SolarTermInstant& almanac = cache.Almanac(tables, year, index);
     CalendarTerm& term = calendar.terms[static_cast<std::size_t>(almanac.index)];
     term.almanac = almanac;
-    term.chartSwitch = ChartSwitchTime(tables, almanac, jisaDays);
-    if (almanac.sectional) {
-      // The chart's own month at the switch second.
-      const ChartMonth after =
-          ChartMonthAt(tables, static_cast<double>(ClockSeconds(term.chartSwitch)), jisaDays);
-      term.monthPillar = CycleNumber{after.monthCycle()};
-    }
+    const ChartSwitch at = ChartSwitchOf(tables, almanac, jisaDays, &cache);
+    term.chartSwitch = at.clockTime;
+    // The chart's own month at the switch second.
+    if (almanac.sectional) term.monthPillar = CycleNumber{at.after.monthCycle()};
   }
   static_assert(kSolarTermNames[kRisshunIndex] == "立春");
   const MonthLengthTable lengths = MonthLengths(year);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/almanac.h"
+#include "chart/term_cache.h"
 #include "core/cycles.h"
 
 namespace mireto {
@@ -42,5 +43,7 @@ CalendarDay CalendarDayOf(int year, int month, int day);
 //             jisaDays  the birthplace's time difference (days, east positive)
 //   Returned: the year's terms, pillars and days
 YearCalendar ComputeYearCalendar(const CalendarTables& tables, int year, double jisaDays);
+// The same, reusing and keeping solved terms in cache (the same result).
+YearCalendar ComputeYearCalendar(const CalendarTables& tables, int year, double jisaDays, TermCache& cache);
 
 }  // namespace mireto

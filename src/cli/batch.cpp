@@ -43,13 +43,13 @@ void ReportOutputFailure(const OutputSink& out) {
   std::cerr << "mireto-chart: 標準出力に書き込めません: " << DescribeIoError(out.errorNumber()) << '\n';
 }
 
-void ComputeChunk(Chunk& chunk, const BatchContext& context) {
+void ComputeChunk(Chunk& chunk, const BatchContext& context, TermCache& cache) {
   chunk.output.reserve(chunk.items.size() * 1024);
   for (const Item& item : chunk.items) {
     switch (item.kind) {
       case ItemKind::Line: {
         const std::string_view line(chunk.input.data() + item.offset, item.size);
-        if (!AppendBatchLine(line, item.lineNumber, context, chunk.output)) chunk.anyFailed = true;
+        if (!AppendBatchLine(line, item.lineNumber, context, chunk.output, &cache)) chunk.anyFailed = true;
         break;
       }
       case ItemKind::TooLong:
@@ -145,6 +145,7 @@ class ChunkPool {
 
  private:
   void Work(const BatchContext& context) {
+    TermCache cache;  // this thread's solved terms
     for (;;) {
       Chunk* chunk = nullptr;
       {
@@ -154,7 +155,7 @@ class ChunkPool {
         chunk = queue_.front();
         queue_.pop_front();
       }
-      ComputeChunk(*chunk, context);
+      ComputeChunk(*chunk, context, cache);
       {
         std::lock_guard lock(mutex_);
         chunk->done = true;
@@ -188,7 +189,9 @@ void AppendErrorLine(long lineNumber, std::string_view error, std::string& out) 
 }
 
 bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context,
-                     std::string& out) {
+                     std::string& out, TermCache* cache) {
+  TermCache local;
+  if (cache == nullptr) cache = &local;
   if (line.ends_with('\r')) line.remove_suffix(1);
   if (context.compat) return AppendCompatBatchLine(line, lineNumber, context, out);
   std::string error;
@@ -196,13 +199,13 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
     const BirthChart birth =
-        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details);
+        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details, cache);
     if (birth.result.chart) {
       const Chart& chart = *birth.result.chart;
       ChartExtras extras{.notices = &birth.notices, .summerTime = context.summerTime};
       std::optional<ChartDetails> details;
       if (context.details.details) {
-        details = DetailsOf(*request, chart, context.details, now);
+        details = DetailsOf(*request, chart, context.details, now, context.tables, *cache);
         extras.details = &*details;
         if (birth.boundaries) extras.boundaries = &*birth.boundaries;
       }
@@ -223,6 +226,7 @@ ExitStatus RunBatch(int inputFd, OutputSink& out, const BatchContext& context, i
   std::unique_ptr<ChunkPool> pool;
   if (threads > 1) pool = std::make_unique<ChunkPool>(threads, context);
   const std::size_t inFlight = threads > 1 ? static_cast<std::size_t>(2 * threads) : 1;
+  TermCache cache;  // the solved terms of computing in place
   std::deque<std::unique_ptr<Chunk>> pending;
   bool anyFailed = false;
   bool inputDone = false;
@@ -236,7 +240,7 @@ ExitStatus RunBatch(int inputFd, OutputSink& out, const BatchContext& context, i
       if (pool) {
         pool->Submit(chunk.get());
       } else {
-        ComputeChunk(*chunk, context);
+        ComputeChunk(*chunk, context, cache);
         chunk->done = true;
       }
       pending.push_back(std::move(chunk));

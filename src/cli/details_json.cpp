@@ -69,21 +69,28 @@ constexpr auto kKindOpenings = [] {
 }();
 
 // The names of each set of places, one bit per place: "month","day" for
-// month and day.
-constexpr auto kPlaceSetNames = [] {
-  constexpr std::array<std::string_view, kPlaces.size()> kNames = {
-      R"("luck")", R"("annual")", R"("year")", R"("month")", R"("day")", R"("hour")"};
-  std::array<Piece, 1 << kPlaces.size()> sets{};
+// month and day. The place of a pillar of time is named outer: "annual" for a
+// year, "monthly" for a month, "daily" for a day.
+using PlaceSetNames = std::array<Piece, 1 << kPlaces.size()>;
+
+constexpr PlaceSetNames MakePlaceSetNames(std::string_view outer) {
+  const std::array<std::string_view, kPlaces.size()> names = {
+      R"("luck")", outer, R"("year")", R"("month")", R"("day")", R"("hour")"};
+  PlaceSetNames sets{};
   for (std::size_t bits = 0; bits < sets.size(); ++bits) {
     if (std::popcount(bits) > 3) continue;  // a relation joins two or three
-    for (std::size_t p = 0; p < kNames.size(); ++p) {
+    for (std::size_t p = 0; p < names.size(); ++p) {
       if ((bits >> p & 1) == 0) continue;
       sets[bits] = MakePiece({std::string_view(sets[bits].text.data(), sets[bits].size),
-                              sets[bits].size > 0 ? "," : "", kNames[p]});
+                              sets[bits].size > 0 ? "," : "", names[p]});
     }
   }
   return sets;
-}();
+}
+
+constexpr PlaceSetNames kPlaceSetNames = MakePlaceSetNames(R"("annual")");
+constexpr PlaceSetNames kMonthlyPlaceSetNames = MakePlaceSetNames(R"("monthly")");
+constexpr PlaceSetNames kDailyPlaceSetNames = MakePlaceSetNames(R"("daily")");
 
 // ],"element":"木"} .. ],"element":"水"} in the order of Element, then ],"element":null}.
 constexpr auto kElementClosings = [] {
@@ -103,9 +110,9 @@ char* Put(char* at, const Piece& piece) {
   return at + piece.size;
 }
 
-char* PutRelation(char* at, const Relation& r) {
+char* PutRelation(char* at, const Relation& r, const PlaceSetNames& places) {
   at = Put(at, kKindOpenings[static_cast<std::size_t>(r.kind)]);
-  at = Put(at, kPlaceSetNames[r.places.bits]);
+  at = Put(at, places[r.places.bits]);
   const auto element = r.element();
   return Put(at, kElementClosings[element ? static_cast<std::size_t>(*element) : kElementNames.size()]);
 }
@@ -114,13 +121,13 @@ char* PutRelation(char* at, const Relation& r) {
 // pieces' blocks and a comma.
 constexpr std::size_t kRelationsRoom = 2 + RelationList::kCapacity * (3 * sizeof(Piece::text) + 1);
 
-void AppendRelations(std::string& out, const RelationList& list) {
+void AppendRelations(std::string& out, const RelationList& list, const PlaceSetNames& places = kPlaceSetNames) {
   std::array<char, kRelationsRoom> buffer;
   char* at = buffer.data();
   *at++ = '[';
   for (std::size_t i = 0; i < list.size(); ++i) {
     if (i > 0) *at++ = ',';
-    at = PutRelation(at, list[i]);
+    at = PutRelation(at, list[i], places);
   }
   *at++ = ']';
   out.append(buffer.data(), static_cast<std::size_t>(at - buffer.data()));
@@ -187,7 +194,56 @@ void AppendYear(std::string& out, const AnnualPillar& a) {
   out += '}';
 }
 
+// "pillar","tenGod","stage","void","relations" of a month or a day, and the closing brace.
+void AppendPeriodReading(std::string& out, const PeriodPillar& p, const PlaceSetNames& places) {
+  out += R"(,"pillar":")";
+  out += p.stem;
+  out += p.branch;
+  out += R"(","tenGod":)";
+  AppendJsonString(out, p.tenGod);
+  out += R"(,"stage":)";
+  AppendJsonString(out, p.stage);
+  out += R"(,"void":)";
+  AppendBool(out, p.isVoid);
+  out += R"(,"relations":)";
+  AppendRelations(out, p.relations, places);
+  out += '}';
+}
+
+void AppendMonth(std::string& out, const MonthlyLuck& m) {
+  out += R"({"month":)";
+  AppendJsonString(out, m.term);
+  out += R"(,"from":)";
+  AppendJsonString(out, IsoText(m.from));
+  out += R"(,"almanac":)";
+  AppendJsonString(out, IsoText(m.almanac));
+  AppendPeriodReading(out, m.reading, kMonthlyPlaceSetNames);
+}
+
+void AppendDay(std::string& out, const DailyLuck& d) {
+  out += R"({"date":)";
+  AppendJsonString(out, DateText(d.day));
+  AppendPeriodReading(out, d.reading, kDailyPlaceSetNames);
+}
+
+template <typename Item, typename Write>
+void AppendList(std::string& out, std::string_view key, const std::vector<Item>& items, Write write) {
+  if (items.empty()) return;
+  AppendJsonKey(out, key);
+  out += '[';
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) out += ',';
+    write(out, items[i]);
+  }
+  out += ']';
+}
+
 }  // namespace
+
+std::string DateText(const CalendarDay& day) {
+  std::string text = IsoText(ClockTime{day.year, day.month, day.day, 0, 0, 0});
+  return text.substr(0, text.find('T'));
+}
 
 void AppendDetailsJson(std::string& out, const ChartDetails& d) {
   out += R"(,"details":{"voidBranches":)";
@@ -210,6 +266,8 @@ void AppendDetailsJson(std::string& out, const ChartDetails& d) {
     }
     out += ']';
   }
+  AppendList(out, "monthly", d.monthly, AppendMonth);
+  AppendList(out, "daily", d.daily, AppendDay);
   out += '}';
 }
 

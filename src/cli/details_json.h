@@ -11,7 +11,15 @@
 //              "annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":…,"stage":…,"void":false,
 //                         "relations":[…]},…]}
 //
-// without blanks, as the rest of the object. "annual" is there only when the
+//              "monthly":[{"month":"立春","from":"2027-02-04T…","almanac":"2027-02-04T…",
+//                          "pillar":"壬寅","tenGod":…,"stage":…,"void":false,"relations":[…]},…12],
+//              "daily":[{"date":"2027-02-01","pillar":…,"tenGod":…,"stage":…,"void":false,
+//                        "relations":[…]},…]}
+//
+// without blanks, as the rest of the object. "monthly" ("from" the chart's own
+// switch at its time difference, "almanac" the term's almanac instant, both
+// JST) and "daily" are there only when asked for; in their relations the
+// month or the day itself is named monthly or daily. "annual" is there only when the
 // details hold years; "void" of an unknown hour and "age" before the birth
 // year are null. A relation's "pillars" are named luck, annual, year, month,
 // day, hour, in that order; its "element" is null unless it forms one.
@@ -23,6 +31,9 @@
 #include "chart/chart_details.h"
 
 namespace mireto::cli {
+
+// "2027-02-01".
+std::string DateText(const CalendarDay& day);
 
 // Appends the member, with its leading comma, to out.
 void AppendDetailsJson(std::string& out, const ChartDetails& details);

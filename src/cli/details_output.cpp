@@ -20,7 +20,33 @@ std::optional<int> ParseYear(std::string_view text) {
   return year;
 }
 
+constexpr int kFirstCalendarYear = 1800;
+constexpr int kLastCalendarYear = 2080;
+
 }  // namespace
+
+std::optional<int> ParseCalendarYear(std::string_view text) {
+  const auto year = ParseYear(text);
+  if (!year || *year < kFirstCalendarYear || *year > kLastCalendarYear) return std::nullopt;
+  return year;
+}
+
+std::optional<std::pair<int, int>> ParseCalendarMonth(std::string_view text) {
+  if (text.size() != 7 || text[4] != '-' || text[5] < '0' || text[5] > '9' || text[6] < '0' || text[6] > '9') {
+    return std::nullopt;
+  }
+  const auto year = ParseCalendarYear(text.substr(0, 4));
+  const int month = (text[5] - '0') * 10 + (text[6] - '0');
+  if (!year || month < 1 || month > 12) return std::nullopt;
+  return std::pair{*year, month};
+}
+
+double JisaDaysOf(const std::string& minutesText, const std::string& secondsText) {
+  BirthInput input;
+  input.jisaMinutesText = minutesText;
+  input.jisaSecondsText = secondsText;
+  return TimeDifferenceDays(input);
+}
 
 std::optional<YearSpan> ParseYearSpan(std::string_view text) {
   const std::size_t colon = text.find(':');
@@ -38,7 +64,20 @@ ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const De
   r.birthYear = request.input.year;
   r.annual = options.annual;
   r.currentYear = now.year;
+  r.dailyMonth = options.daily;
   return ComputeChartDetails(chart, r);
+}
+
+ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const DetailsOptions& options,
+                       const LocalDateTime& now, const CalendarTables& tables, TermCache& cache) {
+  DetailsRequest r;
+  r.hourKnown = request.input.hour.has_value();
+  r.birthYear = request.input.year;
+  r.annual = options.annual;
+  r.currentYear = now.year;
+  r.dailyMonth = options.daily;
+  r.monthlyYear = options.monthly;
+  return ComputeChartDetails(chart, r, tables, cache);
 }
 
 }  // namespace mireto::cli

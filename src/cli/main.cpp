@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/batch.h"
+#include "cli/calendar_json.h"
 #include "cli/chart_io.h"
 #include "cli/compat_output.h"
 #include "cli/exit_status.h"
@@ -72,6 +73,13 @@ int main(int argc, char** argv) {
   if (!loaded.tables) return Fail(loaded.error, ExitStatus::Usage);
   const mireto::CalendarTables& tables = *loaded.tables;
 
+  if (options->mode == mireto::cli::Mode::Calendar) {
+    std::string text;
+    mireto::cli::AppendCalendarJson(
+        text, mireto::ComputeYearCalendar(tables, options->calendarYear, options->calendarJisaDays));
+    return WriteAll(out, text + '\n');
+  }
+
   if (options->mode == mireto::cli::Mode::Batch) {
     mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
                                       options->summerTime};
@@ -91,12 +99,15 @@ int main(int argc, char** argv) {
     if (!done) return Fail(error, ExitStatus::Usage);
     return WriteAll(out, text + '\n');
   }
-  const mireto::BirthChart birth =
-      mireto::ComputeBirthChart(request.input, options->summerTime, tables, now, options->details.details);
+  mireto::TermCache cache;
+  const mireto::BirthChart birth = mireto::ComputeBirthChart(request.input, options->summerTime, tables, now,
+                                                             options->details.details, &cache);
   if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);
   const mireto::Chart& chart = *birth.result.chart;
   std::optional<mireto::ChartDetails> details;
-  if (options->details.details) details = mireto::cli::DetailsOf(request, chart, options->details, now);
+  if (options->details.details) {
+    details = mireto::cli::DetailsOf(request, chart, options->details, now, tables, cache);
+  }
   if (options->json) {
     mireto::cli::ChartExtras extras{.notices = &birth.notices, .summerTime = options->summerTime};
     if (details) {

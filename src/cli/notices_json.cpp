@@ -44,6 +44,10 @@ void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBo
   AppendJsonString(out, IsoText(BoundaryClockTime(boundary, rule)));
   AppendJsonKey(out, "minutes");
   AppendJsonNumber(out, RoundedMinutes(boundary.minutes));
+  if (boundary.almanac) {
+    AppendJsonKey(out, "almanac");
+    AppendJsonString(out, IsoText(*boundary.almanac));  // JST, never a summer-time clock
+  }
   out += '}';
 }
 

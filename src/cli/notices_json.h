@@ -19,8 +19,10 @@ void AppendJsonNumber(std::string& out, double value);
 // ,"notices":[{"code":"summerTime","message":"…"},…] ([] when there is nothing to say).
 void AppendNoticesJson(std::string& out, const std::vector<Notice>& notices);
 
-// ,"<key>":{"term":"立春","clockTime":"2024-02-04T17:45:12","minutes":-12.3}: the
-// clock time as the rule reads it, minutes from birth to boundary rounded to 0.1.
+// ,"<key>":{"term":"立春","clockTime":"2024-02-04T17:45:12","minutes":-12.3,
+// "almanac":"2024-02-04T17:27:00"}: the chart's switch at the birthplace as the
+// rule reads the clock, minutes from birth to boundary rounded to 0.1, and
+// (when the boundary holds it) the term's almanac instant in JST.
 void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBoundary& boundary,
                             SummerTimeRule rule);
 

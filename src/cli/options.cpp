@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 #include "cli/quote.h"
 
@@ -13,7 +14,9 @@ namespace {
 constexpr int kMaxJobs = 256;
 
 // The options that take a value.
-enum class Valued { Sex, Jisa, Now, Jobs, Annual, SummerTime, Partner, PartnerSex, PartnerJisa };
+enum class Valued {
+  Sex, Jisa, Now, Jobs, Annual, SummerTime, Partner, PartnerSex, PartnerJisa, Calendar, Monthly, Daily
+};
 
 struct ValuedOption {
   Valued option;
@@ -30,6 +33,9 @@ constexpr std::array kValuedOptions = {
     ValuedOption{Valued::Partner, "--partner"},
     ValuedOption{Valued::PartnerSex, "--partner-sex"},
     ValuedOption{Valued::PartnerJisa, "--partner-jisa"},
+    ValuedOption{Valued::Calendar, "--calendar"},
+    ValuedOption{Valued::Monthly, "--monthly"},
+    ValuedOption{Valued::Daily, "--daily"},
 };
 
 // The arguments sorted out, before their values are checked.
@@ -207,6 +213,48 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
   }
 
   if (!ParsePartner(raw, options, error)) return std::nullopt;
+  if (const auto& monthly = raw.Value(Valued::Monthly)) {
+    if (!raw.details) {
+      error = "--monthly は --details と一緒に指定してください";
+      return std::nullopt;
+    }
+    options.details.monthly = ParseCalendarYear(*monthly);
+    if (!options.details.monthly) {
+      error = "--monthly は 1800 から 2080 までの年で指定してください: " + Quote(*monthly);
+      return std::nullopt;
+    }
+  }
+  if (const auto& daily = raw.Value(Valued::Daily)) {
+    if (!raw.details) {
+      error = "--daily は --details と一緒に指定してください";
+      return std::nullopt;
+    }
+    options.details.daily = ParseCalendarMonth(*daily);
+    if (!options.details.daily) {
+      error = "--daily は YYYY-MM の形（1800 年 1 月から 2080 年 12 月）で指定してください: " + Quote(*daily);
+      return std::nullopt;
+    }
+  }
+
+  if (const auto& calendar = raw.Value(Valued::Calendar)) {
+    if (raw.batch || raw.details || !raw.positional.empty() || options.partner) {
+      error = "--calendar は --jisa のほかのオプション・生年月日と同時に指定できません";
+      return std::nullopt;
+    }
+    const auto year = ParseCalendarYear(*calendar);
+    if (!year) {
+      error = "--calendar は 1800 から 2080 までの年で指定してください: " + Quote(*calendar);
+      return std::nullopt;
+    }
+    options.mode = Mode::Calendar;
+    options.calendarYear = *year;
+    options.calendarJisaDays = JisaDaysOf(jisaMinutes, jisaSeconds);
+    if (!(std::fabs(options.calendarJisaDays) <= 1)) {
+      error = "時差が大きすぎます。±24時間以内で入力してください";
+      return std::nullopt;
+    }
+    return options;
+  }
 
   if (raw.batch) {
     if (!raw.positional.empty()) {
@@ -246,6 +294,7 @@ std::string HelpText() {
          "  mireto-chart --batch [オプション] < births.jsonl\n"
          "  mireto-chart [オプション] --partner \"YYYY-MM-DD HH:MM\" YYYY-MM-DD HH:MM\n"
          "  mireto-chart --batch --compat [オプション] < pairs.jsonl\n"
+         "  mireto-chart --calendar 年 [--jisa [-]分:秒]\n"
          "  mireto-chart [--roster FILE] --import FILE|-\n"
          "  mireto-chart [--roster FILE] --export\n"
          "\n"
@@ -279,6 +328,13 @@ std::string HelpText() {
          "                      相手のキーは partnerDate partnerHour partnerMinute partnerSex\n"
          "                      partnerJisaMinutes partnerJisaSeconds（省いた相手の性別・時差には\n"
          "                      --partner-sex と --partner-jisa の値を使う）\n"
+         "  --monthly 年        --details に月運を加える：その年の節（小寒〜大雪）で始まる12の\n"
+         "                      月の干支・通変星・十二運・空亡・命式との関係。月の始まりは\n"
+         "                      この出生地（時差）での切り替え時刻、暦の節入り時刻も添える\n"
+         "  --daily YYYY-MM     --details にその月の日運（毎日の干支・通変星・十二運・空亡）を加える\n"
+         "  --calendar 年       万年暦を JSON で出力する：24節気の暦の時刻（日本標準時）と\n"
+         "                      --jisa の時差での命式の切り替え時刻、節の月柱、毎日の日柱。\n"
+         "                      年は 1800 から 2080\n"
          "  --import FILE|-     1行1件の JSON（--batch の行に name と note）を名簿に読み込む。\n"
          "                      誤りのある行があれば、その行番号を示して何も追加しない\n"
          "  --export            名簿の全員を追加した順に1行1件の JSON で出力する\n"

@@ -11,7 +11,7 @@
 
 namespace mireto::cli {
 
-enum class Mode { Help, Single, Batch };
+enum class Mode { Help, Single, Batch, Calendar };
 
 struct Options {
   Mode mode = Mode::Single;
@@ -26,6 +26,8 @@ struct Options {
   bool compat = false;                  // Mode::Batch: --compat, two births a line
   BatchDefaults partnerDefaults;        // --partner-sex and --partner-jisa
   std::string helpText;              // Mode::Help only
+  int calendarYear = 0;              // Mode::Calendar: --calendar YEAR
+  double calendarJisaDays = 0;       // Mode::Calendar: --jisa in days
 };
 
 // The text of --help.

@@ -7,8 +7,8 @@
 
 namespace mireto {
 
-DetailsController::DetailsController(QWidget* mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {}
+DetailsController::DetailsController(QWidget* mainWindow, const CalendarTables* tables, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow), tables_(tables) {}
 
 DetailsController::~DetailsController() { unload(); }
 
@@ -21,6 +21,16 @@ void DetailsController::open() {
     window_->showBirthTime(latestBirthTime_);
     window_->showHeading(latestHeading_);
     window_->installEventFilter(this);
+    connect(window_, &DetailsWindow::monthlyYearRequested, this, [this](int year) {
+      if (!latest_ || tables_ == nullptr) return;
+      latest_->monthly = MonthlyLuckOfYear(*latest_, *tables_, year, cache_);
+      window_->showMonthly(year, latest_->monthly);
+    });
+    connect(window_, &DetailsWindow::dailyMonthRequested, this, [this](int year, int month) {
+      if (!latest_) return;
+      latest_->daily = DailyLuckOfMonth(*latest_, year, month);
+      window_->showDaily(year, month, latest_->daily);
+    });
     if (mainWindow_) PlaceWindow(*window_, *mainWindow_, Placement::BesideOwner, kept_);
   }
   window_->show();

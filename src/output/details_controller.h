@@ -17,7 +17,8 @@ class DetailsController : public QObject {
   Q_OBJECT
 
  public:
-  explicit DetailsController(QWidget* mainWindow, QObject* parent = nullptr);
+  // tables: for 月運 of another year (none: the window keeps the year it was given).
+  explicit DetailsController(QWidget* mainWindow, const CalendarTables* tables = nullptr, QObject* parent = nullptr);
   ~DetailsController() override;
 
   // 命式詳細（Ｄ）: shows the window with the latest details, creating it
@@ -51,6 +52,8 @@ class DetailsController : public QObject {
   std::optional<BirthTimeDetails> latestBirthTime_;
   QString latestHeading_;
   std::optional<QPoint> kept_;  // where the window was last hidden or closed
+  const CalendarTables* tables_;
+  TermCache cache_;
 };
 
 }  // namespace mireto

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/text_format.h"
+#include "core/names.h"
 #include "output/relation_text.h"
 #include "page/page_text.h"
 
@@ -205,6 +206,65 @@ DetailsBlock AnnualRelations(const ChartDetails& d) {
   return block;
 }
 
+// "2月4日21時57分" of a switch or an almanac instant (the seconds in the window and JSON).
+std::string MonthDayMinuteText(const ClockTime& t) {
+  return FormatInteger(t.month) + "月" + FormatInteger(t.day) + "日" + FormatInteger(t.hour) + "時" +
+         FormatInteger(t.minute) + "分";
+}
+
+constexpr std::size_t kTermColumns = 6;
+constexpr std::size_t kMomentColumns = 18;  // 12月22日23時59分 and a space
+constexpr std::size_t kDateColumns = 8;     // 12月31日 and a space
+constexpr std::size_t kWeekdayColumns = 4;
+
+DetailsBlock MonthlyTable(const ChartDetails& d) {
+  DetailsBlock block;
+  block.head.push_back("月運（" + FormatInteger(d.monthly.front().from.year) +
+                       "年の節から。開始はこの出生地での切り替え、暦は日本標準時の節入り）");
+  std::string head;
+  AppendPadded(head, "節", kTermColumns);
+  AppendPadded(head, "開始（出生地）", kMomentColumns);
+  AppendPadded(head, "暦の節入り", kMomentColumns);
+  AppendReadingHeader(head);
+  head += "　合冲刑害";
+  block.head.push_back(head);
+  for (const MonthlyLuck& m : d.monthly) {
+    std::string line;
+    AppendPadded(line, m.term, kTermColumns);
+    AppendPadded(line, MonthDayMinuteText(m.from), kMomentColumns);
+    AppendPadded(line, MonthDayMinuteText(m.almanac), kMomentColumns);
+    const PeriodPillar& p = m.reading;
+    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+    line += "　";
+    line += JoinedRelations(p.relations);
+    block.rows.push_back(line);
+  }
+  return block;
+}
+
+DetailsBlock DailyTable(const ChartDetails& d) {
+  DetailsBlock block;
+  const CalendarDay& first = d.daily.front().day;
+  block.head.push_back("日運（" + FormatInteger(first.year) + "年" + FormatInteger(first.month) + "月）");
+  std::string head;
+  AppendPadded(head, "日", kDateColumns);
+  AppendPadded(head, "曜", kWeekdayColumns);
+  AppendReadingHeader(head);
+  head += "　合冲刑害";
+  block.head.push_back(head);
+  for (const DailyLuck& day : d.daily) {
+    std::string line;
+    AppendPadded(line, RightAligned(FormatInteger(day.day.day), 2) + "日", kDateColumns);
+    AppendPadded(line, WeekdayNames[static_cast<std::size_t>(day.day.weekday)], kWeekdayColumns);
+    const PeriodPillar& p = day.reading;
+    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+    line += "　";
+    line += JoinedRelations(p.relations);
+    block.rows.push_back(line);
+  }
+  return block;
+}
+
 // The blocks' lines, one blank line between two blocks.
 void AppendBlocks(std::vector<std::string>& lines, const std::vector<DetailsBlock>& blocks) {
   for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -254,6 +314,8 @@ std::vector<DetailsBlock> DetailsTableBlocks(const ChartDetails& d) {
 std::vector<DetailsBlock> DetailsReadingBlocks(const ChartDetails& d) {
   std::vector<DetailsBlock> blocks = {Balance(d.balance), NatalRelations(d), LuckRelations(d)};
   if (!d.annual.empty()) blocks.push_back(AnnualRelations(d));
+  if (!d.monthly.empty()) blocks.push_back(MonthlyTable(d));
+  if (!d.daily.empty()) blocks.push_back(DailyTable(d));
   return blocks;
 }
 

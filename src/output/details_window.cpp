@@ -1,5 +1,9 @@
 #include "output/details_window.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -19,6 +23,8 @@
 #include "gui/fonts.h"
 #include "print/print_dialogs.h"
 #include "output/details_print.h"
+#include "core/names.h"
+#include "output/calendar_text.h"
 #include "output/details_text.h"
 #include "output/five_element_diagram.h"
 #include "output/relation_text.h"
@@ -193,9 +199,9 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   FitToContents(*luck_);
   layout->addWidget(luck_, 0, Qt::AlignHCenter);
 
-  auto* annualTitle = new QLabel(QStringLiteral("年運"), this);
-  annualTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
-  layout->addWidget(annualTitle);
+  periods_ = new QTabWidget(this);
+  periods_->setObjectName(QStringLiteral("tabPeriods"));
+  periods_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
   annual_->verticalHeader()->hide();
@@ -214,7 +220,11 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   annual_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   annual_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   annual_->setMinimumHeight(220);
-  layout->addWidget(annual_, 1);
+  annual_->setFont(font());
+  periods_->addTab(annual_, QStringLiteral("年運"));
+  periods_->addTab(makeMonthlyPage(), QStringLiteral("月運"));
+  periods_->addTab(makeDailyPage(), QStringLiteral("日運"));
+  layout->addWidget(periods_, 1);
 
   auto* buttons = new QHBoxLayout;
   auto* copy = new QPushButton(QStringLiteral("コピー"), this);
@@ -264,6 +274,8 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   fillRelations();
   fillLuck();
   fillAnnual();
+  if (!details_.monthly.empty()) showMonthly(details_.monthly.front().from.year, details_.monthly);
+  if (!details_.daily.empty()) showDaily(details_.daily.front().day.year, details_.daily.front().day.month, details_.daily);
   setUpdatesEnabled(true);
   if (!isVisible()) fitToScreen();  // a size the user chose stays
   scrollToPresentYear();
@@ -284,6 +296,127 @@ void DetailsWindow::showBirthTime(const std::optional<BirthTimeDetails>& birthTi
   birthTimeLabel_->setText(QStringLiteral("前の節入り：") + QString::fromStdString(birthTime->previousTerm) +
                            QStringLiteral("\n次の節入り：") + QString::fromStdString(birthTime->nextTerm) +
                            QStringLiteral("\n") + QString::fromStdString(birthTime->summerTime));
+}
+
+namespace {
+
+constexpr std::array<const char*, 8> kMonthlyColumns = {"節", "開始（この出生地での切り替え）", "暦の節入り（日本標準時）",
+                                                        "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
+constexpr std::array<const char*, 7> kDailyColumns = {"日", "曜", "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
+
+QTableWidget* MakePeriodTable(QWidget* parent, const char* name, const auto& columns) {
+  QTableWidget* table = MakeTable(parent, name, 0, static_cast<int>(columns.size()));
+  table->setHorizontalHeaderLabels(Labels(columns));
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  table->setMinimumHeight(220);
+  return table;
+}
+
+QString MomentText(const ClockTime& t) {
+  return QStringLiteral("%1月%2日%3時%4分%5秒").arg(t.month).arg(t.day).arg(t.hour).arg(t.minute).arg(t.second);
+}
+
+// The readings of a month or a day from column first on.
+void FillReadings(QTableWidget& table, int row, int first, const PeriodPillar& p, const QFont& font) {
+  const QString cells[] = {Text(p.stem) + Text(p.branch), Text(p.tenGod), Text(p.stage), VoidText(p.isVoid),
+                           RelationsLine(p.relations)};
+  for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
+    QTableWidgetItem* item = Cell(cells[c], font);
+    if (c == 4) {
+      item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      item->setToolTip(cells[c]);
+    } else if (p.isVoid) {
+      item->setBackground(kVoidBackground);
+    }
+    table.setItem(row, first + c, item);
+  }
+}
+
+}  // namespace
+
+QWidget* DetailsWindow::makeMonthlyPage() {
+  auto* page = new QWidget(this);
+  page->setFont(font());
+  auto* layout = new QVBoxLayout(page);
+  auto* row = new QHBoxLayout;
+  monthlyYear_ = new QSpinBox(page);
+  monthlyYear_->setObjectName(QStringLiteral("spnMonthlyYear"));
+  monthlyYear_->setRange(kFirstCalendarYear, kLastCalendarYear);
+  monthlyYear_->setSuffix(QStringLiteral("年"));
+  row->addWidget(monthlyYear_);
+  row->addWidget(new QLabel(QStringLiteral("の節（小寒〜大雪）で始まる12か月。開始はこの出生地で月柱が変わる時刻"), page));
+  row->addStretch();
+  layout->addLayout(row);
+  monthly_ = MakePeriodTable(page, "tblMonthly", kMonthlyColumns);
+  layout->addWidget(monthly_, 1);
+  connect(monthlyYear_, &QSpinBox::valueChanged, this, &DetailsWindow::monthlyYearRequested);
+  return page;
+}
+
+QWidget* DetailsWindow::makeDailyPage() {
+  auto* page = new QWidget(this);
+  page->setFont(font());
+  auto* layout = new QVBoxLayout(page);
+  auto* row = new QHBoxLayout;
+  dailyYear_ = new QSpinBox(page);
+  dailyYear_->setObjectName(QStringLiteral("spnDailyYear"));
+  dailyYear_->setRange(kFirstCalendarYear, kLastCalendarYear);
+  dailyYear_->setSuffix(QStringLiteral("年"));
+  dailyMonth_ = new QComboBox(page);
+  dailyMonth_->setObjectName(QStringLiteral("cmbDailyMonth"));
+  for (int m = 1; m <= 12; ++m) dailyMonth_->addItem(QStringLiteral("%1月").arg(m));
+  row->addWidget(dailyYear_);
+  row->addWidget(dailyMonth_);
+  row->addWidget(new QLabel(QStringLiteral("（日は午前0時に変わります）"), page));
+  row->addStretch();
+  layout->addLayout(row);
+  daily_ = MakePeriodTable(page, "tblDaily", kDailyColumns);
+  layout->addWidget(daily_, 1);
+  const auto request = [this] { emit dailyMonthRequested(dailyYear_->value(), dailyMonth_->currentIndex() + 1); };
+  connect(dailyYear_, &QSpinBox::valueChanged, this, request);
+  connect(dailyMonth_, &QComboBox::activated, this, request);
+  return page;
+}
+
+void DetailsWindow::showMonthly(int year, const std::vector<MonthlyLuck>& months) {
+  details_.monthly = months;
+  const QSignalBlocker block(monthlyYear_);
+  monthlyYear_->setValue(year);
+  fillMonthly();
+}
+
+void DetailsWindow::showDaily(int year, int month, const std::vector<DailyLuck>& days) {
+  details_.daily = days;
+  const QSignalBlocker blockYear(dailyYear_);
+  const QSignalBlocker blockMonth(dailyMonth_);
+  dailyYear_->setValue(year);
+  dailyMonth_->setCurrentIndex(month - 1);
+  fillDaily();
+}
+
+void DetailsWindow::fillMonthly() {
+  monthly_->setRowCount(static_cast<int>(details_.monthly.size()));
+  const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
+  for (int r = 0; r < monthly_->rowCount(); ++r) {
+    const MonthlyLuck& m = details_.monthly[static_cast<std::size_t>(r)];
+    monthly_->setItem(r, 0, Cell(Text(m.term), plain));
+    monthly_->setItem(r, 1, Cell(MomentText(m.from), plain));
+    monthly_->setItem(r, 2, Cell(MomentText(m.almanac), plain));
+    FillReadings(*monthly_, r, 3, m.reading, plain);
+  }
+}
+
+void DetailsWindow::fillDaily() {
+  daily_->setRowCount(static_cast<int>(details_.daily.size()));
+  const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
+  for (int r = 0; r < daily_->rowCount(); ++r) {
+    const DailyLuck& d = details_.daily[static_cast<std::size_t>(r)];
+    daily_->setItem(r, 0, Cell(QStringLiteral("%1日").arg(d.day.day), plain));
+    daily_->setItem(r, 1, Cell(Text(WeekdayNames[static_cast<std::size_t>(d.day.weekday)]), plain));
+    FillReadings(*daily_, r, 2, d.reading, plain);
+  }
 }
 
 void DetailsWindow::scrollToPresentYear() {

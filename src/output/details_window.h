@@ -1,7 +1,9 @@
 // The window 命式詳細: the readings of the displayed chart (通変星, 蔵干通変星,
 // 十二運, 納音, 空亡), its five-element diagram and relations (合冲刑害), the
-// luck columns and the years ahead (年運) with their readings and relations
-// with the chart, with buttons to copy them as text, print them and close.
+// luck columns and, on three tabs, the years ahead (年運), the months of a
+// chosen year (月運) and the days of a chosen month (日運) with their readings
+// and relations with the chart, with buttons to copy them as text, print them
+// and close.
 //
 // The window shows the ChartDetails it is given and nothing else; whoever
 // owns it hands it new details whenever the main window displays a chart.
@@ -17,7 +19,10 @@
 #include "chart/birth_notices.h"
 #include "chart/chart_details.h"
 
+class QComboBox;
 class QLabel;
+class QSpinBox;
+class QTabWidget;
 class QScrollArea;
 class QPrinter;
 class QTableWidget;
@@ -42,6 +47,10 @@ class DetailsWindow : public QDialog {
   // top, and the first line of the copy and of every printed page.
   void showHeading(const QString& heading);
 
+  // 月運 of a year and 日運 of a month, in place of those shown.
+  void showMonthly(int year, const std::vector<MonthlyLuck>& months);
+  void showDaily(int year, int month, const std::vector<DailyLuck>& days);
+
   // The heading, a blank line and the details text, with CR LF line ends,
   // as コピー puts it on the clipboard.
   QString detailsText() const;
@@ -58,6 +67,11 @@ class DetailsWindow : public QDialog {
   // the five-element diagram drawn as vector graphics before the balance.
   void printTo(QPrinter& printer) const;
 
+ signals:
+  // The year chosen on the 月運 tab, the month on the 日運 tab.
+  void monthlyYearRequested(int year);
+  void dailyMonthRequested(int year, int month);
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -67,6 +81,10 @@ class DetailsWindow : public QDialog {
   void fillRelations();
   void fillLuck();
   void fillAnnual();
+  void fillMonthly();
+  void fillDaily();
+  QWidget* makeMonthlyPage();
+  QWidget* makeDailyPage();
 
   ChartDetails details_;
   QString heading_;
@@ -84,6 +102,12 @@ class DetailsWindow : public QDialog {
   QLabel* relations_ = nullptr;
   QTableWidget* luck_ = nullptr;
   QTableWidget* annual_ = nullptr;
+  QTabWidget* periods_ = nullptr;
+  QSpinBox* monthlyYear_ = nullptr;
+  QTableWidget* monthly_ = nullptr;
+  QSpinBox* dailyYear_ = nullptr;
+  QComboBox* dailyMonth_ = nullptr;
+  QTableWidget* daily_ = nullptr;
 };
 
 }  // namespace mireto

@@ -12,6 +12,8 @@ add_library(mireto_output_windows STATIC
   ${CMAKE_CURRENT_LIST_DIR}/details_controller.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pillar_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/compat_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calendar_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calendar_controller.cpp
 )
 target_link_libraries(mireto_output_windows PUBLIC mireto_gui mireto_print Qt6::Widgets Qt6::PrintSupport mireto_output_text mireto_chart)
 target_include_directories(mireto_output_windows PUBLIC ${PROJECT_SOURCE_DIR}/src)

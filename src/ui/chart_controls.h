@@ -72,6 +72,7 @@ struct MenuActions {
   QAction* map = nullptr;            // mnuMap
   QAction* popup = nullptr;          // menupop
   QAction* details = nullptr;        // menudetail
+  QAction* calendar = nullptr;       // menuCalendar
   QAction* compat = nullptr;         // menucompat
   QAction* zeroJisa = nullptr;       // menujisa01
   QAction* version = nullptr;        // menuversion

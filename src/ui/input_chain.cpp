@@ -39,6 +39,12 @@ InputChain::InputChain(const MainControls& controls, QObject* parent)
   connect(day_, &QComboBox::activated, this, &InputChain::chooseDay);
   connect(hour_, &QComboBox::activated, this, &InputChain::chooseHour);
   connect(minute_, &QComboBox::activated, this, &InputChain::chooseMinute);
+  connect(jisaMinutes_, &QLineEdit::textChanged, this, &InputChain::timeDifferenceEdited);
+  connect(jisaSeconds_, &QLineEdit::textChanged, this, &InputChain::timeDifferenceEdited);
+}
+
+std::optional<double> InputChain::timeDifferenceDays() const {
+  return CheckedTimeDifferenceDays(jisaMinutes_->text().toStdString(), jisaSeconds_->text().toStdString());
 }
 
 void InputChain::decideYear(int year) {

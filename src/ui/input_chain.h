@@ -49,6 +49,10 @@ class InputChain : public QObject {
   // Writes both time-difference fields, as the map's "決定" does.
   void setTimeDifference(const QString& minutes, const QString& seconds);
 
+  // The two time-difference fields as the chart reads them, in days (east
+  // positive); nullopt beyond the ±24 hours a chart takes.
+  std::optional<double> timeDifferenceDays() const;
+
   // The entered data as the chart computation takes it; nullopt until year,
   // month and day have all been chosen.
   std::optional<BirthInput> gatherInput() const;
@@ -64,6 +68,10 @@ class InputChain : public QObject {
   // hour, as the list chain allows. False when an item is not in its list.
   bool enter(int month, int day, const QString& hour, const QString& minute, bool male,
              const QString& jisaMinutes, const QString& jisaSeconds);
+
+ signals:
+  // Either time-difference field changed (typed, by the map or 時差ゼロ).
+  void timeDifferenceEdited();
 
  private:
   void rebuildDayList();

@@ -257,10 +257,11 @@ inline constexpr MenuSpec kMenus[] = {
        {"menuLine02", nullptr, nullptr, nullptr},
        {"menupop", "ポップアップ（Ｐ）", "Ctrl+P", &MenuActions::popup},
        {"menudetail", "命式詳細（Ｄ）", "Ctrl+D", &MenuActions::details},
+       {"menuCalendar", "万年暦（Ｋ）", "Ctrl+K", &MenuActions::calendar},
        {"menucompat", "相性…", nullptr, &MenuActions::compat},
        {"mnuline03", nullptr, nullptr, nullptr},
        {"menujisa01", "時差ゼロ", "Ctrl+J", &MenuActions::zeroJisa}}},
-     7},
+     8},
     {"menuhelp", "ヘルプ（Ｈ）", {{{"menuversion", "バージョン情報（Ｖ）", "Ctrl+V", &MenuActions::version}}}, 1},
 };
 

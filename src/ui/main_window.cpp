@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/constants.h"
 #include "ui/birth_time_boxes.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
@@ -110,7 +113,9 @@ void MainWindow::connectMenus() {
   connect(a.map, &QAction::triggered, this, &MainWindow::mapRequested);
   connect(a.popup, &QAction::triggered, this, [this] { emit popupRequested(snapshot()); });
   connect(a.details, &QAction::triggered, this, &MainWindow::detailsRequested);
+  connect(a.calendar, &QAction::triggered, this, &MainWindow::calendarRequested);
   connect(a.compat, &QAction::triggered, this, &MainWindow::compatRequested);
+  connect(input_, &InputChain::timeDifferenceEdited, this, &MainWindow::timeDifferenceChanged);
   connect(a.zeroJisa, &QAction::triggered, input_, &InputChain::zeroTimeDifference);
   connect(a.version, &QAction::triggered, this, &MainWindow::aboutRequested);
   connect(a.rosterSave, &QAction::triggered, this, &MainWindow::rosterSaveRequested);
@@ -160,6 +165,8 @@ void MainWindow::openYearDialog() {
   yearDialog_->focusFirstStop();
 }
 
+std::optional<double> MainWindow::timeDifferenceDays() const { return input_->timeDifferenceDays(); }
+
 void MainWindow::displayChart() { displayDecidedChart(roster::ClockDecision::NotAsked); }
 
 void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
@@ -181,8 +188,12 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
   WriteChart(controls_, birth.result.chart->display);
   displayedBirth_ = enteredBirth();
   displayedDecision_ = DecisionOf(question, *rule);
-  const ChartDetails details = ComputeChartDetails(
-      *birth.result.chart, LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year));
+  // 年運 of a lifetime, 月運 of the present year and 日運 of the present month.
+  DetailsRequest request = LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year);
+  request.monthlyYear = std::clamp(now.year, kFirstSupportedYear, kLastSupportedYear);
+  request.dailyMonth = std::pair{now.year, now.month};
+  TermCache cache;
+  const ChartDetails details = ComputeChartDetails(*birth.result.chart, request, tables_, cache);
   birthChart_ = std::move(birth);
   emit chartDisplayed(snapshot());
   emit chartDetailsDisplayed(details);

@@ -84,6 +84,10 @@ class MainWindow : public QMainWindow {
   // The present local time of the window's clock.
   LocalDateTime presentTime() const { return clock_(); }
 
+  // The time difference in the two fields now, in days (east positive);
+  // nullopt beyond the ±24 hours a chart takes.
+  std::optional<double> timeDifferenceDays() const;
+
   // "終了" and "ミレト終了": unloads every window and ends the program.
   void exitProgram();
 
@@ -126,6 +130,10 @@ class MainWindow : public QMainWindow {
   // year on (the snapshot holds texts only, not the stems and the birth year).
   void chartDetailsDisplayed(const mireto::ChartDetails& details);
   void mapRequested();
+  // 万年暦（Ｋ）.
+  void calendarRequested();
+  // A time-difference field changed; timeDifferenceDays() gives the value.
+  void timeDifferenceChanged();
   void aboutRequested();
   // The ファイル menu's roster items.
   void rosterSaveRequested();

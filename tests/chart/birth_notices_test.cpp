@@ -113,6 +113,12 @@ TEST(BirthQuestions, InformationAfterChartIsTheBoundaryNoticeOnly) {
   EXPECT_NE(boxes[0].find("芒種の節入り（" + JapaneseText(civil) + "）"), std::string::npos)
       << boxes[0];
   EXPECT_NE(boxes[0].find("分後の生まれ"), std::string::npos);
+  // The box says which clock the time is in and gives the almanac's instant;
+  // the notice's own message (mireto-chart's) does not change.
+  ASSERT_TRUE(b.almanac);
+  EXPECT_NE(boxes[0].find("この出生地の真太陽時"), std::string::npos);
+  EXPECT_NE(boxes[0].find("暦に載る芒種は" + JapaneseText(*b.almanac) + "（日本標準時）"), std::string::npos);
+  EXPECT_EQ(birth.notices[1].message.find("真太陽時"), std::string::npos);
 }
 
 }  // namespace
@@ -145,7 +151,13 @@ TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
   // 芒種 1949 fell in summer time: the line gives the summer-time clock.
   const ClockTime civil = BoundaryClockTime(previous, SummerTimeRule::Apply);
   EXPECT_EQ(ClockSeconds(civil) - ClockSeconds(previous.clockTime), kSecondsPerHour);
-  EXPECT_EQ(details->previousTerm, "芒種　" + JapaneseText(civil) + "　出生の" + DurationText(previous.minutes) + "前");
+  // The switch at this birthplace, the almanac's JST instant beside it.
+  ASSERT_TRUE(previous.almanac);
+  EXPECT_EQ(details->previousTerm, "芒種　この出生地での切り替え " + JapaneseText(civil) + "（暦の節入り " +
+                                       std::to_string(previous.almanac->hour) + "時" +
+                                       std::to_string(previous.almanac->minute) + "分" +
+                                       std::to_string(previous.almanac->second) + "秒）　出生の" +
+                                       DurationText(previous.minutes) + "前");
   EXPECT_NE(details->nextTerm.find("分後"), std::string::npos);
   const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
                                              test::Tables(), test::kNow, false);

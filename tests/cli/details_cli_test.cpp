@@ -35,7 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedDetailsCase{{"--details", "--annual=0:5", "--batch"}, "--annual は 開始年:終了年"},
         RefusedDetailsCase{{"--details", "--annual"}, "--annual の値がありません"},
         RefusedDetailsCase{{"--details=yes", "2000-01-01", "12:00"}, "--details は値を取りません"},
-        RefusedDetailsCase{{"--details", "--details", "--batch"}, "--details が2回"}));
+        RefusedDetailsCase{{"--details", "--details", "--batch"}, "--details が2回"},
+        RefusedDetailsCase{{"--monthly", "2027", "2000-01-01", "12:00"}, "--monthly は --details と"},
+        RefusedDetailsCase{{"--details", "--monthly", "1799", "2000-01-01", "12:00"}, "--monthly は 1800 から 2080"},
+        RefusedDetailsCase{{"--details", "--daily", "2027-13", "2000-01-01", "12:00"}, "--daily は YYYY-MM"},
+        RefusedDetailsCase{{"--details", "--daily", "2027-2", "--batch"}, "--daily は YYYY-MM"},
+        RefusedDetailsCase{{"--calendar", "2081"}, "--calendar は 1800 から 2080"},
+        RefusedDetailsCase{{"--calendar", "+2000"}, "--calendar は 1800 から 2080"},
+        RefusedDetailsCase{{"--calendar", "2000", "2000-01-01", "12:00"}, "--calendar は --jisa のほか"},
+        RefusedDetailsCase{{"--calendar", "2000", "--jisa", "1441:0"}, "±24時間以内"}));
 
 TEST(DetailsOptions, AcceptedValues) {
   std::string error;
@@ -69,7 +77,9 @@ ToolResult Batch(std::vector<std::string> extra) {
 void ExpectRelationContract(const nlohmann::json& list, const std::string& required, bool hourKnown) {
   static const std::vector<std::string> kKinds = {"干合", "支合", "三合", "半会", "方合",
                                                   "冲",   "刑",   "自刑", "害",   "破"};
-  static const std::vector<std::string> kPillarNames = {"luck", "annual", "year", "month", "day", "hour"};
+  // A month or a day stands where a year does.
+  const bool period = required == "monthly" || required == "daily";
+  const std::vector<std::string> kPillarNames = {"luck", period ? required : "annual", "year", "month", "day", "hour"};
   const auto indexIn = [](const std::vector<std::string>& names, const std::string& name) {
     const auto it = std::find(names.begin(), names.end(), name);
     return it == names.end() ? -1 : static_cast<int>(it - names.begin());
@@ -157,6 +167,69 @@ TEST(DetailsBatch, OneMoreMemberOnEveryChartLine) {
     for (const auto& year : d.at("annual")) ExpectRelationContract(year.at("relations"), "annual", !hourUnknown);
   }
   EXPECT_GT(charts, 400);
+}
+
+// 月運 and 日運 are two more members of "details", before the boundaries,
+// which gain the almanac instant; every other byte stays.
+TEST(DetailsBatch, MonthlyAndDailyAddMembersOnly) {
+  const ToolResult details = Batch({"--details"});
+  const ToolResult more = Batch({"--details", "--monthly", "2027", "--daily", "2027-02"});
+  EXPECT_EQ(more.exitCode, details.exitCode);
+  const auto before = Lines(details.out);
+  const auto after = Lines(more.out);
+  ASSERT_EQ(before.size(), after.size());
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    const auto parsed = nlohmann::json::parse(after[i]);
+    if (parsed.contains("error")) continue;
+    const std::size_t from = after[i].find(R"(,"monthly":)");
+    const std::size_t to = after[i].find(R"(,"previousTerm":)");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    EXPECT_EQ(before[i].substr(0, from), after[i].substr(0, from)) << "line " << i + 1;
+    EXPECT_EQ(before[i].substr(from), after[i].substr(to)) << "line " << i + 1;
+    const auto& d = parsed.at("details");
+    const bool hourUnknown = parsed.at("pillars").at("hour").at("stem") == "□";
+    ASSERT_EQ(d.at("monthly").size(), 12u);
+    EXPECT_EQ(d.at("monthly")[1].at("month"), "立春");
+    EXPECT_EQ(d.at("monthly")[1].at("pillar"), "壬寅");
+    ASSERT_EQ(d.at("daily").size(), 28u);
+    EXPECT_EQ(d.at("daily")[27].at("date"), "2027-02-28");
+    for (const char* list : {"monthly", "daily"}) {
+      for (const auto& item : d.at(list)) ExpectRelationContract(item.at("relations"), list, !hourUnknown);
+    }
+    // The almanac instant lies within the time difference (at most 24 hours)
+    // and the equation of time (under 17 minutes) of the chart's switch.
+    for (const char* key : {"previousTerm", "nextTerm"}) {
+      const auto& term = d.at(key);
+      const auto minutes = [](const std::string& iso) {
+        return std::stoi(iso.substr(8, 2)) * 1440 + std::stoi(iso.substr(11, 2)) * 60 + std::stoi(iso.substr(14, 2));
+      };
+      EXPECT_LT(std::abs(minutes(term.at("almanac")) - minutes(term.at("clockTime"))), 24 * 60 + 17) << term;
+    }
+  }
+}
+
+// The perpetual calendar of 2000: 立春 in the almanac and at a birthplace.
+TEST(CalendarOption, YearOfTermsAndDays) {
+  ToolRun run;
+  run.args = {"--calendar", "2000"};
+  const ToolResult zero = RunTool(run);
+  ASSERT_EQ(zero.exitCode, 0) << zero.err;
+  run.args = {"--calendar", "2000", "--jisa", "20:0"};
+  const ToolResult east = RunTool(run);
+  ASSERT_EQ(east.exitCode, 0) << east.err;
+  const auto calendar = nlohmann::json::parse(zero.out);
+  EXPECT_EQ(calendar.at("yearPillar"), "庚辰");
+  ASSERT_EQ(calendar.at("terms").size(), 24u);
+  const auto& risshun = calendar.at("terms")[2];
+  EXPECT_EQ(risshun.at("term"), "立春");
+  EXPECT_EQ(risshun.at("almanac").get<std::string>().substr(0, 16), "2000-02-04T21:40");
+  EXPECT_EQ(risshun.at("chartSwitch"), "2000-02-04T21:57:34");
+  EXPECT_EQ(risshun.at("monthPillar"), "戊寅");
+  EXPECT_TRUE(calendar.at("terms")[3].at("monthPillar").is_null());
+  EXPECT_EQ(nlohmann::json::parse(east.out).at("terms")[2].at("chartSwitch"), "2000-02-04T21:37:34");
+  ASSERT_EQ(calendar.at("days").size(), 366u);
+  EXPECT_EQ(calendar.at("days")[0], (nlohmann::json{{"date", "2000-01-01"}, {"weekday", "土"}, {"pillar", "戊午"}}));
 }
 
 TEST(DetailsText, AppendedAfterTheChartText) {

@@ -20,8 +20,12 @@
 #include "chart/chart_details.h"
 #include "core/data_files.h"
 #include "output/details_text.h"
+#include "output/details_controller.h"
 #include "output/details_window.h"
 #include "output/five_element_diagram.h"
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTabWidget>
 
 using mireto::ChartDetails;
 using mireto::DetailsWindow;
@@ -228,6 +232,44 @@ class DetailsWindowTest : public QObject {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnClose")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(!window.isModal());
+  }
+
+  // 月運 and 日運 beside 年運: the months and days the details hold, then those
+  // of the year and month chosen on their tabs (computed by the controller).
+  void monthlyAndDailyTabsFollowTheChosenYearAndMonth() {
+    QWidget owner;
+    mireto::DetailsController controller(&owner, &Tables());
+    ChartDetails details = WorkedDetails();
+    mireto::TermCache cache;
+    details.monthly = mireto::MonthlyLuckOfYear(details, Tables(), 2026, cache);
+    details.daily = mireto::DailyLuckOfMonth(details, 2026, 12);
+    controller.follow(details);
+    controller.open();
+    DetailsWindow& window = *controller.window();
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabPeriods"));
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(1), QStringLiteral("月運"));
+    QTableWidget& monthly = *Table(window, "tblMonthly");
+    QCOMPARE(monthly.rowCount(), 12);
+    QCOMPARE(monthly.item(1, 0)->text(), QStringLiteral("立春"));
+    QCOMPARE(monthly.item(1, 3)->text(), QStringLiteral("庚寅"));
+    QCOMPARE(Table(window, "tblDaily")->rowCount(), 31);
+    window.findChild<QSpinBox*>(QStringLiteral("spnMonthlyYear"))->setValue(2000);
+    QCOMPARE(monthly.item(1, 1)->text(), QStringLiteral("2月4日21時57分34秒"));  // this birthplace
+    QVERIFY(monthly.item(1, 2)->text().startsWith(QStringLiteral("2月4日21時40分")));  // the almanac
+    QCOMPARE(monthly.item(1, 3)->text(), QStringLiteral("戊寅"));
+    QCOMPARE(monthly.item(1, 4)->text(), QStringLiteral("比肩"));
+    auto* month = window.findChild<QComboBox*>(QStringLiteral("cmbDailyMonth"));
+    window.findChild<QSpinBox*>(QStringLiteral("spnDailyYear"))->setValue(2000);
+    month->setCurrentIndex(1);
+    emit month->activated(1);
+    QTableWidget& daily = *Table(window, "tblDaily");
+    QCOMPARE(daily.rowCount(), 29);
+    QCOMPARE(daily.item(0, 2)->text(), QStringLiteral("己丑"));
+    QCOMPARE(daily.item(0, 1)->text(), QStringLiteral("火"));
+    // The copy holds what the tabs show.
+    QVERIFY(window.detailsText().contains(QStringLiteral("日運（2000年2月）")));
+    QVERIFY(window.detailsText().contains(QStringLiteral("月運（2000年の節から")));
   }
 
   void printsToPdfReadableByPdftotext() {

@@ -13,6 +13,7 @@ int RunNotifySoundTests(int argc, char** argv);
 int RunRealMainWindowTests(int argc, char** argv);
 int RunDetailsWindowTests(int argc, char** argv);
 int RunCompatWindowTests(int argc, char** argv);
+int RunCalendarWindowTests(int argc, char** argv);
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr std::array kTestClasses = {
     mireto::test::QtTestClass{"RealMainWindow", RunRealMainWindowTests},
     mireto::test::QtTestClass{"DetailsWindow", RunDetailsWindowTests},
     mireto::test::QtTestClass{"CompatWindow", RunCompatWindowTests},
+    mireto::test::QtTestClass{"CalendarWindow", RunCalendarWindowTests},
 };
 
 }  // namespace

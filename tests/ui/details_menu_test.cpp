@@ -68,8 +68,8 @@ class DetailsMenuTest : public QObject {
     QCOMPARE(details->details().annual.front().year, 2000);
     // The terms around the birth: 大雪 of December 1999 and 小寒 of January 2000.
     const QString birthTime = details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))->text();
-    QVERIFY2(birthTime.contains(QStringLiteral("前の節入り：大雪　1999年12月")), qPrintable(birthTime));
-    QVERIFY2(birthTime.contains(QStringLiteral("次の節入り：小寒　2000年1月6日")), qPrintable(birthTime));
+    QVERIFY2(birthTime.contains(QStringLiteral("前の節入り：大雪　この出生地での切り替え 1999年12月")), qPrintable(birthTime));
+    QVERIFY2(birthTime.contains(QStringLiteral("次の節入り：小寒　この出生地での切り替え 2000年1月6日")), qPrintable(birthTime));
     QVERIFY2(birthTime.contains(QStringLiteral("夏時刻：該当なし")), qPrintable(birthTime));
 
     // 3 May 1990, 14:27: day 乙酉 (the main window shows it), 空亡 午未.
@@ -81,7 +81,7 @@ class DetailsMenuTest : public QObject {
     QCOMPARE(details->details().annual.front().year, 1990);
     QCOMPARE(details->details().annual.size(), 101u);
     QVERIFY(details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))->text().contains(
-        QStringLiteral("次の節入り：立夏　1990年5月")));
+        QStringLiteral("次の節入り：立夏　この出生地での切り替え 1990年5月")));
 
     // Hidden, it still follows; shown again it has the latest chart.
     details->hide();
