@@ -14,6 +14,7 @@
 #include "window_lifecycle.h"
 #include "output/about_text.h"
 #include "output/notify_sound.h"
+#include "qt_test_classes.h"
 
 class AboutBoxTest : public QObject {
   Q_OBJECT
@@ -131,9 +132,6 @@ class AboutBoxTest : public QObject {
   }
 };
 
-int RunAboutBoxTests(int argc, char** argv) {
-  AboutBoxTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(AboutBox, AboutBoxTest)
 
 #include "about_box_test.moc"

@@ -22,6 +22,7 @@
 #include "output/details_text.h"
 #include "output/details_window.h"
 #include "output/five_element_diagram.h"
+#include "qt_test_classes.h"
 
 using mireto::ChartDetails;
 using mireto::DetailsWindow;
@@ -268,9 +269,6 @@ class DetailsWindowTest : public QObject {
   }
 };
 
-int RunDetailsWindowTests(int argc, char** argv) {
-  DetailsWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(DetailsWindow, DetailsWindowTest)
 
 #include "details_window_test.moc"

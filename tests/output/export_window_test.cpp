@@ -9,6 +9,7 @@
 #include "output/export_window.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
+#include "qt_test_classes.h"
 
 using mireto::ExportController;
 using mireto::test::SampleChart;
@@ -158,9 +159,6 @@ class ExportWindowTest : public QObject {
   }
 };
 
-int RunExportWindowTests(int argc, char** argv) {
-  ExportWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(ExportWindow, ExportWindowTest)
 
 #include "export_window_test.moc"

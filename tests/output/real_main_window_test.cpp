@@ -16,6 +16,7 @@
 #include "output/popup_window.h"
 #include "qt_input.h"
 #include "ui/main_window.h"
+#include "qt_test_classes.h"
 
 using mireto::ChartSnapshot;
 
@@ -155,9 +156,6 @@ class RealMainWindowTest : public QObject {
   mireto::CalendarTables tables_{};
 };
 
-int RunRealMainWindowTests(int argc, char** argv) {
-  RealMainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(RealMainWindow, RealMainWindowTest)
 
 #include "real_main_window_test.moc"

@@ -32,7 +32,7 @@ extern char** environ;
 
 Q_DECLARE_METATYPE(mireto::roster::BirthTexts)
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 constexpr const char* kCommaLocale = "de_DE.UTF-8";
@@ -221,15 +221,15 @@ const CalendarTables& CommaLocaleTest::tables_() {
   return tables;
 }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test
 
 int main(int argc, char** argv) {
-  const std::string unavailable = mireto::testing::SelectCommaLocale();
+  const std::string unavailable = mireto::test::SelectCommaLocale();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
-  mireto::testing::CommaLocaleTest test(unavailable);
+  mireto::test::CommaLocaleTest test(unavailable);
   return QTest::qExec(&test, argc, argv);
 }
 

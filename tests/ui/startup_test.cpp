@@ -7,6 +7,7 @@
 #include "ui/splash_window.h"
 #include "app/table_location.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -92,10 +93,7 @@ class StartupTest : public QObject {
   }
 };
 
-int RunStartupTests(int argc, char** argv) {
-  StartupTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(Startup, StartupTest)
 
 }  // namespace mireto::test
 
