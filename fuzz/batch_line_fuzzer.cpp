@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mireto::fuzz::CheckBatchObject(line);
 
   std::string error;
-  const auto request = mireto::cli::ParseBatchLine(line, error);
+  const auto request = mireto::exchange::ParseBatchLine(line, error);
   mireto::ChartOrError result;
   if (request) {
     mireto::fuzz::Require(error.empty(), "request and an error at once", error);

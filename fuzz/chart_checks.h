@@ -27,7 +27,7 @@ inline void CheckChart(const Chart& chart) {
 inline void CheckAcceptedRequest(const cli::BirthRequest& request) {
   std::string minutes, seconds;
   const std::string jisa = request.input.jisaMinutesText + ":" + request.input.jisaSecondsText;
-  Require(cli::ParseJisa(jisa, minutes, seconds), "a time difference outside [-]MINUTES:SECONDS", jisa);
+  Require(exchange::ParseJisa(jisa, minutes, seconds), "a time difference outside [-]MINUTES:SECONDS", jisa);
   if (request.now) {
     Require(request.now->year >= 1800 && request.now->year <= 2200, "now outside 1800..2200");
   }

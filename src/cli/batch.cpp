@@ -190,7 +190,7 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
                      std::string& out) {
   if (line.ends_with('\r')) line.remove_suffix(1);
   std::string error;
-  const auto request = ParseBatchLine(line, context.defaults, error);
+  const auto request = exchange::ParseBatchLine(line, context.defaults, error);
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
     const BirthChart birth =

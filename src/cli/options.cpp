@@ -4,9 +4,15 @@
 #include <array>
 #include <charconv>
 
-#include "cli/quote.h"
+#include "exchange/quote.h"
 
 namespace mireto::cli {
+
+using exchange::MakeRequest;
+using exchange::ParseJisa;
+using exchange::ParseNow;
+using exchange::ParseTime;
+using exchange::Quote;
 
 namespace {
 

@@ -21,7 +21,7 @@ TEST(SampleCharts, EveryFieldOfEveryChartAgrees) {
     const auto sample = nlohmann::json::parse(line);
     const auto& expected = sample.at("expected");
     std::string error;
-    const auto request = cli::ParseBatchLine(sample.at("input").dump(), error);
+    const auto request = exchange::ParseBatchLine(sample.at("input").dump(), error);
     ++count;
     if (!request) {
       // mireto-chart refuses some time differences before computing (seconds beyond 59).

@@ -69,7 +69,7 @@ TEST_P(ChartObject, SameBytesAsTheDocumentDump) {
   const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
   ASSERT_TRUE(loaded.tables) << loaded.error;
   std::string error;
-  const auto request = ParseBatchLine(GetParam().line, error);
+  const auto request = exchange::ParseBatchLine(GetParam().line, error);
   ASSERT_TRUE(request) << error;
   const auto result = ComputeChart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
   ASSERT_TRUE(result.chart) << result.error;
@@ -85,7 +85,7 @@ TEST(ChartObjectTexts, EscapedAndLongTextsAsTheDocumentDump) {
   const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
   ASSERT_TRUE(loaded.tables) << loaded.error;
   std::string error;
-  const auto request = ParseBatchLine(R"({"date":"1990-05-03","hour":"14","minute":"27"})", error);
+  const auto request = exchange::ParseBatchLine(R"({"date":"1990-05-03","hour":"14","minute":"27"})", error);
   ASSERT_TRUE(request) << error;
   auto result = ComputeChart(request->input, *loaded.tables, LocalDateTime{2026, 12, 7, 12, 0});
   ASSERT_TRUE(result.chart) << result.error;

@@ -61,7 +61,7 @@ class RealMainWindowTest : public QObject {
   void windowAndToolGiveTheSameChart() {
     const mireto::roster::BirthTexts birth = mireto::test::FetchBirth();
     std::string error;
-    const auto request = mireto::cli::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
+    const auto request = mireto::exchange::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
                                                   birth.jisaMinutes, birth.jisaSeconds, error);
     QVERIFY2(request, error.c_str());
     const auto computed = mireto::ComputeChart(request->input, tables_, kNow);

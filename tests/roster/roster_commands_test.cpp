@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/roster_commands.h"
-#include "cli/roster_lines.h"
+#include "exchange/roster_lines.h"
 #include "core/utf8_path.h"
 #include "roster/roster.h"
 #include "temp_data_home.h"
