@@ -74,7 +74,7 @@ std::optional<RosterCommand> ParseRosterCommand(const std::vector<std::string>& 
       }
       haveExport = true;
     } else {
-      error = "名簿の読み込み・書き出しと一緒に使えない引数です: " + arg;
+      error = "名簿の読み込み・書き出しと一緒に使えない引数です: " + exchange::Quote(arg);
       return std::nullopt;
     }
     i += taken;
@@ -122,7 +122,7 @@ int ImportRosterFrom(const std::filesystem::path& file, const std::string& sourc
                      std::ostream& err) {
   if (source == "-") return ImportRoster(file, std::cin, out, err);
   std::ifstream in(PathFromUtf8(source), std::ios::binary);
-  if (!in) return Fail(err, "読み込むファイルを開けません: " + source);
+  if (!in) return Fail(err, "読み込むファイルを開けません: " + exchange::Quote(source));
   return ImportRoster(file, in, out, err);
 }
 
