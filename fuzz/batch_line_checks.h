@@ -71,7 +71,7 @@ inline void CheckBatchObject(std::string_view line) {
   }
   const nlohmann::json parsed = nlohmann::json::parse(line);
   std::set<std::string> seen;
-  bool keysOk = parsed.is_object() && counter.maxDepth <= cli::kMaxNesting;
+  bool keysOk = parsed.is_object() && counter.maxDepth <= exchange::kMaxNesting;
   for (const auto& k : counter.keys) {
     bool known = false;
     for (const auto& entry : exchange::kBatchKeys) known = known || entry.name == k;
