@@ -182,8 +182,8 @@ class RosterWindowTest : public QObject {
   }
 
   void yearLimitsAreTheYearDialogs() {
-    QCOMPARE(roster::kFirstYear, std::begin(year_layout::kCenturies)->first);
-    QCOMPARE(roster::kLastYear, std::rbegin(year_layout::kCenturies)->last);
+    QCOMPARE(kFirstSupportedYear, std::begin(year_layout::kCenturies)->first);
+    QCOMPARE(kLastSupportedYear, std::rbegin(year_layout::kCenturies)->last);
   }
 
   // Saving is offered once a chart is shown; the saved inputs are the
