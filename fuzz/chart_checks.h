@@ -39,7 +39,7 @@ inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrErro
                              const std::string& error) {
   if (request && result.chart) {
     CheckChart(*result.chart);
-    (void)cli::ChartJson(*request, *result.chart).dump();
+    (void)cli::ReferenceChartJson(*request, *result.chart).dump();
   } else {
     Require(!error.empty(), "refused without a message");
     (void)nlohmann::ordered_json{{"line", 1}, {"error", error}}.dump();

@@ -12,10 +12,10 @@ std::string BirthdayText(const BirthRequest& r) {
   record.inDay = r.input.day;
   record.inHour = r.input.hour.value_or(0);
   record.inMinute = r.input.minute.value_or(0);
-  return birthday_data(record, r.hourText, r.minuteText);
+  return BirthdayData(record, r.hourText, r.minuteText);
 }
 
-nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart) {
+nlohmann::ordered_json ReferenceChartJson(const BirthRequest& request, const Chart& chart) {
   const ChartDisplay& d = chart.display;
   // Filled in place, key by key in the order of the format: copies of nested
   // objects cost more than the chart itself.
@@ -50,7 +50,7 @@ nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart
 }
 
 std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText) {
-  return make_export_text(SnapshotOf(chart, BirthdayText(request), request.input.sex), nowText);
+  return MakeExportText(SnapshotOf(chart, BirthdayText(request), request.input.sex), nowText);
 }
 
 std::string NowText(const LocalDateTime& now) { return GeneralDateText(now, 0); }

@@ -13,11 +13,14 @@ namespace mireto::cli {
 
 using exchange::BirthRequest;
 
-// The birth summary of a request (txtBirthday).
+// The birth summary of a request, as the main window shows it.
 std::string BirthdayText(const BirthRequest& request);
 
-// The chart as one JSON object; every string is the text the main window shows.
-nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart);
+// The chart as one JSON object built with nlohmann, member by member; every
+// string is the text the main window shows. No program writes it: the tool
+// writes its charts with AppendChartJson (json_writer.h), and the tests and
+// fuzz targets hold that writer to this plain reference byte for byte.
+nlohmann::ordered_json ReferenceChartJson(const BirthRequest& request, const Chart& chart);
 
 // The chart text of the preview window.
 std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText);

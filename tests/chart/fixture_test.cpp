@@ -37,7 +37,7 @@ TEST(SampleCharts, EveryFieldOfEveryChartAgrees) {
       continue;
     }
     ASSERT_TRUE(result.chart) << result.error << " for " << sample.at("input").dump();
-    const nlohmann::json actual = nlohmann::json::parse(cli::ChartJson(*request, *result.chart).dump());
+    const nlohmann::json actual = nlohmann::json::parse(cli::ReferenceChartJson(*request, *result.chart).dump());
     EXPECT_EQ(actual, expected) << "input " << sample.at("input").dump() << "\ndiff "
                                 << nlohmann::json::diff(expected, actual).dump();
   }

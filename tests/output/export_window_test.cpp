@@ -22,10 +22,10 @@ QPlainTextEdit* TextArea(const ExportController& exporter) {
   return exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"));
 }
 
-// make_export_text of a chart, with CR LF as the text has it.
+// MakeExportText of a chart, with CR LF as the text has it.
 QString ExportText(int variant, const QDateTime& moment) {
   const QString now = mireto::GeneralDateText(moment);
-  return QString::fromStdString(mireto::make_export_text(SampleChart(variant), now.toStdString()));
+  return QString::fromStdString(mireto::MakeExportText(SampleChart(variant), now.toStdString()));
 }
 
 // The same text as a text area shows it: one line break per CR LF.

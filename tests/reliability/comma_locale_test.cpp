@@ -156,7 +156,7 @@ class CommaLocaleTest : public QObject {
     QTest::newRow("general") << QString::fromStdString(FormatGeneral(279.981969267678)) << "279.981969267678";
     QTest::newRow("general, exponent") << QString::fromStdString(FormatGeneral(0.000015)) << "1.5E-05";
     QTest::newRow("general, large") << QString::fromStdString(FormatGeneral(1234567.5)) << "1234567.5";
-    const DmsTexts dms = split_dms(135.875);  // exact in binary: 52.5 minutes
+    const DmsTexts dms = SplitDms(135.875);  // exact in binary: 52.5 minutes
     QTest::newRow("map degrees") << QString::fromStdString(dms.degrees + "/" + dms.minutes + "/" + dms.seconds)
                                  << "135/52/30";
     QTest::newRow("leading number") << QString::number(LeadingNumber("12.75abc"), 'f', 2) << "12.75";

@@ -457,7 +457,7 @@ class Monkey {
     const QString hourText = List(main(), "hSelect")->currentText();
     const QString minuteText = List(main(), "mtSelect")->currentText();
     const QString summary = QString::fromStdString(
-        birthday_data(record, hourText.toStdString(), minuteText.toStdString()));
+        BirthdayData(record, hourText.toStdString(), minuteText.toStdString()));
     const bool nothingEntered = !record.inYear && !record.inMonth && !record.inDay && !record.inHour &&
                                 !record.inMinute && Text(main(), "txtBirthday").isEmpty();
     if (!nothingEntered && Text(main(), "txtBirthday") != summary) fail(QStringLiteral("summary '%1' does not follow the record").arg(Text(main(), "txtBirthday")));
