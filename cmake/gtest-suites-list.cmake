@@ -21,6 +21,7 @@ endif()
 
 # "Suite." or "Prefix/Suite.  # GetParam..." starts a suite, "  Case" lists a case.
 string(REPLACE ";" "" listing "${listing}")
+string(REPLACE "\r" "" listing "${listing}")  # Windows' text-mode line ends
 string(REPLACE "\n" ";" lines "${listing}")
 set(suites "")
 set(suite "")
