@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
-#include "cli/batch_reader.h"
-#include "cli/quote.h"
+#include "exchange/batch_reader.h"
+#include "exchange/quote.h"
 #include "fuzz_support.h"
 
 namespace mireto::fuzz {
@@ -55,9 +55,9 @@ class KeyCounter : public nlohmann::json_sax<nlohmann::json> {
 };
 
 inline void CheckBatchObject(std::string_view line) {
-  cli::BatchObject object;
+  exchange::BatchObject object;
   std::string error;
-  const bool accepted = cli::ReadBatchObject(line, object, error);
+  const bool accepted = exchange::ReadBatchObject(line, object, error);
   Require(accepted == error.empty(), "accepted with a message or refused without one", error);
   if (!accepted) CheckMessageLength(error);
 
@@ -71,25 +71,25 @@ inline void CheckBatchObject(std::string_view line) {
   }
   const nlohmann::json parsed = nlohmann::json::parse(line);
   std::set<std::string> seen;
-  bool keysOk = parsed.is_object() && counter.maxDepth <= cli::kMaxNesting;
+  bool keysOk = parsed.is_object() && counter.maxDepth <= exchange::kMaxNesting;
   for (const auto& k : counter.keys) {
     bool known = false;
-    for (const auto& entry : cli::kBatchKeys) known = known || entry.name == k;
+    for (const auto& entry : exchange::kBatchKeys) known = known || entry.name == k;
     keysOk = keysOk && known && seen.insert(k).second;
   }
   Require(accepted == keysOk, accepted ? "accepted a line breaking the key rules"
                                        : "refused a good batch object", line);
   if (!accepted) return;
-  for (const auto& entry : cli::kBatchKeys) {
+  for (const auto& entry : exchange::kBatchKeys) {
     const auto state = object.State(entry.key);
     const auto it = parsed.find(std::string(entry.name));
     if (it == parsed.end()) {
-      Require(state == cli::FieldState::Absent, "a key that is not there", entry.name);
+      Require(state == exchange::FieldState::Absent, "a key that is not there", entry.name);
     } else if (it->is_string()) {
-      Require(state == cli::FieldState::String && object.Text(entry.key) == it->get<std::string>(),
+      Require(state == exchange::FieldState::String && object.Text(entry.key) == it->get<std::string>(),
               "a string decoded differently", entry.name);
     } else {
-      Require(state == cli::FieldState::NotString, "a non-string taken as a string", entry.name);
+      Require(state == exchange::FieldState::NotString, "a non-string taken as a string", entry.name);
     }
   }
 }

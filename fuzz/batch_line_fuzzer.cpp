@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mireto::fuzz::CheckBatchObject(line);
 
   std::string error;
-  const auto request = mireto::cli::ParseBatchLine(line, error);
+  const auto request = mireto::exchange::ParseBatchLine(line, error);
   mireto::ChartOrError result;
   if (request) {
     mireto::fuzz::Require(error.empty(), "request and an error at once", error);
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string direct;
   if (request && result.chart) {
     mireto::cli::AppendChartJson(direct, *request, *result.chart);
-    mireto::fuzz::Require(direct == mireto::cli::ChartJson(*request, *result.chart).dump(),
+    mireto::fuzz::Require(direct == mireto::cli::ReferenceChartJson(*request, *result.chart).dump(),
                           "the direct writer differs from the dump", direct);
   } else {
     mireto::cli::AppendErrorJson(direct, 1, error);

@@ -27,7 +27,7 @@ inline void CheckChart(const Chart& chart) {
 inline void CheckAcceptedRequest(const cli::BirthRequest& request) {
   std::string minutes, seconds;
   const std::string jisa = request.input.jisaMinutesText + ":" + request.input.jisaSecondsText;
-  Require(cli::ParseJisa(jisa, minutes, seconds), "a time difference outside [-]MINUTES:SECONDS", jisa);
+  Require(exchange::ParseJisa(jisa, minutes, seconds), "a time difference outside [-]MINUTES:SECONDS", jisa);
   if (request.now) {
     Require(request.now->year >= 1800 && request.now->year <= 2200, "now outside 1800..2200");
   }
@@ -39,7 +39,7 @@ inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrErro
                              const std::string& error) {
   if (request && result.chart) {
     CheckChart(*result.chart);
-    (void)cli::ChartJson(*request, *result.chart).dump();
+    (void)cli::ReferenceChartJson(*request, *result.chart).dump();
   } else {
     Require(!error.empty(), "refused without a message");
     (void)nlohmann::ordered_json{{"line", 1}, {"error", error}}.dump();

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string m, s;
     const auto& d = options->batchDefaults;
     Require(d.sex == "M" || d.sex == "F", "batch default sex neither M nor F", d.sex);
-    Require(mireto::cli::ParseJisa(d.jisaMinutes + ":" + d.jisaSeconds, m, s), "bad batch default --jisa");
+    Require(mireto::exchange::ParseJisa(d.jisaMinutes + ":" + d.jisaSeconds, m, s), "bad batch default --jisa");
     return 0;
   }
   mireto::fuzz::CheckAcceptedRequest(options->request);

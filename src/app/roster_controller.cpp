@@ -13,8 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/roster_commands.h"
-#include "cli/roster_lines.h"
+#include "exchange/roster_lines.h"
 #include "roster/birth_summary.h"
 #include "core/utf8_path.h"
 #include "roster/private_files.h"
@@ -389,7 +388,7 @@ void RosterController::exportFile() {
   const QString target = prompts_.chooseFile(dialogParent(), true);
   if (target.isEmpty()) return;
   std::string bytes;
-  for (const roster::Entry& entry : *entries) bytes += cli::ExportLine(entry) + "\n";
+  for (const roster::Entry& entry : *entries) bytes += exchange::ExportLine(entry) + "\n";
   // Only the user may read it, and it is written beside the target and
   // renamed over it only once complete.
   if (!roster::WritePrivateFile(std::filesystem::path(S(target)), bytes, error)) {
@@ -409,14 +408,14 @@ void RosterController::importFile() {
     return;
   }
   checkFileModes();
-  const cli::ImportLines lines = cli::ReadImportLines(in);
+  const exchange::ImportLines lines = exchange::ReadImportLines(in);
   if (in.bad()) {
     prompts_.report(dialogParent(), QStringLiteral("読み込むファイルを読めません: ") + source, true);
     return;
   }
   if (lines.badLine != 0 || lines.empty) {
     prompts_.report(dialogParent(),
-                    QStringLiteral("名簿の読み込み: ") + Q(cli::ImportErrorText(lines)) +
+                    QStringLiteral("名簿の読み込み: ") + Q(exchange::ImportErrorText(lines)) +
                         QStringLiteral("\n名簿には何も追加していません。"),
                     true);
     return;
@@ -425,7 +424,7 @@ void RosterController::importFile() {
   const auto count = roster_.addAll(lines.entries, error);
   if (!count) return reportProblem(error);
   if (window_ != nullptr && count->added > 0) reload();
-  prompts_.report(dialogParent(), Q(cli::ImportCountText(*count)) + QStringLiteral("。"), false);
+  prompts_.report(dialogParent(), Q(exchange::ImportCountText(*count)) + QStringLiteral("。"), false);
 }
 
 void RosterController::restoreBackup() {

@@ -11,8 +11,8 @@ QString TablesErrorMessage(const std::string& error) {
       .arg(QString::fromStdString(error));
 }
 
-Startup::Startup(TableLoader loader, ErrorReporter reporter)
-    : loader_(std::move(loader)), reporter_(std::move(reporter)) {}
+Startup::Startup(TableLoader loader, ErrorReporter reporter, int splashIntervalMs)
+    : loader_(std::move(loader)), reporter_(std::move(reporter)), splashIntervalMs_(splashIntervalMs) {}
 
 Startup::~Startup() {
   // Windows go before the tables they read.
@@ -23,7 +23,7 @@ Startup::~Startup() {
 SplashWindow* Startup::splash() const { return splash_.data(); }
 
 void Startup::start() {
-  splash_ = new SplashWindow;
+  splash_ = new SplashWindow(splashIntervalMs_);
   // Closing the splash before the main window appears must not end the program.
   splash_->setAttribute(Qt::WA_QuitOnClose, false);
   connect(splash_, &SplashWindow::timeUp, this, &Startup::onSplashTimeUp);

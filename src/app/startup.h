@@ -1,5 +1,5 @@
-// The program's start: the splash for 3000 ms, then the data files, then the
-// main window with its secondary windows.
+// The program's start: the splash for 3000 ms (tests give a shorter time),
+// then the data files, then the main window with its secondary windows.
 //
 // On the splash's tick the splash is closed first, then the tables are loaded
 // once; a failure is reported (a Japanese message naming the file and the
@@ -16,12 +16,12 @@
 #include <optional>
 
 #include "core/data_files.h"
+#include "ui/splash_window.h"
 
 namespace mireto {
 
 class MainWindow;
 class SecondaryWindows;
-class SplashWindow;
 
 class Startup : public QObject {
   Q_OBJECT
@@ -30,7 +30,7 @@ class Startup : public QObject {
   using TableLoader = std::function<TablesOrError()>;
   using ErrorReporter = std::function<void(const QString& message)>;
 
-  Startup(TableLoader loader, ErrorReporter reporter);
+  Startup(TableLoader loader, ErrorReporter reporter, int splashIntervalMs = SplashWindow::kIntervalMs);
   ~Startup() override;
 
   // Shows the splash; the rest follows on its tick.
@@ -51,6 +51,7 @@ class Startup : public QObject {
 
   TableLoader loader_;
   ErrorReporter reporter_;
+  int splashIntervalMs_;
   QPointer<SplashWindow> splash_;
   std::optional<const CalendarTables> tables_;
   std::unique_ptr<MainWindow> mainWindow_;

@@ -10,7 +10,7 @@ std::string NumberOrNothing(const std::optional<int>& value) {
 }
 }  // namespace
 
-std::string birthday_data(const BirthRecord& record, std::string_view hourText,
+std::string BirthdayData(const BirthRecord& record, std::string_view hourText,
                           std::string_view minuteText) {
   const std::string date = NumberOrNothing(record.inYear) + "年" +
                            NumberOrNothing(record.inMonth) + "月" +

@@ -37,8 +37,8 @@ struct BirthInput {
   std::optional<int> hour;    // 0..23; nullopt: the hour list shows "?"
   std::optional<int> minute;  // 0..59; nullopt: "?" or nothing chosen (counts as 0)
   Sex sex = Sex::Female;
-  std::string jisaMinutesText = "0";  // txtJisahun as shown, e.g. "-5" or "-0"
-  std::string jisaSecondsText = "0";  // txtJisabyo as shown
+  std::string jisaMinutesText = "0";  // the time difference's minutes as shown, e.g. "-5" or "-0"
+  std::string jisaSecondsText = "0";  // its seconds as shown
 };
 
 // The true solar date and time of the birth.
@@ -130,10 +130,10 @@ struct BirthRecord {
   std::optional<int> inYear, inMonth, inDay, inHour, inMinute;
 };
 
-// The birth summary shown in txtBirthday, e.g. 1975年4月8日13時5分,
+// The birth summary the main window shows, e.g. 1975年4月8日13時5分,
 // 1975年4月8日13時頃 (minute "?" or none), 1975年4月8日出生時間不明 (hour "?").
 // hourText and minuteText are what the hour and minute lists show ("" if none).
-std::string birthday_data(const BirthRecord& record, std::string_view hourText,
+std::string BirthdayData(const BirthRecord& record, std::string_view hourText,
                           std::string_view minuteText);
 
 }  // namespace mireto

@@ -14,12 +14,12 @@ namespace {
 //   distanceAu  the Sun's distance (AU); 1 AU = 1495.9787e5 km, c = 2.99792458e5 km/s
 //   enteredYear the year as entered (not the true solar year)
 // The second term adds 0.9101 s per year counted from 1885.
-double LightTimeDays(double distanceAu, int enteredYear) {
+double LightTimeAndSecularDays(double distanceAu, int enteredYear) {
   return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 +
          (enteredYear - 1885) * 0.0000105337078651;
 }
 
-// ut less the light time at ut. The first position serves only for its
+// ut less the light time at ut and the secular term. The first position serves only for its
 // distance, and only through this difference: when the fast bounds on the
 // distance give the same difference at both ends, it is the one the full
 // computation gives (the light time rises with the distance, the difference
@@ -27,11 +27,11 @@ double LightTimeDays(double distanceAu, int enteredYear) {
 double UtEarlierByLightTime(const CalendarTables& tables, double year, double month, double ut,
                             int enteredYear) {
   if (const std::optional<DistanceBounds> d = BoundSunDistance(tables, year, month, ut)) {
-    const double early = ut - LightTimeDays(d->high, enteredYear);
-    const double late = ut - LightTimeDays(d->low, enteredYear);
+    const double early = ut - LightTimeAndSecularDays(d->high, enteredYear);
+    const double late = ut - LightTimeAndSecularDays(d->low, enteredYear);
     if (early == late) return early;
   }
-  return ut - LightTimeDays(ComputeSunDistance(tables, year, month, ut), enteredYear);
+  return ut - LightTimeAndSecularDays(ComputeSunDistance(tables, year, month, ut), enteredYear);
 }
 
 }  // namespace

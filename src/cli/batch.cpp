@@ -195,7 +195,7 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   if (line.ends_with('\r')) line.remove_suffix(1);
   if (context.compat) return AppendCompatBatchLine(line, lineNumber, context, out);
   std::string error;
-  const auto request = ParseBatchLine(line, context.defaults, error);
+  const auto request = exchange::ParseBatchLine(line, context.defaults, error);
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
     const BirthChart birth =

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxBatchLineBytes = 64 * 1024;
 // What every line of one run shares.
 struct BatchContext {
   const CalendarTables& tables;
-  BatchDefaults defaults;
+  exchange::BatchDefaults defaults;
   LocalDateTime defaultNow;
   DetailsOptions details{};  // --details, --annual, --monthly, --daily
   SummerTimeRule summerTime = SummerTimeRule::Ignore;

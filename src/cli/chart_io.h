@@ -1,67 +1,24 @@
-// Reading births and writing charts for the command-line chart tool.
+// Writing charts for the command-line chart tool; the births it reads are
+// the exchange format's (exchange/birth_request.h).
 #pragma once
 
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "chart/chart.h"
-#include "cli/batch_reader.h"
+#include "exchange/birth_request.h"
 
 namespace mireto::cli {
 
-// One birth as the tool takes it, plus the texts the birth summary needs.
-struct BirthRequest {
-  BirthInput input;
-  std::string hourText;    // "?" or the hour as the hour list shows it
-  std::string minuteText;  // "?" or the minute
-  std::optional<LocalDateTime> now;
-};
+using exchange::BirthRequest;
+using exchange::BirthdayText;
 
-// Parses "YYYY-MM-DD" into year, month, day (no range check beyond digits).
-std::optional<std::array<int, 3>> ParseDate(std::string_view text);
-
-// Parses "HH:MM" where each part may be "?".
-bool ParseTime(std::string_view text, std::string& hourText, std::string& minuteText);
-
-// Parses "YYYY-MM-DDTHH:MM" (a date that exists, years 1800 to 2200).
-std::optional<LocalDateTime> ParseNow(std::string_view text);
-
-// Parses "[-]MINUTES:SECONDS" into the two time-difference texts: decimal
-// digits only, SECONDS 0 to 59 without a sign of its own ("-0:30" is 30 s west).
-bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds);
-
-// Builds a request from the parts; on failure returns nullopt and a Japanese message.
-std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour,
-                                        std::string_view minute, std::string_view sex,
-                                        std::string_view jisaMinutes,
-                                        std::string_view jisaSeconds, std::string& error);
-
-// What a batch line that leaves out "sex", "jisaMinutes" or "jisaSeconds"
-// takes instead (--sex and --jisa; otherwise 女 and no time difference).
-struct BatchDefaults {
-  std::string sex = "F";
-  std::string jisaMinutes = "0";
-  std::string jisaSeconds = "0";
-};
-
-// One line of --batch input (a JSON object, see batch_reader.h), or a Japanese message.
-std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults,
-                                           std::string& error);
-std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error);
-
-// The request of an object already read (ParseBatchLine after the reading),
-// its messages naming the keys by names (kBatchKeyNames, or another
-// person's keys on the same line).
-std::optional<BirthRequest> RequestOf(const BatchObject& object, const BatchDefaults& defaults,
-                                      const BatchKeyNames& names, std::string& error);
-
-// The birth summary of a request (txtBirthday).
-std::string BirthdayText(const BirthRequest& request);
-
-// The chart as one JSON object; every string is the text the main window shows.
-nlohmann::ordered_json ChartJson(const BirthRequest& request, const Chart& chart);
+// The chart as one JSON object built with nlohmann, member by member; every
+// string is the text the main window shows. No program writes it: the tool
+// writes its charts with AppendChartJson (json_writer.h), and the tests and
+// fuzz targets hold that writer to this plain reference byte for byte.
+nlohmann::ordered_json ReferenceChartJson(const BirthRequest& request, const Chart& chart);
 
 // The chart text of the preview window.
 std::string ChartText(const BirthRequest& request, const Chart& chart, std::string_view nowText);

@@ -11,6 +11,12 @@ namespace mireto::cli {
 
 namespace {
 
+using exchange::BatchKey;
+using exchange::BatchObject;
+using exchange::FieldState;
+using exchange::kBatchKeyCount;
+using exchange::kBatchKeyNames;
+
 // The members of a compat line: the batch keys, then the partner's.
 constexpr std::size_t kPartnerKeyCount = kBatchKeyCount - 1;  // no partner "now"
 constexpr std::size_t kCompatKeyCount = kBatchKeyCount + kPartnerKeyCount;
@@ -69,10 +75,15 @@ void AppendChart(std::string& out, const BirthRequest& request, const ComputedBi
 
 std::optional<CompatRequest> ParseCompatLine(std::string_view line, const BatchDefaults& defaultsA,
                                              const BatchDefaults& defaultsB, std::string& error) {
-  std::array<FieldState, kCompatKeyCount> state{};
-  std::array<std::string_view, kCompatKeyCount> text{};
-  std::array<std::string, kCompatKeyCount> decoded;
-  if (!ReadStringMembers(line, kCompatKeyNames, {state, text, decoded}, error)) return std::nullopt;
+  exchange::ObjectMembers<kCompatKeyCount> members;
+  exchange::MemberProblems problems;
+  if (!exchange::ReadObjectMembers(line, kCompatKeyNames, members, problems, error)) return std::nullopt;
+  if (!problems.first.empty()) {
+    error = std::move(problems.first);
+    return std::nullopt;
+  }
+  const auto& state = members.state;
+  const auto& text = members.text;
   BatchObject a, b;
   for (std::size_t i = 0; i < kBatchKeyCount; ++i) {
     a.state[i] = state[i];
@@ -83,9 +94,9 @@ std::optional<CompatRequest> ParseCompatLine(std::string_view line, const BatchD
     b.text[i] = text[kBatchKeyCount + i];
   }
   b.state[static_cast<std::size_t>(BatchKey::Now)] = FieldState::Absent;
-  auto first = RequestOf(a, defaultsA, kBatchKeyNames, error);
+  auto first = exchange::RequestFromBatchObject(a, defaultsA, kBatchKeyNames, error);
   if (!first) return std::nullopt;
-  auto second = RequestOf(b, defaultsB, kPartnerKeyNames, error);
+  auto second = exchange::RequestFromBatchObject(b, defaultsB, kPartnerKeyNames, error);
   if (!second) {
     error = std::string(kPartnerMessagePrefix) + error;
     return std::nullopt;

@@ -15,6 +15,9 @@
 
 namespace mireto::cli {
 
+using exchange::BatchDefaults;
+using exchange::BatchKeyNames;
+
 // The partner's keys in the order of kBatchKeys (a line's "now" is both people's).
 inline constexpr BatchKeyNames kPartnerKeyNames = {
     "partnerDate", "partnerHour", "partnerMinute", "partnerSex", "partnerJisaMinutes", "partnerJisaSeconds", "now"};

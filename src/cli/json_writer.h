@@ -47,7 +47,7 @@ struct ChartExtras {
 };
 
 // The chart object of one birth (no line end); without extras the same bytes
-// as ChartJson(...).dump().
+// as ReferenceChartJson(...).dump().
 void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
                      const ChartExtras& extras = {});
 

@@ -5,9 +5,15 @@
 #include <charconv>
 #include <cmath>
 
-#include "cli/quote.h"
+#include "exchange/quote.h"
 
 namespace mireto::cli {
+
+using exchange::MakeRequest;
+using exchange::ParseJisa;
+using exchange::ParseNow;
+using exchange::ParseTime;
+using exchange::Quote;
 
 namespace {
 

@@ -18,7 +18,7 @@ struct Options {
   bool json = false;
   std::optional<LocalDateTime> now;  // --now; the system clock when absent
   BirthRequest request;              // Mode::Single only
-  BatchDefaults batchDefaults;       // Mode::Batch: --sex and --jisa for lines without them
+  exchange::BatchDefaults batchDefaults;  // Mode::Batch: --sex and --jisa for lines without them
   int jobs = 1;                      // Mode::Batch: threads computing charts; 0 = one per core
   DetailsOptions details;            // --details, --annual FROM:TO
   SummerTimeRule summerTime = SummerTimeRule::Ignore;  // --summer-time, every chart

@@ -4,8 +4,9 @@
 #include <iostream>
 
 #include "cli/exit_status.h"
-#include "cli/roster_lines.h"
 #include "core/utf8_path.h"
+#include "exchange/quote.h"
+#include "exchange/roster_lines.h"
 #include "roster/roster.h"
 #include "roster/roster_location.h"
 
@@ -73,7 +74,7 @@ std::optional<RosterCommand> ParseRosterCommand(const std::vector<std::string>& 
       }
       haveExport = true;
     } else {
-      error = "名簿の読み込み・書き出しと一緒に使えない引数です: " + arg;
+      error = "名簿の読み込み・書き出しと一緒に使えない引数です: " + exchange::Quote(arg);
       return std::nullopt;
     }
     i += taken;
@@ -104,30 +105,24 @@ std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::
 }
 
 int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err) {
-  const ImportLines lines = ReadImportLines(in);
+  const exchange::ImportLines lines = exchange::ReadImportLines(in);
   if (in.bad()) return Fail(err, "読み込むファイルを読めません（名簿は変更していません）", ExitStatus::InputFailed);
   if (lines.badLine != 0 || lines.empty)
-    return Fail(err, "名簿の読み込み: " + ImportErrorText(lines) + "（名簿は変更していません）");
+    return Fail(err, "名簿の読み込み: " + exchange::ImportErrorText(lines) + "（名簿は変更していません）");
   roster::Roster roster(file);
   std::string error;
   const auto count = roster.addAll(lines.entries, error);
   if (!count) return Fail(err, "名簿の読み込み: " + error + "（名簿は変更していません）");
   roster.settle();
-  out << ImportCountText(*count) << '\n';
+  out << exchange::ImportCountText(*count) << '\n';
   return kExitOk;
-}
-
-std::string ImportCountText(const roster::AddCount& count) {
-  if (count.skipped == 0) return std::to_string(count.added) + " 件を名簿に追加しました";
-  return std::to_string(count.added) + " 件を追加、" + std::to_string(count.skipped) +
-         " 件は同じ内容が既にあるため飛ばしました";
 }
 
 int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,
                      std::ostream& err) {
   if (source == "-") return ImportRoster(file, std::cin, out, err);
   std::ifstream in(PathFromUtf8(source), std::ios::binary);
-  if (!in) return Fail(err, "読み込むファイルを開けません: " + source);
+  if (!in) return Fail(err, "読み込むファイルを開けません: " + exchange::Quote(source));
   return ImportRoster(file, in, out, err);
 }
 
@@ -136,7 +131,7 @@ int ExportRoster(const std::filesystem::path& file, std::ostream& out, std::ostr
   std::string error;
   const auto entries = roster.entries(error);
   if (!entries) return Fail(err, error);
-  for (const roster::Entry& entry : *entries) out << ExportLine(entry) << '\n';
+  for (const roster::Entry& entry : *entries) out << exchange::ExportLine(entry) << '\n';
   out.flush();
   if (!out) return Fail(err, "名簿を標準出力に書き込めません", ExitStatus::OutputFailed);
   return kExitOk;

@@ -39,9 +39,6 @@ std::optional<std::filesystem::path> RosterFile(const std::string& chosen, std::
 // line on err naming the bad line (4 when the input cannot be read).
 int ImportRoster(const std::filesystem::path& file, std::istream& in, std::ostream& out, std::ostream& err);
 
-// "6 件を追加、6 件は同じ内容が既にあるため飛ばしました" ("6 件を名簿に追加しました" when none was skipped).
-std::string ImportCountText(const roster::AddCount& count);
-
 // --import with a file name, or "-" for standard input.
 int ImportRosterFrom(const std::filesystem::path& file, const std::string& source, std::ostream& out,
                      std::ostream& err);

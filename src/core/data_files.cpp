@@ -124,6 +124,8 @@ void ReadPlanetTerms(std::string_view text, CalendarTables& tables) {
   }
 }
 
+// Loaded and checked as the start-up requires, though no computation reads
+// them (see CalendarTables).
 void ReadLatitudeTerms(std::string_view text, CalendarTables& tables) {
   RowReader reader(kLatitudeFileName, text);
   for (std::size_t i = 0; i < tables.latitudeTerms.size(); ++i) {

@@ -54,7 +54,11 @@ inline constexpr std::uintmax_t kDataFileMaxBytes = 256 * 1024;
 // A bad value is quoted in a message up to this many bytes, then "…".
 inline constexpr std::size_t kQuotedTokenMaxBytes = 40;
 
-// The tables loaded once at start-up and never changed afterwards.
+// The solar theory's periodic terms, loaded once at start-up and never changed
+// afterwards. The Sun's longitude and distance read the planetary terms. The
+// latitude terms are read by nothing: they are loaded, checked and shipped
+// because the design's start-up reads both files, and a damaged latitude.txt
+// stops both programs like a damaged planet.txt.
 struct CalendarTables {
   std::array<PlanetTerm, kPlanetTermCount> planetTerms;
   std::array<LatitudeTerm, kLatitudeTermCount> latitudeTerms;

@@ -32,23 +32,23 @@ float ShownToPicturePixel(float shown, int shownSide) {
   return static_cast<float>(static_cast<double>(shown) * kMapPictureSidePx / shownSide);
 }
 
-double pixel_to_longitude(float X) { return static_cast<double>(X) * kMapDegPerPx + kMapLon0Deg; }
+double PixelToLongitude(float X) { return static_cast<double>(X) * kMapDegPerPx + kMapLon0Deg; }
 
-float pixel_to_latitude(float Y) {
+float PixelToLatitude(float Y) {
   // The product of two singles is exact in double, and for every pixel row the
   // difference is too, so the only rounding is the final one to single.
   const double product = static_cast<double>(kMapDegPerPxSingle) * static_cast<double>(Y);
   return ToSingle(static_cast<double>(kMapLat0Deg) - product);
 }
 
-DmsTexts split_dms(double longitudeDeg) {
+DmsTexts SplitDms(double longitudeDeg) {
   const double degrees = Int(longitudeDeg);
   const double minutes = (longitudeDeg - degrees) * kMinutesPerDeg;
   const double seconds = (minutes - Int(minutes)) * kSecondsPerMinute;
   return {WholeNumberText(degrees), WholeNumberText(Int(minutes)), WholeNumberText(Int(seconds))};
 }
 
-DmsTexts split_dms(float latitudeDeg) {
+DmsTexts SplitDms(float latitudeDeg) {
   const double lat = latitudeDeg;
   const double degrees = Int(lat);
   const float minutes = ToSingle((lat - degrees) * kMinutesPerDeg);
@@ -56,7 +56,7 @@ DmsTexts split_dms(float latitudeDeg) {
   return {WholeNumberText(degrees), WholeNumberText(Int(minutes)), WholeNumberText(Int(seconds))};
 }
 
-CorrectionTexts longitude_to_correction(std::string_view degreeText, std::string_view minuteText,
+CorrectionTexts LongitudeToCorrection(std::string_view degreeText, std::string_view minuteText,
                                         std::string_view secondText) {
   const double longitudeDeg = LeadingNumber(degreeText) + LeadingNumber(minuteText) / kMinutesPerDeg +
                               LeadingNumber(secondText) / kSecondsPerDeg;

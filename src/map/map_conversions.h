@@ -57,23 +57,23 @@ int FittedMapSide(int room);
 float ShownToPicturePixel(float shown, int shownSide);
 
 // East longitude in degrees of pixel column X (pixel centre at an integer X).
-double pixel_to_longitude(float X);
+double PixelToLongitude(float X);
 
 // North latitude in degrees of pixel row Y, rounded once to single precision.
-float pixel_to_latitude(float Y);
+float PixelToLatitude(float Y);
 
 // Splits a longitude in double arithmetic: floor of the degrees, of the minutes and
 // of the seconds. Nothing is rounded to nearest.
-DmsTexts split_dms(double longitudeDeg);
+DmsTexts SplitDms(double longitudeDeg);
 
 // Splits a latitude the same way, rounding each intermediate (the minutes and the
 // seconds before their floor) to single precision.
-DmsTexts split_dms(float latitudeDeg);
+DmsTexts SplitDms(float latitudeDeg);
 
 // Reads the leading number of each displayed longitude text (0 for an empty text),
 // so the longitude used is the one shown, cut to whole seconds, and converts it to
 // the correction in minutes and seconds of time, positive east of 135 degrees.
-CorrectionTexts longitude_to_correction(std::string_view degreeText, std::string_view minuteText,
+CorrectionTexts LongitudeToCorrection(std::string_view degreeText, std::string_view minuteText,
                                         std::string_view secondText);
 
 }  // namespace mireto

@@ -188,8 +188,8 @@ void MapDialog::OnMousePressed(Qt::MouseButton button, QPointF point) {
 }
 
 void MapDialog::FillLabels(QPointF point) {
-  const DmsTexts lat = split_dms(pixel_to_latitude(static_cast<float>(point.y())));
-  const DmsTexts lon = split_dms(pixel_to_longitude(static_cast<float>(point.x())));
+  const DmsTexts lat = SplitDms(PixelToLatitude(static_cast<float>(point.y())));
+  const DmsTexts lon = SplitDms(PixelToLongitude(static_cast<float>(point.x())));
   latDeg_->setText(QString::fromStdString(lat.degrees));
   latMin_->setText(QString::fromStdString(lat.minutes));
   latSec_->setText(QString::fromStdString(lat.seconds));
@@ -214,7 +214,7 @@ void MapDialog::Cancel() {
 
 // The correction is computed from the displayed longitude, cut to whole seconds.
 void MapDialog::Decide() {
-  const CorrectionTexts correction = longitude_to_correction(
+  const CorrectionTexts correction = LongitudeToCorrection(
       lonDeg_->text().toStdString(), lonMin_->text().toStdString(), lonSec_->text().toStdString());
   const QString minutes = QString::fromStdString(correction.minutes);
   const QString seconds = QString::fromStdString(correction.seconds);

@@ -38,7 +38,7 @@ std::string CrLfLineBreaks(std::string_view text) {
   return out;
 }
 
-std::string make_export_text(const ChartSnapshot& chart, std::string_view nowText) {
+std::string MakeExportText(const ChartSnapshot& chart, std::string_view nowText) {
   const ChartDisplay& d = chart.display;
   std::string lines[17];
   lines[0] = std::string(nowText) + "解命";

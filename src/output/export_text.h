@@ -16,6 +16,6 @@ std::string CrLfLineBreaks(std::string_view text);
 // their first ages; the roster entry's name and note when the chart is
 // one's, the note's line breaks as CR LF), lines separated by CR LF, no line end after the last.
 // nowText is the present local date and time as the platform writes it.
-std::string make_export_text(const ChartSnapshot& chart, std::string_view nowText);
+std::string MakeExportText(const ChartSnapshot& chart, std::string_view nowText);
 
 }  // namespace mireto

@@ -96,7 +96,7 @@ ExportController::ExportController(QObject* parent)
 void ExportController::open(const ChartSnapshot& chart) {
   showWindow();  // creates the window and its text area when not loaded
   const QString now = GeneralDateText(clock_());
-  const std::string chartText = make_export_text(chart, now.toStdString());
+  const std::string chartText = MakeExportText(chart, now.toStdString());
   text_->setPlainText(ToDisplayLines(QString::fromStdString(chartText)));
 }
 

@@ -99,7 +99,7 @@ bool IsListItem(std::string_view text, int last) {
 
 std::string CheckDate(std::string_view date) {
   if (DateParts(date)) return {};
-  return "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstYear) + "年から" + std::to_string(kLastYear) +
+  return "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstSupportedYear) + "年から" + std::to_string(kLastSupportedYear) +
          "年までの実在の日付で指定してください: " + std::string(date);
 }
 
@@ -135,7 +135,7 @@ std::optional<std::array<int, 3>> DateParts(std::string_view date) {
   const auto year = FixedDigits(date.substr(0, 4));
   const auto month = FixedDigits(date.substr(5, 2));
   const auto day = FixedDigits(date.substr(8, 2));
-  if (!year || !month || !day || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12 ||
+  if (!year || !month || !day || *year < kFirstSupportedYear || *year > kLastSupportedYear || *month < 1 || *month > 12 ||
       *day < 1 || *day > MonthLengths(*year)[*month]) {
     return std::nullopt;
   }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/constants.h"
+
 namespace mireto::roster {
 
 // The birth inputs as the main window's controls hold them; the keys of
@@ -77,10 +79,6 @@ inline constexpr std::size_t kMaxBirthplaceChars = 200;
 // map (121.4° to 147.1° east: -54 to 48) can give.
 inline constexpr int kMinJisaMinutes = -54;
 inline constexpr int kMaxJisaMinutes = 48;
-
-// The years the year dialog offers.
-inline constexpr int kFirstYear = 1800;
-inline constexpr int kLastYear = 2080;
 
 // Each returns an empty string when the value is acceptable, else a one-line
 // Japanese message.

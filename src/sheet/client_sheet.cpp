@@ -6,7 +6,7 @@
 #include "chart/almanac.h"
 #include "chart/term_boundary.h"
 #include "chart/text_format.h"
-#include "cli/chart_io.h"
+#include "exchange/birth_request.h"
 
 namespace mireto {
 
@@ -41,7 +41,7 @@ std::string TimeDifferenceText(const BirthInput& input) {
 std::optional<SheetData> GatherSheet(const CalendarTables& tables, const roster::BirthTexts& birth,
                                      roster::ClockDecision decision, SheetPerson person, std::string mapPlace,
                                      const LocalDateTime& today, std::string version, std::string& error) {
-  const auto request = cli::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex, birth.jisaMinutes,
+  const auto request = exchange::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex, birth.jisaMinutes,
                                         birth.jisaSeconds, error);
   if (!request) return std::nullopt;
   const SummerTimeRule rule = RuleOf(decision);
@@ -52,7 +52,7 @@ std::optional<SheetData> GatherSheet(const CalendarTables& tables, const roster:
   }
   SheetData sheet;
   sheet.birth = birth;
-  sheet.birthday = cli::BirthdayText(*request);
+  sheet.birthday = exchange::BirthdayText(*request);
   sheet.decision = computed.decision;
   sheet.notices = std::move(computed.notices);
   sheet.chart = *computed.result.chart;

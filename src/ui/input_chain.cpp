@@ -114,7 +114,7 @@ void InputChain::setTimeDifference(const QString& minutes, const QString& second
 }
 
 void InputChain::rewriteSummary() {
-  const std::string text = birthday_data(record_, hour_->currentText().toStdString(),
+  const std::string text = BirthdayData(record_, hour_->currentText().toStdString(),
                                          minute_->currentText().toStdString());
   summary_->setText(QString::fromStdString(text));
 }

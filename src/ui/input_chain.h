@@ -1,7 +1,7 @@
 // The birth-data inputs of the main window and their enabling chain.
 //
 // Year (from the year dialog) -> month -> day -> hour -> minute: each choice
-// writes the BirthRecord, rewrites the birth summary txtBirthday and enables
+// writes the BirthRecord, rewrites the birth summary and enables
 // the next list; the minute, or an hour of "?", enables the display button.
 // Nothing in the chain disables a control again except the hour "?", which
 // disables the minute list. Later choices are never cleared by earlier ones.

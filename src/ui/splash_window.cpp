@@ -22,7 +22,7 @@ constexpr TwipsRect kVersionLabelRect = {855, 2010, 1680, 300};
 
 QString VersionLabelText() { return QStringLiteral("Ver. ") + VersionText(); }
 
-SplashWindow::SplashWindow(QWidget* parent)
+SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   InitResources();
   setObjectName(QStringLiteral("startmireto"));
@@ -40,7 +40,7 @@ SplashWindow::SplashWindow(QWidget* parent)
   label->setPalette(palette);
 
   timer_.setObjectName(QStringLiteral("Timer1"));
-  timer_.setInterval(kIntervalMs);
+  timer_.setInterval(intervalMs);
   timer_.setSingleShot(true);
   // A coarse timer may fire up to 5 % early; the main window must not.
   timer_.setTimerType(Qt::PreciseTimer);

@@ -1,6 +1,6 @@
 // The splash window startmireto: the artwork with the program's version for
 // three seconds. After 3000 ms (never earlier) it emits timeUp() once; whoever
-// shows the main window then closes the splash.
+// shows the main window then closes the splash. Tests give a shorter interval.
 #pragma once
 
 #include <QPixmap>
@@ -19,7 +19,7 @@ class SplashWindow : public QWidget {
  public:
   static constexpr int kIntervalMs = 3000;
 
-  explicit SplashWindow(QWidget* parent = nullptr);
+  explicit SplashWindow(int intervalMs = kIntervalMs, QWidget* parent = nullptr);
 
   void centreOnScreen();
 

@@ -1,12 +1,12 @@
 // mireto-chart end to end: chart text, JSON, batch and the error exits.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "child_process.h"
+#include "test_support.h"
 
 namespace {
 
@@ -16,24 +16,17 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs mireto-chart with the given arguments and standard input.
+// Runs mireto-chart with the given arguments (separated by single spaces) and standard input.
 ToolRun RunTool(const std::string& args, const std::string& input = "") {
-  // CTest runs the cases in parallel processes: one pair of files per process.
-  const std::string dir = ::testing::TempDir() + "mireto_cli_" + std::to_string(getpid());
-  const std::string in = dir + "_in.txt";
-  const std::string err = dir + "_err.txt";
-  std::ofstream(in) << input;
-  const std::string command = std::string(MIRETO_BIN_DIR) + "/mireto-chart " + args + " < " + in +
-                              " 2> " + err;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  const int status = pclose(pipe);
-  std::ifstream errIn(err);
-  std::string errText((std::istreambuf_iterator<char>(errIn)), std::istreambuf_iterator<char>());
-  return {WEXITSTATUS(status), out, errText};
+  mireto::test::ToolRun run;
+  for (std::size_t start = 0; start <= args.size();) {
+    const std::size_t end = std::min(args.find(' ', start), args.size());
+    run.args.push_back(args.substr(start, end - start));
+    start = end + 1;
+  }
+  run.input = input;
+  const mireto::test::ChildResult result = mireto::test::RunTool(run);
+  return {result.exitCode, result.out, result.err};
 }
 
 TEST(MiretoChart, ChartTextOfTheWorkedExample) {
@@ -45,7 +38,7 @@ TEST(MiretoChart, ChartTextOfTheWorkedExample) {
 }
 
 TEST(MiretoChart, JsonWithUnknownTimeAndTimeDifference) {
-  const ToolRun r = RunTool("--json --jisa -5:30 --now 2026-12-07T12:00 1990-05-03 '?:?'");
+  const ToolRun r = RunTool("--json --jisa -5:30 --now 2026-12-07T12:00 1990-05-03 ?:?");
   ASSERT_EQ(r.status, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["birthday"], "1990年5月3日出生時間不明");

@@ -47,11 +47,11 @@ TEST(ExportText, WholeTextByteForByte) {
       "                          83     乙亥\r\n"
       "                          93     丙子\r\n"
       "備考／";
-  EXPECT_EQ(make_export_text(Sample(), "2026/12/07 12:00:00"), expected);
+  EXPECT_EQ(MakeExportText(Sample(), "2026/12/07 12:00:00"), expected);
 }
 
 TEST(ExportText, SeventeenLinesAndNoTrailingLineEnd) {
-  const std::string text = make_export_text(Sample(), "now");
+  const std::string text = MakeExportText(Sample(), "now");
   std::size_t lines = 1;
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] == '\r') {
@@ -80,8 +80,8 @@ TEST_P(ExportTextNamed, NameOnLineTwoNoteFromLineSeventeen) {
   ChartSnapshot t = Sample();
   t.name = GetParam().name;
   t.note = GetParam().note;
-  const std::string plain = make_export_text(Sample(), "now");
-  const std::string named = make_export_text(t, "now");
+  const std::string plain = MakeExportText(Sample(), "now");
+  const std::string named = MakeExportText(t, "now");
   const std::size_t line2 = plain.find("\r\n") + 2;
   const std::string head = plain.substr(0, line2);
   ASSERT_EQ(named.substr(0, line2), head);

@@ -38,12 +38,12 @@ TEST(FormatOneDecimal, HalfAwayFromZeroOnTheExactValue) {
 
 TEST(BirthdaySummary, AllForms) {
   const BirthRecord full{1975, 4, 8, 13, 5};
-  EXPECT_EQ(birthday_data(full, "13", "5"), "1975年4月8日13時5分");
-  EXPECT_EQ(birthday_data(full, "13", "?"), "1975年4月8日13時頃");
-  EXPECT_EQ(birthday_data(full, "13", ""), "1975年4月8日13時頃");
-  EXPECT_EQ(birthday_data(BirthRecord{1975, 4, 8, 0, 5}, "?", "5"), "1975年4月8日出生時間不明");
-  EXPECT_EQ(birthday_data(BirthRecord{1990, 2, {}, {}, {}}, "", ""), "1990年2月日時頃");
-  EXPECT_EQ(birthday_data(BirthRecord{}, "", ""), "年月日時頃");
+  EXPECT_EQ(BirthdayData(full, "13", "5"), "1975年4月8日13時5分");
+  EXPECT_EQ(BirthdayData(full, "13", "?"), "1975年4月8日13時頃");
+  EXPECT_EQ(BirthdayData(full, "13", ""), "1975年4月8日13時頃");
+  EXPECT_EQ(BirthdayData(BirthRecord{1975, 4, 8, 0, 5}, "?", "5"), "1975年4月8日出生時間不明");
+  EXPECT_EQ(BirthdayData(BirthRecord{1990, 2, {}, {}, {}}, "", ""), "1990年2月日時頃");
+  EXPECT_EQ(BirthdayData(BirthRecord{}, "", ""), "年月日時頃");
 }
 
 }  // namespace

@@ -7,9 +7,10 @@
 // Both run with --now 2026-12-07T12:00 (lines without "now" take it).
 #include <gtest/gtest.h>
 
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 struct GoldenCase {
@@ -57,4 +58,4 @@ INSTANTIATE_TEST_SUITE_P(Files, BatchGolden,
                          });
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

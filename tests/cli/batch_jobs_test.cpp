@@ -5,9 +5,10 @@
 
 #include <regex>
 
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 const std::string kDir = MIRETO_CLI_TEST_DATA_DIR;
@@ -75,4 +76,4 @@ INSTANTIATE_TEST_SUITE_P(Threads, BatchJobs, ::testing::Values("1", "2", "5", "0
                          [](const auto& info) { return std::string("jobs") + info.param; });
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -1,9 +1,9 @@
 // The batch line reader: what it accepts, what it refuses and with which message.
 #include <gtest/gtest.h>
 
-#include "cli/chart_io.h"
+#include "exchange/birth_request.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 namespace {
 
 const std::string kGood = R"("date":"1990-05-03","hour":"14","minute":"27")";
@@ -112,4 +112,4 @@ INSTANTIATE_TEST_SUITE_P(
                       JisaCase{"5", false}));
 
 }  // namespace
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

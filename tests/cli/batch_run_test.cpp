@@ -4,9 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 const std::string kLine =
@@ -74,4 +75,4 @@ TEST(BatchRun, DeepNestingIsRefusedWithoutExhaustingMemory) {
 }
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

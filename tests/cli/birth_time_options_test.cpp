@@ -4,9 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 using nlohmann::json;
@@ -109,4 +110,4 @@ TEST(Notices, OnEveryChartObject) {
 }
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -7,9 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/options.h"
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 struct RefusedDetailsCase {
@@ -251,4 +252,4 @@ TEST(DetailsText, AppendedAfterTheChartText) {
 }
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -69,13 +69,13 @@ TEST_P(ChartObject, SameBytesAsTheDocumentDump) {
   const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
   ASSERT_TRUE(loaded.tables) << loaded.error;
   std::string error;
-  const auto request = ParseBatchLine(GetParam().line, error);
+  const auto request = exchange::ParseBatchLine(GetParam().line, error);
   ASSERT_TRUE(request) << error;
   const auto result = ComputeChart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
   ASSERT_TRUE(result.chart) << result.error;
   std::string out;
   AppendChartJson(out, *request, *result.chart);
-  EXPECT_EQ(out, ChartJson(*request, *result.chart).dump());
+  EXPECT_EQ(out, ReferenceChartJson(*request, *result.chart).dump());
 }
 
 // The chart's texts never hold a quote or a control character today; written
@@ -85,7 +85,7 @@ TEST(ChartObjectTexts, EscapedAndLongTextsAsTheDocumentDump) {
   const auto loaded = LoadCalendarTables(MIRETO_BIN_DIR);
   ASSERT_TRUE(loaded.tables) << loaded.error;
   std::string error;
-  const auto request = ParseBatchLine(R"({"date":"1990-05-03","hour":"14","minute":"27"})", error);
+  const auto request = exchange::ParseBatchLine(R"({"date":"1990-05-03","hour":"14","minute":"27"})", error);
   ASSERT_TRUE(request) << error;
   auto result = ComputeChart(request->input, *loaded.tables, LocalDateTime{2026, 12, 7, 12, 0});
   ASSERT_TRUE(result.chart) << result.error;
@@ -96,7 +96,7 @@ TEST(ChartObjectTexts, EscapedAndLongTextsAsTheDocumentDump) {
   chart.display.seasonElement = std::string(5000, 'x');
   std::string out = "prefix";
   AppendChartJson(out, *request, chart);
-  EXPECT_EQ(out, "prefix" + ChartJson(*request, chart).dump());
+  EXPECT_EQ(out, "prefix" + ReferenceChartJson(*request, chart).dump());
 }
 
 INSTANTIATE_TEST_SUITE_P(

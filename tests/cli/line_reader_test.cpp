@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cli/stream_io.h"
+#include "test_system.h"
 
 namespace mireto::cli {
 namespace {
@@ -24,7 +25,8 @@ class LineReading : public ::testing::TestWithParam<std::tuple<ReadCase, std::si
 
 TEST_P(LineReading, GivesEachLineOnce) {
   const auto& [c, blockBytes] = GetParam();
-  const std::string path = ::testing::TempDir() + "mireto_line_reader_" + std::to_string(getpid());
+  const test::TempFolder folder;
+  const std::string path = (folder / "input").string();
   std::ofstream(path, std::ios::binary) << c.input;
   const int fd = open(path.c_str(), O_RDONLY);
   ASSERT_GE(fd, 0);
@@ -73,7 +75,8 @@ TEST(OutputSinkTest, KeepsTheFirstErrorAndWritesNothingAfter) {
 }
 
 TEST(OutputSinkTest, LargeBlocksAndSmallPiecesKeepTheirOrder) {
-  const std::string path = ::testing::TempDir() + "mireto_output_sink_" + std::to_string(getpid());
+  const test::TempFolder folder;
+  const std::string path = (folder / "output").string();
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   ASSERT_GE(fd, 0);
   std::string expected;

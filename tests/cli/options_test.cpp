@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/options.h"
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
 namespace mireto::cli {
 namespace {

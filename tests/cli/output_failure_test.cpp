@@ -3,9 +3,10 @@
 // status, never reporting success.
 #include <gtest/gtest.h>
 
-#include "tool_process.h"
+#include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 constexpr int kOutputFailed = 3;
@@ -76,4 +77,4 @@ TEST(ExitStatuses, HelpListsEveryStatus) {
 }
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

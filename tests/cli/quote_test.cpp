@@ -1,9 +1,9 @@
 // Quoting input in a message: at most 40 characters, never half a character.
 #include <gtest/gtest.h>
 
-#include "cli/quote.h"
+#include "exchange/quote.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 namespace {
 
 std::string Repeat(const std::string& unit, std::size_t n) {
@@ -36,4 +36,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

@@ -22,19 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh temporary folder with files written into it, removed afterwards.
 class Scratch {
  public:
-  Scratch() {
-    root_ = testing::MakeTempFolder("mireto-checks-");
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
-  const fs::path& root() const { return root_; }
+  const fs::path& root() const { return folder_.path(); }
   fs::path Write(const fs::path& relative, const std::string& text) const {
-    const fs::path path = root_ / relative;
+    const fs::path path = root() / relative;
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
     return path;
@@ -43,11 +36,11 @@ class Scratch {
   fs::path WithShippedFiles(const fs::path& relative) const {
     for (std::string_view name : {kPlanetFileName, kLatitudeFileName})
       Write(relative / name, test::ReadFile(test::BinDirectory() / name));
-    return root_ / relative;
+    return root() / relative;
   }
 
  private:
-  fs::path root_;
+  test::TempFolder folder_{"mireto-checks-"};
 };
 
 std::string Shipped(std::string_view name) { return test::ReadFile(test::BinDirectory() / name); }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "test_system.h"
 
 namespace mireto {
 namespace {
@@ -225,21 +226,13 @@ TEST_F(DataFilesTest, BodyOutsideOneToSixIsRejectedAtLoadTime) {
 // A scratch folder removed at the end of the test.
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    path_ = fs::temp_directory_path() /
-            ("mireto-core-test-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchFolder() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
+  const fs::path& path() const { return folder_.path(); }
   void Write(std::string_view name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
+    std::ofstream(path() / name, std::ios::binary) << text;
   }
 
  private:
-  fs::path path_;
+  test::TempFolder folder_{"mireto-core-test-"};
 };
 
 TEST_F(DataFilesTest, MissingFilesAndFoldersInPlaceOfFilesAreReported) {

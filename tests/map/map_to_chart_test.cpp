@@ -20,8 +20,8 @@ Chart ChartWithCorrection(const CorrectionTexts& correction) {
 double TrueSolarSeconds(const ChartRecord& r) { return r.trueSolarTime.hour * 3600.0 + r.trueSolarTime.minute * 60.0; }
 
 TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
-  const DmsTexts lon = split_dms(pixel_to_longitude(264.0f));  // 134 59 9
-  const CorrectionTexts west = longitude_to_correction(lon.degrees, lon.minutes, lon.seconds);
+  const DmsTexts lon = SplitDms(PixelToLongitude(264.0f));  // 134 59 9
+  const CorrectionTexts west = LongitudeToCorrection(lon.degrees, lon.minutes, lon.seconds);
   const Chart atMeridian = ChartWithCorrection({"0", "0"});
   const Chart picked = ChartWithCorrection(west);
   const Chart eastMirror = ChartWithCorrection({"0", west.seconds});
@@ -35,8 +35,8 @@ TEST(MapToChart, WestWithinFirstMinuteCorrectsWestwards) {
 }
 
 TEST(MapToChart, TokyoCorrectsEastwards) {
-  const DmsTexts lon = split_dms(pixel_to_longitude(357.0f));  // 139 46 20: +19 min 5 s
-  const Chart tokyo = ChartWithCorrection(longitude_to_correction(lon.degrees, lon.minutes, lon.seconds));
+  const DmsTexts lon = SplitDms(PixelToLongitude(357.0f));  // 139 46 20: +19 min 5 s
+  const Chart tokyo = ChartWithCorrection(LongitudeToCorrection(lon.degrees, lon.minutes, lon.seconds));
   EXPECT_NEAR(tokyo.record.timeDifferenceDays * 86400.0, 19 * 60.0 + 5.0, 1e-6);
 }
 

@@ -17,6 +17,7 @@
 
 #include "core/data_files.h"
 #include "output/calendar_controller.h"
+#include "qt_test_classes.h"
 
 using mireto::CalendarController;
 using mireto::CalendarWindow;
@@ -160,9 +161,6 @@ class CalendarWindowTest : public QObject {
 
 }  // namespace
 
-int RunCalendarWindowTests(int argc, char** argv) {
-  CalendarWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(CalendarWindow, CalendarWindowTest)
 
 #include "calendar_window_test.moc"

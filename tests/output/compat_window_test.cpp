@@ -15,6 +15,7 @@
 
 #include "core/data_files.h"
 #include "output/compat_window.h"
+#include "qt_test_classes.h"
 
 using mireto::CompatWindow;
 using mireto::Person;
@@ -159,9 +160,6 @@ class CompatWindowTest : public QObject {
   }
 };
 
-int RunCompatWindowTests(int argc, char** argv) {
-  CompatWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(CompatWindow, CompatWindowTest)
 
 #include "compat_window_test.moc"

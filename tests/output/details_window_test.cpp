@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTabWidget>
+#include "qt_test_classes.h"
 
 using mireto::ChartDetails;
 using mireto::DetailsWindow;
@@ -318,9 +319,6 @@ class DetailsWindowTest : public QObject {
   }
 };
 
-int RunDetailsWindowTests(int argc, char** argv) {
-  DetailsWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(DetailsWindow, DetailsWindowTest)
 
 #include "details_window_test.moc"

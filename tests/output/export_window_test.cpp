@@ -9,6 +9,7 @@
 #include "output/export_window.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
+#include "qt_test_classes.h"
 
 using mireto::ExportController;
 using mireto::test::SampleChart;
@@ -21,10 +22,10 @@ QPlainTextEdit* TextArea(const ExportController& exporter) {
   return exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"));
 }
 
-// make_export_text of a chart, with CR LF as the text has it.
+// MakeExportText of a chart, with CR LF as the text has it.
 QString ExportText(int variant, const QDateTime& moment) {
   const QString now = mireto::GeneralDateText(moment);
-  return QString::fromStdString(mireto::make_export_text(SampleChart(variant), now.toStdString()));
+  return QString::fromStdString(mireto::MakeExportText(SampleChart(variant), now.toStdString()));
 }
 
 // The same text as a text area shows it: one line break per CR LF.
@@ -158,9 +159,6 @@ class ExportWindowTest : public QObject {
   }
 };
 
-int RunExportWindowTests(int argc, char** argv) {
-  ExportWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(ExportWindow, ExportWindowTest)
 
 #include "export_window_test.moc"

@@ -17,6 +17,7 @@
 
 #include "output/notify_sound.h"
 #include "test_system.h"
+#include "qt_test_classes.h"
 
 using namespace std::chrono_literals;
 
@@ -84,7 +85,7 @@ class NotifySoundTest : public QObject {
                                       WriteFile(dir_, "text.wav", "not a wave file at all"),
                                       WriteFile(dir_, "short.wav", SilentWav(8000, 500).left(30)),
                                       WriteFile(dir_, "cut.wav", SilentWav(8000, 500).left(44 + 12 - 5)), folder};
-    for (const std::string& special : mireto::testing::SpecialFiles(dir_.path().toStdString())) files.push_back(special);
+    for (const std::string& special : mireto::test::SpecialFiles(dir_.path().toStdString())) files.push_back(special);
     for (const std::string& bad : files) {
       QVERIFY2(!mireto::WavDuration(bad), bad.c_str());
       QVERIFY2(!mireto::PlayWavBlocking(bad, player), bad.c_str());
@@ -156,9 +157,6 @@ class NotifySoundTest : public QObject {
   QTemporaryDir dir_;
 };
 
-int RunNotifySoundTests(int argc, char** argv) {
-  NotifySoundTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(NotifySound, NotifySoundTest)
 
 #include "notify_sound_test.moc"

@@ -6,6 +6,7 @@
 #include "output/popup_window.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
+#include "qt_test_classes.h"
 
 using mireto::ChartSnapshot;
 using mireto::PopupController;
@@ -182,9 +183,6 @@ class PopupWindowTest : public QObject {
   }
 };
 
-int RunPopupWindowTests(int argc, char** argv) {
-  PopupWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(PopupWindow, PopupWindowTest)
 
 #include "popup_window_test.moc"

@@ -16,6 +16,7 @@
 #include "output/popup_window.h"
 #include "qt_input.h"
 #include "ui/main_window.h"
+#include "qt_test_classes.h"
 
 using mireto::ChartSnapshot;
 
@@ -60,7 +61,7 @@ class RealMainWindowTest : public QObject {
   void windowAndToolGiveTheSameChart() {
     const mireto::roster::BirthTexts birth = mireto::test::FetchBirth();
     std::string error;
-    const auto request = mireto::cli::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
+    const auto request = mireto::exchange::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
                                                   birth.jisaMinutes, birth.jisaSeconds, error);
     QVERIFY2(request, error.c_str());
     const auto computed = mireto::ComputeChart(request->input, tables_, kNow);
@@ -155,9 +156,6 @@ class RealMainWindowTest : public QObject {
   mireto::CalendarTables tables_{};
 };
 
-int RunRealMainWindowTests(int argc, char** argv) {
-  RealMainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(RealMainWindow, RealMainWindowTest)
 
 #include "real_main_window_test.moc"

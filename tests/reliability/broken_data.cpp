@@ -8,7 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace mireto::testing {
+namespace mireto::test {
 
 namespace fs = std::filesystem;
 
@@ -160,10 +160,8 @@ std::string ShippedDataFile(const std::string& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-ProgramCopy::ProgramCopy(const fs::path& program, const DataFileCase& c) {
-  std::string pattern = (fs::temp_directory_path() / "mireto-data-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  root_ = pattern;
+ProgramCopy::ProgramCopy(const fs::path& program, const DataFileCase& c) : folder_("mireto-data-") {
+  root_ = folder_.path();
   const fs::path bin = root_ / "bin";
   fs::create_directory(bin);
   for (const fs::path& dir : {root_, bin}) {
@@ -175,9 +173,4 @@ ProgramCopy::ProgramCopy(const fs::path& program, const DataFileCase& c) {
   for (const char* file : {"planet.txt", "latitude.txt"}) PlaceDataFile(bin, file, c);
 }
 
-ProgramCopy::~ProgramCopy() {
-  std::error_code ec;
-  fs::remove_all(root_, ec);
-}
-
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace mireto::testing {
+#include "test_system.h"
+
+namespace mireto::test {
 
 enum class Damage {
   None,            // the files as shipped
@@ -48,7 +50,6 @@ std::string ShippedDataFile(const std::string& file);
 class ProgramCopy {
  public:
   ProgramCopy(const std::filesystem::path& program, const DataFileCase& damage);
-  ~ProgramCopy();
   ProgramCopy(const ProgramCopy&) = delete;
   ProgramCopy& operator=(const ProgramCopy&) = delete;
 
@@ -56,6 +57,7 @@ class ProgramCopy {
   std::filesystem::path root() const { return root_; }
 
  private:
+  TempFolder folder_;
   std::filesystem::path root_;
   std::filesystem::path program_;
 };
@@ -63,4 +65,4 @@ class ProgramCopy {
 // gtest prints a case by its name.
 inline std::ostream& operator<<(std::ostream& out, const DataFileCase& c) { return out << c.name; }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -7,8 +7,9 @@
 
 #include "broken_data.h"
 #include "child_process.h"
+#include "test_support.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 const std::vector<std::string> kChartArguments = {"--json", "--sex", "M", "--jisa", "-5:30",
@@ -20,7 +21,6 @@ ChildResult RunChartTool(const DataFileCase& c) {
   std::vector<std::string> argv = {copy.program().string()};
   argv.insert(argv.end(), kChartArguments.begin(), kChartArguments.end());
   ChildOptions options;
-  options.workDirectory = copy.root().string();
   // Root reads any file: the unreadable file is only unreadable to another user.
   options.asUnprivilegedUser = c.damage == Damage::Unreadable && geteuid() == 0;
   return RunChild(argv, options);
@@ -59,4 +59,4 @@ INSTANTIATE_TEST_SUITE_P(EveryDamage, ChartToolDataFiles, ::testing::ValuesIn(Da
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -32,7 +32,7 @@ extern char** environ;
 
 Q_DECLARE_METATYPE(mireto::roster::BirthTexts)
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 constexpr const char* kCommaLocale = "de_DE.UTF-8";
@@ -156,7 +156,7 @@ class CommaLocaleTest : public QObject {
     QTest::newRow("general") << QString::fromStdString(FormatGeneral(279.981969267678)) << "279.981969267678";
     QTest::newRow("general, exponent") << QString::fromStdString(FormatGeneral(0.000015)) << "1.5E-05";
     QTest::newRow("general, large") << QString::fromStdString(FormatGeneral(1234567.5)) << "1234567.5";
-    const DmsTexts dms = split_dms(135.875);  // exact in binary: 52.5 minutes
+    const DmsTexts dms = SplitDms(135.875);  // exact in binary: 52.5 minutes
     QTest::newRow("map degrees") << QString::fromStdString(dms.degrees + "/" + dms.minutes + "/" + dms.seconds)
                                  << "135/52/30";
     QTest::newRow("leading number") << QString::number(LeadingNumber("12.75abc"), 'f', 2) << "12.75";
@@ -221,15 +221,15 @@ const CalendarTables& CommaLocaleTest::tables_() {
   return tables;
 }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test
 
 int main(int argc, char** argv) {
-  const std::string unavailable = mireto::testing::SelectCommaLocale();
+  const std::string unavailable = mireto::test::SelectCommaLocale();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
-  mireto::testing::CommaLocaleTest test(unavailable);
+  mireto::test::CommaLocaleTest test(unavailable);
   return QTest::qExec(&test, argc, argv);
 }
 

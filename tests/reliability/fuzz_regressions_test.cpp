@@ -3,9 +3,10 @@
 
 #include "broken_data.h"
 #include "child_process.h"
+#include "test_support.h"
 #include "cli/options.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 // The first input the option fuzzer kept: a date argument with a line end in
@@ -30,7 +31,6 @@ TEST(FuzzRegressions, ArgumentWithLineEndGivesOneLineMessage) {
 TEST(FuzzRegressions, ToolPrintsOneLineForArgumentWithLineEnd) {
   ProgramCopy copy(MIRETO_CHART_PROGRAM, DataFileCases().front());
   ChildOptions options;
-  options.workDirectory = copy.root().string();
   const ChildResult r = RunChild({copy.program().string(), "--sex", "M\nF", "1990-05-03", "14:27"}, options);
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.out, "");
@@ -39,4 +39,4 @@ TEST(FuzzRegressions, ToolPrintsOneLineForArgumentWithLineEnd) {
 }
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -9,7 +9,7 @@
 #include "broken_data.h"
 #include "gui_run.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 namespace {
 
 const DataFileCase& IntactFiles() { return DataFileCases().front(); }
@@ -77,4 +77,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace mireto::testing
+}  // namespace mireto::test

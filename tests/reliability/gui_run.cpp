@@ -8,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 
-namespace mireto::testing {
+#include "test_support.h"
+
+namespace mireto::test {
 
 namespace fs = std::filesystem;
 
@@ -19,8 +21,7 @@ constexpr const char* kPreloadRefused = "cannot be preloaded";
 constexpr const char* kMainWindowPainted = "mireto-trace main-painted";
 
 std::vector<MessageBox> ReadMessageLog(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string log = ReadFile(path);
   std::vector<MessageBox> boxes;
   std::size_t start = 0;
   for (std::size_t end; (end = log.find('\x1e', start)) != std::string::npos; start = end + 1) {
@@ -59,7 +60,6 @@ GuiRun RunGuiProgram(const ProgramCopy& copy, const GuiRunOptions& options) {
   mkdir(runtime.c_str(), 0700);
 
   ChildOptions child;
-  child.workDirectory = copy.root().string();
   child.asUnprivilegedUser = options.asUnprivilegedUser;
   if (options.asUnprivilegedUser) {
     const std::string closed = ClosedAncestor(copy.root());
@@ -106,4 +106,4 @@ GuiRun RunGuiProgram(const ProgramCopy& copy, const GuiRunOptions& options) {
   return run;
 }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -10,7 +10,7 @@
 #include "broken_data.h"
 #include "child_process.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 
 struct MessageBox {
   std::string kind, title, text;
@@ -41,4 +41,4 @@ struct GuiRun {
 // dynamic loader refuses the preload.
 GuiRun RunGuiProgram(const ProgramCopy& copy, const GuiRunOptions& options);
 
-}  // namespace mireto::testing
+}  // namespace mireto::test

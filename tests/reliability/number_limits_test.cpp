@@ -62,14 +62,14 @@ TEST(LeadingNumberLimits, ValuesJustInsideTheRangeAreExact) {
 
 // planet.txt with the longitude amplitude of its first row replaced.
 std::string PlanetWithFirstAmplitude(const std::string& amplitude) {
-  std::string text = testing::ShippedDataFile("planet.txt");
+  std::string text = test::ShippedDataFile("planet.txt");
   std::size_t start = 0;
   for (int comma = 0; comma < 3; ++comma) start = text.find(',', start) + 1;
   return text.replace(start, text.find(',', start) - start, amplitude);
 }
 
 TEST(DataFileNumberLimits, TinyAmplitudeReadsAsZeroAndHugeOneIsRefused) {
-  const std::string latitude = testing::ShippedDataFile("latitude.txt");
+  const std::string latitude = test::ShippedDataFile("latitude.txt");
   for (const std::string& tiny : std::vector<std::string>{"1e-400", "-1e-400", "0." + Zeros(400) + "7"}) {
     const auto loaded = ParseCalendarTables(PlanetWithFirstAmplitude(tiny), latitude);
     ASSERT_TRUE(loaded.tables) << loaded.error;

@@ -9,15 +9,15 @@
 #include "app/font_check.h"
 #include "ui/fonts.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 
 using Environment = std::map<std::string, std::string>;
 
-}  // namespace mireto::testing
+}  // namespace mireto::test
 
-Q_DECLARE_METATYPE(mireto::testing::Environment)
+Q_DECLARE_METATYPE(mireto::test::Environment)
 
-namespace mireto::testing {
+namespace mireto::test {
 
 class StartChecksTest : public QObject {
   Q_OBJECT
@@ -101,12 +101,12 @@ class StartChecksTest : public QObject {
   }
 };
 
-}  // namespace mireto::testing
+}  // namespace mireto::test
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   mireto::InstallFontSubstitutions();
-  mireto::testing::StartChecksTest test;
+  mireto::test::StartChecksTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

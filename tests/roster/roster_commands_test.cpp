@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/roster_commands.h"
-#include "cli/roster_lines.h"
+#include "exchange/roster_lines.h"
 #include "core/utf8_path.h"
 #include "roster/roster.h"
 #include "temp_data_home.h"
@@ -13,8 +13,8 @@ namespace mireto::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDataHome;
+using test::ReadFile;
+using test::TempDataHome;
 
 struct CommandRun {
   int status;
@@ -101,10 +101,10 @@ TEST_P(BadImportTest, AddsNothingAndNamesTheLine) {
   EXPECT_FALSE(fs::exists(file_));
 
   ASSERT_EQ(import(R"({"name":"既存","date":"1980-01-01","hour":"0","minute":"0"})").status, 0);
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   const CommandRun onExisting = import(GetParam().lines);
   EXPECT_EQ(onExisting.status, 2);
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
   const std::string exported = exportAll().out;
   EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 1);
 }
@@ -175,12 +175,12 @@ TEST_F(RosterCommandsTest, ReadingAndBirthplaceTravelAsOptionalKeys) {
 }
 
 TEST_F(RosterCommandsTest, ExportOfADamagedFileFailsAndLeavesIt) {
-  testing::WriteBytes(file_, "not a database at all, but precious to someone");
+  test::WriteFile(file_, "not a database at all, but precious to someone");
   const CommandRun exported = exportAll();
   EXPECT_EQ(exported.status, 2);
   EXPECT_NE(exported.err.find("名簿ファイルが壊れている"), std::string::npos) << exported.err;
   EXPECT_EQ(import(kGoodLines).status, 2);
-  EXPECT_EQ(ReadBytes(file_), "not a database at all, but precious to someone");
+  EXPECT_EQ(ReadFile(file_), "not a database at all, but precious to someone");
 }
 
 // Paths arrive as UTF-8 text (Windows' ANSI code page cannot spell these):
@@ -188,7 +188,7 @@ TEST_F(RosterCommandsTest, ExportOfADamagedFileFailsAndLeavesIt) {
 // Japanese names.
 TEST_F(RosterCommandsTest, JapaneseFolderAndFileNames) {
   const std::string folder = Utf8Text(home_.root()) + "/名簿 フォルダ";
-  testing::WriteBytes(PathFromUtf8(folder + "/読み込み.jsonl"), kGoodLines);
+  test::WriteFile(PathFromUtf8(folder + "/読み込み.jsonl"), kGoodLines);
   std::string error;
   const auto roster = RosterFile(folder + "/名簿.sqlite3", error);
   ASSERT_TRUE(roster) << error;
@@ -199,7 +199,7 @@ TEST_F(RosterCommandsTest, JapaneseFolderAndFileNames) {
   EXPECT_EQ(exported.str(), exportAll().out);
   EXPECT_TRUE(fs::is_regular_file(PathFromUtf8(folder + "/名簿.sqlite3")));
 
-  testing::WriteBytes(PathFromUtf8(folder + "/壊れた.sqlite3"), "not a database");
+  test::WriteFile(PathFromUtf8(folder + "/壊れた.sqlite3"), "not a database");
   std::ostringstream none, damaged;
   EXPECT_EQ(ExportRoster(PathFromUtf8(folder + "/壊れた.sqlite3"), none, damaged), 2);
   EXPECT_NE(damaged.str().find("名簿 フォルダ"), std::string::npos) << damaged.str();

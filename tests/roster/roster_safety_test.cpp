@@ -18,8 +18,8 @@ namespace mireto::roster {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDataHome;
+using test::ReadFile;
+using test::TempDataHome;
 
 NewEntry Person(std::string name, std::string note = {}) {
   return {std::move(name), std::move(note), {"1990-05-03", "14", "27", "M", "-5", "30"}};
@@ -108,7 +108,7 @@ TEST_F(SafetyTest, FilesOthersCanReadAreTightenedOnce) {
 // builds the roster and removes the stale file.
 TEST_F(SafetyTest, ACrashWhileCreatingLeavesNoRoster) {
   const fs::path stale(file_.string() + ".creating-1");
-  testing::WriteBytes(stale, std::string(4096, '\0'));
+  test::WriteFile(stale, std::string(4096, '\0'));
   fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
   EXPECT_EQ(InspectRosterFile(file_).state, FileState::Absent);
   Roster roster(file_);
@@ -157,7 +157,7 @@ TEST_F(SafetyTest, AReadOnlyRosterIsReadButNotWritten) {
   std::string error;
   ASSERT_TRUE(roster.add(Person("一"), error)) << error;
   fs::permissions(file_, fs::perms::owner_read);
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   if (access(file_.c_str(), W_OK) == 0) GTEST_SKIP() << "root writes read-only files";
   EXPECT_EQ(roster.inspect().state, FileState::ReadOnly);
   const auto entries = roster.entries(error);
@@ -165,7 +165,7 @@ TEST_F(SafetyTest, AReadOnlyRosterIsReadButNotWritten) {
   EXPECT_EQ(entries->size(), 1u);
   EXPECT_FALSE(roster.add(Person("二"), error));
   EXPECT_NE(error.find("書き込めません"), std::string::npos) << error;
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
 }
 
 // A version 3 file (the decision, no reading, no birthplace) reads as it is,
@@ -310,7 +310,7 @@ TEST_F(SafetyTest, ACrashInTheMiddleOfABackupLeavesNoCopy) {
   std::vector<NewEntry> many;
   for (int i = 0; i < 400; ++i) many.push_back(Person("人" + std::to_string(i), std::string(1000, 'x')));
   ASSERT_TRUE(roster.addAll(many, error)) << error;
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   const pid_t child = fork();
   if (child == 0) {
     int steps = 0;
@@ -323,7 +323,7 @@ TEST_F(SafetyTest, ACrashInTheMiddleOfABackupLeavesNoCopy) {
   waitpid(child, &status, 0);
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_TRUE(ListBackups(file_).empty());
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
   const auto copy = roster.backUp(BackupReason::Daily, error);
   ASSERT_TRUE(copy) << error;
   const auto copies = ListBackups(file_);

@@ -18,9 +18,9 @@ namespace mireto::roster {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDataHome;
-using testing::WriteBytes;
+using test::ReadFile;
+using test::TempDataHome;
+using test::WriteFile;
 
 BirthTexts Birth(std::string date = "1990-05-03", std::string hour = "14", std::string minute = "27") {
   return {std::move(date), std::move(hour), std::move(minute), "M", "-5", "30"};
@@ -80,7 +80,7 @@ TEST_F(RosterTest, FirstSaveCreatesTheFileInTheDataFolderWithTheCurrentSchema) {
   EXPECT_EQ(Pragma(file_, "PRAGMA application_id"), kApplicationId);
   EXPECT_EQ(Pragma(file_, "SELECT count(*) FROM sqlite_schema WHERE name = 'person_by_change'"), 1);
   // Write-ahead logging is recorded in the header (bytes 18 and 19 are 2).
-  const std::string header = ReadBytes(file_).substr(0, 20);
+  const std::string header = ReadFile(file_).substr(0, 20);
   EXPECT_EQ(header[18], 2);
   EXPECT_EQ(header[19], 2);
 }
@@ -267,12 +267,12 @@ TEST(AppDataFolder, FollowsXdgDataHomeWhenSet) {
 TEST_F(RosterTest, AllOrNothingWhenOneEntryOfManyIsBad) {
   std::string error;
   ASSERT_TRUE(roster_.add(Person("既存"), error)) << error;
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   std::vector<NewEntry> batch = {Person("一"), Person("二"), WithBirth(Birth("1990-02-30")), Person("四")};
   EXPECT_FALSE(roster_.addAll(batch, error));
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(roster_.entries(error)->size(), 1u);
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
 
   batch[2] = Person("三");
   ASSERT_TRUE(roster_.addAll(batch, error)) << error;
@@ -369,7 +369,7 @@ void MakeRoster(const fs::path& file, int entries) {
 TEST_P(UntouchableFileTest, IsReportedAndLeftExactlyAsItWas) {
   GetParam().make(file_);
   ASSERT_FALSE(HasFatalFailure());
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   const auto sideFiles = [this] {
     return fs::exists(file_.string() + "-wal") || fs::exists(file_.string() + "-shm") ||
            fs::exists(file_.string() + "-journal");
@@ -389,31 +389,31 @@ TEST_P(UntouchableFileTest, IsReportedAndLeftExactlyAsItWas) {
   EXPECT_FALSE(roster_.update(1, "新", "", error));
   EXPECT_FALSE(roster_.remove(1, error));
 
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
   EXPECT_EQ(sideFiles(), sideFilesBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UntouchableFileTest,
     ::testing::Values(
-        UntouchableFile{"Text", [](const fs::path& f) { WriteBytes(f, "名簿です\n山田,1990-05-03\n"); },
+        UntouchableFile{"Text", [](const fs::path& f) { WriteFile(f, "名簿です\n山田,1990-05-03\n"); },
                         FileState::Damaged},
-        UntouchableFile{"ShortHeader", [](const fs::path& f) { WriteBytes(f, std::string("SQLite format 3\0", 16)); },
+        UntouchableFile{"ShortHeader", [](const fs::path& f) { WriteFile(f, std::string("SQLite format 3\0", 16)); },
                         FileState::Damaged},
         UntouchableFile{"Truncated",
                         [](const fs::path& f) {
                           MakeRoster(f, 40);
-                          const std::string bytes = ReadBytes(f);
-                          WriteBytes(f, bytes.substr(0, bytes.size() / 2 + 100));
+                          const std::string bytes = ReadFile(f);
+                          WriteFile(f, bytes.substr(0, bytes.size() / 2 + 100));
                         },
                         FileState::Damaged},
         UntouchableFile{"PageOverwritten",
                         [](const fs::path& f) {
                           MakeRoster(f, 40);
-                          std::string bytes = ReadBytes(f);
+                          std::string bytes = ReadFile(f);
                           // Page 2 onwards (4096-byte pages): the table's b-tree.
                           for (std::size_t i = 4096; i < 4096 + 200 && i < bytes.size(); ++i) bytes[i] = '\x5a';
-                          WriteBytes(f, bytes);
+                          WriteFile(f, bytes);
                         },
                         FileState::Damaged},
         UntouchableFile{"NewerVersion",
@@ -452,7 +452,7 @@ int AsUnprivilegedUser(const std::function<int()>& body) {
 
 TEST_F(RosterTest, UnwritableFolderLeavesTheFileAsItWasAndSaysSo) {
   MakeRoster(file_, 3);
-  const std::string before = ReadBytes(file_);
+  const std::string before = ReadFile(file_);
   fs::permissions(home_.root(), fs::perms::all);
   fs::permissions(file_.parent_path().parent_path(), fs::perms::all);
   fs::permissions(file_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -474,19 +474,19 @@ TEST_F(RosterTest, UnwritableFolderLeavesTheFileAsItWasAndSaysSo) {
     return 0;
   });
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(ReadFile(file_), before);
 }
 
 TEST_F(RosterTest, FolderThatCannotBeCreatedIsReported) {
-  WriteBytes(home_.root() / "data", "a file where the data folder should be");
+  WriteFile(home_.root() / "data", "a file where the data folder should be");
   std::string error;
   EXPECT_FALSE(roster_.add(Person("新"), error));
   EXPECT_NE(error.find("フォルダを作成できない"), std::string::npos) << error;
-  EXPECT_EQ(ReadBytes(home_.root() / "data"), "a file where the data folder should be");
+  EXPECT_EQ(ReadFile(home_.root() / "data"), "a file where the data folder should be");
 }
 
 TEST_F(RosterTest, AnEmptyFileIsSetUpAsANewRoster) {
-  WriteBytes(file_, "");
+  WriteFile(file_, "");
   std::string error;
   ASSERT_TRUE(roster_.add(Person("最初"), error)) << error;
   EXPECT_EQ(Pragma(file_, "PRAGMA user_version"), kSchemaVersion);

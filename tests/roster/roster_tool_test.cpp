@@ -2,7 +2,8 @@
 // a temporary data folder.
 #include <gtest/gtest.h>
 
-#include "../reliability/child_process.h"
+#include "child_process.h"
+#include "test_support.h"
 #include "cli/roster_commands.h"
 #include "roster/roster_file.h"
 #include "roster/roster.h"
@@ -12,8 +13,8 @@ namespace mireto::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using test::ReadFile;
+using test::WriteFile;
 
 struct ArgsCase {
   const char* label;
@@ -70,16 +71,15 @@ TEST(RosterArgs, ChartArgumentsAreNotARosterCommand) {
 
 class ChartToolRosterTest : public ::testing::Test {
  protected:
-  mireto::testing::ChildResult run(std::vector<std::string> args, bool unprivileged = false) {
+  mireto::test::ChildResult run(std::vector<std::string> args, bool unprivileged = false) {
     // The unprivileged user may not be able to enter the build folder (a
     // checkout under a private folder): it runs a copy in the open test folder.
     args.insert(args.begin(), unprivileged ? OpenProgramCopy().string() : MIRETO_CHART_PROGRAM);
-    mireto::testing::ChildOptions options;
+    mireto::test::ChildOptions options;
     options.environment = {{"XDG_DATA_HOME", (home_.root() / "data").string()},
                            {"HOME", (home_.root() / "home").string()}};
-    options.workDirectory = work_.string();
     options.asUnprivilegedUser = unprivileged;
-    return mireto::testing::RunChild(args, options);
+    return mireto::test::RunChild(args, options);
   }
 
   // mireto-chart and its data files copied into <test folder>/bin, readable
@@ -102,13 +102,13 @@ class ChartToolRosterTest : public ::testing::Test {
     fs::permissions(work_, fs::perms::all);
   }
 
-  mireto::testing::TempDataHome home_;
+  mireto::test::TempDataHome home_;
   fs::path work_ = home_.root() / "work";
 };
 
 TEST_F(ChartToolRosterTest, ImportsIntoTheDesktopProgramsFileAndExportsIt) {
   const fs::path lines = home_.root() / "in.jsonl";
-  WriteBytes(lines,
+  WriteFile(lines,
              "{\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n"
              "{\"name\":\"花子\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\",\"sex\":\"F\"}\n");
   auto imported = run({"--import", lines.string()});
@@ -123,13 +123,13 @@ TEST_F(ChartToolRosterTest, ImportsIntoTheDesktopProgramsFileAndExportsIt) {
             "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n");
 
   // A bad third line: exit 2, the line named, the file byte for byte as it was.
-  const std::string before = ReadBytes(home_.rosterFile());
-  WriteBytes(lines, exported.out + "{\"name\":\"x\",\"date\":\"1990-13-01\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  const std::string before = ReadFile(home_.rosterFile());
+  WriteFile(lines, exported.out + "{\"name\":\"x\",\"date\":\"1990-13-01\",\"hour\":\"1\",\"minute\":\"1\"}\n");
   const auto refused = run({"--import", lines.string()});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_EQ(refused.out, "");
   EXPECT_NE(refused.err.find("3 行目"), std::string::npos) << refused.err;
-  EXPECT_EQ(ReadBytes(home_.rosterFile()), before);
+  EXPECT_EQ(ReadFile(home_.rosterFile()), before);
 }
 
 TEST_F(ChartToolRosterTest, AnUnwritableRosterIsReportedAndLeftAsItWas) {
@@ -143,14 +143,14 @@ TEST_F(ChartToolRosterTest, AnUnwritableRosterIsReportedAndLeftAsItWas) {
   fs::permissions(file.parent_path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                           fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-  const std::string before = ReadBytes(file);
+  const std::string before = ReadFile(file);
   const fs::path lines = work_ / "in.jsonl";
-  WriteBytes(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  WriteFile(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
   fs::permissions(lines, fs::perms::all);
   const auto refused = run({"--roster", file.string(), "--import", lines.string()}, true);
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("書き込めません"), std::string::npos) << refused.err;
-  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(ReadFile(file), before);
 }
 
 // Killed at each flush of the first import (strace injects the kill): the
@@ -159,12 +159,11 @@ TEST_F(ChartToolRosterTest, ACrashWhileTheFileIsFirstCreatedLeavesNoBrokenRoster
   const fs::path strace = "/usr/bin/strace";
   if (!fs::exists(strace)) GTEST_SKIP() << "needs strace";
   const fs::path lines = work_ / "one.jsonl";
-  WriteBytes(lines, "{\"name\":\"一\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n");
+  WriteFile(lines, "{\"name\":\"一\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n");
   for (int when = 1; when <= 8; ++when) {
     const fs::path file = work_ / ("new" + std::to_string(when) + ".sqlite3");
-    mireto::testing::ChildOptions options;
-    options.workDirectory = work_.string();
-    const auto killed = mireto::testing::RunChild(
+    mireto::test::ChildOptions options;
+    const auto killed = mireto::test::RunChild(
         {strace.string(), "-f", "-o", "/dev/null", "-e", "trace=fdatasync,fsync", "-e",
          "inject=fdatasync,fsync:signal=SIGKILL:when=" + std::to_string(when), MIRETO_CHART_PROGRAM, "--roster",
          file.string(), "--import", lines.string()},
@@ -178,13 +177,13 @@ TEST_F(ChartToolRosterTest, ACrashWhileTheFileIsFirstCreatedLeavesNoBrokenRoster
 }
 
 TEST_F(ChartToolRosterTest, AFolderThatCannotBeCreatedIsReported) {
-  WriteBytes(home_.root() / "data", "not a folder");
+  WriteFile(home_.root() / "data", "not a folder");
   const fs::path lines = work_ / "in.jsonl";
-  WriteBytes(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
+  WriteFile(lines, "{\"name\":\"新\",\"date\":\"1990-05-03\",\"hour\":\"1\",\"minute\":\"1\"}\n");
   const auto refused = run({"--import", lines.string()});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("フォルダを作成できない"), std::string::npos) << refused.err;
-  EXPECT_EQ(ReadBytes(home_.root() / "data"), "not a folder");
+  EXPECT_EQ(ReadFile(home_.root() / "data"), "not a folder");
 }
 
 }  // namespace

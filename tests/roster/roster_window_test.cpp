@@ -132,7 +132,7 @@ class RosterWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::TempDataHome> home_;
+  std::unique_ptr<test::TempDataHome> home_;
   std::unique_ptr<MainWindow> main_;
   Script script_;
   SecondaryWindows* windows_ = nullptr;
@@ -160,7 +160,7 @@ class RosterWindowTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<testing::TempDataHome>();
+    home_ = std::make_unique<test::TempDataHome>();
     script_ = Script{};
     second_ = 0;
     main_ = NewMainWindow();
@@ -196,8 +196,8 @@ class RosterWindowTest : public QObject {
   }
 
   void yearLimitsAreTheYearDialogs() {
-    QCOMPARE(roster::kFirstYear, std::begin(year_layout::kCenturies)->first);
-    QCOMPARE(roster::kLastYear, std::rbegin(year_layout::kCenturies)->last);
+    QCOMPARE(kFirstSupportedYear, std::begin(year_layout::kCenturies)->first);
+    QCOMPARE(kLastSupportedYear, std::rbegin(year_layout::kCenturies)->last);
   }
 
   // Saving is offered once a chart is shown; the saved inputs are the
@@ -450,11 +450,11 @@ class RosterWindowTest : public QObject {
     script_.file = QString::fromStdString((home_->root() / "out.jsonl").string());
     Trigger(*main_, "rosterExport");
     QCOMPARE(script_.reportProblems, QList<bool>{false});
-    const std::string exported = testing::ReadBytes(home_->root() / "out.jsonl");
+    const std::string exported = test::ReadFile(home_->root() / "out.jsonl");
     QCOMPARE(std::count(exported.begin(), exported.end(), '\n'), 2);
 
     // A bad second line: nothing added, the line named.
-    testing::WriteBytes(home_->root() / "bad.jsonl", exported.substr(0, exported.find('\n') + 1) + "{\"name\":\"x\"}\n");
+    test::WriteFile(home_->root() / "bad.jsonl", exported.substr(0, exported.find('\n') + 1) + "{\"name\":\"x\"}\n");
     script_.file = QString::fromStdString((home_->root() / "bad.jsonl").string());
     Trigger(*main_, "rosterImport");
     QCOMPARE(script_.reportProblems.last(), true);
@@ -462,7 +462,7 @@ class RosterWindowTest : public QObject {
     QCOMPARE(stored().size(), std::size_t{2});
 
     // The same lines again are skipped as already there, with both counts.
-    testing::WriteBytes(home_->root() / "more.jsonl",
+    test::WriteFile(home_->root() / "more.jsonl",
                         exported + "{\"name\":\"三\",\"reading\":\"さん\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
     script_.file = QString::fromStdString((home_->root() / "more.jsonl").string());
     Trigger(*main_, "rosterImport");
@@ -472,11 +472,11 @@ class RosterWindowTest : public QObject {
     QCOMPARE(entries[2].reading, std::string("さん"));
 
     // A Shift_JIS file and an empty one: refused, in words that say why.
-    testing::WriteBytes(home_->root() / "sjis.jsonl", "{\"name\":\"\x8e\x52\x93\x63\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
+    test::WriteFile(home_->root() / "sjis.jsonl", "{\"name\":\"\x8e\x52\x93\x63\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
     script_.file = QString::fromStdString((home_->root() / "sjis.jsonl").string());
     Trigger(*main_, "rosterImport");
     QVERIFY2(script_.reports.last().contains(QStringLiteral("UTF-8")), qPrintable(script_.reports.last()));
-    testing::WriteBytes(home_->root() / "empty.jsonl", "\n  \n");
+    test::WriteFile(home_->root() / "empty.jsonl", "\n  \n");
     script_.file = QString::fromStdString((home_->root() / "empty.jsonl").string());
     Trigger(*main_, "rosterImport");
     QCOMPARE(script_.reportProblems.last(), true);
@@ -728,7 +728,7 @@ class RosterWindowTest : public QObject {
 
   void aDamagedFileIsLeftAloneAndTheProgramGoesOn() {
     const std::string bytes = "SQLite format 3" + std::string(200, '\x01');
-    testing::WriteBytes(home_->rosterFile(), bytes);
+    test::WriteFile(home_->rosterFile(), bytes);
     Trigger(*main_, "rosterOpen");
     // The folder the test made is open to others: tightened, told once.
     QCOMPARE(script_.reportProblems, (QList<bool>{false, true}));
@@ -741,7 +741,7 @@ class RosterWindowTest : public QObject {
     script_.answer = {EntryChoice::SaveNew, QStringLiteral("保存できない人"), QString()};
     Trigger(*main_, "rosterSave");
     QCOMPARE(script_.reportProblems.size(), 3);
-    QCOMPARE(testing::ReadBytes(home_->rosterFile()), bytes);
+    QCOMPARE(test::ReadFile(home_->rosterFile()), bytes);
     QCOMPARE(Caption(main_.get(), QStringLiteral("yKan")), QStringLiteral("己"));
   }
 };

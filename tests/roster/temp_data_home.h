@@ -6,20 +6,17 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "test_support.h"
 #include "test_system.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 
 class TempDataHome {
  public:
   TempDataHome() {
-    root_ = MakeTempFolder("mireto-roster-");
     Remember("XDG_DATA_HOME", xdg_);
     Remember("HOME", home_);
     SetEnvironment("XDG_DATA_HOME", (root_ / "data").string());
@@ -28,16 +25,13 @@ class TempDataHome {
   ~TempDataHome() {
     Restore("XDG_DATA_HOME", xdg_);
     Restore("HOME", home_);
-    std::error_code ec;
-    std::filesystem::permissions(root_, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(root_, ec);
   }
   TempDataHome(const TempDataHome&) = delete;
   TempDataHome& operator=(const TempDataHome&) = delete;
 
-  const std::filesystem::path& root() const { return root_; }
+  const std::filesystem::path& root() const { return folder_.path(); }
   // The roster file the programs use under this data folder.
-  std::filesystem::path rosterFile() const { return root_ / "data" / "mireto" / "roster.sqlite3"; }
+  std::filesystem::path rosterFile() const { return root() / "data" / "mireto" / "roster.sqlite3"; }
 
  private:
   static void Remember(const char* name, std::optional<std::string>& slot) {
@@ -47,21 +41,10 @@ class TempDataHome {
     SetEnvironment(name, slot);
   }
 
-  std::filesystem::path root_;
+  TempFolder folder_{"mireto-roster-"};
+  std::filesystem::path root_ = folder_.path();
   std::optional<std::string> xdg_;
   std::optional<std::string> home_;
 };
 
-// The file's bytes; empty for a folder or a missing file.
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  if (!std::filesystem::is_regular_file(file)) return {};
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
-}  // namespace mireto::testing
+}  // namespace mireto::test

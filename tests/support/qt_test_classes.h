@@ -1,13 +1,17 @@
 // Qt Test classes compiled into one executable, each run on its own or all in
-// turn. With a class name as the first argument only that class runs, so that
-// CTest can register one entry per class and a failure names its class; the
-// arguments after the name are the class's Qt Test options. Without a name
-// every class runs.
+// turn. A class is registered by one line after its definition:
+//
+//   MIRETO_QT_TEST_CLASS(Startup, StartupTest)
+//
+// and CMake (mireto_add_qt_test_classes) reads the same lines from the
+// executable's sources to give every class its own CTest entry, so that a
+// failure names its class. With a class name as the first argument only that
+// class runs and the arguments after it are its Qt Test options; without a
+// name every class runs.
 #pragma once
 
-#include <cstdio>
+#include <QTest>
 #include <span>
-#include <string_view>
 
 namespace mireto::test {
 
@@ -16,19 +20,23 @@ struct QtTestClass {
   int (*run)(int argc, char** argv);
 };
 
-inline int RunQtTestClasses(std::span<const QtTestClass> classes, int argc, char** argv) {
-  if (argc > 1 && argv[1][0] != '-') {
-    for (const QtTestClass& testClass : classes) {
-      if (std::string_view(argv[1]) != testClass.name) continue;
-      argv[1] = argv[0];  // the class name leaves the options
-      return testClass.run(argc - 1, argv + 1);
-    }
-    std::fprintf(stderr, "no test class named %s\n", argv[1]);
-    return 2;
-  }
-  int failures = 0;
-  for (const QtTestClass& testClass : classes) failures += testClass.run(argc, argv) != 0 ? 1 : 0;
-  return failures == 0 ? 0 : 1;
+template <typename TestClass>
+int RunQtTestClass(int argc, char** argv) {
+  TestClass test;
+  return QTest::qExec(&test, argc, argv);
 }
 
+// Adds a class to the executable's list (at static initialisation); true.
+bool RegisterQtTestClass(QtTestClass testClass);
+
+// The classes registered, in the order their files were linked.
+std::span<const QtTestClass> RegisteredQtTestClasses();
+
+// Runs the class named by argv[1], or every class; the exit status.
+int RunQtTestClasses(int argc, char** argv);
+
 }  // namespace mireto::test
+
+#define MIRETO_QT_TEST_CLASS(Name, TestClass)                         \
+  [[maybe_unused]] static const bool mireto_qt_test_class_##Name =    \
+      ::mireto::test::RegisterQtTestClass({#Name, &::mireto::test::RunQtTestClass<TestClass>});

@@ -1,10 +1,14 @@
-// What the tests of every area share: the real data files and tables, files
-// read whole, and births built in one call.
+// What the tests of every area share (namespace mireto::test): the real data
+// files and tables, files read and written whole, and births built in one
+// call. Beside it: temporary folders and the environment (test_system.h),
+// child processes (child_process.h, Linux), a user's input into the windows
+// (qt_input.h) and the Qt test classes of an executable (qt_test_classes.h).
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/chart.h"
 #include "core/data_files.h"
@@ -14,8 +18,16 @@ namespace mireto::test {
 // The folder holding the executables and the copied planet.txt / latitude.txt.
 std::filesystem::path BinDirectory();
 
-// Whole contents of a file, as bytes; empty when it cannot be read.
+// Whole contents of a file, as bytes; empty for a folder or a file that
+// cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
+
+// Writes the bytes as the whole file, creating its folder when needed.
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// The lines of a text without their line feeds (a last line without one
+// counts too).
+std::vector<std::string> Lines(const std::string& text);
 
 // The tables loaded once from the real data files, or nullptr when they do
 // not load (LoadError() then says why).

@@ -5,7 +5,7 @@
 
 #include "test_system.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 
 void SetEnvironment(const char* name, const std::optional<std::string>& value) {
   if (value) {
@@ -21,4 +21,4 @@ std::vector<std::string> SpecialFiles(const std::filesystem::path& folder) {
   return {fifo, "/dev/zero"};
 }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test

@@ -2,7 +2,7 @@
 
 #include "test_system.h"
 
-namespace mireto::testing {
+namespace mireto::test {
 
 void SetEnvironment(const char* name, const std::optional<std::string>& value) {
   // An empty value removes the variable.
@@ -13,4 +13,4 @@ std::vector<std::string> SpecialFiles(const std::filesystem::path&) {
   return {"NUL", "\\\\.\\pipe\\mireto-test-no-such-pipe"};
 }
 
-}  // namespace mireto::testing
+}  // namespace mireto::test

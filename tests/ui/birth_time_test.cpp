@@ -7,6 +7,7 @@
 #include "chart/birth_notices.h"
 #include "ui/birth_time_boxes.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -212,10 +213,7 @@ class BirthTimeTest : public QObject {
   }
 };
 
-int RunBirthTimeTests(int argc, char** argv) {
-  BirthTimeTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(BirthTime, BirthTimeTest)
 
 }  // namespace mireto::test
 

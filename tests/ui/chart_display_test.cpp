@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -119,10 +120,7 @@ class ChartDisplayTest : public QObject {
   }
 };
 
-int RunChartDisplayTests(int argc, char** argv) {
-  ChartDisplayTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(ChartDisplay, ChartDisplayTest)
 
 }  // namespace mireto::test
 

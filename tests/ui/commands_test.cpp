@@ -7,6 +7,7 @@
 #include "output/export_window.h"
 #include "output/popup_window.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -119,10 +120,7 @@ class CommandsTest : public QObject {
 
 };
 
-int RunCommandsTests(int argc, char** argv) {
-  CommandsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(Commands, CommandsTest)
 
 }  // namespace mireto::test
 

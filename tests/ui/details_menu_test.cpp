@@ -11,6 +11,7 @@
 #include "output/details_controller.h"
 #include "output/details_window.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -93,10 +94,7 @@ class DetailsMenuTest : public QObject {
   }
 };
 
-int RunDetailsMenuTests(int argc, char** argv) {
-  DetailsMenuTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(DetailsMenu, DetailsMenuTest)
 
 }  // namespace mireto::test
 

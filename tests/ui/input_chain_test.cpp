@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -131,10 +132,7 @@ class InputChainTest : public QObject {
 
 };
 
-int RunInputChainTests(int argc, char** argv) {
-  InputChainTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(InputChain, InputChainTest)
 
 }  // namespace mireto::test
 

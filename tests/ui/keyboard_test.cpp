@@ -10,6 +10,7 @@
 #include "ui/drop_down_list.h"
 #include "ui/main_controls.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -114,10 +115,7 @@ class KeyboardTest : public QObject {
   }
 };
 
-int RunKeyboardTests(int argc, char** argv) {
-  KeyboardTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(Keyboard, KeyboardTest)
 
 }  // namespace mireto::test
 

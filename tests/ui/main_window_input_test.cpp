@@ -13,6 +13,7 @@
 #include "ui/drop_down_list.h"
 #include "ui/spinner.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -216,10 +217,7 @@ class MainWindowInputTest : public QObject {
   }
 };
 
-int RunMainWindowInputTests(int argc, char** argv) {
-  MainWindowInputTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(MainWindowInput, MainWindowInputTest)
 
 }  // namespace mireto::test
 

@@ -16,6 +16,7 @@
 #include "gui/qt_japanese.h"
 #include "ui/roster_window.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -184,10 +185,7 @@ class SheetMenuTest : public QObject {
   }
 };
 
-int RunSheetMenuTests(int argc, char** argv) {
-  SheetMenuTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(SheetMenu, SheetMenuTest)
 
 }  // namespace mireto::test
 

@@ -1,6 +1,7 @@
 // The time-difference spinners and the fields they are bound to.
 #include "ui/spinner.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -85,10 +86,7 @@ class SpinnerTest : public QObject {
   }
 };
 
-int RunSpinnerTests(int argc, char** argv) {
-  SpinnerTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(Spinner, SpinnerTest)
 
 }  // namespace mireto::test
 

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/main_layout.h"
 #include "ui_fixture.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -101,10 +102,7 @@ class StartupStateTest : public QObject {
   }
 };
 
-int RunStartupStateTests(int argc, char** argv) {
-  StartupStateTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(StartupState, StartupStateTest)
 
 }  // namespace mireto::test
 

@@ -5,6 +5,7 @@
 
 #include "ui_fixture.h"
 #include "ui/year_dialog.h"
+#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -227,10 +228,7 @@ class YearDialogTest : public QObject {
   }
 };
 
-int RunYearDialogTests(int argc, char** argv) {
-  YearDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(YearDialog, YearDialogTest)
 
 }  // namespace mireto::test
 

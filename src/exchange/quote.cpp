@@ -1,6 +1,6 @@
-#include "cli/quote.h"
+#include "exchange/quote.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 
 namespace {
 
@@ -31,4 +31,4 @@ std::string Quote(std::string_view text) {
   return std::string(text);
 }
 
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

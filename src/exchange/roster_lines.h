@@ -20,9 +20,10 @@
 #include <string_view>
 #include <vector>
 
+#include "roster/roster.h"
 #include "roster/roster_entry.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 
 // One import line as a roster entry, or nullopt and a Japanese message. The
 // hour and the minute are written as their lists show them ("09" -> "9").
@@ -45,7 +46,10 @@ ImportLines ReadImportLines(std::istream& in);
 // "N 行目: message" for a bad import, the words of an empty one.
 std::string ImportErrorText(const ImportLines& lines);
 
+// "6 件を追加、6 件は同じ内容が既にあるため飛ばしました" ("6 件を名簿に追加しました" when none was skipped).
+std::string ImportCountText(const roster::AddCount& count);
+
 // One export line, without its line end.
 std::string ExportLine(const roster::Entry& entry);
 
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

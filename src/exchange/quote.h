@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace mireto::cli {
+namespace mireto::exchange {
 
 // The most characters of any input a message quotes.
 inline constexpr std::size_t kQuotedCharacters = 40;
@@ -15,4 +15,4 @@ inline constexpr std::size_t kQuotedCharacters = 40;
 // when there were more.
 std::string Quote(std::string_view text);
 
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

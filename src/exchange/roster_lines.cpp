@@ -1,16 +1,33 @@
-#include "cli/roster_lines.h"
+#include "exchange/roster_lines.h"
 
+#include <charconv>
+#include <cstdio>
 #include <nlohmann/json.hpp>
-#include <set>
 
 #include "chart/summer_time.h"
-#include "cli/chart_io.h"
+#include "exchange/birth_request.h"
+#include "exchange/quote.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The keys of an import line: the batch keys, then the entry's own.
+enum class EntryKey { Name = kBatchKeyCount, Note, Reading, Birthplace, SummerTime, Id };
+constexpr std::size_t kImportKeyCount = kBatchKeyCount + 6;
+constexpr std::array<std::string_view, kImportKeyCount> kImportKeyNames = [] {
+  std::array<std::string_view, kImportKeyCount> names{};
+  for (std::size_t i = 0; i < kBatchKeyCount; ++i) names[i] = kBatchKeyNames[i];
+  const std::array<std::string_view, 6> own = {"name", "note", "reading", "birthplace", "summerTime", "id"};
+  for (std::size_t i = 0; i < own.size(); ++i) names[kBatchKeyCount + i] = own[i];
+  return names;
+}();
+
+using ImportObject = ObjectMembers<kImportKeyCount>;
+
+std::size_t Index(EntryKey key) { return static_cast<std::size_t>(key); }
 
 // "?" or the number as the list item shows it.
 std::string ListText(const std::optional<int>& value) { return value ? std::to_string(*value) : "?"; }
@@ -21,52 +38,56 @@ std::string DateText(const BirthInput& input) {
   return text;
 }
 
-// Takes the string member `key` out of the object; an absent key gives "".
-bool TakeString(nlohmann::json& object, const char* key, bool required, std::string& value,
-                std::string& error) {
-  const auto it = object.find(key);
-  if (it == object.end()) {
-    if (required) error = std::string("項目 \"") + key + "\" がありません";
-    return !required;
+// The string member `key` into value; an absent key gives "".
+bool TakeString(const ImportObject& object, EntryKey key, bool required, std::string& value, std::string& error) {
+  const std::string name(kImportKeyNames[Index(key)]);
+  switch (object.state[Index(key)]) {
+    case FieldState::Absent:
+      if (required) error = "項目 \"" + name + "\" がありません";
+      return !required;
+    case FieldState::NotString:
+      error = "項目 \"" + name + "\" は文字列で指定してください";
+      return false;
+    case FieldState::String:
+      value = std::string(object.text[Index(key)]);
+      return true;
   }
-  if (!it->is_string()) {
-    error = std::string("項目 \"") + key + "\" は文字列で指定してください";
-    return false;
+  return false;
+}
+
+// A JSON number without fraction or exponent that fits in 64 bits.
+bool IsInteger(std::string_view number) {
+  if (number.find_first_of(".eE") != std::string_view::npos) return false;
+  const char* end = number.data() + number.size();
+  if (number.starts_with('-')) {
+    long long value = 0;
+    const auto result = std::from_chars(number.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
   }
-  value = it->get<std::string>();
-  object.erase(it);
-  return true;
+  unsigned long long value = 0;
+  const auto result = std::from_chars(number.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end;
 }
 
 }  // namespace
 
 std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::string& error) {
+  // The one strict reader of batch lines, with the entry's keys besides.
+  ImportObject object;
+  MemberProblems problems;
+  if (!ReadObjectMembers(line, kImportKeyNames, object, problems, error)) return std::nullopt;
   // A key given twice would silently lose one of its values: refused.
-  std::string duplicate;
-  std::set<std::string> keys;
-  const nlohmann::json::parser_callback_t noDuplicates = [&](int depth, nlohmann::json::parse_event_t event,
-                                                             nlohmann::json& parsed) {
-    if (depth == 1 && event == nlohmann::json::parse_event_t::key && !keys.insert(parsed.get<std::string>()).second &&
-        duplicate.empty())
-      duplicate = parsed.get<std::string>();
-    return true;
-  };
-  nlohmann::json object = nlohmann::json::parse(line, noDuplicates, false);
-  if (object.is_discarded() || !object.is_object()) {
-    error = "JSON のオブジェクトとして読めません";
-    return std::nullopt;
-  }
-  if (!duplicate.empty()) {
-    error = "項目 \"" + duplicate + "\" が二度あります";
+  if (!problems.duplicate.empty()) {
+    error = problems.duplicate;
     return std::nullopt;
   }
   roster::NewEntry entry;
-  if (!TakeString(object, "name", true, entry.name, error)) return std::nullopt;
-  if (!TakeString(object, "note", false, entry.note, error)) return std::nullopt;
-  if (!TakeString(object, "reading", false, entry.reading, error)) return std::nullopt;
-  if (!TakeString(object, "birthplace", false, entry.birthplace, error)) return std::nullopt;
+  if (!TakeString(object, EntryKey::Name, true, entry.name, error)) return std::nullopt;
+  if (!TakeString(object, EntryKey::Note, false, entry.note, error)) return std::nullopt;
+  if (!TakeString(object, EntryKey::Reading, false, entry.reading, error)) return std::nullopt;
+  if (!TakeString(object, EntryKey::Birthplace, false, entry.birthplace, error)) return std::nullopt;
   std::string decision;
-  if (!TakeString(object, "summerTime", false, decision, error)) return std::nullopt;
+  if (!TakeString(object, EntryKey::SummerTime, false, decision, error)) return std::nullopt;
   if (const auto taken = roster::DecisionFromWord(decision)) {
     entry.summerTime = *taken;
   } else {
@@ -74,15 +95,22 @@ std::optional<roster::NewEntry> ParseImportLine(std::string_view line, std::stri
     return std::nullopt;
   }
   // The id of an exported line belongs to the roster it came from: a new one is given.
-  if (const auto id = object.find("id"); id != object.end()) {
-    if (!id->is_number_integer()) {
-      error = "項目 \"id\" は整数で指定してください";
-      return std::nullopt;
-    }
-    object.erase(id);
+  const FieldState id = object.state[Index(EntryKey::Id)];
+  if (id == FieldState::String || (id == FieldState::NotString && !IsInteger(object.text[Index(EntryKey::Id)]))) {
+    error = "項目 \"id\" は整数で指定してください";
+    return std::nullopt;
+  }
+  if (!problems.unknown.empty()) {
+    error = problems.unknown;
+    return std::nullopt;
   }
   // What is left is a --batch input object.
-  const auto request = ParseBatchLine(object.dump(), error);
+  BatchObject birth;
+  for (std::size_t i = 0; i < kBatchKeyCount; ++i) {
+    birth.state[i] = object.state[i];
+    birth.text[i] = object.text[i];
+  }
+  const auto request = RequestFromBatchObject(birth, BatchDefaults{}, kBatchKeyNames, error);
   if (!request) return std::nullopt;
   const BirthInput& input = request->input;
   entry.birth.date = DateText(input);
@@ -183,6 +211,12 @@ std::string ImportErrorText(const ImportLines& lines) {
   return std::to_string(lines.badLine) + " 行目: " + lines.error;
 }
 
+std::string ImportCountText(const roster::AddCount& count) {
+  if (count.skipped == 0) return std::to_string(count.added) + " 件を名簿に追加しました";
+  return std::to_string(count.added) + " 件を追加、" + std::to_string(count.skipped) +
+         " 件は同じ内容が既にあるため飛ばしました";
+}
+
 std::string ExportLine(const roster::Entry& entry) {
   nlohmann::ordered_json out;
   out["id"] = entry.id;
@@ -204,4 +238,4 @@ std::string ExportLine(const roster::Entry& entry) {
   return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-}  // namespace mireto::cli
+}  // namespace mireto::exchange

@@ -1,13 +1,13 @@
-#include "cli/batch_reader.h"
+#include "exchange/batch_reader.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 
-#include "cli/quote.h"
+#include "exchange/quote.h"
 
-namespace mireto::cli {
+namespace mireto::exchange {
 
 namespace {
 
@@ -47,6 +47,7 @@ class Reader {
   explicit Reader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
   bool tooDeep() const { return tooDeep_; }
+  const char* Position() const { return p_; }
   bool AtEnd() const { return p_ == end_; }
 
   void SkipByteOrderMark() {
@@ -263,24 +264,18 @@ class Reader {
   bool tooDeep_ = false;
 };
 
-std::optional<std::size_t> KeyIndex(std::span<const std::string_view> names, std::string_view name) {
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == name) return i;
+std::optional<std::size_t> KeyIndex(std::span<const std::string_view> keys, std::string_view name) {
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] == name) return i;
   }
   return std::nullopt;
 }
 
-// The first member that breaks the rules: a key given twice or not a batch key.
-struct MemberProblem {
-  bool found = false;
-  std::string message;
-
-  void Note(std::string text) {
-    if (found) return;
-    found = true;
-    message = std::move(text);
-  }
-};
+// Keeps the first message of each kind.
+void Note(std::string& slot, std::string& first, const std::string& message) {
+  if (slot.empty()) slot = message;
+  if (first.empty()) first = message;
+}
 
 bool Refuse(std::string& error, const Reader& reader) {
   error = reader.tooDeep() ? "入れ子が深すぎます（" + std::to_string(kMaxNesting) + " 段まで）"
@@ -290,19 +285,16 @@ bool Refuse(std::string& error, const Reader& reader) {
 
 }  // namespace
 
-bool ReadBatchObject(std::string_view line, BatchObject& object, std::string& error) {
-  return ReadStringMembers(line, kBatchKeyNames, {object.state, object.text, object.decoded}, error);
-}
-
-bool ReadStringMembers(std::string_view line, std::span<const std::string_view> names, StringMembers object,
-                       std::string& error) {
-  std::fill(object.state.begin(), object.state.end(), FieldState::Absent);
+bool ReadObjectMembers(std::string_view line, std::span<const std::string_view> keys,
+                       std::span<FieldState> state, std::span<std::string_view> text,
+                       std::span<std::string> decoded, MemberProblems& problems, std::string& error) {
+  std::fill(state.begin(), state.end(), FieldState::Absent);
+  problems = {};
   Reader reader(line);
   reader.SkipByteOrderMark();
   reader.SkipBlanks();
   if (!reader.Take('{')) return Refuse(error, reader);
   reader.SkipBlanks();
-  MemberProblem problem;
   std::string keyStorage;
   if (!reader.Take('}')) {
     for (;;) {
@@ -311,18 +303,22 @@ bool ReadStringMembers(std::string_view line, std::span<const std::string_view> 
       reader.SkipBlanks();
       if (!reader.Take(':')) return Refuse(error, reader);
       reader.SkipBlanks();
-      const auto index = KeyIndex(names, key);
+      const auto index = KeyIndex(keys, key);
       if (!index) {
-        problem.Note("知らない項目です: \"" + Quote(key) + "\"");
-      } else if (object.state[*index] != FieldState::Absent) {
-        problem.Note("項目 \"" + std::string(key) + "\" が2回あります");
+        Note(problems.unknown, problems.first, "知らない項目です: \"" + Quote(key) + "\"");
+      } else if (state[*index] != FieldState::Absent) {
+        Note(problems.duplicate, problems.first, "項目 \"" + Quote(key) + "\" が2回あります");
       }
-      if (index && object.state[*index] == FieldState::Absent && reader.Take('"')) {
-        if (!reader.String(object.text[*index], object.decoded[*index])) return Refuse(error, reader);
-        object.state[*index] = FieldState::String;
+      if (index && state[*index] == FieldState::Absent && reader.Take('"')) {
+        if (!reader.String(text[*index], decoded[*index])) return Refuse(error, reader);
+        state[*index] = FieldState::String;
       } else {
+        const char* value = reader.Position();
         if (!reader.SkipValue(1)) return Refuse(error, reader);
-        if (index && object.state[*index] == FieldState::Absent) object.state[*index] = FieldState::NotString;
+        if (index && state[*index] == FieldState::Absent) {
+          state[*index] = FieldState::NotString;
+          text[*index] = std::string_view(value, static_cast<std::size_t>(reader.Position() - value));
+        }
       }
       reader.SkipBlanks();
       if (reader.Take('}')) break;
@@ -335,11 +331,17 @@ bool ReadStringMembers(std::string_view line, std::span<const std::string_view> 
     error = "オブジェクトの後ろに余分な文字があります";
     return false;
   }
-  if (problem.found) {
-    error = std::move(problem.message);
+  return true;
+}
+
+bool ReadBatchObject(std::string_view line, BatchObject& object, std::string& error) {
+  MemberProblems problems;
+  if (!ReadObjectMembers(line, kBatchKeyNames, object, problems, error)) return false;
+  if (!problems.first.empty()) {
+    error = std::move(problems.first);
     return false;
   }
   return true;
 }
 
-}  // namespace mireto::cli
+}  // namespace mireto::exchange
