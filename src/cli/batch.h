@@ -24,7 +24,7 @@ struct BatchContext {
   DetailsOptions details{};  // --details, --annual, --monthly, --daily
   SummerTimeRule summerTime = SummerTimeRule::Ignore;
   bool compat = false;             // --compat: two births a line (compat_output.h)
-  BatchDefaults partnerDefaults{};  // --partner-sex and --partner-jisa
+  exchange::BatchDefaults partnerDefaults{};  // --partner-sex and --partner-jisa
 };
 
 // Appends the output line (with its line end) of input line number lineNumber

@@ -11,8 +11,14 @@
 
 namespace mireto::cli {
 
+// The tool reads its births in the exchange format.
+using exchange::BatchDefaults;
 using exchange::BirthRequest;
 using exchange::BirthdayText;
+using exchange::MakeRequest;
+using exchange::ParseDate;
+using exchange::ParseJisa;
+using exchange::ParseTime;
 
 // The chart as one JSON object built with nlohmann, member by member; every
 // string is the text the main window shows. No program writes it: the tool

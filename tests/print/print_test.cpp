@@ -18,7 +18,6 @@
 
 using namespace mireto;
 
-int RunSheetPdfTests(int argc, char** argv);
 
 namespace {
 
@@ -115,30 +114,13 @@ class PdfToolsTest : public QObject {
   }
 };
 
-namespace {
-
-int RunPdfFile(int argc, char** argv) {
-  PdfFileTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
-int RunPdfTools(int argc, char** argv) {
-  PdfToolsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
-constexpr std::array kTestClasses = {
-    mireto::test::QtTestClass{"PdfFile", RunPdfFile},
-    mireto::test::QtTestClass{"PdfTools", RunPdfTools},
-    mireto::test::QtTestClass{"SheetPdf", RunSheetPdfTests},
-};
-
-}  // namespace
+MIRETO_QT_TEST_CLASS(PdfFile, PdfFileTest)
+MIRETO_QT_TEST_CLASS(PdfTools, PdfToolsTest)
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   InstallFontSubstitutions();
-  return mireto::test::RunQtTestClasses(kTestClasses, argc, argv);
+  return mireto::test::RunQtTestClasses(argc, argv);
 }
 
 #include "print_test.moc"

@@ -8,6 +8,7 @@
 #include "print/pdf_file.h"
 #include "sheet/client_sheet.h"
 #include "test_support.h"
+#include "qt_test_classes.h"
 
 using namespace mireto;
 
@@ -79,9 +80,6 @@ class SheetPdfTest : public QObject {
   }
 };
 
-int RunSheetPdfTests(int argc, char** argv) {
-  SheetPdfTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+MIRETO_QT_TEST_CLASS(SheetPdf, SheetPdfTest)
 
 #include "sheet_pdf_test.moc"
