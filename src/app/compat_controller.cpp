@@ -77,7 +77,7 @@ std::optional<EntryChart> ChartOf(const roster::Entry& entry, const CalendarTabl
   }
   const SummerTimeRule rule =
       entry.summerTime == roster::ClockDecision::SummerTime ? SummerTimeRule::Apply : SummerTimeRule::Ignore;
-  BirthChart birth = ComputeBirthChart(*input, rule, tables, PresentLocalTime(), false);
+  BirthChart birth = ComputeBirthChart(*input, rule, tables, PresentLocalTime(), Boundaries::Skip);
   if (!birth.result.chart) {
     error = "「" + entry.name + "」の命式を計算できません: " + birth.result.error;
     return std::nullopt;

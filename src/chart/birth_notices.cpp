@@ -234,7 +234,7 @@ namespace mireto {
 
 BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
                              const CalendarTables& tables, const LocalDateTime& now,
-                             bool solveBoundaries, TermCache* cache) {
+                             Boundaries boundaries, TermCache* cache) {
   BirthChart out;
   out.decision = DecideSummerTime(entered, rule);
   if (!out.decision.computed) {
@@ -244,7 +244,7 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
   out.result = ComputeChart(*out.decision.computed, tables, now);
   if (!out.result.chart) return out;
   const Chart& chart = *out.result.chart;
-  if (solveBoundaries) {
+  if (boundaries == Boundaries::Solve) {
     out.boundaries = BoundariesOf(tables, out.decision, chart, cache);
     out.notices = BirthNotices(entered, out.decision,
                                {out.boundaries->previous, out.boundaries->next});

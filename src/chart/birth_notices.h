@@ -93,12 +93,16 @@ struct BirthChart {
   SummerTimeDecision decision;
   ChartOrError result;
   std::vector<Notice> notices;
-  std::optional<TermBoundaries> boundaries;  // with solveBoundaries only
+  std::optional<TermBoundaries> boundaries;  // with Boundaries::Solve only
 };
+
+// Whether ComputeBirthChart also solves the two boundaries around the birth
+// (what the details and the boundary message need; the chart alone does not).
+enum class Boundaries { Skip, Solve };
 
 BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
                              const CalendarTables& tables, const LocalDateTime& now,
-                             bool solveBoundaries, TermCache* cache = nullptr);
+                             Boundaries boundaries, TermCache* cache = nullptr);
 
 }  // namespace mireto
 
@@ -150,7 +154,7 @@ struct BirthTimeDetails {
 // What a boundary notice's box adds when the boundary holds its almanac instant.
 std::string BoundaryClockNote(const TermBoundary& boundary);
 
-// The section of a birth computed with solveBoundaries (nullopt otherwise).
+// The section of a birth computed with Boundaries::Solve (nullopt otherwise).
 std::optional<BirthTimeDetails> BirthTimeDetailsOf(const BirthChart& birth);
 
 }  // namespace mireto

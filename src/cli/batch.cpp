@@ -199,7 +199,7 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
     const BirthChart birth =
-        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details, cache);
+        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details ? Boundaries::Solve : Boundaries::Skip, cache);
     if (birth.result.chart) {
       const Chart& chart = *birth.result.chart;
       ChartExtras extras{.notices = &birth.notices, .summerTime = context.summerTime};

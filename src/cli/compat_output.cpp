@@ -52,7 +52,7 @@ struct ComputedBirth {
 
 std::optional<ComputedBirth> Compute(const BirthRequest& request, const LocalDateTime& now,
                                      const BatchContext& context, std::string& error) {
-  ComputedBirth c{ComputeBirthChart(request.input, context.summerTime, context.tables, now, context.details.details),
+  ComputedBirth c{ComputeBirthChart(request.input, context.summerTime, context.tables, now, context.details.details ? Boundaries::Solve : Boundaries::Skip),
                   std::nullopt};
   if (!c.birth.result.chart) {
     error = c.birth.result.error;

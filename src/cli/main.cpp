@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
   }
   mireto::TermCache cache;
   const mireto::BirthChart birth = mireto::ComputeBirthChart(request.input, options->summerTime, tables, now,
-                                                             options->details.details, &cache);
+                                                             options->details.details ? mireto::Boundaries::Solve : mireto::Boundaries::Skip, &cache);
   if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);
   const mireto::Chart& chart = *birth.result.chart;
   std::optional<mireto::ChartDetails> details;

@@ -45,7 +45,7 @@ std::optional<SheetData> GatherSheet(const CalendarTables& tables, const roster:
                                         birth.jisaSeconds, error);
   if (!request) return std::nullopt;
   const SummerTimeRule rule = RuleOf(decision);
-  BirthChart computed = ComputeBirthChart(request->input, rule, tables, today, true);
+  BirthChart computed = ComputeBirthChart(request->input, rule, tables, today, Boundaries::Solve);
   if (!computed.result.chart || !computed.boundaries) {
     error = computed.result.error;
     return std::nullopt;

@@ -179,7 +179,7 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
           : AskSummerTimeRule(this, *input);
   if (!rule) return;
   const LocalDateTime now = clock_();
-  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, now, true);
+  BirthChart birth = ComputeBirthChart(*input, *rule, tables_, now, Boundaries::Solve);
   if (!birth.result.chart) {
     ShowMessage(this, QMessageBox::Warning, QString::fromStdString(birth.result.error));
     return;

@@ -39,7 +39,7 @@ TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
   for (const auto& term : terms) {
     const BirthInput probe = BirthAt(term.nearTerm, true, term.jisa);
     const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(),
-                                                test::kNow, true);
+                                                test::kNow, Boundaries::Solve);
     ASSERT_TRUE(anchor.boundaries);
     const TermBoundary& b = anchor.boundaries->nearer();
     for (const std::int64_t minutes : offsetsMinutes) {
@@ -48,8 +48,8 @@ TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
       for (const bool hourKnown : {true, false}) {
         for (const SummerTimeRule rule : {SummerTimeRule::Ignore, SummerTimeRule::Apply}) {
           const BirthInput in = BirthAt(t, hourKnown, term.jisa);
-          const BirthChart quick = ComputeBirthChart(in, rule, Tables(), test::kNow, false);
-          const BirthChart full = ComputeBirthChart(in, rule, Tables(), test::kNow, true);
+          const BirthChart quick = ComputeBirthChart(in, rule, Tables(), test::kNow, Boundaries::Skip);
+          const BirthChart full = ComputeBirthChart(in, rule, Tables(), test::kNow, Boundaries::Solve);
           ASSERT_EQ(quick.result.chart.has_value(), full.result.chart.has_value());
           EXPECT_EQ(Said(quick), Said(full)) << IsoText(t) << (hourKnown ? "" : " hour unknown");
           for (const Notice& n : full.notices) {
@@ -66,12 +66,12 @@ TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
 
 TEST(BirthChart, NeverExistedUnderApplyGivesNoChart) {
   const BirthInput in = Birth(1949, 4, 3, 0, 15);
-  const BirthChart apply = ComputeBirthChart(in, SummerTimeRule::Apply, Tables(), test::kNow, true);
+  const BirthChart apply = ComputeBirthChart(in, SummerTimeRule::Apply, Tables(), test::kNow, Boundaries::Solve);
   EXPECT_FALSE(apply.result.chart);
   EXPECT_EQ(apply.result.error, NeverExistedText(in));
   EXPECT_NE(apply.result.error.find("1949年4月3日0時15分"), std::string::npos);
   const BirthChart ignore =
-      ComputeBirthChart(in, SummerTimeRule::Ignore, Tables(), test::kNow, true);
+      ComputeBirthChart(in, SummerTimeRule::Ignore, Tables(), test::kNow, Boundaries::Solve);
   ASSERT_TRUE(ignore.result.chart);
   ASSERT_FALSE(ignore.notices.empty());
   EXPECT_EQ(ignore.notices.front().code, NoticeCode::SummerTime);
@@ -99,13 +99,13 @@ TEST(BirthQuestions, ByKindOfClockTime) {
 TEST(BirthQuestions, InformationAfterChartIsTheBoundaryNoticeOnly) {
   // A summer-time birth under a minute after 芒種 1949: two notices, one box.
   const BirthChart anchor = ComputeBirthChart(Birth(1949, 6, 6, 12, 0), SummerTimeRule::Apply,
-                                              Tables(), test::kNow, true);
+                                              Tables(), test::kNow, Boundaries::Solve);
   const TermBoundary& b = anchor.boundaries->nearer();
   ASSERT_EQ(b.term, "芒種");
   const ClockTime civil = BoundaryClockTime(b, SummerTimeRule::Apply);
   const ClockTime born = FromClockSeconds(ClockSeconds(civil) + 60 - civil.second);
   const BirthChart birth = ComputeBirthChart(BirthAt(born, true, "0"), SummerTimeRule::Apply,
-                                             Tables(), test::kNow, false);
+                                             Tables(), test::kNow, Boundaries::Skip);
   ASSERT_EQ(birth.notices.size(), 2u);
   EXPECT_EQ(birth.notices[0].code, NoticeCode::SummerTimeApplied);
   const std::vector<std::string> boxes = InformationAfterChart(birth);
@@ -140,7 +140,7 @@ TEST(BirthTimeDetails, DistancesReadInDaysHoursAndMinutes) {
 // birth's from the boundary it names.
 TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
   const BirthChart birth = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
-                                             test::Tables(), test::kNow, true);
+                                             test::Tables(), test::kNow, Boundaries::Solve);
   const auto details = BirthTimeDetailsOf(birth);
   ASSERT_TRUE(details);
   EXPECT_EQ(details->summerTime, "夏時刻の期間：1時間戻した日本標準時で計算");
@@ -160,7 +160,7 @@ TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
                                        DurationText(previous.minutes) + "前");
   EXPECT_NE(details->nextTerm.find("分後"), std::string::npos);
   const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
-                                             test::Tables(), test::kNow, false);
+                                             test::Tables(), test::kNow, Boundaries::Skip);
   EXPECT_FALSE(BirthTimeDetailsOf(quick));
 }
 

@@ -76,7 +76,7 @@ class RealMainWindowTest : public QObject {
     // The window adds the birth-time section: no summer time in these births,
     // both boundaries solved.
     tool.birthTime = mireto::BirthTimeDetailsOf(mireto::ComputeBirthChart(
-        request->input, mireto::SummerTimeRule::Ignore, tables_, kNow, true));
+        request->input, mireto::SummerTimeRule::Ignore, tables_, kNow, mireto::Boundaries::Solve));
     QVERIFY(tool.birthTime);
     QCOMPARE(clicked.displayed, tool);
     QCOMPARE(clicked.atPop, tool);

@@ -170,7 +170,7 @@ class BirthTimeTest : public QObject {
       return in;
     }();
     const BirthChart anchor =
-        ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), {2026, 12, 7, 12, 0}, true);
+        ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), {2026, 12, 7, 12, 0}, Boundaries::Solve);
     const TermBoundary& b = anchor.boundaries->nearer();
     QCOMPARE(QString::fromUtf8(b.term.data()), QStringLiteral("立春"));
     const ClockTime born = FromClockSeconds(ClockSeconds(b.clockTime) - b.clockTime.second + 20 * 60);

@@ -361,7 +361,7 @@ class Monkey {
     const SummerTimeRule rule = QuestionBeforeChart(*input) == BirthQuestion::NeverExisted
                                     ? SummerTimeRule::Ignore
                                     : RuleForAnswer(closer.summerChosen.value_or(false));
-    const BirthChart birth = ComputeBirthChart(*input, rule, Tables(), earlier, false);
+    const BirthChart birth = ComputeBirthChart(*input, rule, Tables(), earlier, Boundaries::Skip);
     if (!birth.result.chart) {
       ++refusals_;
       if (closer.messages() != QStringList{FinishedSentence(QString::fromStdString(birth.result.error))})
@@ -384,7 +384,7 @@ class Monkey {
     if (!diff.isEmpty()) {
       // The present minute may have turned during the click.
       ++minuteRetries_;
-      const BirthChart again = ComputeBirthChart(*input, rule, Tables(), later, false);
+      const BirthChart again = ComputeBirthChart(*input, rule, Tables(), later, Boundaries::Skip);
       if (again.result.chart) diff = Difference(after, ExpectedChart(again.result.chart->display));
     }
     if (!diff.isEmpty()) fail(QStringLiteral("chart differs from ComputeChart: ") + diff);
@@ -435,7 +435,7 @@ class Monkey {
       probe.minute = 0;
       probe.jisaMinutesText = Text(main(), "txtJisahun").toStdString();
       probe.jisaSecondsText = Text(main(), "txtJisabyo").toStdString();
-      const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), PresentMinute(), true);
+      const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), PresentMinute(), Boundaries::Solve);
       if (!anchor.result.chart) return;
       const ClockTime b = anchor.boundaries->nearer().clockTime;
       t = FromClockSeconds(ClockSeconds(b) - b.second + (below(181) - 90) * 60);
