@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-#include "output/compat_window.h"
+#include "output_windows/compat_window.h"
 #include "roster/roster_entry.h"
 
 namespace mireto {

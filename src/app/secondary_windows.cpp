@@ -1,14 +1,14 @@
 #include "app/secondary_windows.h"
 
 #include "app/roster_controller.h"
-#include "map/map_dialog.h"
-#include "output/about_box.h"
-#include "output/calendar_controller.h"
-#include "output/details_controller.h"
+#include "map_dialog/map_dialog.h"
+#include "output_windows/about_box.h"
+#include "output_windows/calendar_controller.h"
+#include "output_windows/details_controller.h"
 #include "output/details_text.h"
 #include "roster/birth_summary.h"
-#include "output/export_window.h"
-#include "output/popup_window.h"
+#include "output_windows/export_window.h"
+#include "output_windows/popup_window.h"
 #include "ui/main_window.h"
 
 namespace mireto {

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QWindow>
 
-#include "map/map_dialog.h"
-#include "map/map_view.h"
+#include "map_dialog/map_dialog.h"
+#include "map_dialog/map_view.h"
 
 namespace mireto {
 

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "output/about_box.h"
+#include "output_windows/about_box.h"
 #include "window_lifecycle.h"
 #include "output/about_text.h"
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 #include "gui/version.h"
 #include "qt_test_classes.h"
 

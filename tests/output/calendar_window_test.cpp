@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "core/data_files.h"
-#include "output/calendar_controller.h"
+#include "output_windows/calendar_controller.h"
 #include "qt_test_classes.h"
 
 using mireto::CalendarController;

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "core/data_files.h"
-#include "output/compat_window.h"
+#include "output_windows/compat_window.h"
 #include "qt_test_classes.h"
 
 using mireto::CompatWindow;

@@ -20,9 +20,9 @@
 #include "chart/chart_details.h"
 #include "core/data_files.h"
 #include "output/details_text.h"
-#include "output/details_controller.h"
-#include "output/details_window.h"
-#include "output/five_element_diagram.h"
+#include "output_windows/details_controller.h"
+#include "output_windows/details_window.h"
+#include "output_windows/five_element_diagram.h"
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTabWidget>

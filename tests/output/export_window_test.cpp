@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "output/export_window.h"
+#include "output_windows/export_window.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
 #include "qt_test_classes.h"

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 #include "test_system.h"
 #include "qt_test_classes.h"
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <clocale>
 
-#include "output/export_window.h"
+#include "output_windows/export_window.h"
 #include "sample_chart.h"
 
 class NowTextLocaleTest : public QObject {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "output/popup_window.h"
+#include "output_windows/popup_window.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
 #include "qt_test_classes.h"

@@ -19,7 +19,7 @@
 #include "app/roster_controller.h"
 #include "app/secondary_windows.h"
 #include "chart/chart.h"
-#include "output/export_window.h"
+#include "output_windows/export_window.h"
 #include "roster/roster_location.h"
 #include "temp_data_home.h"
 #include "ui/roster_search.h"

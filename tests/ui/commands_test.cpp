@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 
 #include "app/secondary_windows.h"
-#include "map/map_dialog.h"
-#include "output/export_window.h"
-#include "output/popup_window.h"
+#include "map_dialog/map_dialog.h"
+#include "output_windows/export_window.h"
+#include "output_windows/popup_window.h"
 #include "ui_fixture.h"
 #include "qt_test_classes.h"
 

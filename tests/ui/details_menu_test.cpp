@@ -8,8 +8,8 @@
 #include <QTableWidget>
 
 #include "app/secondary_windows.h"
-#include "output/details_controller.h"
-#include "output/details_window.h"
+#include "output_windows/details_controller.h"
+#include "output_windows/details_window.h"
 #include "ui_fixture.h"
 #include "qt_test_classes.h"
 

@@ -7,10 +7,10 @@
 #include <QTimer>
 
 #include "app/secondary_windows.h"
-#include "map/map_dialog.h"
-#include "output/details_controller.h"
-#include "output/export_window.h"
-#include "output/popup_window.h"
+#include "map_dialog/map_dialog.h"
+#include "output_windows/details_controller.h"
+#include "output_windows/export_window.h"
+#include "output_windows/popup_window.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {

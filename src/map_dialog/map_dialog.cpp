@@ -1,4 +1,4 @@
-#include "map/map_dialog.h"
+#include "map_dialog/map_dialog.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -12,8 +12,8 @@
 #include <QThread>
 
 #include "map/map_conversions.h"
-#include "map/map_layout.h"
-#include "map/map_view.h"
+#include "map_dialog/map_layout.h"
+#include "map_dialog/map_view.h"
 #include "gui/fonts.h"
 #include "gui/resources.h"
 #include "gui/window_keys.h"

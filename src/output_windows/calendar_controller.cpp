@@ -1,4 +1,4 @@
-#include "output/calendar_controller.h"
+#include "output_windows/calendar_controller.h"
 
 #include <QDate>
 #include <QEvent>

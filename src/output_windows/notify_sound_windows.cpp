@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/utf8_path.h"
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 
 namespace mireto {
 

@@ -1,4 +1,4 @@
-#include "output/calendar_window.h"
+#include "output_windows/calendar_window.h"
 
 #include <QApplication>
 #include <QClipboard>

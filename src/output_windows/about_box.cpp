@@ -1,4 +1,4 @@
-#include "output/about_box.h"
+#include "output_windows/about_box.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 #include "gui/version.h"
 #include "gui/window_placement.h"
 #include "output/about_text.h"
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 
 namespace mireto {
 

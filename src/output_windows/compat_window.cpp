@@ -1,4 +1,4 @@
-#include "output/compat_window.h"
+#include "output_windows/compat_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +12,7 @@
 
 #include "gui/fonts.h"
 #include "output/compat_page.h"
-#include "output/pillar_table.h"
+#include "output_windows/pillar_table.h"
 #include "print/print_dialogs.h"
 
 namespace mireto {

@@ -1,4 +1,4 @@
-#include "output/secondary_window.h"
+#include "output_windows/secondary_window.h"
 
 #include <QEvent>
 #include <QWindow>

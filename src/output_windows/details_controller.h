@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "chart/chart_details.h"
-#include "output/details_window.h"
+#include "output_windows/details_window.h"
 
 namespace mireto {
 

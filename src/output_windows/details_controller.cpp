@@ -1,9 +1,9 @@
-#include "output/details_controller.h"
+#include "output_windows/details_controller.h"
 
 #include <QEvent>
 
 #include "gui/window_placement.h"
-#include "output/details_window.h"
+#include "output_windows/details_window.h"
 
 namespace mireto {
 

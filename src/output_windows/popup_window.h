@@ -4,8 +4,8 @@
 #include <array>
 
 #include "chart/chart_snapshot.h"
-#include "output/popup_layout.h"
-#include "output/secondary_window.h"
+#include "output_windows/popup_layout.h"
+#include "output_windows/secondary_window.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "output/five_element_diagram.h"
+#include "output_windows/five_element_diagram.h"
 
 #include <QPainter>
 

@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 
 namespace mireto {
 

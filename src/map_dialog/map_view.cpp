@@ -1,4 +1,4 @@
-#include "map/map_view.h"
+#include "map_dialog/map_view.h"
 
 #include "map/map_conversions.h"
 

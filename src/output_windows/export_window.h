@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "output/export_text.h"
-#include "output/secondary_window.h"
+#include "output_windows/secondary_window.h"
 
 namespace mireto {
 

@@ -1,4 +1,4 @@
-#include "output/popup_window.h"
+#include "output_windows/popup_window.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 #include "gui/fonts.h"
 #include "gui/window_keys.h"
-#include "output/popup_layout.h"
+#include "output_windows/popup_layout.h"
 
 namespace mireto {
 

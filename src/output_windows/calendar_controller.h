@@ -12,7 +12,7 @@
 
 #include "chart/term_cache.h"
 #include "chart/year_calendar.h"
-#include "output/calendar_window.h"
+#include "output_windows/calendar_window.h"
 
 namespace mireto {
 

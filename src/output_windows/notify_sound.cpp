@@ -1,4 +1,4 @@
-#include "output/notify_sound.h"
+#include "output_windows/notify_sound.h"
 
 #include <cstdint>
 #include <string_view>

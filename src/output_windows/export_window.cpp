@@ -1,4 +1,4 @@
-#include "output/export_window.h"
+#include "output_windows/export_window.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "output/details_window.h"
+#include "output_windows/details_window.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -26,7 +26,7 @@
 #include "core/names.h"
 #include "output/calendar_text.h"
 #include "output/details_text.h"
-#include "output/five_element_diagram.h"
+#include "output_windows/five_element_diagram.h"
 #include "output/relation_text.h"
 
 namespace mireto {

@@ -1,4 +1,4 @@
-#include "output/pillar_table.h"
+#include "output_windows/pillar_table.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
