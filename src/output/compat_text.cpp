@@ -4,6 +4,7 @@
 
 #include "chart/ten_gods.h"
 #include "output/details_text.h"
+#include "output/pillar_rows.h"
 
 namespace mireto {
 
@@ -17,24 +18,7 @@ constexpr std::array<std::string_view, 2> kLetters = {"A", "B"};
 constexpr std::array<std::string_view, 4> kStemPlaces = {"年干", "月干", "日干", "時干"};
 constexpr std::array<std::string_view, 4> kBranchPlaces = {"年支", "月支", "日支", "時支"};
 
-// The pillar table, as 命式詳細's: right to left, hour to year.
-constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
-constexpr std::array<std::string_view, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
 
-using Item = std::string_view PillarDetails::*;
-struct PillarRow {
-  std::string_view label;
-  Item item;
-};
-constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod},
-    {"天干", &PillarDetails::stem},
-    {"地支", &PillarDetails::branch},
-    {"蔵干", &PillarDetails::hiddenStem},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod},
-    {"十二運", &PillarDetails::stage},
-    {"納音", &PillarDetails::nayin},
-});
 
 // Widths in fixed-pitch columns.
 constexpr std::size_t kLabelColumns = 12;   // 蔵干通変星 and one space
@@ -184,7 +168,7 @@ std::string MakeCompatText(const CompatSheet& sheet, std::string_view lineEnd) {
   }
   lines.emplace_back();
 
-  const std::size_t block = kPillarColumns * kColumnOrder.size() + kGapColumns;
+  const std::size_t block = kPillarColumns * kPillarTableOrder.size() + kGapColumns;
   std::string names;
   AppendPadded(names, "", kLabelColumns);
   for (std::size_t i = 0; i < 2; ++i) {
@@ -195,7 +179,7 @@ std::string MakeCompatText(const CompatSheet& sheet, std::string_view lineEnd) {
   std::string titles;
   AppendPadded(titles, "", kLabelColumns);
   for (std::size_t i = 0; i < 2; ++i) {
-    for (const std::string_view t : kColumnTitles) AppendPadded(titles, t, kPillarColumns);
+    for (const std::string_view t : kPillarTableTitles) AppendPadded(titles, t, kPillarColumns);
     if (i == 0) AppendPadded(titles, "", kGapColumns);
   }
   TrimEnd(titles);
@@ -204,13 +188,13 @@ std::string MakeCompatText(const CompatSheet& sheet, std::string_view lineEnd) {
     std::string line;
     AppendPadded(line, label, kLabelColumns);
     for (std::size_t i = 0; i < 2; ++i) {
-      for (const Pillar c : kColumnOrder) AppendPadded(line, cell(sheet.people[i].details.pillars[c]), kPillarColumns);
+      for (const Pillar c : kPillarTableOrder) AppendPadded(line, cell(sheet.people[i].details.pillars[c]), kPillarColumns);
       if (i == 0) AppendPadded(line, "", kGapColumns);
     }
     TrimEnd(line);
     lines.push_back(line);
   };
-  for (const PillarRow& r : kPillarRows) row(r.label, [&](const PillarDetails& p) { return p.*r.item; });
+  for (const PillarRow& r : kPillarTableRows) row(r.label, [&](const PillarDetails& p) { return p.*r.item; });
   row("空亡", [](const PillarDetails& p) { return VoidMark(p.isVoid); });
 
   lines.emplace_back();

@@ -7,6 +7,7 @@
 #include "core/names.h"
 #include "output/relation_text.h"
 #include "page/page_text.h"
+#include "output/pillar_rows.h"
 
 namespace mireto {
 
@@ -29,9 +30,6 @@ constexpr std::size_t kBalanceLabelColumns = 20;  // 五行（蔵干を含む）
 constexpr std::string_view kNoRelation = "－";
 constexpr std::string_view kRelationSeparator = "、";
 
-// The pillars as the main window shows them, right to left: hour, day, month, year.
-constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
-constexpr std::array<std::string_view, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
 
 // Appends text padded with spaces to the given number of columns.
 void AppendPadded(std::string& line, std::string_view text, std::size_t columns) {
@@ -53,22 +51,6 @@ std::string_view VoidMark(std::optional<bool> isVoid) {
   return *isVoid ? kVoidMark : kNotVoidMark;
 }
 
-using Item = std::string_view PillarDetails::*;
-
-struct PillarRow {
-  std::string_view label;
-  Item item;
-};
-
-constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod},
-    {"天干", &PillarDetails::stem},
-    {"地支", &PillarDetails::branch},
-    {"蔵干", &PillarDetails::hiddenStem},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod},
-    {"十二運", &PillarDetails::stage},
-    {"納音", &PillarDetails::nayin},
-});
 
 DetailsBlock PillarTable(const ChartDetails& d) {
   DetailsBlock block;
@@ -79,17 +61,17 @@ DetailsBlock PillarTable(const ChartDetails& d) {
   block.head.push_back(head);
   std::string titles;
   AppendPadded(titles, "", kLabelColumns);
-  for (std::string_view t : kColumnTitles) AppendPadded(titles, t, kPillarColumns);
+  for (std::string_view t : kPillarTableTitles) AppendPadded(titles, t, kPillarColumns);
   block.head.push_back(titles);
-  for (const PillarRow& row : kPillarRows) {
+  for (const PillarRow& row : kPillarTableRows) {
     std::string line;
     AppendPadded(line, row.label, kLabelColumns);
-    for (const Pillar p : kColumnOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
+    for (const Pillar p : kPillarTableOrder) AppendPadded(line, d.pillars[p].*row.item, kPillarColumns);
     block.rows.push_back(line);
   }
   std::string voids;
   AppendPadded(voids, "空亡", kLabelColumns);
-  for (const Pillar p : kColumnOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
+  for (const Pillar p : kPillarTableOrder) AppendPadded(voids, VoidMark(d.pillars[p].isVoid), kPillarColumns);
   block.rows.push_back(voids);
   return block;
 }

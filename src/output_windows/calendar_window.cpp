@@ -18,6 +18,7 @@
 #include "gui/fonts.h"
 #include "output/calendar_pages.h"
 #include "print/print_dialogs.h"
+#include "output_windows/table_cells.h"
 
 namespace mireto {
 
@@ -31,25 +32,12 @@ constexpr int kDays = 7;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-QTableWidgetItem* Cell(const QString& text, const QFont& font) {
-  auto* item = new QTableWidgetItem(text);
-  item->setTextAlignment(Qt::AlignCenter);
-  item->setFont(font);
-  item->setFlags(Qt::ItemIsEnabled);
-  return item;
-}
-
+// A read-only table without scroll bars, as large as its contents.
 QTableWidget* MakeTable(QWidget* parent, const char* name, int rows, int columns) {
-  auto* table = new QTableWidget(rows, columns, parent);
-  table->setObjectName(QString::fromUtf8(name));
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->setFocusPolicy(Qt::NoFocus);
+  QTableWidget* table = MakeReadOnlyTable(parent, QString::fromUtf8(name), rows, columns);
   table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   return table;
 }
 
@@ -199,7 +187,7 @@ void CalendarWindow::fillGrid() {
   for (const CalendarDay& day : view_.days) {
     const int offset = view_.days.front().weekday - 1 + day.day - 1;
     const bool isToday = today_ && today_->year == day.year && today_->month == day.month && today_->day == day.day;
-    QTableWidgetItem* item = Cell(QStringLiteral("%1\n%2").arg(day.day).arg(Text(PillarText(day.pillar))),
+    QTableWidgetItem* item = TableCell(QStringLiteral("%1\n%2").arg(day.day).arg(Text(PillarText(day.pillar))),
                                   LayoutFont(FontFace::PGothic, 12, isToday));
     if (day.weekday == 1) item->setForeground(kSundayText);
     if (day.weekday == 7) item->setForeground(kSaturdayText);
@@ -222,11 +210,11 @@ void CalendarWindow::fillTerms() {
   const QFont font = LayoutFont(FontFace::Gothic, 11.25);
   for (int r = 0; r < terms_->rowCount(); ++r) {
     const CalendarTerm& term = view_.terms[static_cast<std::size_t>(r)];
-    terms_->setItem(r, 0, Cell(QString::fromUtf8(term.almanac.name.data(), static_cast<qsizetype>(term.almanac.name.size())),
+    terms_->setItem(r, 0, TableCell(QString::fromUtf8(term.almanac.name.data(), static_cast<qsizetype>(term.almanac.name.size())),
                                LayoutFont(FontFace::Gothic, 11.25, term.almanac.sectional)));
-    terms_->setItem(r, 1, Cell(Text(TermMomentText(term.almanac.jst)), font));
-    terms_->setItem(r, 2, Cell(view_.jisaDays ? Text(TermMomentText(term.chartSwitch)) : QStringLiteral("－"), font));
-    terms_->setItem(r, 3, Cell(term.monthPillar ? Text(PillarText(*term.monthPillar)) : QStringLiteral("（中気）"), font));
+    terms_->setItem(r, 1, TableCell(Text(TermMomentText(term.almanac.jst)), font));
+    terms_->setItem(r, 2, TableCell(view_.jisaDays ? Text(TermMomentText(term.chartSwitch)) : QStringLiteral("－"), font));
+    terms_->setItem(r, 3, TableCell(term.monthPillar ? Text(PillarText(*term.monthPillar)) : QStringLiteral("（中気）"), font));
   }
 }
 

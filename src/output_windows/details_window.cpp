@@ -27,38 +27,17 @@
 #include "output/calendar_text.h"
 #include "output/details_text.h"
 #include "output_windows/five_element_diagram.h"
+#include "output_windows/pillar_table.h"
+#include "output_windows/table_cells.h"
 #include "output/relation_text.h"
 
 namespace mireto {
 
 namespace {
 
-// Background of a branch in 空亡 and of the present year.
-const QColor kVoidBackground{0xF6, 0xD5, 0xD1};
+// Background of the present year (a branch in 空亡: kVoidBackground).
 const QColor kPresentBackground{0xFF, 0xF2, 0xB3};
 
-// The pillars as the main window shows them, right to left.
-constexpr std::array<Pillar, 4> kColumnPillars = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
-constexpr std::array<const char*, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
-
-using Item = std::string_view PillarDetails::*;
-
-struct PillarRow {
-  const char* label;
-  Item item;
-  FontFace font;  // face of the row
-  bool bold;
-};
-
-constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod, FontFace::Gothic, false},
-    {"天干", &PillarDetails::stem, FontFace::PGothic, true},
-    {"地支", &PillarDetails::branch, FontFace::PGothic, true},
-    {"蔵干", &PillarDetails::hiddenStem, FontFace::Gothic, false},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod, FontFace::Gothic, false},
-    {"十二運", &PillarDetails::stage, FontFace::Gothic, false},
-    {"納音", &PillarDetails::nayin, FontFace::Gothic, false},
-});
 
 constexpr std::array<const char*, 6> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡", "合冲刑害"};
 constexpr int kLuckRelationRow = 5;
@@ -73,33 +52,6 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 QString VoidText(std::optional<bool> isVoid) {
   if (!isVoid) return Text(kUnknownMark);
   return Text(*isVoid ? kVoidMark : kNotVoidMark);
-}
-
-QTableWidgetItem* Cell(const QString& text, const QFont& font) {
-  auto* item = new QTableWidgetItem(text);
-  item->setTextAlignment(Qt::AlignCenter);
-  item->setFont(font);
-  item->setFlags(Qt::ItemIsEnabled);
-  return item;
-}
-
-QTableWidget* MakeTable(QWidget* parent, const char* name, int rows, int columns) {
-  auto* table = new QTableWidget(rows, columns, parent);
-  table->setObjectName(QString::fromUtf8(name));
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->setFocusPolicy(Qt::NoFocus);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  return table;
-}
-
-// A table shown whole, without scroll bars.
-void FitToContents(QTableWidget& table) {
-  table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  table.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QStringList Labels(const auto& names) {
@@ -167,14 +119,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   birthTimeLabel_->setObjectName(QStringLiteral("lblBirthTime"));
   layout->addWidget(birthTimeLabel_);
 
-  pillars_ = MakeTable(this, "tblPillars", static_cast<int>(kPillarRows.size()) + 1,
-                       static_cast<int>(kColumnTitles.size()));
-  pillars_->setHorizontalHeaderLabels(Labels(kColumnTitles));
-  QStringList rowLabels;
-  for (const PillarRow& row : kPillarRows) rowLabels << QString::fromUtf8(row.label);
-  rowLabels << QStringLiteral("空亡");
-  pillars_->setVerticalHeaderLabels(rowLabels);
-  FitToContents(*pillars_);
+  pillars_ = MakePillarTable(this, QStringLiteral("tblPillars"));
   diagram_ = new FiveElementDiagram(this);
   relations_ = new QLabel(this);
   relations_->setObjectName(QStringLiteral("lblRelations"));
@@ -193,16 +138,16 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
   luckTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(luckTitle);
-  luck_ = MakeTable(this, "tblLuck", static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
+  luck_ = MakeReadOnlyTable(this, QStringLiteral("tblLuck"), static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
   luck_->setVerticalHeaderLabels(Labels(kLuckRows));
   luck_->horizontalHeader()->hide();
-  FitToContents(*luck_);
+  FitTableToContents(*luck_);
   layout->addWidget(luck_, 0, Qt::AlignHCenter);
 
   periods_ = new QTabWidget(this);
   periods_->setObjectName(QStringLiteral("tabPeriods"));
   periods_->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
-  annual_ = MakeTable(this, "tblAnnual", 0, static_cast<int>(kAnnualColumns.size()));
+  annual_ = MakeReadOnlyTable(this, QStringLiteral("tblAnnual"), 0, static_cast<int>(kAnnualColumns.size()));
   annual_->setHorizontalHeaderLabels(Labels(kAnnualColumns));
   annual_->verticalHeader()->hide();
   // Fixed readings, the relations taking the rest of the width.
@@ -305,7 +250,7 @@ constexpr std::array<const char*, 8> kMonthlyColumns = {"節", "開始（この�
 constexpr std::array<const char*, 7> kDailyColumns = {"日", "曜", "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
 
 QTableWidget* MakePeriodTable(QWidget* parent, const char* name, const auto& columns) {
-  QTableWidget* table = MakeTable(parent, name, 0, static_cast<int>(columns.size()));
+  QTableWidget* table = MakeReadOnlyTable(parent, QString::fromUtf8(name), 0, static_cast<int>(columns.size()));
   table->setHorizontalHeaderLabels(Labels(columns));
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
@@ -323,7 +268,7 @@ void FillReadings(QTableWidget& table, int row, int first, const PeriodPillar& p
   const QString cells[] = {Text(p.stem) + Text(p.branch), Text(p.tenGod), Text(p.stage), VoidText(p.isVoid),
                            RelationsLine(p.relations)};
   for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
-    QTableWidgetItem* item = Cell(cells[c], font);
+    QTableWidgetItem* item = TableCell(cells[c], font);
     if (c == 4) {
       item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       item->setToolTip(cells[c]);
@@ -401,9 +346,9 @@ void DetailsWindow::fillMonthly() {
   const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
   for (int r = 0; r < monthly_->rowCount(); ++r) {
     const MonthlyLuck& m = details_.monthly[static_cast<std::size_t>(r)];
-    monthly_->setItem(r, 0, Cell(Text(m.term), plain));
-    monthly_->setItem(r, 1, Cell(MomentText(m.from), plain));
-    monthly_->setItem(r, 2, Cell(MomentText(m.almanac), plain));
+    monthly_->setItem(r, 0, TableCell(Text(m.term), plain));
+    monthly_->setItem(r, 1, TableCell(MomentText(m.from), plain));
+    monthly_->setItem(r, 2, TableCell(MomentText(m.almanac), plain));
     FillReadings(*monthly_, r, 3, m.reading, plain);
   }
 }
@@ -413,8 +358,8 @@ void DetailsWindow::fillDaily() {
   const QFont plain = LayoutFont(FontFace::Gothic, 11.25);
   for (int r = 0; r < daily_->rowCount(); ++r) {
     const DailyLuck& d = details_.daily[static_cast<std::size_t>(r)];
-    daily_->setItem(r, 0, Cell(QStringLiteral("%1日").arg(d.day.day), plain));
-    daily_->setItem(r, 1, Cell(Text(WeekdayNames[static_cast<std::size_t>(d.day.weekday)]), plain));
+    daily_->setItem(r, 0, TableCell(QStringLiteral("%1日").arg(d.day.day), plain));
+    daily_->setItem(r, 1, TableCell(Text(WeekdayNames[static_cast<std::size_t>(d.day.weekday)]), plain));
     FillReadings(*daily_, r, 2, d.reading, plain);
   }
 }
@@ -434,24 +379,7 @@ void DetailsWindow::showEvent(QShowEvent* event) {
   scrollToPresentYear();  // the list has its real height only now
 }
 
-void DetailsWindow::fillPillars() {
-  const QFont fixed = LayoutFont(FontFace::Gothic, 11.25);
-  for (int c = 0; c < static_cast<int>(kColumnPillars.size()); ++c) {
-    const PillarDetails& p = details_.pillars[kColumnPillars[static_cast<std::size_t>(c)]];
-    for (int r = 0; r < static_cast<int>(kPillarRows.size()); ++r) {
-      const PillarRow& row = kPillarRows[static_cast<std::size_t>(r)];
-      QTableWidgetItem* item = Cell(Text(p.*row.item), LayoutFont(row.font, 12, row.bold));
-      if (row.item == &PillarDetails::branch && p.isVoid.value_or(false)) {
-        item->setBackground(kVoidBackground);
-        item->setToolTip(QStringLiteral("空亡"));
-      }
-      pillars_->setItem(r, c, item);
-    }
-    QTableWidgetItem* mark = Cell(VoidText(p.isVoid), fixed);
-    if (p.isVoid.value_or(false)) mark->setBackground(kVoidBackground);
-    pillars_->setItem(static_cast<int>(kPillarRows.size()), c, mark);
-  }
-}
+void DetailsWindow::fillPillars() { FillPillarTable(*pillars_, details_); }
 
 void DetailsWindow::fillRelations() {
   diagram_->setBalance(details_.balance);
@@ -474,7 +402,7 @@ void DetailsWindow::fillLuck() {
       QFont font = fixed;
       if (r == 1) font = LayoutFont(FontFace::PGothic, 12, current);
       if (r == kLuckRelationRow) font = LayoutFont(FontFace::Gothic, 9, current);
-      QTableWidgetItem* item = Cell(cells[r], font);
+      QTableWidgetItem* item = TableCell(cells[r], font);
       if (l.isVoid && (r == 1 || r == 4)) item->setBackground(kVoidBackground);
       if (r == kLuckRelationRow) item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
       luck_->setItem(r, columns - 1 - i, item);
@@ -497,7 +425,7 @@ void DetailsWindow::fillAnnual() {
                              VoidText(a.isVoid),
                              RelationsLine(a.relations)};
     for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
-      QTableWidgetItem* item = Cell(cells[c], present ? bold : plain);
+      QTableWidgetItem* item = TableCell(cells[c], present ? bold : plain);
       if (c == kAnnualRelationColumn) {
         item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         item->setToolTip(cells[c]);  // a long line is cut at the column's edge
