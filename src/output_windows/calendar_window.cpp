@@ -19,6 +19,7 @@
 #include "output/calendar_pages.h"
 #include "print/print_dialogs.h"
 #include "output_windows/table_cells.h"
+#include "output_windows/dialog_buttons.h"
 
 namespace mireto {
 
@@ -110,19 +111,7 @@ CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
   pillars_->setTextFormat(Qt::PlainText);
   layout->addWidget(pillars_);
 
-  auto* buttons = new QHBoxLayout;
-  auto* copy = new QPushButton(QStringLiteral("コピー"), this);
-  copy->setObjectName(QStringLiteral("btnCopy"));
-  auto* print = new QPushButton(QStringLiteral("印刷…"), this);
-  print->setObjectName(QStringLiteral("btnPrint"));
-  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-  close->setObjectName(QStringLiteral("btnClose"));
-  for (QPushButton* b : {copy, print, close}) b->setAutoDefault(false);
-  buttons->addStretch();
-  buttons->addWidget(copy);
-  buttons->addWidget(print);
-  buttons->addWidget(close);
-  layout->addLayout(buttons);
+  const auto [copy, print, close] = AddCopyPrintCloseRow(this, layout);
 
   connect(previous_, &QPushButton::clicked, this, [this] { step(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { step(1); });

@@ -14,6 +14,7 @@
 #include "output/compat_page.h"
 #include "output_windows/pillar_table.h"
 #include "print/print_dialogs.h"
+#include "output_windows/dialog_buttons.h"
 
 namespace mireto {
 
@@ -83,19 +84,10 @@ CompatWindow::CompatWindow(QWidget* owner) : QDialog(owner) {
   layout->addWidget(voidHits_);
   layout->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  copy_ = new QPushButton(QStringLiteral("コピー"), this);
-  copy_->setObjectName(QStringLiteral("btnCopy"));
-  print_ = new QPushButton(QStringLiteral("印刷…"), this);
-  print_->setObjectName(QStringLiteral("btnPrint"));
-  close_ = new QPushButton(QStringLiteral("閉じる"), this);
-  close_->setObjectName(QStringLiteral("btnClose"));
-  for (QPushButton* b : {copy_, print_, close_}) b->setAutoDefault(false);
-  buttons->addStretch();
-  buttons->addWidget(copy_);
-  buttons->addWidget(print_);
-  buttons->addWidget(close_);
-  layout->addLayout(buttons);
+  const CopyPrintClose buttons = AddCopyPrintCloseRow(this, layout);
+  copy_ = buttons.copy;
+  print_ = buttons.print;
+  close_ = buttons.close;
 
   connect(copy_, &QPushButton::clicked, this, &CompatWindow::copyToClipboard);
   connect(print_, &QPushButton::clicked, this, &CompatWindow::print);

@@ -30,6 +30,7 @@
 #include "output_windows/pillar_table.h"
 #include "output_windows/table_cells.h"
 #include "output/relation_text.h"
+#include "output_windows/dialog_buttons.h"
 
 namespace mireto {
 
@@ -171,19 +172,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   periods_->addTab(makeDailyPage(), QStringLiteral("日運"));
   layout->addWidget(periods_, 1);
 
-  auto* buttons = new QHBoxLayout;
-  auto* copy = new QPushButton(QStringLiteral("コピー"), this);
-  copy->setObjectName(QStringLiteral("btnCopy"));
-  auto* print = new QPushButton(QStringLiteral("印刷…"), this);
-  print->setObjectName(QStringLiteral("btnPrint"));
-  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-  close->setObjectName(QStringLiteral("btnClose"));
-  for (QPushButton* b : {copy, print, close}) b->setAutoDefault(false);
-  buttons->addStretch();
-  buttons->addWidget(copy);
-  buttons->addWidget(print);
-  buttons->addWidget(close);
-  outer->addLayout(buttons);
+  const auto [copy, print, close] = AddCopyPrintCloseRow(this, outer);
 
   connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyToClipboard);
   connect(print, &QPushButton::clicked, this, &DetailsWindow::print);

@@ -18,20 +18,14 @@
 #include "core/data_files.h"
 #include "output_windows/calendar_controller.h"
 #include "qt_test_classes.h"
+#include "test_support.h"
 
 using mireto::CalendarController;
 using mireto::CalendarWindow;
 
 namespace {
 
-const mireto::CalendarTables& Tables() {
-  static const mireto::CalendarTables tables = [] {
-    const auto loaded = mireto::LoadCalendarTables(QCoreApplication::applicationDirPath().toStdString());
-    if (!loaded.tables) qFatal("%s", loaded.error.c_str());
-    return *loaded.tables;
-  }();
-  return tables;
-}
+using mireto::test::Tables;
 
 QString Cell(const QTableWidget& t, int row, int column) {
   const QTableWidgetItem* item = t.item(row, column);

@@ -16,20 +16,14 @@
 #include "core/data_files.h"
 #include "output_windows/compat_window.h"
 #include "qt_test_classes.h"
+#include "test_support.h"
 
 using mireto::CompatWindow;
 using mireto::Person;
 
 namespace {
 
-const mireto::CalendarTables& Tables() {
-  static const mireto::CalendarTables tables = [] {
-    const auto loaded = mireto::LoadCalendarTables(QCoreApplication::applicationDirPath().toStdString());
-    if (!loaded.tables) qFatal("%s", loaded.error.c_str());
-    return *loaded.tables;
-  }();
-  return tables;
-}
+using mireto::test::Tables;
 
 mireto::Chart ChartOf(int year, int month, int day, std::optional<int> hour, std::optional<int> minute,
                       mireto::Sex sex, const char* jisaMinutes = "0", const char* jisaSeconds = "0") {

@@ -27,20 +27,14 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include "qt_test_classes.h"
+#include "test_support.h"
 
 using mireto::ChartDetails;
 using mireto::DetailsWindow;
 
 namespace {
 
-const mireto::CalendarTables& Tables() {
-  static const mireto::CalendarTables tables = [] {
-    const auto loaded = mireto::LoadCalendarTables(QCoreApplication::applicationDirPath().toStdString());
-    if (!loaded.tables) qFatal("%s", loaded.error.c_str());
-    return *loaded.tables;
-  }();
-  return tables;
-}
+using mireto::test::Tables;
 
 constexpr mireto::LocalDateTime kNow{2026, 12, 7, 12, 0};
 
