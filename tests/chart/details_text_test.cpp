@@ -256,7 +256,9 @@ TEST(DetailsPrint, HeadingOnEveryPageAndTableHeadersRepeated) {
     // A page that continues a block begins with its title and its header.
     if (text[0].ends_with("（続き）")) {
       ++repeated;
-      if (text[0] == "年運（続き）") EXPECT_EQ(text[1], TrimmedLine(annual.head[1]));
+      if (text[0] == "年運（続き）") {
+        EXPECT_EQ(text[1], TrimmedLine(annual.head[1]));
+      }
       text.erase(text.begin(), text.begin() + (text[0] == "年運（続き）" ? 2 : 1));
     } else if (i > 0) {
       EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(text[0][0]))) << "page " << i + 1 << ": " << text[0];
