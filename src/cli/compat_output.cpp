@@ -1,6 +1,7 @@
 #include "cli/compat_output.h"
 
 #include <array>
+#include <utility>
 
 #include "chart/chart_snapshot.h"
 #include "chart/ten_gods.h"
@@ -69,6 +70,21 @@ void AppendChart(std::string& out, const BirthRequest& request, const ComputedBi
     if (c.birth.boundaries) extras.boundaries = &*c.birth.boundaries;
   }
   AppendChartJson(out, request, *c.birth.result.chart, extras);
+}
+
+// Both people's charts at A's present moment; a message about B's birth
+// begins with kPartnerMessagePrefix.
+std::optional<std::pair<ComputedBirth, ComputedBirth>> ComputePair(const CompatRequest& request,
+                                                                   const BatchContext& context, std::string& error) {
+  const LocalDateTime now = request.a.now.value_or(context.defaultNow);
+  auto a = Compute(request.a, now, context, error);
+  if (!a) return std::nullopt;
+  auto b = Compute(request.b, now, context, error);
+  if (!b) {
+    error = std::string(kPartnerMessagePrefix) + error;
+    return std::nullopt;
+  }
+  return std::pair{std::move(*a), std::move(*b)};
 }
 
 }  // namespace
@@ -145,21 +161,16 @@ void AppendCompatibilityJson(std::string& out, const Compatibility& compat) {
 
 bool AppendCompatJson(std::string& out, const CompatRequest& request, const BatchContext& context,
                       std::string& error) {
-  const LocalDateTime now = request.a.now.value_or(context.defaultNow);
-  const auto a = Compute(request.a, now, context, error);
-  if (!a) return false;
-  const auto b = Compute(request.b, now, context, error);
-  if (!b) {
-    error = std::string(kPartnerMessagePrefix) + error;
-    return false;
-  }
+  const auto pair = ComputePair(request, context, error);
+  if (!pair) return false;
+  const auto& [a, b] = *pair;
   const Compatibility compat =
-      CompatibilityOf(NatalPillarsOf(a->birth.result.chart->record, request.a.input.hour.has_value()),
-                      NatalPillarsOf(b->birth.result.chart->record, request.b.input.hour.has_value()));
+      CompatibilityOf(NatalPillarsOf(a.birth.result.chart->record, request.a.input.hour.has_value()),
+                      NatalPillarsOf(b.birth.result.chart->record, request.b.input.hour.has_value()));
   out += "{\"a\":";
-  AppendChart(out, request.a, *a, context.summerTime);
+  AppendChart(out, request.a, a, context.summerTime);
   out += ",\"b\":";
-  AppendChart(out, request.b, *b, context.summerTime);
+  AppendChart(out, request.b, b, context.summerTime);
   out += ",\"compat\":";
   AppendCompatibilityJson(out, compat);
   out += '}';
@@ -178,17 +189,12 @@ std::string BirthLine(const BirthRequest& r) {
 
 bool AppendCompatText(std::string& out, const CompatRequest& request, const BatchContext& context,
                       std::string& error) {
-  const LocalDateTime now = request.a.now.value_or(context.defaultNow);
-  const auto a = Compute(request.a, now, context, error);
-  if (!a) return false;
-  const auto b = Compute(request.b, now, context, error);
-  if (!b) {
-    error = std::string(kPartnerMessagePrefix) + error;
-    return false;
-  }
+  const auto pair = ComputePair(request, context, error);
+  if (!pair) return false;
+  const auto& [a, b] = *pair;
   const CompatSheet sheet = MakeCompatSheet(
-      {"", BirthLine(request.a), &*a->birth.result.chart, request.a.input.hour.has_value()},
-      {"", BirthLine(request.b), &*b->birth.result.chart, request.b.input.hour.has_value()});
+      {"", BirthLine(request.a), &*a.birth.result.chart, request.a.input.hour.has_value()},
+      {"", BirthLine(request.b), &*b.birth.result.chart, request.b.input.hour.has_value()});
   out += MakeCompatText(sheet);
   return true;
 }
