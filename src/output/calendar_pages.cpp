@@ -38,7 +38,7 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   y += 20;
 
   // The grid: a header of weekdays, then up to six weeks.
-  page::TableSpec grid;
+  page::RuledTable grid;
   grid.origin = {kMargin, y};
   grid.columnWidths.assign(kDays, width / kDays);
   grid.points = 11;
@@ -61,7 +61,7 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   y = page::AddTable(p, grid).bottom() + 8;
 
   // The month's terms.
-  page::TableSpec terms;
+  page::RuledTable terms;
   terms.origin = {kMargin, y};
   terms.columnWidths = {width * 0.14, width * 0.3, width * 0.36, width * 0.2};
   terms.points = kBodyPoints;
@@ -79,7 +79,7 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   // The year's month pillars with the day each starts.
   p.items.push_back(TextAt({"月柱（節入りの日から）"}, {kMargin, y, width, 6}, kBodyPoints, true));
   y += 6;
-  page::TableSpec months;
+  page::RuledTable months;
   months.origin = {kMargin, y};
   months.columnWidths.assign(6, width / 6);
   months.headerRows = 0;

@@ -66,8 +66,8 @@ double LinesHeight(const std::vector<std::string>& lines, double width, double p
   return static_cast<double>(count) * points * page::kMillimetresPerPoint * 1.4;
 }
 
-page::TableSpec PillarTable(const ChartDetails& details, page::Point origin) {
-  page::TableSpec table;
+page::RuledTable PillarTable(const ChartDetails& details, page::Point origin) {
+  page::RuledTable table;
   table.origin = origin;
   table.columnWidths = {kLabelWidth, kPillarWidth, kPillarWidth, kPillarWidth, kPillarWidth};
   table.points = kTablePoints;

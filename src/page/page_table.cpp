@@ -19,13 +19,13 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-Size TableSize(const TableSpec& table) {
+Size TableSize(const RuledTable& table) {
   double height = 0;
   for (const TableRow& row : table.rows) height += row.height;
   return {std::accumulate(table.columnWidths.begin(), table.columnWidths.end(), 0.0), height};
 }
 
-Box CellBox(const TableSpec& table, std::size_t r, std::size_t c) {
+Box CellBox(const RuledTable& table, std::size_t r, std::size_t c) {
   double x = table.origin.x;
   for (std::size_t i = 0; i < c; ++i) x += table.columnWidths[i];
   double y = table.origin.y;
@@ -33,7 +33,7 @@ Box CellBox(const TableSpec& table, std::size_t r, std::size_t c) {
   return {x, y, table.columnWidths[c], table.rows[r].height};
 }
 
-Box AddTable(Page& page, const TableSpec& table) {
+Box AddTable(Page& page, const RuledTable& table) {
   const Size size = TableSize(table);
   const Box whole{table.origin.x, table.origin.y, size.width, size.height};
   const std::size_t columns = table.columnWidths.size();

@@ -24,7 +24,7 @@ struct TableRow {
   std::vector<TableCell> cells;
 };
 
-struct TableSpec {
+struct RuledTable {
   Point origin;                      // top left corner of the table
   std::vector<double> columnWidths;  // mm
   std::vector<TableRow> rows;
@@ -38,13 +38,13 @@ struct TableSpec {
 };
 
 // The size of the table (the sum of the widths and of the heights).
-Size TableSize(const TableSpec& table);
+Size TableSize(const RuledTable& table);
 
 // The box of the cell at row r, column c.
-Box CellBox(const TableSpec& table, std::size_t r, std::size_t c);
+Box CellBox(const RuledTable& table, std::size_t r, std::size_t c);
 
 // Adds the table to the page: shading, texts, the grid, then the heavy
 // frames on top. Returns the table's box.
-Box AddTable(Page& page, const TableSpec& table);
+Box AddTable(Page& page, const RuledTable& table);
 
 }  // namespace mireto::page

@@ -179,7 +179,7 @@ void AddBirthData(Frame& f, const SheetData& s) {
 }
 
 void AddTerms(Frame& f, const SheetData& s) {
-  page::TableSpec t;
+  page::RuledTable t;
   t.origin = {f.left, f.y};
   t.columnWidths = {18, 14, 46, 56, f.width - 18 - 14 - 46 - 56};
   t.points = kSmallPoints;
@@ -208,7 +208,7 @@ void AddChart(Frame& f, const SheetData& s) {
   const ChartDetails& d = s.details;
   AddSectionTitle(f, "命式", "空亡（天中殺）：" + S(d.voidBranches.names));
   const double top = f.y;
-  page::TableSpec t;
+  page::RuledTable t;
   t.origin = {f.left, top};
   t.columnWidths = {21, 15.5, 15.5, 15.5, 15.5};
   t.points = kBodyPoints;
@@ -274,7 +274,7 @@ void AddLuck(Frame& f, const SheetData& s) {
   const ChartDisplay& display = s.chart.display;
   AddSectionTitle(f, "大運", "立運　" + display.luckStartAge + "　交替年月　" + display.luckChange);
   f.y += 3;  // room for the mark above the present column
-  page::TableSpec t;
+  page::RuledTable t;
   t.origin = {f.left, f.y};
   const std::size_t columns = d.luck.size();
   const double label = 16;
@@ -321,7 +321,7 @@ void AddLuck(Frame& f, const SheetData& s) {
 void AddAnnual(Frame& f, const SheetData& s) {
   const ChartDetails& d = s.details;
   AddSectionTitle(f, "年運", FormatInteger(s.today.year) + "年から" + FormatInteger(kSheetAnnualYears) + "年");
-  page::TableSpec t;
+  page::RuledTable t;
   t.origin = {f.left, f.y};
   t.columnWidths = {14, 14, 14, 16, 14, 12};
   t.columnWidths.push_back(f.width - 84);

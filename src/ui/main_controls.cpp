@@ -227,9 +227,9 @@ QKeySequence MenuMnemonic(const QString& caption) {
 MenuActions BuildMainMenus(QMainWindow* window) {
   MenuActions actions;
   QMenuBar* bar = window->menuBar();
-  for (const auto& menuSpec : ml::kMenus) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(menuSpec.caption));
-    menu->setObjectName(QString::fromUtf8(menuSpec.name));
+  for (const auto& menuLayout : ml::kMenus) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(menuLayout.caption));
+    menu->setObjectName(QString::fromUtf8(menuLayout.name));
     // The caption stays as designed, without a mnemonic marker; Alt and the
     // bracketed letter opens the menu all the same, F10 the first one.
     const auto open = [bar, menu] {
@@ -237,10 +237,10 @@ MenuActions BuildMainMenus(QMainWindow* window) {
     };
     const QKeySequence mnemonic = MenuMnemonic(menu->title());
     if (!mnemonic.isEmpty()) QObject::connect(new QShortcut(mnemonic, window), &QShortcut::activated, menu, open);
-    if (&menuSpec == &ml::kMenus[0])
+    if (&menuLayout == &ml::kMenus[0])
       QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), window), &QShortcut::activated, menu, open);
-    for (int i = 0; i < menuSpec.itemCount; ++i) {
-      const auto& item = menuSpec.items[i];
+    for (int i = 0; i < menuLayout.itemCount; ++i) {
+      const auto& item = menuLayout.items[i];
       QAction* action = item.caption == nullptr ? menu->addSeparator()
                                                 : menu->addAction(QString::fromUtf8(item.caption));
       action->setParent(window);

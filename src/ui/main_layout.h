@@ -229,14 +229,14 @@ struct MenuRow {
   QAction* MenuActions::*action;  // where the window keeps it; nullptr for a separator
 };
 
-struct MenuSpec {
+struct MenuLayout {
   const char* name;
   const char* caption;
   std::array<MenuRow, 11> items;
   int itemCount;
 };
 
-inline constexpr MenuSpec kMenus[] = {
+inline constexpr MenuLayout kMenus[] = {
     {"menufile",
      "ファイル（Ｆ）",
      {{{"rosterSave", "名簿に保存…", "Ctrl+S", &MenuActions::rosterSave},

@@ -47,16 +47,16 @@ TEST(PageText, Elide) {
 }
 
 TEST(PageTable, CellsGridAndFrames) {
-  TableSpec spec;
-  spec.origin = {10, 20};
-  spec.columnWidths = {15, 20, 25};
-  spec.rows = {{5, {{"時柱"}, {"日柱"}, {"月柱"}}}, {7, {{"甲"}, {"乙\n丙", true, true}, {""}}}};
-  spec.rows[1].cells[0].points = 15;
+  RuledTable table;
+  table.origin = {10, 20};
+  table.columnWidths = {15, 20, 25};
+  table.rows = {{5, {{"時柱"}, {"日柱"}, {"月柱"}}}, {7, {{"甲"}, {"乙\n丙", true, true}, {""}}}};
+  table.rows[1].cells[0].points = 15;
   Page page;
-  const Box box = AddTable(page, spec);
+  const Box box = AddTable(page, table);
   EXPECT_DOUBLE_EQ(box.width, 60);
   EXPECT_DOUBLE_EQ(box.height, 12);
-  const Box cell = CellBox(spec, 1, 1);
+  const Box cell = CellBox(table, 1, 1);
   EXPECT_DOUBLE_EQ(cell.x, 25);
   EXPECT_DOUBLE_EQ(cell.y, 25);
   EXPECT_EQ(TextLines(page), (std::vector<std::string>{"時柱", "日柱", "月柱", "甲", "乙", "丙"}));
@@ -68,11 +68,11 @@ TEST(PageTable, CellsGridAndFrames) {
     if (const auto* r = std::get_if<Rectangle>(&item); r && !r->filled) {
       ++heavyFrames;
       EXPECT_DOUBLE_EQ(r->box.x, cell.x);
-      EXPECT_DOUBLE_EQ(r->stroke.width, spec.frame);
+      EXPECT_DOUBLE_EQ(r->stroke.width, table.frame);
     }
     if (const auto* t = std::get_if<Text>(&item)) {
       bold += t->bold;
-      EXPECT_DOUBLE_EQ(t->points, t->lines.front() == "甲" ? 15 : spec.points) << t->lines.front();
+      EXPECT_DOUBLE_EQ(t->points, t->lines.front() == "甲" ? 15 : table.points) << t->lines.front();
     }
   }
   EXPECT_EQ(lines, 3 + 4);  // three row rules, four column rules

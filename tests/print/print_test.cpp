@@ -30,7 +30,7 @@ page::Document Sample(page::PaperSize paper) {
   first.items.push_back(page::Line{{20, 32}, {190, 32}, {0.4}});
   first.items.push_back(page::Ellipse{{30, 40, 20, 20}, {0.3}, true, page::Grey(0.8)});
   first.items.push_back(page::Polygon{{{60, 40}, {80, 60}, {60, 60}}, {0.3, page::kBlack, true}});
-  page::TableSpec table;
+  page::RuledTable table;
   table.origin = {20, 70};
   table.columnWidths = {30, 30};
   table.rows = {{6, {{"時柱"}, {"日柱"}}}, {8, {{"甲子"}, {"乙丑", true, true}}}};
