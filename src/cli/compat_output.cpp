@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "chart/chart_snapshot.h"
+#include "chart/term_cache.h"
 #include "chart/ten_gods.h"
 #include "cli/json_writer.h"
 #include "output/compat_text.h"
@@ -52,14 +53,16 @@ struct ComputedBirth {
 };
 
 std::optional<ComputedBirth> Compute(const BirthRequest& request, const LocalDateTime& now,
-                                     const BatchContext& context, std::string& error) {
-  ComputedBirth c{ComputeBirthChart(request.input, context.summerTime, context.tables, now, context.details.details ? Boundaries::Solve : Boundaries::Skip),
+                                     const BatchContext& context, TermCache& cache, std::string& error) {
+  const Boundaries boundaries = context.details.details ? Boundaries::Solve : Boundaries::Skip;
+  ComputedBirth c{ComputeBirthChart(request.input, context.summerTime, context.tables, now, boundaries, &cache),
                   std::nullopt};
   if (!c.birth.result.chart) {
     error = c.birth.result.error;
     return std::nullopt;
   }
-  if (context.details.details) c.details = DetailsOf(request, *c.birth.result.chart, context.details, now);
+  if (context.details.details)
+    c.details = DetailsOf(request, *c.birth.result.chart, context.details, now, context.tables, cache);
   return c;
 }
 
@@ -77,9 +80,10 @@ void AppendChart(std::string& out, const BirthRequest& request, const ComputedBi
 std::optional<std::pair<ComputedBirth, ComputedBirth>> ComputePair(const CompatRequest& request,
                                                                    const BatchContext& context, std::string& error) {
   const LocalDateTime now = request.a.now.value_or(context.defaultNow);
-  auto a = Compute(request.a, now, context, error);
+  TermCache cache;
+  auto a = Compute(request.a, now, context, cache, error);
   if (!a) return std::nullopt;
-  auto b = Compute(request.b, now, context, error);
+  auto b = Compute(request.b, now, context, cache, error);
   if (!b) {
     error = std::string(kPartnerMessagePrefix) + error;
     return std::nullopt;

@@ -58,17 +58,6 @@ std::optional<YearSpan> ParseYearSpan(std::string_view text) {
 }
 
 ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const DetailsOptions& options,
-                       const LocalDateTime& now) {
-  DetailsRequest r;
-  r.hourKnown = request.input.hour.has_value();
-  r.birthYear = request.input.year;
-  r.annual = options.annual;
-  r.currentYear = now.year;
-  r.dailyMonth = options.daily;
-  return ComputeChartDetails(chart, r);
-}
-
-ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const DetailsOptions& options,
                        const LocalDateTime& now, const CalendarTables& tables, TermCache& cache) {
   DetailsRequest r;
   r.hourKnown = request.input.hour.has_value();

@@ -30,10 +30,8 @@ double JisaDaysOf(const std::string& minutesText, const std::string& secondsText
 std::optional<YearSpan> ParseYearSpan(std::string_view text);
 
 // The details of a computed chart for the options; the present year (from
-// now) is the one the text marks.
-ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const DetailsOptions& options,
-                       const LocalDateTime& now);
-// The same with 月運, which needs the tables (solved terms kept in cache).
+// now) is the one the text marks. 月運 needs the tables (solved terms kept in
+// cache).
 ChartDetails DetailsOf(const BirthRequest& request, const Chart& chart, const DetailsOptions& options,
                        const LocalDateTime& now, const CalendarTables& tables, TermCache& cache);
 

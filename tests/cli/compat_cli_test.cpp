@@ -74,6 +74,7 @@ TEST(CompatOptionsAccepted, PartnerBirthAndBatchDefaults) {
 BatchContext Context(bool compat, bool details = false) {
   BatchContext context{Tables(), {}, kNow, {}, SummerTimeRule::Ignore};
   context.details.details = details;
+  if (details) context.details.monthly = 2027;  // 月運 too, which needs the tables
   context.compat = compat;
   context.partnerDefaults.sex = "M";
   return context;
@@ -113,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The line's chart objects are --batch's own, byte for byte, with --details
-// too; B takes the partner defaults and A's "now".
+// and --monthly too; B takes the partner defaults and A's "now".
 TEST(CompatLine, EachChartAsBatchWritesIt) {
   for (const bool details : {false, true}) {
     std::string a, b, pair;
