@@ -199,6 +199,19 @@ constexpr std::size_t kMomentColumns = 18;  // 12月22日23時59分 and a space
 constexpr std::size_t kDateColumns = 8;     // 12月31日 and a space
 constexpr std::size_t kWeekdayColumns = 4;
 
+// The columns a month or a day shares: its pillar's readings and its
+// relations with the chart.
+void AppendPeriodHeader(std::string& head) {
+  AppendReadingHeader(head);
+  head += "　合冲刑害";
+}
+
+void AppendPeriod(std::string& line, const PeriodPillar& p) {
+  AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+  line += "　";
+  line += JoinedRelations(p.relations);
+}
+
 DetailsBlock MonthlyTable(const ChartDetails& d) {
   DetailsBlock block;
   block.head.push_back("月運（" + FormatInteger(d.monthly.front().from.year) +
@@ -207,18 +220,14 @@ DetailsBlock MonthlyTable(const ChartDetails& d) {
   AppendPadded(head, "節", kTermColumns);
   AppendPadded(head, "開始（出生地）", kMomentColumns);
   AppendPadded(head, "暦の節入り", kMomentColumns);
-  AppendReadingHeader(head);
-  head += "　合冲刑害";
+  AppendPeriodHeader(head);
   block.head.push_back(head);
   for (const MonthlyLuck& m : d.monthly) {
     std::string line;
     AppendPadded(line, m.term, kTermColumns);
     AppendPadded(line, MonthDayMinuteText(m.from), kMomentColumns);
     AppendPadded(line, MonthDayMinuteText(m.almanac), kMomentColumns);
-    const PeriodPillar& p = m.reading;
-    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
-    line += "　";
-    line += JoinedRelations(p.relations);
+    AppendPeriod(line, m.reading);
     block.rows.push_back(line);
   }
   return block;
@@ -231,17 +240,13 @@ DetailsBlock DailyTable(const ChartDetails& d) {
   std::string head;
   AppendPadded(head, "日", kDateColumns);
   AppendPadded(head, "曜", kWeekdayColumns);
-  AppendReadingHeader(head);
-  head += "　合冲刑害";
+  AppendPeriodHeader(head);
   block.head.push_back(head);
   for (const DailyLuck& day : d.daily) {
     std::string line;
     AppendPadded(line, RightAligned(FormatInteger(day.day.day), 2) + "日", kDateColumns);
     AppendPadded(line, WeekdayNames[static_cast<std::size_t>(day.day.weekday)], kWeekdayColumns);
-    const PeriodPillar& p = day.reading;
-    AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
-    line += "　";
-    line += JoinedRelations(p.relations);
+    AppendPeriod(line, day.reading);
     block.rows.push_back(line);
   }
   return block;
