@@ -7,6 +7,7 @@
 #include "chart/ten_gods.h"
 #include "chart/twelve_stages.h"
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "core/names.h"
 
 namespace mireto {
@@ -66,12 +67,14 @@ NatalPillars NatalPillarsOf(const ChartRecord& r, bool hourKnown) {
   return natal;
 }
 
-DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear) {
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, const LocalDateTime& now) {
   DetailsRequest request;
   request.hourKnown = hourKnown;
   request.birthYear = birthYear;
   request.annual = YearSpan{birthYear, birthYear + kLifetimeYears};
-  request.currentYear = presentYear;
+  request.currentYear = now.year;
+  request.monthlyYear = std::clamp(now.year, kFirstSupportedYear, kLastSupportedYear);
+  request.dailyMonth = std::pair{now.year, now.month};
   return request;
 }
 

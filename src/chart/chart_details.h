@@ -98,8 +98,9 @@ std::vector<MonthlyLuck> MonthlyLuckOfYear(const ChartDetails& details, const Ca
 std::vector<DailyLuck> DailyLuckOfMonth(const ChartDetails& details, int year, int month);
 
 // The request of the details window: 年運 from the birth year to 100 years
-// later, the present year marked.
-DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, int presentYear);
+// later, the present year marked; 月運 of the present year (within the
+// supported years) and 日運 of the present month.
+DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, const LocalDateTime& now);
 
 // Without tables 月運 is left out even when asked for.
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request);

@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include <algorithm>
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "core/constants.h"
 #include "ui/birth_time_boxes.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
@@ -189,9 +187,7 @@ void MainWindow::displayDecidedChart(roster::ClockDecision decided) {
   displayedBirth_ = enteredBirth();
   displayedDecision_ = DecisionOf(question, *rule);
   // 年運 of a lifetime, 月運 of the present year and 日運 of the present month.
-  DetailsRequest request = LifetimeDetailsRequest(input->hour.has_value(), input->year, now.year);
-  request.monthlyYear = std::clamp(now.year, kFirstSupportedYear, kLastSupportedYear);
-  request.dailyMonth = std::pair{now.year, now.month};
+  const DetailsRequest request = LifetimeDetailsRequest(input->hour.has_value(), input->year, now);
   TermCache cache;
   const ChartDetails details = ComputeChartDetails(*birth.result.chart, request, tables_, cache);
   birthChart_ = std::move(birth);

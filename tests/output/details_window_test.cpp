@@ -50,7 +50,7 @@ ChartDetails WorkedDetails(std::optional<int> hour = 12, mireto::Sex sex = miret
   const auto result = mireto::ComputeChart(in, Tables(), kNow);
   if (!result.chart) qFatal("%s", result.error.c_str());
   return mireto::ComputeChartDetails(*result.chart,
-                                     mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow.year));
+                                     mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow));
 }
 
 QTableWidget* Table(const QWidget& w, const char* name) {
