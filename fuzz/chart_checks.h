@@ -12,8 +12,9 @@ namespace mireto::fuzz {
 inline void CheckChart(const Chart& chart) {
   const ChartRecord& r = chart.record;
   for (Pillar p : kPillars) {
-    Require(r.branches[p] >= 0 && r.branches[p] <= 12, "branch outside 0..12");
-    Require(r.stems[p] >= 0 && r.stems[p] <= 10, "stem outside 0..10");
+    Require(r.branches[p].index >= 1 && r.branches[p].index <= 12, "branch outside 子..亥");
+    Require(r.stems[p].index >= 1 && r.stems[p].index <= 10, "stem outside 甲..癸");
+    Require(r.hiddenStems[p].index >= 1 && r.hiddenStems[p].index <= 10, "hidden stem outside 甲..癸");
   }
   Require(r.sunLongitude >= 0.0 && r.sunLongitude < 360.0, "longitude outside [0, 360)");
   Require(r.trueSolarTime.minute >= 0.0 && r.trueSolarTime.minute < 60.0,

@@ -100,8 +100,8 @@ ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
 
   steps::FourPillars(r);
   for (Pillar p : kPillars) {
-    d.stems[p] = StemNames[r.stems[p]];
-    d.branches[p] = BranchNames[r.branches[p]];
+    d.stems[p] = r.stems[p].name();
+    d.branches[p] = r.branches[p].name();
   }
   if (hourUnknown) {
     d.stems[Pillar::Hour] = kPlaceholder;
@@ -111,7 +111,7 @@ ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
   steps::LuckPillars(r, in.sex, d);
 
   steps::HiddenStems(r, d);
-  for (Pillar p : kPillars) d.hiddenStems[p] = StemNames[r.hiddenStems[p]];
+  for (Pillar p : kPillars) d.hiddenStems[p] = r.hiddenStems[p].name();
   if (hourUnknown) d.hiddenStems[Pillar::Hour] = kPlaceholder;
 
   r.currentLuckColumn = steps::CurrentLuckColumn(r);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "chart/pillar.h"
+#include "core/cycles.h"
 #include "core/data_files.h"
 
 namespace mireto {
@@ -64,9 +65,9 @@ struct ChartRecord {
   int solarMonth = 0;      // 1 = 丑 .. 12 = 子
   int pillarYear = 0;      // the year whose 立春 opens the solar year of the birth
   int yearParity = 0;      // pillarYear Mod 2
-  PerPillar<int> stems{};        // 1..10
-  PerPillar<int> branches{};     // 1..12
-  PerPillar<int> hiddenStems{};  // 1..10
+  PerPillar<Stem> stems{};
+  PerPillar<Branch> branches{};
+  PerPillar<Stem> hiddenStems{};
   bool forward = false;          // luck pillars advance through the cycle
   double luckStartYears = 0;     // age at the first luck pillar, years
   std::optional<int> currentLuckColumn;  // 0..10, the luck pillar of the present day

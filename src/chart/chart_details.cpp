@@ -15,9 +15,9 @@ namespace mireto {
 namespace {
 
 PillarDetails NatalPillar(const ChartRecord& r, Pillar pillar, Stem dayStem, const VoidBranches& voids) {
-  const Stem stem{r.stems[pillar]};
-  const Branch branch{r.branches[pillar]};
-  const Stem hidden{r.hiddenStems[pillar]};
+  const Stem stem = r.stems[pillar];
+  const Branch branch = r.branches[pillar];
+  const Stem hidden = r.hiddenStems[pillar];
   PillarDetails p;
   p.stem = stem.name();
   p.branch = branch.name();
@@ -62,7 +62,7 @@ NatalPillars NatalPillarsOf(const ChartRecord& r, bool hourKnown) {
   NatalPillars natal;
   natal.hourKnown = hourKnown;
   for (const Pillar p : kPillars) {
-    natal.pillars[p] = PillarCharacters{Stem{r.stems[p]}, Branch{r.branches[p]}, Stem{r.hiddenStems[p]}};
+    natal.pillars[p] = PillarCharacters{r.stems[p], r.branches[p], r.hiddenStems[p]};
   }
   return natal;
 }
@@ -81,8 +81,8 @@ DetailsRequest LifetimeDetailsRequest(bool hourKnown, int birthYear, const Local
 ChartDetails ComputeChartDetails(const Chart& chart, const DetailsRequest& request) {
   const ChartRecord& r = chart.record;
   ChartDetails d;
-  d.dayStem = Stem{r.stems[Pillar::Day]};
-  d.voidBranches = VoidBranchesOf(d.dayStem, Branch{r.branches[Pillar::Day]});
+  d.dayStem = r.stems[Pillar::Day];
+  d.voidBranches = VoidBranchesOf(d.dayStem, r.branches[Pillar::Day]);
   for (const Pillar p : kPillars) d.pillars[p] = NatalPillar(r, p, d.dayStem, d.voidBranches);
   if (!request.hourKnown) d.pillars[Pillar::Hour] = UnknownPillar();
   const NatalPillars natal = NatalPillarsOf(r, request.hourKnown);

@@ -51,7 +51,7 @@ inline constexpr std::array<Element, 12> kBranchElements = {
 };
 
 constexpr Element ElementOf(Stem s) { return kElements[static_cast<std::size_t>((s.index - 1) / 2)]; }
-constexpr Element ElementOf(Branch b) { return kBranchElements[static_cast<std::size_t>(b.index - 1)]; }
+constexpr Element ElementOf(Branch b) { return kBranchElements[b.row()]; }
 constexpr Polarity PolarityOf(Stem s) { return s.index % 2 == 1 ? Polarity::Yang : Polarity::Yin; }
 
 // 陰陽 of the branches, a school's choice: one value per branch, 子 first.
@@ -70,7 +70,7 @@ inline constexpr BranchPolarityConvention kBranchPolarityByOrder = {
 };
 
 constexpr Polarity PolarityOf(Branch b, const BranchPolarityConvention& convention = kBranchPolarityByOrder) {
-  return convention.polarities[static_cast<std::size_t>(b.index - 1)];
+  return convention.polarities[b.row()];
 }
 
 // How many characters belong to each element, indexed by Element.

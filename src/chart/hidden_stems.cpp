@@ -8,8 +8,8 @@ namespace mireto::steps {
 
 namespace {
 
-enum StemIndex { 甲 = 1, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 };
-enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 };
+using namespace stems;
+using namespace branches;
 
 bool InRange(double x, double from, double to) { return x >= from && x < to; }
 
@@ -22,7 +22,7 @@ struct SeasonRow {
   double earthFrom;              // start of 土 in the third month, degrees
   std::string_view element;
   double yangFrom, yangTo;       // the yang stem's share, degrees
-  int yang, yin, earthStem;
+  Stem yang, yin, earthStem;
 };
 
 constexpr auto kSeasons = std::to_array<SeasonRow>({
@@ -47,40 +47,78 @@ void SeasonAndMonthStem(ChartRecord& r, ChartDisplay& d) {
   }
 }
 
-// Hidden stem of a branch given whether the moment lies in the branch's first
-// share (for 子 卯 午 酉) or its first two shares (for 丑 辰 未 戌).
-int BranchHiddenStem(int branch, bool firstShare, bool firstTwoShares) {
-  switch (branch) {
-    case 寅: return 甲;
-    case 巳: return 丙;
-    case 申: return 庚;
-    case 亥: return 壬;
-    case 子: return firstShare ? 壬 : 癸;
-    case 卯: return firstShare ? 甲 : 乙;
-    case 午: return firstShare ? 丙 : 丁;
-    case 酉: return firstShare ? 庚 : 辛;
-    case 丑: return firstTwoShares ? 癸 : 己;
-    case 辰: return firstTwoShares ? 乙 : 戊;
-    case 未: return firstTwoShares ? 丁 : 己;
-    case 戌: return firstTwoShares ? 辛 : 戊;
+// Which part of a branch's time holds its early stem.
+enum class EarlyShare {
+  None,      // one stem throughout (寅 巳 申 亥)
+  First,     // the first share (子 卯 午 酉)
+  FirstTwo,  // the first two shares (丑 辰 未 戌)
+};
+
+// The hidden stems of a branch, in the order of the branches.
+struct BranchStemsRow {
+  Branch branch;
+  EarlyShare share;
+  Stem early;  // within the early share
+  Stem late;   // after it
+};
+
+constexpr auto kBranchStems = std::to_array<BranchStemsRow>({
+    {子, EarlyShare::First, 壬, 癸},
+    {丑, EarlyShare::FirstTwo, 癸, 己},
+    {寅, EarlyShare::None, 甲, 甲},
+    {卯, EarlyShare::First, 甲, 乙},
+    {辰, EarlyShare::FirstTwo, 乙, 戊},
+    {巳, EarlyShare::None, 丙, 丙},
+    {午, EarlyShare::First, 丙, 丁},
+    {未, EarlyShare::FirstTwo, 丁, 己},
+    {申, EarlyShare::None, 庚, 庚},
+    {酉, EarlyShare::First, 庚, 辛},
+    {戌, EarlyShare::FirstTwo, 辛, 戊},
+    {亥, EarlyShare::None, 壬, 壬},
+});
+
+constexpr bool InBranchOrder() {
+  for (const Branch b : kAllBranches) {
+    if (kBranchStems[b.row()].branch != b) return false;
   }
-  return 0;
+  return true;
+}
+static_assert(InBranchOrder());
+
+// Hidden stem of a branch given whether the moment lies in the branch's first
+// share or its first two shares.
+Stem BranchHiddenStem(Branch branch, bool firstShare, bool firstTwoShares) {
+  const BranchStemsRow& row = kBranchStems[branch.row()];
+  const bool early = (row.share == EarlyShare::First && firstShare) ||
+                     (row.share == EarlyShare::FirstTwo && firstTwoShares);
+  return early ? row.early : row.late;
 }
 
-// Hidden stem of the hour branch by true solar clock time T (hours): the first
-// fifth (24 min) or two fifths (48 min) of the two-hour branch.
-int HourHiddenStem(int branch, double T) {
-  switch (branch) {
-    case 子: return InRange(T, 23, 23.4) ? 壬 : 癸;
-    case 丑: return T < 1.8 ? 癸 : 己;
-    case 卯: return T < 5.4 ? 甲 : 乙;
-    case 辰: return T < 7.8 ? 乙 : 戊;
-    case 午: return T < 11.4 ? 丙 : 丁;
-    case 未: return T < 13.8 ? 丁 : 己;
-    case 酉: return T < 17.4 ? 庚 : 辛;
-    case 戌: return T < 19.8 ? 辛 : 戊;
+// The early share of an hour branch in true solar clock time: the first fifth
+// (24 min) or two fifths (48 min) of the two-hour branch.
+struct HourShareRow {
+  Branch branch;
+  double earlyFrom, earlyTo;  // hours
+};
+
+constexpr auto kHourShares = std::to_array<HourShareRow>({
+    {子, 23, 23.4},
+    {丑, 1, 1.8},
+    {卯, 5, 5.4},
+    {辰, 7, 7.8},
+    {午, 11, 11.4},
+    {未, 13, 13.8},
+    {酉, 17, 17.4},
+    {戌, 19, 19.8},
+});
+
+// Hidden stem of the hour branch by true solar clock time T (hours).
+Stem HourHiddenStem(Branch branch, double T) {
+  const BranchStemsRow& row = kBranchStems[branch.row()];
+  for (const HourShareRow& share : kHourShares) {
+    if (share.branch == branch) return InRange(T, share.earlyFrom, share.earlyTo) ? row.early : row.late;
   }
-  return BranchHiddenStem(branch, false, false);  // 寅 巳 申 亥
+  return row.late;  // 寅 巳 申 亥
 }
 
 }  // namespace

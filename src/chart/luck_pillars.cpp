@@ -78,7 +78,7 @@ int FirstLuckPillarAge(const ChartRecord& r, const AgeParts& age) {
 
 std::pair<Stem, Branch> LuckColumn(const ChartRecord& r, int column) {
   const int steps = r.forward ? column : -column;
-  return {Stem{r.stems[Pillar::Month]}.next(steps), Branch{r.branches[Pillar::Month]}.next(steps)};
+  return {r.stems[Pillar::Month].next(steps), r.branches[Pillar::Month].next(steps)};
 }
 
 void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
@@ -96,11 +96,10 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
 
   // The luck pillars change every ten years, in a year of stem ys and a month of branch mb.
   const int mm = ChangeMonth(r, age);
-  int ys = r.stems[Pillar::Year] + age.years;
-  if ((age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age)) ys += 1;
-  ys = WrapCycle(ys % 10, 10);
-  const int mb = WrapCycle((age.months + mm + 1) % 12, 12);
-  d.luckChange = std::string(StemNames[ys]) + "年" + std::string(BranchNames[mb]) + "月";
+  const bool laterYear = (age.months > 1 && r.solarMonth == 1) || ChangeCarries(r, age);
+  const Stem ys = r.stems[Pillar::Year].next(age.years + (laterYear ? 1 : 0));
+  const Branch mb = Branch{}.next(age.months + mm + 1);
+  d.luckChange = std::string(ys.name()) + "年" + std::string(mb.name()) + "月";
 
   // Age labels: luckFirstAges[i] the first age of luck pillar i + 1, luckLastAges[i] the last
   // age of the period of column i.

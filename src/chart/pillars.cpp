@@ -41,9 +41,8 @@ constexpr auto kSolarMonthRows = std::to_array<SolarMonthRow>({
     {0, 285, 1, 12, -1},   // 子 in January before 小寒
 });
 
-// Cycle number of the 子 hour of a day, by the day's stem (1..10).
-constexpr std::array<int, 11> kHourBaseByDayStem = {
-    0,
+// Cycle number of the 子 hour of a day, by the day's stem.
+constexpr std::array<int, 10> kHourBaseByDayStem = {
     1,   // 甲
     13,  // 乙
     25,  // 丙
@@ -58,8 +57,8 @@ constexpr std::array<int, 11> kHourBaseByDayStem = {
 
 void SetPillar(ChartRecord& r, Pillar pillar, int cycleNumber) {
   const CycleNumber n{cycleNumber};
-  r.stems[pillar] = n.stem().index;
-  r.branches[pillar] = n.branch().index;
+  r.stems[pillar] = n.stem();
+  r.branches[pillar] = n.branch();
 }
 
 }  // namespace
@@ -86,7 +85,7 @@ void FourPillars(ChartRecord& r) {
   SetPillar(r, Pillar::Day, SexagenaryDayIndex(static_cast<std::int32_t>(std::floor(j))));
   // Two-hour branches; 23:00-23:59 is the next day's 子 hour (k = 12).
   const int k = (r.trueSolarTime.hour + 1) / 2;
-  const int base = kHourBaseByDayStem[r.stems[Pillar::Day]];
+  const int base = kHourBaseByDayStem[r.stems[Pillar::Day].row()];
   int n = base + k;
   if (base == 49 && n > 60) n = 1;
   SetPillar(r, Pillar::Hour, n);

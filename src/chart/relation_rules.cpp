@@ -4,14 +4,12 @@ namespace mireto {
 
 namespace {
 
-enum StemIndex { 甲 = 1, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 };
-enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 };
-
-constexpr int kBranches = 12;
+using namespace stems;
+using namespace branches;
 
 struct StemCombinationRow {
-  int first;
-  int second;
+  Stem first;
+  Stem second;
   Element element;
 };
 
@@ -24,8 +22,10 @@ constexpr std::array<StemCombinationRow, 5> kStemCombinations = {{
     {戊, 癸, Element::Fire},
 }};
 
+using BranchPair = std::array<Branch, 2>;
+
 // 害 (六害).
-constexpr std::array<std::array<int, 2>, 6> kHarms = {{
+constexpr std::array<BranchPair, 6> kHarms = {{
     {子, 未},
     {丑, 午},
     {寅, 巳},
@@ -35,7 +35,7 @@ constexpr std::array<std::array<int, 2>, 6> kHarms = {{
 }};
 
 // 破.
-constexpr std::array<std::array<int, 2>, 6> kBreaks = {{
+constexpr std::array<BranchPair, 6> kBreaks = {{
     {子, 酉},
     {丑, 辰},
     {寅, 亥},
@@ -65,14 +65,14 @@ constexpr std::array<TripleRow, 4> kDirections = {{
     {{亥, 子, 丑}, Element::Water},
 }};
 
-constexpr bool InGroup(const BranchGroup& g, int b) { return b != 0 && (g[0] == b || g[1] == b || g[2] == b); }
+constexpr bool InGroup(const BranchGroup& g, Branch b) { return b != Branch{} && (g[0] == b || g[1] == b || g[2] == b); }
 
-constexpr bool IsPair(const std::array<int, 2>& row, int a, int b) {
+constexpr bool IsPair(const BranchPair& row, Branch a, Branch b) {
   return (row[0] == a && row[1] == b) || (row[0] == b && row[1] == a);
 }
 
 template <std::size_t N>
-constexpr bool AnyPair(const std::array<std::array<int, 2>, N>& rows, int a, int b) {
+constexpr bool AnyPair(const std::array<BranchPair, N>& rows, Branch a, Branch b) {
   for (const auto& row : rows) {
     if (IsPair(row, a, b)) return true;
   }
@@ -83,8 +83,8 @@ constexpr void Add(PairRelations& cell, RelationKind kind, Element element = Ele
   cell.items[cell.count++] = PairRelation{kind, element};  // past kMostPairRelations: not a constant expression
 }
 
-// Every relation of branches a and b (1..12), in the order of RelationKind.
-constexpr PairRelations RelationsOfPair(int a, int b, const SixCombinationConvention& six,
+// Every relation of branches a and b, in the order of RelationKind.
+constexpr PairRelations RelationsOfPair(Branch a, Branch b, const SixCombinationConvention& six,
                                         const PunishmentConvention& punishments,
                                         const HalfMeetingConvention& half) {
   PairRelations cell;
@@ -93,16 +93,16 @@ constexpr PairRelations RelationsOfPair(int a, int b, const SixCombinationConven
   }
   for (const TripleRow& row : kThreeHarmonies) {
     const bool bothIn = a != b && InGroup(row.branches, a) && InGroup(row.branches, b);
-    const int cardinal = row.branches[1];
+    const Branch cardinal = row.branches[1];
     if (bothIn && (!half.cardinalRequired || a == cardinal || b == cardinal)) {
       Add(cell, RelationKind::HalfMeeting, row.element);
     }
   }
-  if ((a - b + kBranches) % kBranches == kBranches / 2) Add(cell, RelationKind::Clash);
+  if (a.next(static_cast<int>(kAllBranches.size()) / 2) == b) Add(cell, RelationKind::Clash);
   for (const BranchGroup& g : punishments.groups) {
     if (a != b && InGroup(g, a) && InGroup(g, b)) Add(cell, RelationKind::Punishment);
   }
-  for (const int s : punishments.selfPunishing) {
+  for (const Branch s : punishments.selfPunishing) {
     if (a == b && a == s) Add(cell, RelationKind::SelfPunishment);
   }
   if (AnyPair(kHarms, a, b)) Add(cell, RelationKind::Harm);
@@ -113,8 +113,8 @@ constexpr PairRelations RelationsOfPair(int a, int b, const SixCombinationConven
 constexpr StemPairGrid MakeStemPairGrid() {
   StemPairGrid grid{};
   for (const StemCombinationRow& row : kStemCombinations) {
-    grid[static_cast<std::size_t>(row.first - 1)][static_cast<std::size_t>(row.second - 1)] = row.element;
-    grid[static_cast<std::size_t>(row.second - 1)][static_cast<std::size_t>(row.first - 1)] = row.element;
+    grid[row.first.row()][row.second.row()] = row.element;
+    grid[row.second.row()][row.first.row()] = row.element;
   }
   return grid;
 }
@@ -122,12 +122,12 @@ constexpr StemPairGrid MakeStemPairGrid() {
 // For two different branches of one row, the third member completes it.
 constexpr void MarkCompletions(CompletionGrid& grid, const std::array<TripleRow, 4>& rows, RelationKind kind) {
   for (const TripleRow& row : rows) {
-    for (const int third : row.branches) {
-      for (const int a : row.branches) {
-        for (const int b : row.branches) {
+    for (const Branch third : row.branches) {
+      for (const Branch a : row.branches) {
+        for (const Branch b : row.branches) {
           if (a == b || a == third || b == third) continue;
-          TripleCompletions& cell = grid[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
-          cell.items[cell.count++] = TripleCompletion{Branch{third}, TripleRelation{kind, row.element}};
+          TripleCompletions& cell = grid[a.row()][b.row()];
+          cell.items[cell.count++] = TripleCompletion{third, TripleRelation{kind, row.element}};
         }
       }
     }
@@ -145,26 +145,24 @@ constexpr RelationConvention MakeRelationConvention(std::string_view name, const
                                                     const PunishmentConvention& punishments,
                                                     const HalfMeetingConvention& half) {
   RelationConvention c{name, six, punishments, half, MakeStemPairGrid(), {}, MakeCompletionGrid()};
-  for (int a = 1; a <= kBranches; ++a) {
-    for (int b = 1; b <= kBranches; ++b) {
-      c.branchPairs[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)] =
-          RelationsOfPair(a, b, six, punishments, half);
-    }
+  for (const Branch a : kAllBranches) {
+    for (const Branch b : kAllBranches) c.branchPairs[a.row()][b.row()] = RelationsOfPair(a, b, six, punishments, half);
   }
   return c;
 }
 
-// The triple, if any, of every three branches: [a - 1][b - 1][c - 1].
-using TripleGrid = std::array<std::array<std::array<std::optional<TripleRelation>, kBranches>, kBranches>, kBranches>;
+// The triple, if any, of every three branches: [a][b][c], 子 first.
+constexpr std::size_t kBranchCount = kAllBranches.size();
+using TripleGrid =
+    std::array<std::array<std::array<std::optional<TripleRelation>, kBranchCount>, kBranchCount>, kBranchCount>;
 
 constexpr void MarkTriples(TripleGrid& grid, const std::array<TripleRow, 4>& rows, RelationKind kind) {
   for (const TripleRow& row : rows) {
-    for (const int a : row.branches) {
-      for (const int b : row.branches) {
-        for (const int c : row.branches) {
+    for (const Branch a : row.branches) {
+      for (const Branch b : row.branches) {
+        for (const Branch c : row.branches) {
           if (a == b || b == c || a == c) continue;
-          grid[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(c - 1)] =
-              TripleRelation{kind, row.element};
+          grid[a.row()][b.row()][c.row()] = TripleRelation{kind, row.element};
         }
       }
     }
@@ -197,9 +195,9 @@ constexpr SixCombinationConvention kSixCombinationsNoonEarth = {
 constexpr PunishmentConvention kThreePunishments = {
     "子卯・寅巳申・丑戌未と辰午酉亥の自刑",
     {{
-        {子, 卯, 0},   // 無礼の刑
-        {寅, 巳, 申},  // 恃勢の刑
-        {丑, 戌, 未},  // 無恩の刑
+        {子, 卯, Branch{}},  // 無礼の刑
+        {寅, 巳, 申},        // 恃勢の刑
+        {丑, 戌, 未},        // 無恩の刑
     }},
     {辰, 午, 酉, 亥},
 };
@@ -214,8 +212,7 @@ constexpr RelationConvention kJapaneseRelations = MakeRelationConvention(
     "日本の通説", kSixCombinationsNoonEarth, kThreePunishments, kHalfMeetingWithCardinal);
 
 std::optional<TripleRelation> BranchTriple(Branch a, Branch b, Branch c) {
-  return kTripleGrid[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)]
-                    [static_cast<std::size_t>(c.index - 1)];
+  return kTripleGrid[a.row()][b.row()][c.row()];
 }
 
 }  // namespace mireto

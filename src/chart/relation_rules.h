@@ -46,8 +46,8 @@ constexpr bool FormsElement(RelationKind k) { return k <= RelationKind::Directio
 
 // One pair of branches that combine, and the element they form.
 struct BranchCombination {
-  int first;   // 1..12, 子..亥
-  int second;
+  Branch first;
+  Branch second;
   Element element;
 };
 
@@ -57,15 +57,15 @@ struct SixCombinationConvention {
   std::array<BranchCombination, 6> rows;
 };
 
-// Up to three branches, 0 marking an unused place.
-using BranchGroup = std::array<int, 3>;
+// Up to three branches, an undetermined Branch{} marking an unused place.
+using BranchGroup = std::array<Branch, 3>;
 
 // 刑: any two different branches of one group punish each other; a branch of
 // selfPunishing met twice is 自刑.
 struct PunishmentConvention {
   std::string_view name;
   std::array<BranchGroup, 3> groups;
-  std::array<int, 4> selfPunishing;
+  std::array<Branch, 4> selfPunishing;
 };
 
 // 半会: two branches of one 三合 triple.
@@ -126,10 +126,10 @@ struct TripleCompletions {
   const TripleCompletion* end() const { return items.data() + count; }
 };
 
-// [first - 1][second - 1] of two stems or two branches, symmetric.
-using StemPairGrid = std::array<std::array<std::optional<Element>, 10>, 10>;
-using BranchPairGrid = std::array<std::array<PairRelations, 12>, 12>;
-using CompletionGrid = std::array<std::array<TripleCompletions, 12>, 12>;
+// [first][second] of two stems (甲 first) or two branches (子 first), symmetric.
+using StemPairGrid = std::array<std::array<std::optional<Element>, kAllStems.size()>, kAllStems.size()>;
+using BranchPairGrid = std::array<std::array<PairRelations, kAllBranches.size()>, kAllBranches.size()>;
+using CompletionGrid = std::array<std::array<TripleCompletions, kAllBranches.size()>, kAllBranches.size()>;
 
 // A school's complete choice, and every pair of stems and of branches worked
 // out from it and from the fixed tables (干合, 冲, 害, 破, 三合, 方合).
@@ -149,19 +149,19 @@ extern const RelationConvention kJapaneseRelations;
 // 干合: the element two stems form, if they combine.
 inline std::optional<Element> StemCombination(Stem a, Stem b,
                                               const RelationConvention& convention = kJapaneseRelations) {
-  return convention.stemPairs[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+  return convention.stemPairs[a.row()][b.row()];
 }
 
 // The relations of two branches (of two different pillars).
 inline const PairRelations& BranchPairRelations(Branch a, Branch b,
                                                 const RelationConvention& convention = kJapaneseRelations) {
-  return convention.branchPairs[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+  return convention.branchPairs[a.row()][b.row()];
 }
 
 // The branches that would complete a triple with a and b.
 inline const TripleCompletions& TripleCompletionsOf(Branch a, Branch b,
                                                     const RelationConvention& convention = kJapaneseRelations) {
-  return convention.completions[static_cast<std::size_t>(a.index - 1)][static_cast<std::size_t>(b.index - 1)];
+  return convention.completions[a.row()][b.row()];
 }
 
 // 三合 or 方合 of three branches, if they form one.

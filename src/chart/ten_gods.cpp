@@ -1,5 +1,7 @@
 #include "chart/ten_gods.h"
 
+#include "chart/five_elements.h"
+
 namespace mireto {
 
 namespace {
@@ -29,27 +31,27 @@ constexpr auto kTenGodRows = std::to_array<TenGodRow>({
     {ElementRelation::Producing, TenGod::偏印, TenGod::印綬},
 });
 
-constexpr int kElements = static_cast<int>(kTenGodRows.size());
-constexpr int kStems = static_cast<int>(StemNames.size()) - 1;
+constexpr std::size_t kElementCount = kTenGodRows.size();
 
-constexpr int ElementOf(int stem) { return (stem - 1) / 2; }
-constexpr bool IsYang(int stem) { return stem % 2 == 1; }
-
-constexpr TenGod Relation(int dayStem, int other) {
-  const int steps = ((ElementOf(other) - ElementOf(dayStem)) % kElements + kElements) % kElements;
-  const TenGodRow& row = kTenGodRows[static_cast<std::size_t>(steps)];
-  return IsYang(dayStem) == IsYang(other) ? row.samePolarity : row.oppositePolarity;
+// The steps from the day stem's element to the other's, 0..4.
+constexpr std::size_t ElementSteps(Stem dayStem, Stem other) {
+  const auto from = static_cast<std::size_t>(ElementOf(dayStem));
+  const auto to = static_cast<std::size_t>(ElementOf(other));
+  return (to + kElementCount - from) % kElementCount;
 }
 
-// Every pair worked out once, at compile time: [day stem - 1][other - 1].
-using TenGodGrid = std::array<std::array<TenGod, kStems>, kStems>;
+constexpr TenGod Relation(Stem dayStem, Stem other) {
+  const TenGodRow& row = kTenGodRows[ElementSteps(dayStem, other)];
+  return PolarityOf(dayStem) == PolarityOf(other) ? row.samePolarity : row.oppositePolarity;
+}
+
+// Every pair worked out once, at compile time: [day stem][other], 甲 first.
+using TenGodGrid = std::array<std::array<TenGod, kAllStems.size()>, kAllStems.size()>;
 
 constexpr TenGodGrid MakeGrid() {
   TenGodGrid grid{};
-  for (int day = 1; day <= kStems; ++day) {
-    for (int other = 1; other <= kStems; ++other) {
-      grid[static_cast<std::size_t>(day - 1)][static_cast<std::size_t>(other - 1)] = Relation(day, other);
-    }
+  for (const Stem day : kAllStems) {
+    for (const Stem other : kAllStems) grid[day.row()][other.row()] = Relation(day, other);
   }
   return grid;
 }
@@ -59,7 +61,7 @@ constexpr TenGodGrid kTenGodGrid = MakeGrid();
 }  // namespace
 
 TenGod TenGodOf(Stem dayStem, Stem other) {
-  return kTenGodGrid[static_cast<std::size_t>(dayStem.index - 1)][static_cast<std::size_t>(other.index - 1)];
+  return kTenGodGrid[dayStem.row()][other.row()];
 }
 
 std::string_view TenGodName(TenGod god, const TenGodNaming& naming) {

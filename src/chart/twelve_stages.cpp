@@ -4,8 +4,8 @@ namespace mireto {
 
 namespace {
 
-enum StemIndex { 甲 = 1, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 };
-enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 };
+using namespace stems;
+using namespace branches;
 
 constexpr int kForward = 1;
 constexpr int kBackward = -1;
@@ -28,7 +28,7 @@ constexpr TwelveStageConvention kYangForwardFireEarth = MakeTwelveStageConventio
     }});
 
 TwelveStage TwelveStageOf(Stem dayStem, Branch branch, const TwelveStageConvention& convention) {
-  return convention.grid[static_cast<std::size_t>(dayStem.index - 1)][static_cast<std::size_t>(branch.index - 1)];
+  return convention.grid[dayStem.row()][branch.row()];
 }
 
 }  // namespace mireto

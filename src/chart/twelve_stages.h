@@ -22,13 +22,13 @@ inline constexpr std::array<std::string_view, 12> kTwelveStageNames = {
 
 // Where and which way the stages of one day stem run.
 struct StageStart {
-  int stem;    // 1..10, 甲..癸
-  int birth;   // branch of 長生, 1..12 (子..亥)
-  int step;    // +1: forward through the branches, -1: backward
+  Stem stem;
+  Branch birth;  // the branch of 長生
+  int step;      // +1: forward through the branches, -1: backward
 };
 
-// [stem - 1][branch - 1]
-using TwelveStageGrid = std::array<std::array<TwelveStage, BranchNames.size() - 1>, StemNames.size() - 1>;
+// [stem][branch], 甲 and 子 first
+using TwelveStageGrid = std::array<std::array<TwelveStage, kAllBranches.size()>, kAllStems.size()>;
 
 struct TwelveStageConvention {
   std::string_view name;
@@ -42,10 +42,9 @@ constexpr TwelveStageConvention MakeTwelveStageConvention(std::string_view name,
   TwelveStageConvention c{name, rows, {}};
   constexpr int kStages = static_cast<int>(kTwelveStageNames.size());
   for (const StageStart& row : rows) {
-    for (int b = 1; b < static_cast<int>(BranchNames.size()); ++b) {
-      const int steps = ((b - row.birth) * row.step % kStages + kStages) % kStages;
-      c.grid[static_cast<std::size_t>(row.stem - 1)][static_cast<std::size_t>(b - 1)] =
-          static_cast<TwelveStage>(steps);
+    for (const Branch b : kAllBranches) {
+      const int steps = ((b.index - row.birth.index) * row.step % kStages + kStages) % kStages;
+      c.grid[row.stem.row()][b.row()] = static_cast<TwelveStage>(steps);
     }
   }
   return c;

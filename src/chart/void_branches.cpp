@@ -6,12 +6,12 @@ namespace mireto {
 
 namespace {
 
-enum BranchIndex { 子 = 1, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 };
+using namespace branches;
 
 struct DecadeRow {
-  int start;        // branch of the 甲 that opens the 旬
-  int firstVoid;    // the two branches left over
-  int secondVoid;
+  Branch start;       // branch of the 甲 that opens the 旬
+  Branch firstVoid;   // the two branches left over
+  Branch secondVoid;
   std::string_view names;
 };
 
@@ -34,7 +34,7 @@ VoidBranches VoidBranchesOf(Stem stem, Branch branch) {
   // at branch (branch - stem) mod 12, always an odd index (子 寅 辰 …).
   const int start0 = ((branch.index - stem.index) % kBranches + kBranches) % kBranches;
   const DecadeRow& row = kDecades[static_cast<std::size_t>(start0 / 2)];
-  return VoidBranches{Branch{row.firstVoid}, Branch{row.secondVoid}, row.names};
+  return VoidBranches{row.firstVoid, row.secondVoid, row.names};
 }
 
 }  // namespace mireto

@@ -15,21 +15,9 @@ namespace mireto {
 namespace {
 
 using test::Birth;
+using test::BranchNamed;
 using test::Compute;
-
-Stem StemNamed(std::string_view name) {
-  for (int i = 1; i <= 10; ++i) {
-    if (StemNames[static_cast<std::size_t>(i)] == name) return Stem{i};
-  }
-  throw std::invalid_argument("no stem " + std::string(name));
-}
-
-Branch BranchNamed(std::string_view name) {
-  for (int i = 1; i <= 12; ++i) {
-    if (BranchNames[static_cast<std::size_t>(i)] == name) return Branch{i};
-  }
-  throw std::invalid_argument("no branch " + std::string(name));
-}
+using test::StemNamed;
 
 // A pillar written as two characters, e.g. "戊午" (each character 3 bytes of UTF-8).
 std::pair<Stem, Branch> PillarNamed(std::string_view name) {
@@ -69,9 +57,8 @@ TEST_P(TenGodTable, EveryStemSeenFromTheDayStem) {
   const Stem day = StemNamed(GetParam().dayStem);
   const std::vector<std::string> expected = Words(GetParam().gods);
   ASSERT_EQ(expected.size(), 10u);
-  for (int other = 1; other <= 10; ++other) {
-    EXPECT_EQ(TenGodName(TenGodOf(day, Stem{other})), expected[static_cast<std::size_t>(other - 1)])
-        << GetParam().dayStem << " sees " << Stem{other}.name();
+  for (const Stem other : kAllStems) {
+    EXPECT_EQ(TenGodName(TenGodOf(day, other)), expected[other.row()]) << GetParam().dayStem << " sees " << other.name();
   }
 }
 
@@ -101,9 +88,8 @@ TEST_P(TwelveStageTable, EveryBranchForTheDayStem) {
   ASSERT_EQ(expected.size(), 12u);
   for (const std::string& stemName : Words(GetParam().dayStems)) {
     const Stem day = StemNamed(stemName);
-    for (int b = 1; b <= 12; ++b) {
-      EXPECT_EQ(TwelveStageName(TwelveStageOf(day, Branch{b})), expected[static_cast<std::size_t>(b - 1)])
-          << stemName << " in " << Branch{b}.name();
+    for (const Branch b : kAllBranches) {
+      EXPECT_EQ(TwelveStageName(TwelveStageOf(day, b)), expected[b.row()]) << stemName << " in " << b.name();
     }
   }
 }
@@ -320,7 +306,7 @@ TEST(AnnualPillars, ReadingsAndAgesOfTheWorkedChart) {
 
 TEST(AnnualPillars, EmptyOrClippedSpans) {
   const NatalPillars natal = NatalPillarsOf(Compute(Birth(2000, 1, 1, 12, 0)).record, true);
-  const VoidBranches v = VoidBranchesOf(Stem{5}, Branch{7});
+  const VoidBranches v = VoidBranchesOf(stems::戊, branches::午);
   EXPECT_TRUE(AnnualPillars(natal, v, 2000, YearSpan{2010, 2009}).empty());
   const auto clipped = AnnualPillars(natal, v, 2000, YearSpan{-5, 2});
   ASSERT_EQ(clipped.size(), 2u);

@@ -21,7 +21,7 @@ ChartRecord Record(double longitude, int year, int month, int day, int hour, dou
 }
 
 std::string PillarText(const ChartRecord& r, Pillar p) {
-  return std::string(StemNames[r.stems[p]]) + std::string(BranchNames[r.branches[p]]);
+  return std::string(r.stems[p].name()) + std::string(r.branches[p].name());
 }
 
 TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
@@ -153,53 +153,55 @@ TEST(HiddenStems, SeasonElementAndMonthStem) {
     double longitude;
     int month;
     const char* element;
-    int stem;
+    const char* stem;
   };
   const Case cases[] = {
-      {348, 3, "木", 1}, {10, 3, "木", 2}, {30, 4, "土", 5},
-      {300, 2, "土", 6}, {290, 1, "水", 10}, {50, 5, "火", 3},
-      {120, 8, "土", 6}, {140, 8, "金", 7}, {210, 10, "土", 5},
+      {348, 3, "木", "甲"}, {10, 3, "木", "乙"}, {30, 4, "土", "戊"},
+      {300, 2, "土", "己"}, {290, 1, "水", "癸"}, {50, 5, "火", "丙"},
+      {120, 8, "土", "己"}, {140, 8, "金", "庚"}, {210, 10, "土", "戊"},
   };
   for (const Case& c : cases) {
     ChartRecord r = Record(c.longitude, 1990, c.month, 10, 12);
     const ChartDisplay d = Hidden(r);
     EXPECT_EQ(d.seasonElement, c.element) << c.longitude;
-    EXPECT_EQ(r.hiddenStems[Pillar::Month], c.stem) << c.longitude;
+    EXPECT_EQ(r.hiddenStems[Pillar::Month].name(), c.stem) << c.longitude;
   }
 }
 
+// The year and day branches split at 72 or 144 deg after 立春 and at 4:48 or
+// 9:36 of the day; the hour branches at 24 or 48 minutes into the branch.
 TEST(HiddenStems, YearDayAndHourShares) {
-  // Year branch 午 (1990): 丙 within 72 deg of 立春, then 丁.
-  ChartRecord early = Record(20, 1990, 4, 10, 12);
-  Hidden(early);
-  EXPECT_EQ(early.hiddenStems[Pillar::Year], 3);
-  ChartRecord later = Record(30, 1990, 4, 20, 12);
-  Hidden(later);
-  EXPECT_EQ(later.hiddenStems[Pillar::Year], 4);
-  // Year branch 戌 (1994): 辛 to 99 deg, then 戊.
-  ChartRecord dog = Record(98, 1994, 6, 20, 12);
-  Hidden(dog);
-  EXPECT_EQ(dog.hiddenStems[Pillar::Year], 8);
-  ChartRecord dog2 = Record(100, 1994, 6, 22, 12);
-  Hidden(dog2);
-  EXPECT_EQ(dog2.hiddenStems[Pillar::Year], 5);
-  // Day branch 子 (2000-01-07 is 甲子): 壬 before 4:48, 癸 from 4:48.
-  ChartRecord before = Record(286, 2000, 1, 7, 4, 47);
-  Hidden(before);
-  EXPECT_EQ(before.hiddenStems[Pillar::Day], 9);
-  ChartRecord at = Record(286, 2000, 1, 7, 4, 48);
-  Hidden(at);
-  EXPECT_EQ(at.hiddenStems[Pillar::Day], 10);
-  // Hour branch 子: 23:10 壬, 23:30 and 0:30 癸.
-  ChartRecord h1 = Record(286, 2000, 1, 7, 23, 10);
-  Hidden(h1);
-  EXPECT_EQ(h1.hiddenStems[Pillar::Hour], 9);
-  ChartRecord h2 = Record(286, 2000, 1, 7, 23, 30);
-  Hidden(h2);
-  EXPECT_EQ(h2.hiddenStems[Pillar::Hour], 10);
-  ChartRecord h3 = Record(286, 2000, 1, 7, 0, 30);
-  Hidden(h3);
-  EXPECT_EQ(h3.hiddenStems[Pillar::Hour], 10);
+  struct Case {
+    const char* what;
+    double longitude;
+    int year, month, day, hour;
+    double minute;
+    Pillar pillar;
+    const char* stem;
+  };
+  const Case cases[] = {
+      {"年支 午 within 72 deg", 20, 1990, 4, 10, 12, 0, Pillar::Year, "丙"},
+      {"年支 午 after 72 deg", 30, 1990, 4, 20, 12, 0, Pillar::Year, "丁"},
+      {"年支 戌 before 99 deg", 98, 1994, 6, 20, 12, 0, Pillar::Year, "辛"},
+      {"年支 戌 after 99 deg", 100, 1994, 6, 22, 12, 0, Pillar::Year, "戊"},
+      {"日支 子 4:47", 286, 2000, 1, 7, 4, 47, Pillar::Day, "壬"},
+      {"日支 子 4:48", 286, 2000, 1, 7, 4, 48, Pillar::Day, "癸"},
+      {"時支 子 23:10", 286, 2000, 1, 7, 23, 10, Pillar::Hour, "壬"},
+      {"時支 子 23:30", 286, 2000, 1, 7, 23, 30, Pillar::Hour, "癸"},
+      {"時支 子 0:30", 286, 2000, 1, 7, 0, 30, Pillar::Hour, "癸"},
+      {"時支 丑 1:47", 286, 2000, 1, 7, 1, 47, Pillar::Hour, "癸"},
+      {"時支 丑 1:48", 286, 2000, 1, 7, 1, 48, Pillar::Hour, "己"},
+      {"時支 寅 3:00", 286, 2000, 1, 7, 3, 0, Pillar::Hour, "甲"},
+      {"時支 卯 5:23", 286, 2000, 1, 7, 5, 23, Pillar::Hour, "甲"},
+      {"時支 卯 5:24", 286, 2000, 1, 7, 5, 24, Pillar::Hour, "乙"},
+      {"時支 戌 19:47", 286, 2000, 1, 7, 19, 47, Pillar::Hour, "辛"},
+      {"時支 戌 19:48", 286, 2000, 1, 7, 19, 48, Pillar::Hour, "戊"},
+  };
+  for (const Case& c : cases) {
+    ChartRecord r = Record(c.longitude, c.year, c.month, c.day, c.hour, c.minute);
+    Hidden(r);
+    EXPECT_EQ(r.hiddenStems[c.pillar].name(), c.stem) << c.what;
+  }
 }
 
 TEST(EquationOfTimeText, SignMinutesAndSecondsNeverSixty) {

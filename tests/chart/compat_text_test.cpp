@@ -41,10 +41,10 @@ TEST(CompatPage, TheMostRelatedPairFitsOnePage) {
   Chart a = test::Compute(test::Birth(2000, 1, 1, 12, 0));
   Chart b = a;
   for (const Pillar p : kPillars) {
-    a.record.stems[p] = 1;     // 甲
-    a.record.branches[p] = 3;  // 寅
-    b.record.stems[p] = 6;     // 己
-    b.record.branches[p] = 9;  // 申
+    a.record.stems[p] = stems::甲;
+    a.record.branches[p] = branches::寅;
+    b.record.stems[p] = stems::己;
+    b.record.branches[p] = branches::申;
   }
   const CompatSheet sheet = MakeCompatSheet({"山田花子", "2000年1月1日 12時0分 女 時差 0分0秒", &a, true},
                                             {"佐藤太郎", "1989年8月21日 14時27分 男 時差 -5分30秒", &b, true});

@@ -61,24 +61,22 @@ class EveryPair : public ::testing::TestWithParam<HourCase> {};
 
 TEST_P(EveryPair, OfStemsAcrossTheTwoCharts) {
   const auto [hourA, hourB] = GetParam();
-  for (int x = 1; x <= 10; ++x) {
-    for (int y = 1; y <= 10; ++y) {
+  for (const Stem x : kAllStems) {
+    for (const Stem y : kAllStems) {
       // 子 and 寅 stand in no relation.
-      const auto c = CompatibilityOf(Uniform(Stem{x}, Branch{1}, hourA), Uniform(Stem{y}, Branch{3}, hourB));
-      EXPECT_EQ(Written(c.relations), Expected(Stem{x}, Branch{1}, hourA, Stem{y}, Branch{3}, hourB))
-          << Stem{x}.name() << Stem{y}.name();
+      const auto c = CompatibilityOf(Uniform(x, branches::子, hourA), Uniform(y, branches::寅, hourB));
+      EXPECT_EQ(Written(c.relations), Expected(x, branches::子, hourA, y, branches::寅, hourB)) << x.name() << y.name();
     }
   }
 }
 
 TEST_P(EveryPair, OfBranchesAcrossTheTwoCharts) {
   const auto [hourA, hourB] = GetParam();
-  for (int x = 1; x <= 12; ++x) {
-    for (int y = 1; y <= 12; ++y) {
+  for (const Branch x : kAllBranches) {
+    for (const Branch y : kAllBranches) {
       // 甲 and 乙 form no 干合.
-      const auto c = CompatibilityOf(Uniform(Stem{1}, Branch{x}, hourA), Uniform(Stem{2}, Branch{y}, hourB));
-      EXPECT_EQ(Written(c.relations), Expected(Stem{1}, Branch{x}, hourA, Stem{2}, Branch{y}, hourB))
-          << Branch{x}.name() << Branch{y}.name();
+      const auto c = CompatibilityOf(Uniform(stems::甲, x, hourA), Uniform(stems::乙, y, hourB));
+      EXPECT_EQ(Written(c.relations), Expected(stems::甲, x, hourA, stems::乙, y, hourB)) << x.name() << y.name();
     }
   }
 }

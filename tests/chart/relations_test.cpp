@@ -17,21 +17,9 @@ namespace mireto {
 namespace {
 
 using test::Birth;
+using test::BranchNamed;
 using test::Compute;
-
-Stem StemNamed(std::string_view name) {
-  for (int i = 1; i <= 10; ++i) {
-    if (StemNames[static_cast<std::size_t>(i)] == name) return Stem{i};
-  }
-  throw std::invalid_argument("no stem " + std::string(name));
-}
-
-Branch BranchNamed(std::string_view name) {
-  for (int i = 1; i <= 12; ++i) {
-    if (BranchNames[static_cast<std::size_t>(i)] == name) return Branch{i};
-  }
-  throw std::invalid_argument("no branch " + std::string(name));
-}
+using test::StemNamed;
 
 // A relation of a pair of branches as the note writes it: 冲, or 支合土.
 std::string Named(RelationKind kind, std::optional<Element> element) {
@@ -78,14 +66,14 @@ std::string Expected(Branch a, Branch b) {
 }
 
 TEST(BranchPairs, EveryOrderedPairAgainstTheNote) {
-  for (int a = 1; a <= 12; ++a) {
-    for (int b = 1; b <= 12; ++b) {
+  for (const Branch a : kAllBranches) {
+    for (const Branch b : kAllBranches) {
       std::string found;
-      for (const PairRelation& r : BranchPairRelations(Branch{a}, Branch{b})) {
+      for (const PairRelation& r : BranchPairRelations(a, b)) {
         if (!found.empty()) found += " ";
         found += Named(r.kind, r.element());
       }
-      EXPECT_EQ(found, Expected(Branch{a}, Branch{b})) << Branch{a}.name() << Branch{b}.name();
+      EXPECT_EQ(found, Expected(a, b)) << a.name() << b.name();
     }
   }
 }
@@ -93,15 +81,15 @@ TEST(BranchPairs, EveryOrderedPairAgainstTheNote) {
 TEST(StemPairs, TheFiveCombinationsAndNoOthers) {
   const std::map<std::string, std::string> combinations = {
       {"甲己", "土"}, {"乙庚", "金"}, {"丙辛", "水"}, {"丁壬", "木"}, {"戊癸", "火"}};
-  for (int a = 1; a <= 10; ++a) {
-    for (int b = 1; b <= 10; ++b) {
-      const auto element = StemCombination(Stem{a}, Stem{b});
+  for (const Stem a : kAllStems) {
+    for (const Stem b : kAllStems) {
+      const auto element = StemCombination(a, b);
       std::string expected;
-      for (const auto& key : {std::string(Stem{a}.name()) + std::string(Stem{b}.name()),
-                              std::string(Stem{b}.name()) + std::string(Stem{a}.name())}) {
+      for (const auto& key :
+           {std::string(a.name()) + std::string(b.name()), std::string(b.name()) + std::string(a.name())}) {
         if (const auto it = combinations.find(key); it != combinations.end()) expected = it->second;
       }
-      EXPECT_EQ(element ? std::string(ElementName(*element)) : "", expected) << Stem{a}.name() << Stem{b}.name();
+      EXPECT_EQ(element ? std::string(ElementName(*element)) : "", expected) << a.name() << b.name();
     }
   }
 }
@@ -113,13 +101,13 @@ TEST(BranchTriples, ThreeHarmoniesAndDirectionsInAnyOrder) {
       {"申子辰", "三合水"}, {"亥卯未", "三合木"}, {"寅午戌", "三合火"}, {"巳酉丑", "三合金"},
       {"寅卯辰", "方合木"}, {"巳午未", "方合火"}, {"申酉戌", "方合金"}, {"亥子丑", "方合水"}};
   int found = 0;
-  for (int a = 1; a <= 12; ++a) {
-    for (int b = 1; b <= 12; ++b) {
-      for (int c = 1; c <= 12; ++c) {
-        const auto t = BranchTriple(Branch{a}, Branch{b}, Branch{c});
+  for (const Branch a : kAllBranches) {
+    for (const Branch b : kAllBranches) {
+      for (const Branch c : kAllBranches) {
+        const auto t = BranchTriple(a, b, c);
         if (!t) continue;
         ++found;
-        std::array<int, 3> sorted = {a, b, c};
+        std::array<int, 3> sorted = {a.index, b.index, c.index};
         std::string key;
         // The note writes each triple in one order; find it among the six.
         std::sort(sorted.begin(), sorted.end());
@@ -128,7 +116,7 @@ TEST(BranchTriples, ThreeHarmoniesAndDirectionsInAnyOrder) {
                                 std::string(Branch{sorted[2]}.name());
           if (triples.contains(k)) key = k;
         } while (std::next_permutation(sorted.begin(), sorted.end()));
-        ASSERT_FALSE(key.empty()) << Branch{a}.name() << Branch{b}.name() << Branch{c}.name();
+        ASSERT_FALSE(key.empty()) << a.name() << b.name() << c.name();
         EXPECT_EQ(Named(t->kind, t->element), triples.at(key)) << key;
       }
     }

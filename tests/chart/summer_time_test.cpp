@@ -180,8 +180,8 @@ TEST(SummerTime, AppliedDayPillarIsThePreviousDay) {
   const BirthInput entered = Birth(1949, 6, 1, 0, 30);
   const Chart asEntered = Compute(*DecideSummerTime(entered, SummerTimeRule::Ignore).computed);
   const Chart applied = Compute(*DecideSummerTime(entered, SummerTimeRule::Apply).computed);
-  EXPECT_EQ((asEntered.record.stems[Pillar::Day] + 8) % 10 + 1, applied.record.stems[Pillar::Day]);  // one stem back
-  EXPECT_EQ((asEntered.record.branches[Pillar::Day] + 10) % 12 + 1, applied.record.branches[Pillar::Day]);
+  EXPECT_EQ(asEntered.record.stems[Pillar::Day].next(-1), applied.record.stems[Pillar::Day]);
+  EXPECT_EQ(asEntered.record.branches[Pillar::Day].next(-1), applied.record.branches[Pillar::Day]);
 }
 
 TEST(SummerTime, DecisionTextsNameTheReading) {

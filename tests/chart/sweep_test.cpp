@@ -21,19 +21,14 @@ const ClockTime kTimes[] = {{std::nullopt, std::nullopt}, {0, 0}, {12, 0}, {23, 
 const std::pair<const char*, const char*> kDifferences[] = {
     {"-54", "24"}, {"-49", "59"}, {"-0", "51"}, {"0", "0"}, {"48", "59"}};
 
-int StemIndex(const std::string& name) {
-  for (int i = 1; i <= 10; ++i) if (StemNames[i] == name) return i;
-  return 0;
-}
-int BranchIndex(const std::string& name) {
-  for (int i = 1; i <= 12; ++i) if (BranchNames[i] == name) return i;
-  return 0;
-}
+using test::BranchNamed;
+using test::StemNamed;
 
 // A stem and a branch form a pair of the sexagenary cycle when their parities agree.
 ::testing::AssertionResult ValidPair(const std::string& stem, const std::string& branch) {
-  const int s = StemIndex(stem), b = BranchIndex(branch);
-  if (s == 0 || b == 0 || (s - b) % 2 != 0) {
+  const Stem s = StemNamed(stem);
+  const Branch b = BranchNamed(branch);
+  if ((s.index - b.index) % 2 != 0) {
     return ::testing::AssertionFailure() << stem << branch << " is not a cycle pair";
   }
   return ::testing::AssertionSuccess();
@@ -64,7 +59,7 @@ int BranchIndex(const std::string& name) {
   for (Pillar p : kPillars) {
     if (p == Pillar::Hour && !in.hour) continue;
     if (auto ok = ValidPair(d.stems[p], d.branches[p]); !ok) return fail(ok.message());
-    if (StemIndex(d.hiddenStems[p]) == 0) return fail("hidden stem");
+    StemNamed(d.hiddenStems[p]);  // throws for anything but a stem
   }
   if (!in.hour && (d.stems[Pillar::Hour] != "□" || d.branches[Pillar::Hour] != "□" ||
                    d.hiddenStems[Pillar::Hour] != "□")) {
@@ -73,10 +68,10 @@ int BranchIndex(const std::string& name) {
   const int step = r.forward ? 1 : -1;
   for (int i = 0; i < 11; ++i) {
     if (auto ok = ValidPair(d.luckStems[i], d.luckBranches[i]); !ok) return fail(ok.message());
-    if (i > 0 && Stem{StemIndex(d.luckStems[i - 1])}.next(step).index != StemIndex(d.luckStems[i])) {
+    if (i > 0 && StemNamed(d.luckStems[i - 1]).next(step) != StemNamed(d.luckStems[i])) {
       return fail("luck stems do not step by one");
     }
-    if (i > 0 && Branch{BranchIndex(d.luckBranches[i - 1])}.next(step).index != BranchIndex(d.luckBranches[i])) {
+    if (i > 0 && BranchNamed(d.luckBranches[i - 1]).next(step) != BranchNamed(d.luckBranches[i])) {
       return fail("luck branches do not step by one");
     }
   }
@@ -132,8 +127,7 @@ TEST(Sweep, DayPillarAdvancesOneCycleStepPerDay) {
   int failures = 0;
   ForEachDate([&](int y, int m, int d) {
     const Chart c = test::Compute(test::Birth(y, m, d, 12, 0));
-    const int stem = c.record.stems[Pillar::Day], branch = c.record.branches[Pillar::Day];
-    const int n = (6 * stem - 5 * branch + 59) % 60 + 1;  // cycle number from stem and branch
+    const int n = CycleOf(c.record.stems[Pillar::Day], c.record.branches[Pillar::Day]).value;
     if (previous != 0 && n != previous % 60 + 1 && ++failures <= 10) {
       ADD_FAILURE() << y << "-" << m << "-" << d << ": day cycle " << previous << " -> " << n;
     }

@@ -87,8 +87,7 @@ SolvedSample SolveAfter(const Sample& s, int daysAfter) {
 }
 
 std::string MonthPillarOf(const Chart& c) {
-  return std::string(StemNames[c.record.stems[Pillar::Month]]) +
-         std::string(BranchNames[c.record.branches[Pillar::Month]]);
+  return std::string(c.record.stems[Pillar::Month].name()) + std::string(c.record.branches[Pillar::Month].name());
 }
 
 std::string MonthPillarOf(const ChartMonth& m) {
@@ -259,8 +258,8 @@ TEST(NearTermBoundary, MessageNamesTheOtherSide) {
   const std::vector<Notice> notices = BirthNotices(entered, d, BoundariesIfNear(Tables(), d, chart));
   ASSERT_EQ(notices.size(), 1u);
   const Chart afterChart = Compute(BirthAt(Shifted(born, 40 * 60), s));
-  const std::string yearAfter = std::string(StemNames[afterChart.record.stems[Pillar::Year]]) +
-                                std::string(BranchNames[afterChart.record.branches[Pillar::Year]]);
+  const std::string yearAfter = std::string(afterChart.record.stems[Pillar::Year].name()) +
+                                std::string(afterChart.record.branches[Pillar::Year].name());
   EXPECT_NE(notices[0].message.find(JapaneseText(risshun.clockTime)), std::string::npos);
   EXPECT_NE(notices[0].message.find("前の生まれ"), std::string::npos);
   EXPECT_NE(notices[0].message.find(yearAfter + "年" + MonthPillarOf(afterChart) + "月"),

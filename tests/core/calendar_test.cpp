@@ -157,22 +157,32 @@ TEST(CyclesTest, WrapCycleIntoOneToN) {
 }
 
 TEST(CyclesTest, StemAndBranchSteppingWraps) {
-  EXPECT_EQ(Stem{10}.next(), Stem{1});
-  EXPECT_EQ(Stem{1}.next(-1), Stem{10});
-  EXPECT_EQ(Stem{3}.next(25), Stem{8});
-  EXPECT_EQ(Branch{12}.next(), Branch{1});
-  EXPECT_EQ(Branch{1}.next(-1), Branch{12});
-  EXPECT_EQ(Stem{10}.name(), "癸");
-  EXPECT_EQ(Branch{12}.name(), "亥");
-  EXPECT_EQ(Stem{0}.name(), "□");
-  EXPECT_EQ(Branch{0}.name(), "□");
+  using namespace stems;
+  using namespace branches;
+  EXPECT_EQ(癸.next().name(), "甲");
+  EXPECT_EQ(甲.next(-1).name(), "癸");
+  EXPECT_EQ(丙.next(25).name(), "辛");
+  EXPECT_EQ(亥.next().name(), "子");
+  EXPECT_EQ(子.next(-1).name(), "亥");
+  EXPECT_EQ(Stem{}.name(), "□");
+  EXPECT_EQ(Branch{}.name(), "□");
+}
+
+TEST(CyclesTest, NamedStemsAndBranchesAreTheNameTables) {
+  std::string stemNames, branchNames;
+  for (const Stem s : kAllStems) stemNames += s.name();
+  for (const Branch b : kAllBranches) branchNames += b.name();
+  EXPECT_EQ(stemNames, "甲乙丙丁戊己庚辛壬癸");
+  EXPECT_EQ(branchNames, "子丑寅卯辰巳午未申酉戌亥");
+  EXPECT_EQ(stems::己.name(), "己");
+  EXPECT_EQ(branches::午.name(), "午");
 }
 
 TEST(CyclesTest, SixtyCycleNumbersAreSixtyDistinctPairs) {
   EXPECT_EQ(CycleNumber{1}.stem().name(), "甲");
   EXPECT_EQ(CycleNumber{1}.branch().name(), "子");
-  EXPECT_EQ(CycleNumber{60}.stem(), Stem{10});
-  EXPECT_EQ(CycleNumber{60}.branch(), Branch{12});
+  EXPECT_EQ(CycleNumber{60}.stem().name(), "癸");
+  EXPECT_EQ(CycleNumber{60}.branch().name(), "亥");
   std::set<std::pair<int, int>> pairs;
   for (int n = 1; n <= 60; ++n) {
     const CycleNumber c{n};

@@ -70,4 +70,18 @@ Chart Compute(const BirthInput& input, const LocalDateTime& now) {
   return *result.chart;
 }
 
+Stem StemNamed(std::string_view name) {
+  for (const Stem s : kAllStems) {
+    if (s.name() == name) return s;
+  }
+  throw std::invalid_argument("no stem " + std::string(name));
+}
+
+Branch BranchNamed(std::string_view name) {
+  for (const Branch b : kAllBranches) {
+    if (b.name() == name) return b;
+  }
+  throw std::invalid_argument("no branch " + std::string(name));
+}
+
 }  // namespace mireto::test

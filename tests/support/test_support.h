@@ -7,11 +7,21 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/chart.h"
 #include "core/data_files.h"
+
+namespace mireto {
+
+// A failed comparison names the stem or branch (甲, 子).
+inline void PrintTo(Stem s, std::ostream* os) { *os << s.name(); }
+inline void PrintTo(Branch b, std::ostream* os) { *os << b.name(); }
+
+}  // namespace mireto
 
 namespace mireto::test {
 
@@ -46,5 +56,10 @@ BirthInput Birth(int year, int month, int day, std::optional<int> hour, std::opt
 
 // The chart of a birth; throws std::runtime_error with the refusal message.
 Chart Compute(const BirthInput& input, const LocalDateTime& now = kNow);
+
+// The stem or branch of a name (甲, 子); throws std::invalid_argument for any
+// other text, so that a slip in a test's table fails loudly.
+Stem StemNamed(std::string_view name);
+Branch BranchNamed(std::string_view name);
 
 }  // namespace mireto::test
