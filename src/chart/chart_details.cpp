@@ -44,14 +44,9 @@ void FillLuckColumn(LuckColumnDetails& c, const ChartRecord& r, int column, cons
                     const NatalPillars& natal, const NatalRelationIndex& index, const VoidBranches& voids) {
   const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const auto [stem, branch] = steps::LuckColumn(r, column);
-  c.stem = stem.name();
-  c.branch = branch.name();
+  static_cast<PeriodPillar&>(c) = ReadPeriodPillar(CycleOf(stem, branch), Place::Luck, dayStem, index, voids);
   c.firstAge = ages.first;
   c.lastAge = ages.last;
-  c.tenGod = TenGodName(TenGodOf(dayStem, stem));
-  c.stage = TwelveStageName(TwelveStageOf(dayStem, branch));
-  c.isVoid = voids.Contains(branch);
-  FindRelationsWith(c.relations, Place::Luck, stem, branch, index);
 }
 
 constexpr int kLifetimeYears = 100;
@@ -133,16 +128,11 @@ std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBra
   if (span.to < from) return years;
   years.reserve(static_cast<std::size_t>(span.to - from + 1));
   for (int year = from; year <= span.to; ++year) {
-    const CycleNumber n{SexagenaryYearIndex(year)};
     AnnualPillar& a = years.emplace_back();
+    static_cast<PeriodPillar&>(a) =
+        ReadPeriodPillar(CycleNumber{SexagenaryYearIndex(year)}, Place::Annual, dayStem, index, voidBranches);
     a.year = year;
     if (year >= birthYear) a.age = year - birthYear;
-    a.stem = n.stem().name();
-    a.branch = n.branch().name();
-    a.tenGod = TenGodName(TenGodOf(dayStem, n.stem()));
-    a.stage = TwelveStageName(TwelveStageOf(dayStem, n.branch()));
-    a.isVoid = voidBranches.Contains(n.branch());
-    FindRelationsWith(a.relations, Place::Annual, n.stem(), n.branch(), index);
   }
   return years;
 }

@@ -20,6 +20,7 @@
 #include "chart/five_elements.h"
 #include "chart/month_day_luck.h"
 #include "chart/natal_pillars.h"
+#include "chart/period_pillar.h"
 #include "chart/pillar.h"
 #include "chart/pillar_relations.h"
 #include "chart/void_branches.h"
@@ -38,26 +39,16 @@ struct PillarDetails {
   std::optional<bool> isVoid;     // branch in 空亡; none when the hour is unknown
 };
 
-struct LuckColumnDetails {
-  std::string_view stem;
-  std::string_view branch;
+// A luck column: its pillar read at Place::Luck, and its ages.
+struct LuckColumnDetails : PeriodPillar {
   int firstAge = 0;  // age the column starts at, as the main window shows it
   int lastAge = 0;   // last age of the column
-  std::string_view tenGod;
-  std::string_view stage;
-  bool isVoid = false;
-  RelationList relations;  // with the natal pillars
 };
 
-struct AnnualPillar {
+// 年運: a year's pillar read at Place::Annual.
+struct AnnualPillar : PeriodPillar {
   int year = 0;            // Gregorian year; its pillar begins at 立春
   std::optional<int> age;  // age reached in that year; none before the birth year
-  std::string_view stem;
-  std::string_view branch;
-  std::string_view tenGod;
-  std::string_view stage;
-  bool isVoid = false;
-  RelationList relations;  // with the natal pillars
 };
 
 // Years from..to, both included; years before 1 are not counted.

@@ -1,23 +1,8 @@
 #include "chart/month_day_luck.h"
 
-#include "chart/ten_gods.h"
-#include "chart/twelve_stages.h"
 #include "core/calendar.h"
 
 namespace mireto {
-
-PeriodPillar ReadPeriodPillar(CycleNumber pillar, Stem dayStem, const NatalRelationIndex& index,
-                              const VoidBranches& voidBranches) {
-  PeriodPillar p;
-  p.pillar = pillar;
-  p.stem = pillar.stem().name();
-  p.branch = pillar.branch().name();
-  p.tenGod = TenGodName(TenGodOf(dayStem, pillar.stem()));
-  p.stage = TwelveStageName(TwelveStageOf(dayStem, pillar.branch()));
-  p.isVoid = voidBranches.Contains(pillar.branch());
-  FindRelationsWith(p.relations, Place::Annual, pillar.stem(), pillar.branch(), index);
-  return p;
-}
 
 std::vector<MonthlyLuck> MonthlyLuckOf(const YearCalendar& calendar, const NatalPillars& natal,
                                        const VoidBranches& voidBranches) {
@@ -32,7 +17,7 @@ std::vector<MonthlyLuck> MonthlyLuckOf(const YearCalendar& calendar, const Natal
     m.term = term.almanac.name;
     m.from = term.chartSwitch;
     m.almanac = term.almanac.jst;
-    m.reading = ReadPeriodPillar(*term.monthPillar, dayStem, index, voidBranches);
+    m.reading = ReadPeriodPillar(*term.monthPillar, Place::Annual, dayStem, index, voidBranches);
   }
   return months;
 }
@@ -48,7 +33,7 @@ std::vector<DailyLuck> DailyLuckOf(int year, int month, const NatalPillars& nata
   for (int day = 1; day <= length; ++day) {
     DailyLuck& d = days.emplace_back();
     d.day = CalendarDayOf(year, month, day);
-    d.reading = ReadPeriodPillar(d.day.pillar, dayStem, index, voidBranches);
+    d.reading = ReadPeriodPillar(d.day.pillar, Place::Annual, dayStem, index, voidBranches);
   }
   return days;
 }

@@ -14,24 +14,12 @@
 
 #include "chart/clock_time.h"
 #include "chart/natal_pillars.h"
-#include "chart/pillar_relations.h"
+#include "chart/period_pillar.h"
 #include "chart/void_branches.h"
 #include "chart/year_calendar.h"
 #include "core/cycles.h"
 
 namespace mireto {
-
-// A month's or a day's pillar with its readings. In the relations it stands
-// at Place::Annual (the place of a pillar of time beside the natal ones).
-struct PeriodPillar {
-  CycleNumber pillar{1};
-  std::string_view stem;
-  std::string_view branch;
-  std::string_view tenGod;
-  std::string_view stage;
-  bool isVoid = false;
-  RelationList relations;  // with the natal pillars
-};
 
 struct MonthlyLuck {
   int solarMonth = 0;     // 1 = 丑 .. 12 = 子
@@ -45,10 +33,6 @@ struct DailyLuck {
   CalendarDay day;
   PeriodPillar reading;
 };
-
-// One pillar read against the natal pillars (index from IndexNatalPillars).
-PeriodPillar ReadPeriodPillar(CycleNumber pillar, Stem dayStem, const NatalRelationIndex& index,
-                              const VoidBranches& voidBranches);
 
 // The twelve months opened by the sectional terms of calendar.year, in order.
 std::vector<MonthlyLuck> MonthlyLuckOf(const YearCalendar& calendar, const NatalPillars& natal,
