@@ -4,6 +4,7 @@
 #include <array>
 
 #include "output/details_text.h"
+#include "output/pillar_rows.h"
 #include "page/page_table.h"
 #include "page/page_text.h"
 
@@ -26,25 +27,7 @@ constexpr double kLargestListPoints = 10;
 constexpr double kSmallestListPoints = 6;
 constexpr double kColumnGap = 6;
 
-constexpr std::array<Pillar, 4> kColumnOrder = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
-constexpr std::array<const char*, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
 constexpr std::array<const char*, 2> kLetters = {"A", "B"};
-
-using Item = std::string_view PillarDetails::*;
-struct PillarRow {
-  const char* label;
-  Item item;
-  bool bold;
-};
-constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod, false},
-    {"天干", &PillarDetails::stem, true},
-    {"地支", &PillarDetails::branch, true},
-    {"蔵干", &PillarDetails::hiddenStem, false},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod, false},
-    {"十二運", &PillarDetails::stage, false},
-    {"納音", &PillarDetails::nayin, false},
-});
 
 // Adds lines of text at the top left of box, wrapped to its width; returns their height.
 double AddLines(page::Page& page, const std::vector<std::string>& lines, Box box, double points, bool bold = false) {
@@ -72,20 +55,20 @@ page::RuledTable PillarTable(const ChartDetails& details, page::Point origin) {
   table.columnWidths = {kLabelWidth, kPillarWidth, kPillarWidth, kPillarWidth, kPillarWidth};
   table.points = kTablePoints;
   page::TableRow header{kRowHeight, {{""}}};
-  for (const char* t : kColumnTitles) header.cells.push_back({t});
+  for (const std::string_view t : kPillarTableTitles) header.cells.push_back({std::string(t)});
   table.rows.push_back(header);
-  for (const PillarRow& r : kPillarRows) {
-    page::TableRow row{kRowHeight, {{r.label, false, false, false, page::HAlign::Left}}};
-    for (const Pillar p : kColumnOrder) {
+  for (const PillarRow& r : kPillarTableRows) {
+    page::TableRow row{kRowHeight, {{std::string(r.label), false, false, false, page::HAlign::Left}}};
+    for (const Pillar p : kPillarTableOrder) {
       const PillarDetails& pillar = details.pillars[p];
       // A branch in 空亡 shaded and framed, so that it shows in black and white.
       const bool marked = r.item == &PillarDetails::branch && pillar.isVoid.value_or(false);
-      row.cells.push_back({std::string(pillar.*r.item), r.bold, marked, marked});
+      row.cells.push_back({std::string(pillar.*r.item), IsCharacterRow(r), marked, marked});
     }
     table.rows.push_back(row);
   }
   page::TableRow voids{kRowHeight, {{"空亡", false, false, false, page::HAlign::Left}}};
-  for (const Pillar p : kColumnOrder) {
+  for (const Pillar p : kPillarTableOrder) {
     const auto& v = details.pillars[p].isVoid;
     voids.cells.push_back({std::string(!v ? kUnknownMark : *v ? kVoidMark : kNotVoidMark)});
   }

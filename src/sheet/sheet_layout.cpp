@@ -6,6 +6,7 @@
 #include "chart/text_format.h"
 #include "output/details_text.h"
 #include "output/five_element_picture.h"
+#include "output/pillar_rows.h"
 #include "output/relation_text.h"
 #include "page/page_table.h"
 #include "page/page_text.h"
@@ -36,26 +37,10 @@ constexpr double kSmallPoints = 7.5;
 
 constexpr page::Colour kShade = page::Grey(0.9);
 
-// The pillars as the main window shows them, right to left.
-constexpr std::array<Pillar, 4> kColumnPillars = {Pillar::Hour, Pillar::Day, Pillar::Month, Pillar::Year};
-constexpr std::array<std::string_view, 4> kColumnTitles = {"時柱", "日柱", "月柱", "年柱"};
-
-using Item = std::string_view PillarDetails::*;
-struct PillarRow {
-  std::string_view label;
-  Item item;
-  double height;
-  bool large;  // 天干 and 地支, as the main window shows them
-};
-constexpr auto kPillarRows = std::to_array<PillarRow>({
-    {"通変星", &PillarDetails::tenGod, 6.2, false},
-    {"天干", &PillarDetails::stem, 8.5, true},
-    {"地支", &PillarDetails::branch, 8.5, true},
-    {"蔵干", &PillarDetails::hiddenStem, 6.2, false},
-    {"蔵干通変星", &PillarDetails::hiddenTenGod, 6.2, false},
-    {"十二運", &PillarDetails::stage, 6.2, false},
-    {"納音", &PillarDetails::nayin, 6.2, false},
-});
+// The chart table's rows, mm: 天干 and 地支 large, as the main window shows them.
+constexpr double kCharacterRowHeight = 8.5;
+constexpr double kReadingRowHeight = 6.2;
+constexpr double kCharacterPoints = 15;
 
 std::string S(std::string_view text) { return std::string(text); }
 
@@ -214,22 +199,23 @@ void AddChart(Frame& f, const SheetData& s) {
   t.points = kBodyPoints;
   t.headerRows = 1;
   page::TableRow head{6, {{""}}};
-  for (std::string_view title : kColumnTitles) head.cells.push_back({S(title)});
+  for (std::string_view title : kPillarTableTitles) head.cells.push_back({S(title)});
   t.rows.push_back(head);
-  for (const PillarRow& row : kPillarRows) {
-    page::TableRow r{row.height, {{S(row.label), true, false, true}}};
-    for (const Pillar p : kColumnPillars) {
+  for (const PillarRow& row : kPillarTableRows) {
+    const bool large = IsCharacterRow(row);
+    page::TableRow r{large ? kCharacterRowHeight : kReadingRowHeight, {{S(row.label), true, false, true}}};
+    for (const Pillar p : kPillarTableOrder) {
       const PillarDetails& pillar = d.pillars[p];
       // A branch in 空亡 is shaded as well as named in the row below.
       const bool shaded = row.item == &PillarDetails::branch && pillar.isVoid.value_or(false);
-      page::TableCell cell{S(pillar.*row.item), row.large, false, shaded};
-      if (row.large) cell.points = 15;
+      page::TableCell cell{S(pillar.*row.item), large, false, shaded};
+      if (large) cell.points = kCharacterPoints;
       r.cells.push_back(cell);
     }
     t.rows.push_back(r);
   }
   page::TableRow voids{6, {{"空亡", true, false, true}}};
-  for (const Pillar p : kColumnPillars) voids.cells.push_back({S(VoidMarkOf(d.pillars[p].isVoid)), true});
+  for (const Pillar p : kPillarTableOrder) voids.cells.push_back({S(VoidMarkOf(d.pillars[p].isVoid)), true});
   t.rows.push_back(voids);
   const Box table = page::AddTable(*f.page, t);
   // The five-element picture and the relations beside the table.
