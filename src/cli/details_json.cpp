@@ -171,35 +171,17 @@ void AppendLuck(std::string& out, const ChartDetails& d) {
   out += '}';
 }
 
-void AppendYear(std::string& out, const AnnualPillar& a) {
-  out += R"({"year":)";
-  AppendJsonInteger(out, a.year);
+// ,"pillar":"甲子" of a luck column, year, month or day.
+void AppendPillarName(std::string& out, const PeriodPillar& p) {
   out += R"(,"pillar":")";
-  out += a.stem;  // names from the constant tables need no escaping
-  out += a.branch;
-  out += R"(","age":)";
-  if (a.age) {
-    AppendJsonInteger(out, *a.age);
-  } else {
-    out += "null";
-  }
-  out += R"(,"tenGod":)";
-  AppendJsonString(out, a.tenGod);
-  out += R"(,"stage":)";
-  AppendJsonString(out, a.stage);
-  out += R"(,"void":)";
-  AppendBool(out, a.isVoid);
-  out += R"(,"relations":)";
-  AppendRelations(out, a.relations);
-  out += '}';
+  out += p.stem;  // names from the constant tables need no escaping
+  out += p.branch;
+  out += '"';
 }
 
-// "pillar","tenGod","stage","void","relations" of a month or a day, and the closing brace.
-void AppendPeriodReading(std::string& out, const PeriodPillar& p, const PlaceSetNames& places) {
-  out += R"(,"pillar":")";
-  out += p.stem;
-  out += p.branch;
-  out += R"(","tenGod":)";
+// "tenGod","stage","void","relations" of a pillar of time, and the closing brace.
+void AppendReadings(std::string& out, const PeriodPillar& p, const PlaceSetNames& places) {
+  out += R"(,"tenGod":)";
   AppendJsonString(out, p.tenGod);
   out += R"(,"stage":)";
   AppendJsonString(out, p.stage);
@@ -208,6 +190,25 @@ void AppendPeriodReading(std::string& out, const PeriodPillar& p, const PlaceSet
   out += R"(,"relations":)";
   AppendRelations(out, p.relations, places);
   out += '}';
+}
+
+void AppendYear(std::string& out, const AnnualPillar& a) {
+  out += R"({"year":)";
+  AppendJsonInteger(out, a.year);
+  AppendPillarName(out, a);
+  out += R"(,"age":)";
+  if (a.age) {
+    AppendJsonInteger(out, *a.age);
+  } else {
+    out += "null";
+  }
+  AppendReadings(out, a, kPlaceSetNames);
+}
+
+// "pillar","tenGod","stage","void","relations" of a month or a day, and the closing brace.
+void AppendPeriodReading(std::string& out, const PeriodPillar& p, const PlaceSetNames& places) {
+  AppendPillarName(out, p);
+  AppendReadings(out, p, places);
 }
 
 void AppendMonth(std::string& out, const MonthlyLuck& m) {
