@@ -5,6 +5,9 @@
 #   make windows builds the Windows installer and zip in build-windows/ (Qt for
 #                Windows is built once into ~/.cache/mireto)
 #   make test-windows runs the Windows build's tests under Wine
+#   make format rewrites the C++ sources in the style of .clang-format;
+#                make format-check only lists the files that differ
+#   make tidy builds, then runs clang-tidy with the checks of .clang-tidy
 # Options: SANITIZE=1 (AddressSanitizer + UBSan build in build-sanitize/), JOBS=n.
 
 BUILD_DIR ?= build
@@ -16,7 +19,8 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DMIRETO_SANITIZE=ON -DMIRETO_BENCH=OFF
 endif
 
-.PHONY: all deps configure build run test package windows test-windows bench bench-batch fuzz screenshot clean
+.PHONY: all deps configure build run test package windows test-windows bench bench-batch fuzz screenshot \
+	format format-check tidy clean
 
 all: build
 
@@ -24,7 +28,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > $(BUILD_DIR).configure.log 2>&1 \
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON $(CMAKE_FLAGS) > $(BUILD_DIR).configure.log 2>&1 \
 	  || { cat $(BUILD_DIR).configure.log; exit 1; }
 
 build: configure
@@ -60,6 +64,16 @@ bench: build
 # against lunar-javascript when node and npm are present.
 bench-batch: deps
 	@bench/bench-batch
+
+format:
+	@tools/format
+
+format-check:
+	@tools/format --check
+
+# Slow (several minutes on two cores): not part of make test or CI.
+tidy: build
+	@JOBS=$(JOBS) tools/tidy $(BUILD_DIR)
 
 clean:
 	rm -rf build build-sanitize build-release build-windows build.configure.log build-sanitize.configure.log

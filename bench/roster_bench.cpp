@@ -19,6 +19,7 @@ namespace {
 
 using mireto::roster::NewEntry;
 
+// clang-format off
 constexpr const char* kSurnames[] = {"佐藤", "鈴木", "高橋", "田中", "伊藤", "渡辺", "山本", "中村", "小林", "加藤",
                                      "吉田", "山田", "佐々木", "山口", "松本", "井上", "木村", "林", "斎藤", "清水"};
 constexpr const char* kReadings[] = {"さとう", "すずき", "たかはし", "たなか", "いとう", "わたなべ", "やまもと",
@@ -26,6 +27,7 @@ constexpr const char* kReadings[] = {"さとう", "すずき", "たかはし", "
                                      "まつもと", "いのうえ", "きむら", "はやし", "さいとう", "しみず"};
 constexpr const char* kGiven[] = {"太郎", "花子", "一郎", "美咲", "健太", "陽子", "翔", "結衣", "大輔", "さくら",
                                   "拓也", "愛", "直樹", "恵", "誠", "彩"};
+// clang-format on
 
 std::vector<NewEntry> People(int count) {
   std::vector<NewEntry> people;

@@ -17,6 +17,7 @@ struct NutationTerm {
   double b;  // arcseconds per Julian century
 };
 
+// clang-format off
 constexpr auto kNutationTerms = std::to_array<NutationTerm>({
     //  l  l'   F   D  Om          a         b
     { 0,  0,  0,  0,  1,  -17.2327, -0.01737},  // 1
@@ -89,6 +90,7 @@ constexpr auto kNutationTerms = std::to_array<NutationTerm>({
     { 1,  1,  2,  0,  2,    0.0002,        0},  // 68
     { 3,  0,  2,  0,  2,   -0.0002,        0},  // 69
 });
+// clang-format on
 static_assert(kNutationTerms.size() == 69, "the classical series has 69 terms");
 
 }  // namespace

@@ -12,11 +12,13 @@ namespace {
 constexpr std::string_view kEllipsis = "…";
 
 // Characters that do not begin a line (行頭禁則).
+// clang-format off
 constexpr auto kNoLineStart = std::to_array<std::string_view>({
     "、", "。", "，", "．", "・", "：", "；", "？", "！", "ー", "）", "」", "』", "】", "〕", "｝", "〉", "》",
     "ぁ", "ぃ", "ぅ", "ぇ", "ぉ", "っ", "ゃ", "ゅ", "ょ", "ァ", "ィ", "ゥ", "ェ", "ォ", "ッ", "ャ", "ュ", "ョ",
     ",", ".", ")", "!", "?", ":", ";",
 });
+// clang-format on
 
 std::size_t CharLength(unsigned char lead) {
   if (lead >= 0xF0) return 4;

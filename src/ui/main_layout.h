@@ -31,6 +31,7 @@ struct ButtonRow {
   QPushButton* MainControls::*control;  // where the window keeps it
 };
 
+// clang-format off
 inline constexpr ButtonRow kButtons[] = {
     {"yearInput", "年入力", {120, 75, 750, 315}, "生年を入力", FontRole::Gothic9, &MainControls::yearButton},
     {"btnmap", "地図", {2745, 855, 645, 375}, "時差を地図で決定", FontRole::Default, &MainControls::mapButton},
@@ -39,6 +40,7 @@ inline constexpr ButtonRow kButtons[] = {
     {"btnpop", "POP", {3975, 1485, 480, 375}, "現表示データをPOPUP", FontRole::Default, &MainControls::popupButton},
     {"btnexport", "EXP", {4470, 1485, 480, 375}, "表示データをエクスポート", FontRole::Default, &MainControls::exportButton},
 };
+// clang-format on
 
 // Pick-only lists. Items: "?" first when withUnknown, then first..last as
 // decimal texts; an empty range (first > last) leaves the list empty.
@@ -122,6 +124,7 @@ struct FieldRow {
   QLineEdit* MainControls::*control;  // where the window keeps it
 };
 
+// clang-format off
 inline constexpr FieldRow kFields[] = {
     {"txtBirthday", "", {2055, 480, 2865, 285}, FieldStyle::Input, Align::Left, FontRole::Default, &MainControls::birthday},
     {"txtJisahun", "0", {690, 900, 495, 300}, FieldStyle::Input, Align::Right, FontRole::Default, &MainControls::jisaMinutes},
@@ -134,6 +137,7 @@ inline constexpr FieldRow kFields[] = {
     {"txtAge", "", {900, 3090, 330, 195}, FieldStyle::Result, Align::Center, FontRole::Default, &MainControls::age},
     {"txtweek", "", {2415, 3105, 630, 180}, FieldStyle::ResultEditable, Align::Left, FontRole::Gothic9, &MainControls::weekday},
 };
+// clang-format on
 
 // Spinners, each bound to the text field it writes.
 struct SpinnerRow {
@@ -146,10 +150,12 @@ struct SpinnerRow {
   UpDownSpinner* MainControls::*control;  // where the window keeps it
 };
 
+// clang-format off
 inline constexpr SpinnerRow kSpinners[] = {
     {"udJisahun", &MainControls::jisaMinutes, {1170, 870, 255, 330}, "時差の分数入力", -49, 48, &MainControls::jisaMinutesSpinner},
     {"udJisabyo", &MainControls::jisaSeconds, {1995, 870, 255, 330}, "時差の秒数入力", 0, 59, &MainControls::jisaSecondsSpinner},
 };
+// clang-format on
 
 // The horizontal rule between the input area and the results: from (0, 1365)
 // to (5940, 1365), 2 pixels thick (it runs past the client area's right edge).
@@ -216,9 +222,11 @@ inline constexpr std::array<int, 3> kSai2Centred = {0, 1, 10};
 
 // Tab order of the controls that take focus.
 inline std::array<QWidget*, 17> TabOrder(const MainControls& c) {
+  // clang-format off
   return {c.yearButton, c.displayButton, c.birthday,    c.male,        c.female,      c.exitButton,
           c.day,        c.month,         c.hour,        c.minute,      c.jisaMinutes, c.jisaMinutesSpinner,
           c.jisaSeconds, c.jisaSecondsSpinner, c.mapButton, c.popupButton, c.exportButton};
+  // clang-format on
 }
 
 // Menus. A row with a null caption is a separator.

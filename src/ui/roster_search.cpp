@@ -16,6 +16,7 @@ struct Variant {
 
 // Variant forms of kanji common in family names, one row each, sorted by the
 // variant so that it can be searched.
+// clang-format off
 constexpr auto kVariants = std::to_array<Variant>({
     {U'冨', U'富'},
     {U'國', U'国'},
@@ -37,6 +38,7 @@ constexpr auto kVariants = std::to_array<Variant>({
     {U'﨑', U'崎'},
     {U'𠮷', U'吉'},
 });
+// clang-format on
 
 static_assert(std::is_sorted(kVariants.begin(), kVariants.end(),
                              [](const Variant& a, const Variant& b) { return a.variant < b.variant; }));

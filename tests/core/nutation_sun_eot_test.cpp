@@ -41,6 +41,7 @@ struct FirstMoments {
   double sumMA;        // sum of m a, arcseconds
   double sumMB;        // sum of m b, arcseconds per century
 };
+// clang-format off
 constexpr FirstMoments kNutationMoments[] = {
     {0, 0.0319, 0.00001},
     {1, 0.0569, -0.00014},
@@ -48,6 +49,7 @@ constexpr FirstMoments kNutationMoments[] = {
     {3, 2.5971, 0.00008},
     {4, -19.9017, -0.0175},
 };
+// clang-format on
 
 TEST(NutationTest, EveryRowAgreesWithThePublishedTable) {
   constexpr double kStepDegrees = 1e-4;

@@ -55,11 +55,13 @@ constexpr qint64 kAboutBoundMs = 6000;
 // Texts a user might type into the seconds field: ordinary values, the
 // spinner's limits and beyond, signs, huge numbers, exponents, full-width
 // digits, garbage and nothing at all.
+// clang-format off
 const QStringList kSecondsTexts = {
     "0", "7", "59", "60", "-1", "-0", "", "abc", "12abc", " 30", "3.5", "-59",
     "99999999999999999999", "-99999999999999999999", "1e308", "-1e308", "1e-5",
     "inf", "nan", "0x1F", "１２", "5 5", "+9", "--3", "9999999",
 };
+// clang-format on
 
 const QStringList kWeekdayTexts = {"", "x", "月曜日", "12345"};
 
