@@ -63,11 +63,13 @@ struct BranchPolarityConvention {
 // The order of the branches: 子 寅 辰 午 申 戌 (odd indices) 陽, the others 陰.
 // (Reading 子/巳 and 午/亥 by their use swaps those two pairs; that would be
 // another convention.)
+// clang-format off
 inline constexpr BranchPolarityConvention kBranchPolarityByOrder = {
     "地支の順（奇数が陽）",
     {Polarity::Yang, Polarity::Yin, Polarity::Yang, Polarity::Yin, Polarity::Yang, Polarity::Yin,
      Polarity::Yang, Polarity::Yin, Polarity::Yang, Polarity::Yin, Polarity::Yang, Polarity::Yin},
 };
+// clang-format on
 
 constexpr Polarity PolarityOf(Branch b, const BranchPolarityConvention& convention = kBranchPolarityByOrder) {
   return convention.polarities[b.row()];

@@ -27,6 +27,7 @@ std::vector<std::pair<NoticeCode, std::string>> Said(const BirthChart& b) {
 
 // Births at many distances from a boundary, both rules, hour known and unknown.
 TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
+  // clang-format off
   const std::int64_t offsetsMinutes[] = {0,   1,   -1,  30,   -30,  59,   -59,  60,  -60,
                                          61,  -61, 90,  -180, 600,  -700, 780,  -780, 1500};
   const struct {
@@ -35,6 +36,7 @@ TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
   } terms[] = {{{1990, 2, 4, 11, 0, 0}, "0"},     {{1949, 6, 6, 12, 0, 0}, "-20"},
                {{1851, 1, 6, 12, 0, 0}, "+19"},   {{2079, 12, 7, 12, 0, 0}, "-1"},
                {{1948, 9, 8, 12, 0, 0}, "+5"}};
+  // clang-format on
   int nearCount = 0, onDayCount = 0;
   for (const auto& term : terms) {
     const BirthInput probe = BirthAt(term.nearTerm, true, term.jisa);

@@ -102,10 +102,12 @@ struct DecadeCase {
   const char* voidPair;
 };
 
+// clang-format off
 constexpr DecadeCase kDecadeCases[] = {
     {"甲子", "戌亥"}, {"甲戌", "申酉"}, {"甲申", "午未"},
     {"甲午", "辰巳"}, {"甲辰", "寅卯"}, {"甲寅", "子丑"},
 };
+// clang-format on
 
 class VoidBranchDecades : public ::testing::TestWithParam<DecadeCase> {};
 
@@ -135,6 +137,7 @@ struct NayinCase {
   const char* nayin;
 };
 
+// clang-format off
 constexpr NayinCase kNayinCases[] = {
     {"甲子 乙丑", "海中金"}, {"甲午 乙未", "沙中金"}, {"丙寅 丁卯", "炉中火"},
     {"丙申 丁酉", "山下火"}, {"戊辰 己巳", "大林木"}, {"戊戌 己亥", "平地木"},
@@ -147,6 +150,7 @@ constexpr NayinCase kNayinCases[] = {
     {"戊子 己丑", "霹靂火"}, {"戊午 己未", "天上火"}, {"庚寅 辛卯", "松柏木"},
     {"庚申 辛酉", "柘榴木"}, {"壬辰 癸巳", "長流水"}, {"壬戌 癸亥", "大海水"},
 };
+// clang-format on
 
 TEST(Nayin, AllSixtyPillarsByName) {
   std::array<int, 61> seen{};
@@ -221,6 +225,7 @@ struct LuckCase {
   const char* voidColumns;  // one 0/1 per column
 };
 
+// clang-format off
 const LuckCase kLuckCases[] = {
     {Sex::Female,
      "丙子 丁丑 戊寅 己卯 庚辰 辛巳 壬午 癸未 甲申 乙酉 丙戌",
@@ -233,6 +238,7 @@ const LuckCase kLuckCases[] = {
      "胎 絶 墓 死 病 衰 帝旺 建禄 冠帯 沐浴 長生",
      "1 0 0 0 0 0 0 0 0 0 0"},
 };
+// clang-format on
 
 class LuckColumns : public ::testing::TestWithParam<LuckCase> {};
 

@@ -30,6 +30,7 @@ TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
     int month, day;
     int solarMonth, pillarYearOffset;
   };
+  // clang-format off
   const Case cases[] = {
       {314.999, 2, 3, 1, -1},  // 3 February before 立春: 丑 month of the previous year
       {315.0, 2, 4, 2, 0},     // 立春 itself opens 寅
@@ -41,6 +42,7 @@ TEST(SolarMonth, TermBoundariesAroundTheYearStart) {
       {15.0, 4, 5, 4, 0},
       {254.999, 12, 6, 11, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     ChartRecord r = Record(c.longitude, 1984, c.month, c.day, 12);
     steps::FourPillars(r);
@@ -155,11 +157,13 @@ TEST(HiddenStems, SeasonElementAndMonthStem) {
     const char* element;
     const char* stem;
   };
+  // clang-format off
   const Case cases[] = {
       {348, 3, "木", "甲"}, {10, 3, "木", "乙"}, {30, 4, "土", "戊"},
       {300, 2, "土", "己"}, {290, 1, "水", "癸"}, {50, 5, "火", "丙"},
       {120, 8, "土", "己"}, {140, 8, "金", "庚"}, {210, 10, "土", "戊"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     ChartRecord r = Record(c.longitude, 1990, c.month, 10, 12);
     const ChartDisplay d = Hidden(r);

@@ -92,6 +92,7 @@ struct SpanCase {
   int from, to;  // 0, 0: refused
 };
 
+// clang-format off
 constexpr SpanCase kSpanCases[] = {
     {"2026:2030", 2026, 2030}, {"1:9999", 1, 9999}, {"2000:2000", 2000, 2000}, {"0099:100", 99, 100},
     {"2030:2026", 0, 0},       {"0:10", 0, 0},      {"1:10000", 0, 0},        {"2026", 0, 0},
@@ -99,6 +100,7 @@ constexpr SpanCase kSpanCases[] = {
     {" 1:10", 0, 0},           {"1:10 ", 0, 0},     {"1:2:3", 0, 0},          {"１:２", 0, 0},
     {"", 0, 0},
 };
+// clang-format on
 
 TEST(YearSpanOption, AcceptsOnlyPlainOrderedYears) {
   for (const SpanCase& c : kSpanCases) {

@@ -46,6 +46,7 @@ std::string Written(const RelationList& list) {
 // Every pair of branches that stands in a relation, from the note's lists,
 // with all its relations in the order of the kinds; every other pair (the
 // same branch twice included) stands in none.
+// clang-format off
 const std::map<std::string, std::string> kBranchPairs = {
     {"子丑", "支合土"},      {"寅亥", "支合木 破"},   {"卯戌", "支合火"},      {"辰酉", "支合金"},
     {"巳申", "支合水 刑 破"}, {"午未", "支合土"},      {"申子", "半会水"},      {"子辰", "半会水"},
@@ -57,6 +58,7 @@ const std::map<std::string, std::string> kBranchPairs = {
     {"子未", "害"},          {"丑午", "害"},          {"卯辰", "害"},          {"申亥", "害"},
     {"酉戌", "害"},          {"子酉", "破"},          {"丑辰", "破"},          {"卯午", "破"},
 };
+// clang-format on
 
 std::string Expected(Branch a, Branch b) {
   for (const auto& key : {std::string(a.name()) + std::string(b.name()), std::string(b.name()) + std::string(a.name())}) {
@@ -97,9 +99,11 @@ TEST(StemPairs, TheFiveCombinationsAndNoOthers) {
 // The eight triples in every order; three branches that are not one, or a
 // branch twice, form none.
 TEST(BranchTriples, ThreeHarmoniesAndDirectionsInAnyOrder) {
+  // clang-format off
   const std::map<std::string, std::string> triples = {
       {"申子辰", "三合水"}, {"亥卯未", "三合木"}, {"寅午戌", "三合火"}, {"巳酉丑", "三合金"},
       {"寅卯辰", "方合木"}, {"巳午未", "方合火"}, {"申酉戌", "方合金"}, {"亥子丑", "方合水"}};
+  // clang-format on
   int found = 0;
   for (const Branch a : kAllBranches) {
     for (const Branch b : kAllBranches) {

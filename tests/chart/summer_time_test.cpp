@@ -108,6 +108,7 @@ std::vector<NoticeCode> Codes(const std::vector<Notice>& notices) {
   return codes;
 }
 
+// clang-format off
 const RuleCase kRuleCases[] = {
     {"summer", Birth(1948, 5, 2, 10, 0), ClockKind::Summer, Birth(1948, 5, 2, 9, 0),
      {NoticeCode::SummerTime}, {NoticeCode::SummerTimeApplied}},
@@ -129,6 +130,7 @@ const RuleCase kRuleCases[] = {
     {"noSuchDate", Birth(1948, 6, 31, 10, 0), ClockKind::Standard, Birth(1948, 6, 31, 10, 0),
      {}, {}},
 };
+// clang-format on
 
 class SummerTimeRules : public ::testing::TestWithParam<RuleCase> {};
 
