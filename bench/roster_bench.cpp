@@ -100,8 +100,9 @@ int main(int argc, char** argv) {
     std::string failure;
     auto entries = reader.entries(failure);
     read = Milliseconds(own);
-    if (entries) prepared = mireto::RosterListModel::prepare(std::move(*entries), mireto::RosterWindow::NameColumn,
-                                                              Qt::AscendingOrder);
+    if (entries)
+      prepared =
+          mireto::RosterListModel::prepare(std::move(*entries), mireto::RosterWindow::NameColumn, Qt::AscendingOrder);
   });
   // The window answers while the list is prepared.
   double worstWait = 0;
@@ -118,18 +119,28 @@ int main(int argc, char** argv) {
   window.adopt(std::move(prepared));
   app.processEvents();
   const double ready = Milliseconds(timer);
-  std::printf("window shown: %.0f ms (goal 500 ms); list ready %.0f ms (reading the file %.0f ms), window"
-              " busy at most %.0f ms meanwhile; memory +%ld MB\n",
-              shown, ready, read, worstWait, (ResidentKilobytes() - before) / 1024);
+  std::printf(
+      "window shown: %.0f ms (goal 500 ms); list ready %.0f ms (reading the file %.0f ms), window"
+      " busy at most %.0f ms meanwhile; memory +%ld MB\n",
+      shown, ready, read, worstWait, (ResidentKilobytes() - before) / 1024);
   timer.restart();
   mireto::roster::InspectRosterFile(file);
   std::printf("the file's check alone (before a write to a file changed elsewhere): %.0f ms\n", Milliseconds(timer));
 
   // One key at a time, as typed, then erased, then a katakana query.
-  const QStringList typed = {QStringLiteral("山"), QStringLiteral("山田"), QStringLiteral("山田　"),
-                             QStringLiteral("山田　太"), QStringLiteral("山田　太郎"), QStringLiteral("山田　太郎1"),
-                             QStringLiteral("山田　太郎"), QStringLiteral("山田"), QString(),
-                             QStringLiteral("ヤ"), QStringLiteral("ヤマ"), QStringLiteral("ヤマダ"), QString()};
+  const QStringList typed = {QStringLiteral("山"),
+                             QStringLiteral("山田"),
+                             QStringLiteral("山田　"),
+                             QStringLiteral("山田　太"),
+                             QStringLiteral("山田　太郎"),
+                             QStringLiteral("山田　太郎1"),
+                             QStringLiteral("山田　太郎"),
+                             QStringLiteral("山田"),
+                             QString(),
+                             QStringLiteral("ヤ"),
+                             QStringLiteral("ヤマ"),
+                             QStringLiteral("ヤマダ"),
+                             QString()};
   double worstKey = 0, totalKeys = 0;
   for (const QString& text : typed) {
     timer.restart();

@@ -31,8 +31,7 @@ void BM_FindTermBoundaries(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     const int i = step++ % 64;
-    const TermBoundaries b =
-        FindTermBoundaries(tables, ComputedClockTime(BenchBirth(i)), charts[i].record);
+    const TermBoundaries b = FindTermBoundaries(tables, ComputedClockTime(BenchBirth(i)), charts[i].record);
     benchmark::DoNotOptimize(b);
   }
 }

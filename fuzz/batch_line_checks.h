@@ -39,9 +39,7 @@ class KeyCounter : public nlohmann::json_sax<nlohmann::json> {
     if (depth == 1) keys.push_back(k);
     return true;
   }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-    return false;
-  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
 
  private:
   bool Open() {
@@ -77,8 +75,8 @@ inline void CheckBatchObject(std::string_view line) {
     for (const auto& entry : exchange::kBatchKeys) known = known || entry.name == k;
     keysOk = keysOk && known && seen.insert(k).second;
   }
-  Require(accepted == keysOk, accepted ? "accepted a line breaking the key rules"
-                                       : "refused a good batch object", line);
+  Require(accepted == keysOk, accepted ? "accepted a line breaking the key rules" : "refused a good batch object",
+          line);
   if (!accepted) return;
   for (const auto& entry : exchange::kBatchKeys) {
     const auto state = object.State(entry.key);

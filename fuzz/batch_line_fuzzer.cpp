@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mireto::fuzz::Require(error.empty(), "request and an error at once", error);
     mireto::fuzz::CheckAcceptedRequest(*request);
     constexpr mireto::LocalDateTime kNow{2024, 6, 15, 12, 0};
-    result = mireto::ComputeChart(request->input, mireto::fuzz::RealTables(),
-                                   request->now.value_or(kNow));
+    result = mireto::ComputeChart(request->input, mireto::fuzz::RealTables(), request->now.value_or(kNow));
     error = result.error;
   } else {
     mireto::fuzz::CheckMessageLength(error);
@@ -44,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool ok = mireto::cli::AppendBatchLine(line, 1, context, out);
   mireto::fuzz::Require(!out.empty() && out.back() == '\n' && out.find('\n') == out.size() - 1,
                         "not exactly one output line", out);
-  mireto::fuzz::Require(ok == (request && result.chart),
-                        "the tool and the checks disagree on a line", line);
+  mireto::fuzz::Require(ok == (request && result.chart), "the tool and the checks disagree on a line", line);
 
   // The same line as a 相性 line (--compat, the partner's keys beside the
   // batch keys): exactly one line of valid JSON, never a throw.

@@ -17,8 +17,7 @@ inline void CheckChart(const Chart& chart) {
     Require(r.hiddenStems[p].index >= 1 && r.hiddenStems[p].index <= 10, "hidden stem outside 甲..癸");
   }
   Require(r.sunLongitude >= 0.0 && r.sunLongitude < 360.0, "longitude outside [0, 360)");
-  Require(r.trueSolarTime.minute >= 0.0 && r.trueSolarTime.minute < 60.0,
-          "true solar minute outside [0, 60)");
+  Require(r.trueSolarTime.minute >= 0.0 && r.trueSolarTime.minute < 60.0, "true solar minute outside [0, 60)");
   Require(r.trueSolarTime.hour >= 0 && r.trueSolarTime.hour <= 23, "true solar hour outside 0..23");
   const auto& bold = chart.display.boldLuckColumn;
   Require(!bold || (*bold >= 0 && *bold <= 10), "bold luck column outside 0..10");
@@ -36,8 +35,7 @@ inline void CheckAcceptedRequest(const cli::BirthRequest& request) {
 
 // What --batch writes for one line: the chart as JSON, or the line's error.
 // dump() throws on text that is not UTF-8, which the fuzzer reports as a crash.
-inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrError& result,
-                             const std::string& error) {
+inline void WriteBatchOutput(const cli::BirthRequest* request, const ChartOrError& result, const std::string& error) {
   if (request && result.chart) {
     CheckChart(*result.chart);
     (void)cli::ReferenceChartJson(*request, *result.chart).dump();

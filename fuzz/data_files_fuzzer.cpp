@@ -16,20 +16,17 @@ void CheckBody(std::int16_t body) { Require(body >= 1 && body <= 6, "loaded body
 void CheckTables(const mireto::CalendarTables& t) {
   for (const auto& row : t.planetTerms) {
     CheckBody(row.body);
-    Require(std::isfinite(row.lonAmplitude) && std::isfinite(row.lonPhase) &&
-                std::isfinite(row.radAmplitude) && std::isfinite(row.radPhase),
+    Require(std::isfinite(row.lonAmplitude) && std::isfinite(row.lonPhase) && std::isfinite(row.radAmplitude) &&
+                std::isfinite(row.radPhase),
             "loaded planet term not finite");
   }
   for (const auto& row : t.latitudeTerms) {
     CheckBody(row.body);
-    Require(std::isfinite(row.latAmplitude) && std::isfinite(row.latPhase),
-            "loaded latitude term not finite");
+    Require(std::isfinite(row.latAmplitude) && std::isfinite(row.latPhase), "loaded latitude term not finite");
   }
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 bool SameRow(const mireto::PlanetTerm& a, const mireto::PlanetTerm& b) {
   return a.body == b.body && a.bodyMultiplier == b.bodyMultiplier && a.earthMultiplier == b.earthMultiplier &&
@@ -89,8 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the values digested change with the layout");
   } else {
     // Every refusal names the file it comes from.
-    Require(StartsWith(result.error, mireto::kPlanetFileName) ||
-                StartsWith(result.error, mireto::kLatitudeFileName),
+    Require(StartsWith(result.error, mireto::kPlanetFileName) || StartsWith(result.error, mireto::kLatitudeFileName),
             "error names no file:", result.error);
     // A bad value is quoted only in part: the message stays short.
     Require(result.error.size() <= 160, "message too long:", result.error);

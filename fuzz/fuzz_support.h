@@ -31,8 +31,7 @@ inline std::vector<std::string> SplitAtNul(std::string_view text) {
 
 // A broken invariant: report it and abort, so that libFuzzer keeps the input.
 [[noreturn]] inline void Fail(const char* what, std::string_view detail = {}) {
-  std::fprintf(stderr, "invariant broken: %s %.*s\n", what, static_cast<int>(detail.size()),
-               detail.data());
+  std::fprintf(stderr, "invariant broken: %s %.*s\n", what, static_cast<int>(detail.size()), detail.data());
   std::abort();
 }
 

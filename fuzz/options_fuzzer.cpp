@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   mireto::fuzz::CheckAcceptedRequest(options->request);
   constexpr mireto::LocalDateTime kNow{2024, 6, 15, 12, 0};
-  const auto result = mireto::ComputeChart(options->request.input, mireto::fuzz::RealTables(),
-                                            options->now.value_or(kNow));
+  const auto result =
+      mireto::ComputeChart(options->request.input, mireto::fuzz::RealTables(), options->now.value_or(kNow));
   if (result.chart) {
     mireto::fuzz::CheckChart(*result.chart);
     (void)mireto::cli::ChartText(options->request, *result.chart, "2024/06/15 12:00:00");

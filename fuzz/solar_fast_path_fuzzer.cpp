@@ -36,10 +36,10 @@ void CheckTrig(double x) {
   if (!std::isfinite(x)) return;
   const long double sinRef = sinl(static_cast<long double>(x));
   const long double cosRef = cosl(static_cast<long double>(x));
-  mireto::fuzz::Require(fabsl(mireto::FastSin(x) - sinRef) <= mireto::kFastTrigMaxError,
-                        "FastSin beyond its bound at", Hex(x));
-  mireto::fuzz::Require(fabsl(mireto::FastCos(x) - cosRef) <= mireto::kFastTrigMaxError,
-                        "FastCos beyond its bound at", Hex(x));
+  mireto::fuzz::Require(fabsl(mireto::FastSin(x) - sinRef) <= mireto::kFastTrigMaxError, "FastSin beyond its bound at",
+                        Hex(x));
+  mireto::fuzz::Require(fabsl(mireto::FastCos(x) - cosRef) <= mireto::kFastTrigMaxError, "FastCos beyond its bound at",
+                        Hex(x));
 }
 
 void CheckInstant(int year, int month, double day) {

@@ -27,8 +27,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 LocalDateTime PresentLocalTime() {
   const QDateTime now = QDateTime::currentDateTime();
-  return LocalDateTime{now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                       now.time().minute()};
+  return LocalDateTime{now.date().year(), now.date().month(), now.date().day(), now.time().hour(), now.time().minute()};
 }
 
 // "?" (or nothing chosen) as none, else the number the list shows.
@@ -126,9 +125,7 @@ std::optional<std::size_t> ChooseFromList(QWidget* parent, const QStringList& li
 CompatPrompts CompatDialogPrompts() {
   CompatPrompts prompts;
   prompts.chooseEntry = ChooseFromList;
-  prompts.report = [](QWidget* parent, const QString& message) {
-    ShowMessage(parent, QMessageBox::Warning, message);
-  };
+  prompts.report = [](QWidget* parent, const QString& message) { ShowMessage(parent, QMessageBox::Warning, message); };
   return prompts;
 }
 
@@ -149,8 +146,9 @@ void CompatController::openEntries(const roster::Entry& a, const roster::Entry& 
   std::string error;
   const auto first = ChartOf(a, mainWindow_->tables(), error);
   const auto second = first ? ChartOf(b, mainWindow_->tables(), error) : std::nullopt;
-  QWidget* parent = roster_.window() != nullptr && roster_.window()->isVisible() ? static_cast<QWidget*>(roster_.window())
-                                                                                 : mainWindow_;
+  QWidget* parent = roster_.window() != nullptr && roster_.window()->isVisible()
+                        ? static_cast<QWidget*>(roster_.window())
+                        : mainWindow_;
   if (!second) return prompts_.report(parent, Q(error));
   show(MakeCompatSheet(SubjectOf(*first), SubjectOf(*second)));
 }
@@ -162,7 +160,8 @@ void CompatController::openWithDisplayed() {
   const auto entries = roster_.listEntries();
   if (!entries) return;  // the roster said why
   if (entries->empty()) {
-    return prompts_.report(mainWindow_, QStringLiteral("名簿に人がいません。相手の命式を名簿に保存してから選んでください。"));
+    return prompts_.report(mainWindow_,
+                           QStringLiteral("名簿に人がいません。相手の命式を名簿に保存してから選んでください。"));
   }
   QStringList lines;
   for (const roster::Entry& e : *entries) lines << ChooserLine(e);

@@ -40,7 +40,8 @@ void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     heldMessages.push_back({type, QString::fromUtf8(context.category ? context.category : ""), message});
     return;
   }
-  const std::string text = NoDisplayMessage("画面（表示用のプラットフォーム）に接続できない", platformFailureProgramDirectory);
+  const std::string text =
+      NoDisplayMessage("画面（表示用のプラットフォーム）に接続できない", platformFailureProgramDirectory);
   std::fputs(text.c_str(), stderr);
   std::fflush(stderr);
   std::_Exit(1);
@@ -78,7 +79,8 @@ std::string NoDisplayMessage(std::string_view reason, std::string_view programDi
   return "ミレト: " + std::string(reason) +
          "ため、ウィンドウを表示できません。\n"
          "同じ命式はコマンドラインで計算できます。例:\n"
-         "  " + chartTool + " --sex M --jisa 0:0 2000-01-01 12:00\n";
+         "  " +
+         chartTool + " --sex M --jisa 0:0 2000-01-01 12:00\n";
 }
 
 ExitOnPlatformFailure::ExitOnPlatformFailure(std::string programDirectory) {

@@ -43,16 +43,18 @@ QStringList MissingJapaneseFaces(const std::vector<ResolvedFace>& faces) {
   QStringList missing;
   for (const ResolvedFace& resolved : faces) {
     if (resolved.hasJapanese) continue;
-    missing << QStringLiteral("%1（%2）").arg(FaceName(resolved.face), SubstitutesFor(resolved.face).join(QStringLiteral(" / ")));
+    missing << QStringLiteral("%1（%2）")
+                   .arg(FaceName(resolved.face), SubstitutesFor(resolved.face).join(QStringLiteral(" / ")));
   }
   return missing;
 }
 
 QString MissingFontsMessage(const QStringList& missingFaces) {
-  return QStringLiteral("日本語のフォントが見つからないため、文字が正しく表示されません。\n"
-                        "見つからないフォント：%1\n\n"
-                        "  sudo apt-get install fonts-ipafont\n\n"
-                        "IPA フォントを上のコマンドでインストールしてから、ミレトを起動し直してください。")
+  return QStringLiteral(
+             "日本語のフォントが見つからないため、文字が正しく表示されません。\n"
+             "見つからないフォント：%1\n\n"
+             "  sudo apt-get install fonts-ipafont\n\n"
+             "IPA フォントを上のコマンドでインストールしてから、ミレトを起動し直してください。")
       .arg(missingFaces.join(QStringLiteral("、")));
 }
 

@@ -25,7 +25,7 @@ namespace mireto {
 // A layout face as Qt resolves it on this machine.
 struct ResolvedFace {
   FontFace face;
-  QString family;        // the family Qt draws the face with
+  QString family;            // the family Qt draws the face with
   bool hasJapanese = false;  // whether that font has the glyphs of the windows' texts
 };
 

@@ -6,9 +6,9 @@
 #include <QTranslator>
 #include <algorithm>
 #include <chrono>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -16,9 +16,9 @@
 #include "app/display_check.h"
 #include "app/startup.h"
 #include "core/data_location.h"
+#include "core/utf8_path.h"
 #include "gui/message_box.h"
 #include "gui/qt_japanese.h"
-#include "core/utf8_path.h"
 #include "gui/resources.h"
 #include "roster/roster_location.h"
 #include "ui/fonts.h"
@@ -46,7 +46,8 @@ class StartupTrace : public QObject {
       if (!m.seen && event->type() == m.type && target->objectName() == QLatin1String(m.objectName)) {
         Print(m.name);
         m.seen = true;
-        if (std::all_of(std::begin(milestones_), std::end(milestones_), [](const Milestone& each) { return each.seen; }))
+        if (std::all_of(std::begin(milestones_), std::end(milestones_),
+                        [](const Milestone& each) { return each.seen; }))
           QCoreApplication::instance()->removeEventFilter(this);
       }
     return false;
@@ -81,8 +82,8 @@ int main(int argc, char* argv[]) {
   platformGuard.reset();
   // The data folder (the roster) is named after the application, whatever
   // the executable is called; mireto-chart finds the same folder.
-  QCoreApplication::setApplicationName(QString::fromUtf8(mireto::roster::kApplicationName.data(),
-                                                         mireto::roster::kApplicationName.size()));
+  QCoreApplication::setApplicationName(
+      QString::fromUtf8(mireto::roster::kApplicationName.data(), mireto::roster::kApplicationName.size()));
   mireto::InitResources();
   mireto::InstallFontSubstitutions();
   QTranslator translator;

@@ -13,16 +13,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "exchange/roster_lines.h"
-#include "roster/birth_summary.h"
 #include "core/utf8_path.h"
+#include "exchange/roster_lines.h"
+#include "gui/message_box.h"
+#include "gui/qt_japanese.h"
+#include "roster/birth_summary.h"
 #include "roster/private_files.h"
 #include "roster/roster_backup.h"
 #include "roster/roster_location.h"
 #include "ui/main_window.h"
 #include "ui/roster_window.h"
-#include "gui/message_box.h"
-#include "gui/qt_japanese.h"
 
 namespace mireto {
 
@@ -71,19 +71,17 @@ QString BackupLine(const roster::BackupCopy& copy) {
 RosterPrompts DialogPrompts() {
   RosterPrompts prompts;
   prompts.askEntry = AskEntry;
-  prompts.confirm = [](QWidget* parent, const QString& question) {
-    return AskYesNo(parent, question, false);
-  };
+  prompts.confirm = [](QWidget* parent, const QString& question) { return AskYesNo(parent, question, false); };
   prompts.report = [](QWidget* parent, const QString& message, bool problem) {
     ShowMessage(parent, problem ? QMessageBox::Warning : QMessageBox::Information, message);
   };
   // Both dialogs open in the documents folder, not in the working folder.
   prompts.chooseFile = [](QWidget* parent, bool forWriting) {
     const QDir documents(DocumentsFolder());
-    return forWriting ? QFileDialog::getSaveFileName(parent, QStringLiteral("名簿の書き出し"),
-                                                     documents.filePath(QStringLiteral("roster.jsonl")), kFileFilter)
-                      : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), documents.path(),
-                                                     kFileFilter);
+    return forWriting
+               ? QFileDialog::getSaveFileName(parent, QStringLiteral("名簿の書き出し"),
+                                              documents.filePath(QStringLiteral("roster.jsonl")), kFileFilter)
+               : QFileDialog::getOpenFileName(parent, QStringLiteral("名簿の読み込み"), documents.path(), kFileFilter);
   };
   prompts.chooseBackup = ChooseFromList;
   return prompts;
@@ -112,8 +110,7 @@ void RosterController::loadInBackground() {
   const int generation = ++loadGeneration_;
   window_->setLoading();
   if (loader_.joinable()) loader_.join();
-  loader_ = std::thread([this, generation, file = file_, column = window_->sortColumn(),
-                         order = window_->sortOrder()] {
+  loader_ = std::thread([this, generation, file = file_, column = window_->sortColumn(), order = window_->sortOrder()] {
     const roster::Roster reader(file);
     std::string error;
     auto entries = reader.entries(error);
@@ -147,7 +144,8 @@ void RosterController::reportProblem(const std::string& error) {
 void RosterController::checkFileModes() {
   if (modesChecked_ || file_.empty()) return;
   modesChecked_ = true;
-  if (roster::TightenRosterFiles(file_, file_ == DesktopRosterFile())) prompts_.report(dialogParent(), Q(std::string(roster::kTightenedNotice)), false);
+  if (roster::TightenRosterFiles(file_, file_ == DesktopRosterFile()))
+    prompts_.report(dialogParent(), Q(std::string(roster::kTightenedNotice)), false);
 }
 
 void RosterController::showChanged(std::int64_t id) {
@@ -255,7 +253,8 @@ void RosterController::openWindow() {
   std::error_code ec;
   std::uintmax_t bytes = std::filesystem::file_size(file_, ec);
   if (ec) bytes = 0;
-  if (const auto log = std::filesystem::file_size(std::filesystem::path(file_.string() + "-wal"), ec); !ec) bytes += log;
+  if (const auto log = std::filesystem::file_size(std::filesystem::path(file_.string() + "-wal"), ec); !ec)
+    bytes += log;
   const bool large = bytes >= kBackgroundLoadBytes && roster::MayRead(roster_.inspect());
   std::string error;
   std::optional<std::vector<roster::Entry>> entries;
@@ -307,10 +306,8 @@ void RosterController::openEntry(const roster::Entry& entry) {
     std::string error;
     roster::NewEntry decided = entry.content();
     decided.summerTime = shown.summerTime;
-    if (!roster_.update(entry.id, decided, error))
-      reportProblem(error);
-    else
-      showChanged(entry.id);
+    if (!roster_.update(entry.id, decided, error)) reportProblem(error);
+    else showChanged(entry.id);
   }
   mainWindow_->setChartEntry(shown);
   mainWindow_->raise();
@@ -362,7 +359,8 @@ void RosterController::deleteEntries(const std::vector<roster::Entry>& entries) 
   } else {
     constexpr std::size_t kListed = 10;
     question = QStringLiteral("次の %1 件を名簿から削除しますか？\n").arg(entries.size());
-    for (std::size_t i = 0; i < entries.size() && i < kListed; ++i) question += QStringLiteral("\n") + describe(entries[i]);
+    for (std::size_t i = 0; i < entries.size() && i < kListed; ++i)
+      question += QStringLiteral("\n") + describe(entries[i]);
     if (entries.size() > kListed) question += QStringLiteral("\nほか %1 件").arg(entries.size() - kListed);
   }
   if (!prompts_.confirm(dialogParent(), question)) return;
@@ -392,7 +390,8 @@ void RosterController::exportFile() {
   // Only the user may read it, and it is written beside the target and
   // renamed over it only once complete.
   if (!roster::WritePrivateFile(std::filesystem::path(S(target)), bytes, error)) {
-    prompts_.report(dialogParent(), QStringLiteral("書き出せませんでした: ") + target + QStringLiteral("\n") + Q(error), true);
+    prompts_.report(dialogParent(), QStringLiteral("書き出せませんでした: ") + target + QStringLiteral("\n") + Q(error),
+                    true);
     return;
   }
   prompts_.report(dialogParent(), QStringLiteral("%1 件を書き出しました。").arg(entries->size()), false);
@@ -433,15 +432,17 @@ void RosterController::restoreBackup() {
   const std::vector<roster::BackupCopy> copies = roster::ListBackups(file_);
   if (copies.empty()) {
     prompts_.report(dialogParent(),
-                    QStringLiteral("名簿の控えはまだありません。控えは、その日最初に名簿を変更したときに作られます。"), false);
+                    QStringLiteral("名簿の控えはまだありません。控えは、その日最初に名簿を変更したときに作られます。"),
+                    false);
     return;
   }
   QStringList lines;
   for (const roster::BackupCopy& copy : copies) lines << BackupLine(copy);
   const int chosen = prompts_.chooseBackup(dialogParent(), lines);
   if (chosen < 0 || chosen >= static_cast<int>(copies.size())) return;
-  const QString question = QStringLiteral("名簿を %1 の控えの内容に戻しますか？\n"
-                                          "今の名簿は、控えの一つとして残します。")
+  const QString question = QStringLiteral(
+                               "名簿を %1 の控えの内容に戻しますか？\n"
+                               "今の名簿は、控えの一つとして残します。")
                                .arg(lines[chosen]);
   if (!prompts_.confirm(dialogParent(), question)) return;
   std::string error;

@@ -2,13 +2,13 @@
 
 #include "app/roster_controller.h"
 #include "map_dialog/map_dialog.h"
+#include "output/details_text.h"
 #include "output_windows/about_box.h"
 #include "output_windows/calendar_controller.h"
 #include "output_windows/details_controller.h"
-#include "output/details_text.h"
-#include "roster/birth_summary.h"
 #include "output_windows/export_window.h"
 #include "output_windows/popup_window.h"
+#include "roster/birth_summary.h"
 #include "ui/main_window.h"
 
 namespace mireto {
@@ -30,10 +30,8 @@ SecondaryWindows::SecondaryWindows(MainWindow* mainWindow, RosterPrompts prompts
       compat_(new CompatController(mainWindow, *roster_, std::move(compatPrompts))) {
   popup_->setOwner(mainWindow);
   export_->setOwner(mainWindow);
-  connect(mainWindow, &MainWindow::popupRequested, this,
-          [this](const ChartSnapshot& chart) { popup_->open(chart); });
-  connect(mainWindow, &MainWindow::exportRequested, this,
-          [this](const ChartSnapshot& chart) { export_->open(chart); });
+  connect(mainWindow, &MainWindow::popupRequested, this, [this](const ChartSnapshot& chart) { popup_->open(chart); });
+  connect(mainWindow, &MainWindow::exportRequested, this, [this](const ChartSnapshot& chart) { export_->open(chart); });
   connect(map_.get(), &MapController::correctionDecided, mainWindow, &MainWindow::setTimeDifference);
   connect(map_.get(), &MapController::placeDecided, roster_, &RosterController::rememberMapPlace);
   connect(mainWindow, &MainWindow::mapRequested, this, [this] { map_->open(); });

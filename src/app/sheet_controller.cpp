@@ -54,7 +54,8 @@ std::optional<SheetData> SheetController::chartSheet() {
   SheetPerson person;
   if (const auto entry = mainWindow_->chartEntry())
     person = {entry->name, entry->reading, entry->birthplace, entry->note};
-  const bool fromMap = !mapPlace_.isEmpty() && Q(birth->jisaMinutes) == mapMinutes_ && Q(birth->jisaSeconds) == mapSeconds_;
+  const bool fromMap =
+      !mapPlace_.isEmpty() && Q(birth->jisaMinutes) == mapMinutes_ && Q(birth->jisaSeconds) == mapSeconds_;
   std::string error;
   auto sheet = GatherSheet(mainWindow_->tables(), *birth, mainWindow_->displayedDecision(), std::move(person),
                            fromMap ? mapPlace_.toStdString() : std::string(), mainWindow_->presentTime(),
@@ -68,8 +69,8 @@ std::vector<SheetData> SheetController::entrySheets(QWidget* parent, const std::
   QStringList refused;
   for (const roster::Entry& e : entries) {
     std::string error;
-    auto sheet = GatherSheet(mainWindow_->tables(), e.birth, e.summerTime, {e.name, e.reading, e.birthplace, e.note}, {},
-                             mainWindow_->presentTime(), VersionText().toStdString(), error);
+    auto sheet = GatherSheet(mainWindow_->tables(), e.birth, e.summerTime, {e.name, e.reading, e.birthplace, e.note},
+                             {}, mainWindow_->presentTime(), VersionText().toStdString(), error);
     if (sheet) {
       sheets.push_back(std::move(*sheet));
     } else {
@@ -77,7 +78,8 @@ std::vector<SheetData> SheetController::entrySheets(QWidget* parent, const std::
     }
   }
   if (!refused.isEmpty())
-    prompts_.report(parent, QStringLiteral("次の人の命式表は作れないため、除きました：\n") + refused.join(QLatin1Char('\n')));
+    prompts_.report(parent,
+                    QStringLiteral("次の人の命式表は作れないため、除きました：\n") + refused.join(QLatin1Char('\n')));
   return sheets;
 }
 
@@ -104,8 +106,8 @@ void SheetController::saveEntriesPdf(QWidget* parent, const std::vector<roster::
 }
 
 void SheetController::savePdf(QWidget* parent, const std::vector<SheetData>& sheets) {
-  const std::string name = sheets.size() == 1 ? SheetFileName(sheets.front())
-                                              : "命式表_" + std::to_string(sheets.size()) + "名.pdf";
+  const std::string name =
+      sheets.size() == 1 ? SheetFileName(sheets.front()) : "命式表_" + std::to_string(sheets.size()) + "名.pdf";
   const QString path = prompts_.choosePdfPath(parent, ProposedPdfPath(Q(name)));
   if (path.isEmpty()) return;
   const QString error = WritePdfFile(path, SheetDocument(sheets, page::PaperSize::A4));

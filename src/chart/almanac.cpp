@@ -9,9 +9,9 @@ namespace mireto {
 
 namespace {
 
-constexpr double kFirstTermLongitude = 285;      // degrees: 小寒
+constexpr double kFirstTermLongitude = 285;  // degrees: 小寒
 constexpr double kDegreesPerTerm = 15;
-constexpr double kFirstTermDay = 5.6;            // 小寒 falls about January 5-6
+constexpr double kFirstTermDay = 5.6;  // 小寒 falls about January 5-6
 constexpr double kMeanDaysPerTerm = 365.2422 / 24;
 constexpr double kMeanDegreesPerDay = 0.9856474;
 constexpr double kSecondsPerDayF = 86400;

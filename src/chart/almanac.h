@@ -37,12 +37,12 @@ inline constexpr auto kSolarTermNames = std::to_array<std::string_view>({
 inline constexpr int kSolarTermsPerYear = 24;
 
 struct SolarTermInstant {
-  int index = 0;          // 0 = 小寒 .. 23 = 冬至
-  std::string_view name;  // kSolarTermNames[index]
-  double longitude = 0;   // degrees: 285 + 15 index, less 360 from 春分 on
-  bool sectional = false; // 節 (true) or 中気
-  int solarMonth = 0;     // for a 節, the solar month it opens (1 = 丑 .. 12 = 子); 0 for 中気
-  ClockTime jst;          // the instant in Japan Standard Time, to the nearest second
+  int index = 0;           // 0 = 小寒 .. 23 = 冬至
+  std::string_view name;   // kSolarTermNames[index]
+  double longitude = 0;    // degrees: 285 + 15 index, less 360 from 春分 on
+  bool sectional = false;  // 節 (true) or 中気
+  int solarMonth = 0;      // for a 節, the solar month it opens (1 = 丑 .. 12 = 子); 0 for 中気
+  ClockTime jst;           // the instant in Japan Standard Time, to the nearest second
 };
 
 // The term of a year by index.

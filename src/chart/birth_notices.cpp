@@ -38,14 +38,13 @@ bool ChangesYear(const TermBoundary& b) { return b.before.pillarYear != b.after.
 
 // "1948年5月2日9時0分", or "9時頃" when the minute is unknown.
 std::string EnteredTimeText(const BirthInput& in) {
-  std::string text = FormatInteger(in.year) + "年" + FormatInteger(in.month) + "月" +
-                     FormatInteger(in.day) + "日" + FormatInteger(in.hour.value_or(12)) + "時";
+  std::string text = FormatInteger(in.year) + "年" + FormatInteger(in.month) + "月" + FormatInteger(in.day) + "日" +
+                     FormatInteger(in.hour.value_or(12)) + "時";
   return text + (in.minute ? FormatInteger(*in.minute) + "分" : "頃");
 }
 
 std::string TimeOfDayText(const ClockTime& t) {
-  return FormatInteger(t.hour) + "時" + FormatInteger(t.minute) + "分" + FormatInteger(t.second) +
-         "秒";
+  return FormatInteger(t.hour) + "時" + FormatInteger(t.minute) + "分" + FormatInteger(t.second) + "秒";
 }
 
 std::string MinutesText(double minutes) { return FormatOneDecimal(std::fabs(RoundedMinutes(minutes))) + "分"; }
@@ -53,8 +52,7 @@ std::string MinutesText(double minutes) { return FormatOneDecimal(std::fabs(Roun
 void AddSummerTimeNotices(const SummerTimeDecision& d, std::vector<Notice>& out) {
   const bool applied = d.reading == ClockReading::SummerTime && d.computed;
   switch (d.kind) {
-    case ClockKind::Standard:
-      return;
+    case ClockKind::Standard: return;
     case ClockKind::Summer:
       if (!applied) {
         out.push_back({NoticeCode::SummerTime,
@@ -67,35 +65,34 @@ void AddSummerTimeNotices(const SummerTimeDecision& d, std::vector<Notice>& out)
                      "入力どおり日本標準時として計算しました。"});
       break;
     case ClockKind::Repeated:
-      out.push_back({NoticeCode::SummerTimeRepeated,
-                     applied ? "入力の時刻は夏時刻（サマータイム）の終わりで2回ありました。1回目（夏時刻）として計算しました。"
-                             : "入力の時刻は夏時刻（サマータイム）の終わりで2回ありました。2回目（日本標準時）として計算しました。"});
+      out.push_back(
+          {NoticeCode::SummerTimeRepeated,
+           applied
+               ? "入力の時刻は夏時刻（サマータイム）の終わりで2回ありました。1回目（夏時刻）として計算しました。"
+               : "入力の時刻は夏時刻（サマータイム）の終わりで2回ありました。2回目（日本標準時）として計算しました。"});
       break;
   }
   if (applied) {
-    out.push_back({NoticeCode::SummerTimeApplied,
-                   "夏時刻（サマータイム）の期間のため、1時間戻した日本標準時の" +
-                       EnteredTimeText(*d.computed) + "で計算しました。"});
+    out.push_back({NoticeCode::SummerTimeApplied, "夏時刻（サマータイム）の期間のため、1時間戻した日本標準時の" +
+                                                      EnteredTimeText(*d.computed) + "で計算しました。"});
   }
 }
 
 std::string NearBoundaryMessage(const TermBoundary& b, SummerTimeRule rule) {
   const bool bornAfter = b.minutes > 0;
-  const std::string where = std::string(b.term) + "の節入り（" +
-                            JapaneseText(BoundaryClockTime(b, rule)) + "）の" +
+  const std::string where = std::string(b.term) + "の節入り（" + JapaneseText(BoundaryClockTime(b, rule)) + "）の" +
                             MinutesText(b.minutes) + (bornAfter ? "後" : "前") + "の生まれです。";
   const ChartMonth& otherSide = bornAfter ? b.before : b.after;
   const bool withYear = ChangesYear(b);
-  return where + (bornAfter ? "節入り前" : "節入り後") + "なら" +
-         (withYear ? "年柱・月柱は" : "月柱は") + PillarsText(otherSide, withYear) + "です。";
+  return where + (bornAfter ? "節入り前" : "節入り後") + "なら" + (withYear ? "年柱・月柱は" : "月柱は") +
+         PillarsText(otherSide, withYear) + "です。";
 }
 
 std::string TermOnBirthDayMessage(const TermBoundary& b, SummerTimeRule rule) {
   const bool withYear = ChangesYear(b);
   return "出生日の" + TimeOfDayText(BoundaryClockTime(b, rule)) + "に" + std::string(b.term) +
-         "の節入りがあり、出生時刻によって" + (withYear ? "年柱・月柱" : "月柱") +
-         "が変わります（節入り前は" + PillarsText(b.before, withYear) + "、後は" +
-         PillarsText(b.after, withYear) + "）。";
+         "の節入りがあり、出生時刻によって" + (withYear ? "年柱・月柱" : "月柱") + "が変わります（節入り前は" +
+         PillarsText(b.before, withYear) + "、後は" + PillarsText(b.after, withYear) + "）。";
 }
 
 bool OnDate(const ClockTime& t, const BirthInput& in) {
@@ -120,15 +117,15 @@ ClockTime BoundaryClockTime(const TermBoundary& boundary, SummerTimeRule rule) {
   return ClockUnder(rule, boundary.clockTime);
 }
 
-TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
-                            const Chart& chart, TermCache* cache) {
+TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision, const Chart& chart,
+                            TermCache* cache) {
   TermCache local;
   return FindTermBoundaries(tables, ComputedClockTime(*decision.computed), chart.record,
                             cache != nullptr ? *cache : local);
 }
 
-std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
-                                           const SummerTimeDecision& decision, const Chart& chart) {
+std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables, const SummerTimeDecision& decision,
+                                           const Chart& chart) {
   const BirthInput& in = *decision.computed;
   const ChartRecord& r = chart.record;
   const double margin = in.hour ? kHourMarginDegrees : kHalfDayMarginDegrees;
@@ -168,8 +165,8 @@ std::vector<Notice> BirthNotices(const BirthInput& entered, const SummerTimeDeci
       if (std::fabs(b.minutes) < std::fabs(nearest->minutes)) nearest = &b;
     }
     if (std::fabs(nearest->minutes) < kNearBoundaryMinutes) {
-      notices.push_back({NoticeCode::NearTermBoundary, NearBoundaryMessage(*nearest, decision.rule),
-                         BoundaryClockNote(*nearest)});
+      notices.push_back(
+          {NoticeCode::NearTermBoundary, NearBoundaryMessage(*nearest, decision.rule), BoundaryClockNote(*nearest)});
     }
     return notices;
   }
@@ -214,13 +211,10 @@ std::string BoundaryClockNote(const TermBoundary& boundary) {
 std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {
   const bool applied = decision.reading == ClockReading::SummerTime;
   switch (decision.kind) {
-    case ClockKind::Standard:
-      return "夏時刻：該当なし（日本標準時）";
+    case ClockKind::Standard: return "夏時刻：該当なし（日本標準時）";
     case ClockKind::Summer:
-      return applied ? "夏時刻の期間：1時間戻した日本標準時で計算"
-                     : "夏時刻の期間：入力どおり日本標準時として計算";
-    case ClockKind::NeverExisted:
-      return "夏時刻の始まりで存在しない時刻：入力どおり日本標準時として計算";
+      return applied ? "夏時刻の期間：1時間戻した日本標準時で計算" : "夏時刻の期間：入力どおり日本標準時として計算";
+    case ClockKind::NeverExisted: return "夏時刻の始まりで存在しない時刻：入力どおり日本標準時として計算";
     case ClockKind::Repeated:
       return applied ? "夏時刻の終わりで2回あった時刻：1回目（夏時刻）として計算"
                      : "夏時刻の終わりで2回あった時刻：2回目（日本標準時）として計算";
@@ -232,9 +226,8 @@ std::string SummerTimeDecisionText(const SummerTimeDecision& decision) {
 
 namespace mireto {
 
-BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
-                             const CalendarTables& tables, const LocalDateTime& now,
-                             Boundaries boundaries, TermCache* cache) {
+BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule, const CalendarTables& tables,
+                             const LocalDateTime& now, Boundaries boundaries, TermCache* cache) {
   BirthChart out;
   out.decision = DecideSummerTime(entered, rule);
   if (!out.decision.computed) {
@@ -246,8 +239,7 @@ BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
   const Chart& chart = *out.result.chart;
   if (boundaries == Boundaries::Solve) {
     out.boundaries = BoundariesOf(tables, out.decision, chart, cache);
-    out.notices = BirthNotices(entered, out.decision,
-                               {out.boundaries->previous, out.boundaries->next});
+    out.notices = BirthNotices(entered, out.decision, {out.boundaries->previous, out.boundaries->next});
   } else {
     out.notices = BirthNotices(entered, out.decision, BoundariesIfNear(tables, out.decision, chart));
   }
@@ -303,8 +295,7 @@ namespace mireto {
 std::optional<BirthTimeDetails> BirthTimeDetailsOf(const BirthChart& birth) {
   if (!birth.boundaries) return std::nullopt;
   const SummerTimeRule rule = birth.decision.rule;
-  return BirthTimeDetails{SummerTimeDecisionText(birth.decision),
-                          BoundaryDetailText(birth.boundaries->previous, rule),
+  return BirthTimeDetails{SummerTimeDecisionText(birth.decision), BoundaryDetailText(birth.boundaries->previous, rule),
                           BoundaryDetailText(birth.boundaries->next, rule)};
 }
 

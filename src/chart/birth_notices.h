@@ -42,13 +42,13 @@ inline constexpr double kNearBoundaryMinutes = 60;
 // changing within an hour of the birth date. Most charts are decided by the
 // first comparison; none or one boundary is returned. decision.computed must
 // be set (the chart is its chart).
-std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables,
-                                           const SummerTimeDecision& decision, const Chart& chart);
+std::vector<TermBoundary> BoundariesIfNear(const CalendarTables& tables, const SummerTimeDecision& decision,
+                                           const Chart& chart);
 
 // Both boundaries of a birth, always solved (the details), with their
 // almanac instants; solved terms are reused from and kept in cache when given.
-TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision,
-                            const Chart& chart, TermCache* cache = nullptr);
+TermBoundaries BoundariesOf(const CalendarTables& tables, const SummerTimeDecision& decision, const Chart& chart,
+                            TermCache* cache = nullptr);
 
 // The notices of a chart computed for decision.computed, with the boundaries
 // solved for it (those of BoundariesIfNear, or both of BoundariesOf).
@@ -100,9 +100,8 @@ struct BirthChart {
 // (what the details and the boundary message need; the chart alone does not).
 enum class Boundaries { Skip, Solve };
 
-BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule,
-                             const CalendarTables& tables, const LocalDateTime& now,
-                             Boundaries boundaries, TermCache* cache = nullptr);
+BirthChart ComputeBirthChart(const BirthInput& entered, SummerTimeRule rule, const CalendarTables& tables,
+                             const LocalDateTime& now, Boundaries boundaries, TermCache* cache = nullptr);
 
 }  // namespace mireto
 
@@ -110,10 +109,10 @@ namespace mireto {
 
 // What 八字表示 asks before it computes a birth, by the kind of its clock time.
 enum class BirthQuestion {
-  None,              // standard time (or the hour unknown): compute at once
-  SummerTime,        // kSummerTimeQuestion, はい / いいえ
-  WhichRepeated,     // kRepeatedTimeQuestion, kRepeatedSummerChoice / kRepeatedStandardChoice
-  NeverExisted,      // NeverExistedQuestion: はい computes it as entered (JST), いいえ shows no chart
+  None,           // standard time (or the hour unknown): compute at once
+  SummerTime,     // kSummerTimeQuestion, はい / いいえ
+  WhichRepeated,  // kRepeatedTimeQuestion, kRepeatedSummerChoice / kRepeatedStandardChoice
+  NeverExisted,   // NeverExistedQuestion: はい computes it as entered (JST), いいえ shows no chart
 };
 
 BirthQuestion QuestionBeforeChart(const BirthInput& entered);

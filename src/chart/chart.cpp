@@ -23,8 +23,8 @@ std::string Validate(const BirthInput& in) {
   }
   if (in.month < 1 || in.month > 12) return "生月は1から12までです";
   if (in.day < 1 || in.day > MonthLengths(in.year)[in.month]) {
-    return FormatInteger(in.year) + "年" + FormatInteger(in.month) + "月" +
-           FormatInteger(in.day) + "日という日付はありません";
+    return FormatInteger(in.year) + "年" + FormatInteger(in.month) + "月" + FormatInteger(in.day) +
+           "日という日付はありません";
   }
   if (in.hour && (*in.hour < 0 || *in.hour > 23)) return "生時は0から23までです";
   if (in.minute && (*in.minute < 0 || *in.minute > 59)) return "分数は0から59までです";
@@ -59,8 +59,7 @@ std::string AgeText(const ChartRecord& r, int birthYear, int nowYear) {
 
 }  // namespace
 
-ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables,
-                          const LocalDateTime& now) {
+ChartOrError ComputeChart(const BirthInput& in, const CalendarTables& tables, const LocalDateTime& now) {
   if (std::string error = Validate(in); !error.empty()) return {std::nullopt, error};
 
   Chart chart;

@@ -53,23 +53,23 @@ struct TrueSolarTime {
 
 // The numbers of one computation.
 struct ChartRecord {
-  double birthJulianDay = 0;        // Julian day of 0h of the entered date
-  double clockTimeDays = 0;         // time of day of the entered time, days
-  double timeDifferenceDays = 0;    // local time difference, days
-  double birthMomentJulianDay = 0;  // birthJulianDay + clockTimeDays + timeDifferenceDays
-  double nowJulianDay = 0;          // Julian day of the present local moment
-  double anniversaryJulianDay = 0;  // this year's birthday at the birth time
-  double equationOfTimeMinutes = 0; // equation of time, minutes of time (signed)
-  double sunLongitude = 0;          // the Sun's apparent longitude, degrees in [0, 360)
+  double birthJulianDay = 0;         // Julian day of 0h of the entered date
+  double clockTimeDays = 0;          // time of day of the entered time, days
+  double timeDifferenceDays = 0;     // local time difference, days
+  double birthMomentJulianDay = 0;   // birthJulianDay + clockTimeDays + timeDifferenceDays
+  double nowJulianDay = 0;           // Julian day of the present local moment
+  double anniversaryJulianDay = 0;   // this year's birthday at the birth time
+  double equationOfTimeMinutes = 0;  // equation of time, minutes of time (signed)
+  double sunLongitude = 0;           // the Sun's apparent longitude, degrees in [0, 360)
   TrueSolarTime trueSolarTime;
-  int solarMonth = 0;      // 1 = 丑 .. 12 = 子
-  int pillarYear = 0;      // the year whose 立春 opens the solar year of the birth
-  int yearParity = 0;      // pillarYear Mod 2
+  int solarMonth = 0;  // 1 = 丑 .. 12 = 子
+  int pillarYear = 0;  // the year whose 立春 opens the solar year of the birth
+  int yearParity = 0;  // pillarYear Mod 2
   PerPillar<Stem> stems{};
   PerPillar<Branch> branches{};
   PerPillar<Stem> hiddenStems{};
-  bool forward = false;          // luck pillars advance through the cycle
-  double luckStartYears = 0;     // age at the first luck pillar, years
+  bool forward = false;                  // luck pillars advance through the cycle
+  double luckStartYears = 0;             // age at the first luck pillar, years
   std::optional<int> currentLuckColumn;  // 0..10, the luck pillar of the present day
 };
 
@@ -95,7 +95,7 @@ struct ChartDisplay {
   std::array<std::string, kLuckColumnCount> luckBranches;
   std::array<std::string, kLuckFirstAgeCount> luckFirstAges;  // first age of luck pillar i + 1
   std::array<std::string, kLuckColumnCount> luckLastAges;     // last age of the period of column i
-  std::optional<int> boldLuckColumn;  // luck column shown bold, 0..10
+  std::optional<int> boldLuckColumn;                          // luck column shown bold, 0..10
 
   bool operator==(const ChartDisplay&) const = default;
 };
@@ -114,8 +114,7 @@ struct ChartOrError {
 // Computes the chart. Refuses (with a message, no chart) a date that does not
 // exist, a year outside 1800..2080, an hour or minute out of range, and a total
 // time difference beyond +/-24 hours.
-ChartOrError ComputeChart(const BirthInput& input, const CalendarTables& tables,
-                          const LocalDateTime& now);
+ChartOrError ComputeChart(const BirthInput& input, const CalendarTables& tables, const LocalDateTime& now);
 
 // The time difference of an input in days, from its two field texts as the
 // chart reads them. The seconds take the sign of the minutes; a minutes text
@@ -134,7 +133,6 @@ struct BirthRecord {
 // The birth summary the main window shows, e.g. 1975年4月8日13時5分,
 // 1975年4月8日13時頃 (minute "?" or none), 1975年4月8日出生時間不明 (hour "?").
 // hourText and minuteText are what the hour and minute lists show ("" if none).
-std::string BirthdayData(const BirthRecord& record, std::string_view hourText,
-                          std::string_view minuteText);
+std::string BirthdayData(const BirthRecord& record, std::string_view hourText, std::string_view minuteText);
 
 }  // namespace mireto

@@ -119,8 +119,8 @@ std::vector<DailyLuck> DailyLuckOfMonth(const ChartDetails& details, int year, i
   return DailyLuckOf(year, month, details.natal, details.voidBranches);
 }
 
-std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
-                                        int birthYear, YearSpan span) {
+std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches, int birthYear,
+                                        YearSpan span) {
   const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const NatalRelationIndex index = IndexNatalPillars(natal);
   std::vector<AnnualPillar> years;

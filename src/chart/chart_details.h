@@ -59,10 +59,10 @@ struct YearSpan {
 
 struct DetailsRequest {
   bool hourKnown = true;
-  int birthYear = 0;               // the entered (Gregorian) year of birth
-  std::optional<YearSpan> annual;  // 年運 wanted for these years
-  std::optional<int> currentYear;  // the present year, marked in 年運
-  std::optional<int> monthlyYear;  // 月運 wanted for the months of this year (needs the tables)
+  int birthYear = 0;                              // the entered (Gregorian) year of birth
+  std::optional<YearSpan> annual;                 // 年運 wanted for these years
+  std::optional<int> currentYear;                 // the present year, marked in 年運
+  std::optional<int> monthlyYear;                 // 月運 wanted for the months of this year (needs the tables)
   std::optional<std::pair<int, int>> dailyMonth;  // 日運 wanted for this year and month
 };
 
@@ -71,9 +71,9 @@ struct ChartDetails {
   VoidBranches voidBranches;
   PerPillar<PillarDetails> pillars;
   FiveElementBalance balance;
-  RelationList relations;  // among the natal pillars
+  RelationList relations;                                // among the natal pillars
   std::array<LuckColumnDetails, kLuckColumnCount> luck;  // the order of the main window's columns
-  std::optional<int> currentLuckColumn;  // shown bold, 0..10
+  std::optional<int> currentLuckColumn;                  // shown bold, 0..10
   int birthYear = 0;
   std::optional<int> currentYear;
   std::vector<AnnualPillar> annual;  // empty unless asked for
@@ -103,7 +103,7 @@ NatalPillars NatalPillarsOf(const ChartRecord& record, bool hourKnown);
 
 // The pillar of each year of span with its readings against the day stem and
 // its relations with the natal pillars.
-std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches,
-                                        int birthYear, YearSpan span);
+std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBranches& voidBranches, int birthYear,
+                                        YearSpan span);
 
 }  // namespace mireto

@@ -38,11 +38,11 @@ enum class Polarity : std::uint8_t { Yang, Yin };
 inline constexpr std::array<Element, 12> kBranchElements = {
     Element::Water,  // 子
     Element::Earth,  // 丑
-    Element::Wood,  // 寅
-    Element::Wood,  // 卯
+    Element::Wood,   // 寅
+    Element::Wood,   // 卯
     Element::Earth,  // 辰
-    Element::Fire,  // 巳
-    Element::Fire,  // 午
+    Element::Fire,   // 巳
+    Element::Fire,   // 午
     Element::Earth,  // 未
     Element::Metal,  // 申
     Element::Metal,  // 酉
@@ -85,10 +85,10 @@ struct ElementCounts {
 };
 
 struct FiveElementBalance {
-  ElementCounts visible;     // the stems and branches: 8 characters, 6 with the hour unknown
-  ElementCounts withHidden;  // the same and each pillar's hidden stem: 12, or 9
-  int yang = 0;              // 陽 among the stems and branches
-  int yin = 0;               // 陰 among them
+  ElementCounts visible;              // the stems and branches: 8 characters, 6 with the hour unknown
+  ElementCounts withHidden;           // the same and each pillar's hidden stem: 12, or 9
+  int yang = 0;                       // 陽 among the stems and branches
+  int yin = 0;                        // 陰 among them
   Element dayMaster = Element::Wood;  // element of the day stem (日主)
 };
 

@@ -21,7 +21,7 @@ struct SeasonRow {
   int edgeMonth;                 // the third month, split at the 土 boundary
   double earthFrom;              // start of 土 in the third month, degrees
   std::string_view element;
-  double yangFrom, yangTo;       // the yang stem's share, degrees
+  double yangFrom, yangTo;  // the yang stem's share, degrees
   Stem yang, yin, earthStem;
 };
 
@@ -89,8 +89,8 @@ static_assert(InBranchOrder());
 // share or its first two shares.
 Stem BranchHiddenStem(Branch branch, bool firstShare, bool firstTwoShares) {
   const BranchStemsRow& row = kBranchStems[branch.row()];
-  const bool early = (row.share == EarlyShare::First && firstShare) ||
-                     (row.share == EarlyShare::FirstTwo && firstTwoShares);
+  const bool early =
+      (row.share == EarlyShare::First && firstShare) || (row.share == EarlyShare::FirstTwo && firstTwoShares);
   return early ? row.early : row.late;
 }
 

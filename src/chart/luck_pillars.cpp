@@ -12,9 +12,9 @@ namespace mireto::steps {
 
 namespace {
 
-constexpr double kDaysPerYear = 365.2422;            // tropical year
-constexpr double kDaysPerLuckPillar = 3652.422;      // ten years
-constexpr double kDaysOfTenLuckPillars = 36524.22;   // a hundred years
+constexpr double kDaysPerYear = 365.2422;           // tropical year
+constexpr double kDaysPerLuckPillar = 3652.422;     // ten years
+constexpr double kDaysOfTenLuckPillars = 36524.22;  // a hundred years
 
 // The starting age split into whole years, months (12 a year) and days (30 a month).
 struct AgeParts {
@@ -50,9 +50,7 @@ int ChangeMonth(const ChartRecord& r, const AgeParts& age) {
 }
 
 // Whether the months of the starting age carry the change into the next year.
-bool ChangeCarries(const ChartRecord& r, const AgeParts& age) {
-  return ChangeMonth(r, age) + age.months > 13;
-}
+bool ChangeCarries(const ChartRecord& r, const AgeParts& age) { return ChangeMonth(r, age) + age.months > 13; }
 
 // First and last age of each column from the first age of luck pillar 1.
 std::array<LuckColumnAges, kLuckColumnCount> AgesFrom(int first) {
@@ -85,8 +83,8 @@ void LuckPillars(ChartRecord& r, Sex sex, ChartDisplay& d) {
   r.forward = (r.yearParity == 1 && sex == Sex::Female) || (r.yearParity == 0 && sex == Sex::Male);
   r.luckStartYears = StartAge(r);
   const AgeParts age = SplitAge(r.luckStartYears);
-  d.luckStartAge = "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" +
-                FormatInteger(age.days) + "日";
+  d.luckStartAge =
+      "約" + FormatInteger(age.years) + "歳" + FormatInteger(age.months) + "カ月" + FormatInteger(age.days) + "日";
 
   for (std::size_t i = 0; i < d.luckStems.size(); ++i) {
     const auto [s, b] = LuckColumn(r, static_cast<int>(i));

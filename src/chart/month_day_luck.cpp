@@ -22,8 +22,7 @@ std::vector<MonthlyLuck> MonthlyLuckOf(const YearCalendar& calendar, const Natal
   return months;
 }
 
-std::vector<DailyLuck> DailyLuckOf(int year, int month, const NatalPillars& natal,
-                                   const VoidBranches& voidBranches) {
+std::vector<DailyLuck> DailyLuckOf(int year, int month, const NatalPillars& natal, const VoidBranches& voidBranches) {
   const Stem dayStem = natal.pillars[Pillar::Day].stem;
   const NatalRelationIndex index = IndexNatalPillars(natal);
   std::vector<DailyLuck> days;

@@ -39,7 +39,6 @@ std::vector<MonthlyLuck> MonthlyLuckOf(const YearCalendar& calendar, const Natal
                                        const VoidBranches& voidBranches);
 
 // Every day of a Gregorian month, in order.
-std::vector<DailyLuck> DailyLuckOf(int year, int month, const NatalPillars& natal,
-                                   const VoidBranches& voidBranches);
+std::vector<DailyLuck> DailyLuckOf(int year, int month, const NatalPillars& natal, const VoidBranches& voidBranches);
 
 }  // namespace mireto

@@ -54,8 +54,6 @@ static_assert(RowsFollowTheCycle(), "one row for each pair of cycle numbers, in 
 
 }  // namespace
 
-std::string_view NayinOf(CycleNumber n) {
-  return kNayin[static_cast<std::size_t>((n.value - 1) / 2)].name;
-}
+std::string_view NayinOf(CycleNumber n) { return kNayin[static_cast<std::size_t>((n.value - 1) / 2)].name; }
 
 }  // namespace mireto

@@ -44,9 +44,8 @@ void DropHalfMeetingsOfCompleteTriples(RelationList& list) {
   if (count == 0) return;
   list.erase_if([&](const Relation& r) {
     return r.kind == RelationKind::HalfMeeting &&
-           std::any_of(triples.begin(), triples.begin() + static_cast<std::ptrdiff_t>(count), [&](const Relation& t) {
-             return t.formed == r.formed && r.places.within(t.places);
-           });
+           std::any_of(triples.begin(), triples.begin() + static_cast<std::ptrdiff_t>(count),
+                       [&](const Relation& t) { return t.formed == r.formed && r.places.within(t.places); });
   });
 }
 

@@ -22,8 +22,7 @@ namespace mireto {
 // one of the natal pillars. In the order the pillars of a relation are listed.
 enum class Place : std::uint8_t { Luck, Annual, Year, Month, Day, Hour };
 
-inline constexpr std::array kPlaces = {Place::Luck, Place::Annual, Place::Year,
-                                       Place::Month, Place::Day, Place::Hour};
+inline constexpr std::array kPlaces = {Place::Luck, Place::Annual, Place::Year, Place::Month, Place::Day, Place::Hour};
 
 constexpr Place PlaceOf(Pillar p) { return static_cast<Place>(static_cast<int>(p) + 2); }
 
@@ -33,7 +32,9 @@ struct PlaceSet {
   std::uint8_t bits;
 
   constexpr bool contains(Place p) const { return (bits >> static_cast<int>(p) & 1) != 0; }
-  constexpr PlaceSet with(Place p) const { return PlaceSet{static_cast<std::uint8_t>(bits | 1 << static_cast<int>(p))}; }
+  constexpr PlaceSet with(Place p) const {
+    return PlaceSet{static_cast<std::uint8_t>(bits | 1 << static_cast<int>(p))};
+  }
   constexpr bool within(PlaceSet other) const { return (bits & ~other.bits) == 0; }
   bool operator==(const PlaceSet&) const = default;
 };

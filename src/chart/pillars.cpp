@@ -16,29 +16,29 @@ namespace {
 // true-solar year to give the pillar year. Rows are tested in order and a later
 // match overrides an earlier one.
 struct SolarMonthRow {
-  double from;       // degrees, inclusive
-  double to;         // degrees, exclusive
-  int calendarMonth; // 0: any
-  int solarMonth;    // 1 = 丑 .. 12 = 子
+  double from;        // degrees, inclusive
+  double to;          // degrees, exclusive
+  int calendarMonth;  // 0: any
+  int solarMonth;     // 1 = 丑 .. 12 = 子
   int yearOffset;
 };
 
 constexpr auto kSolarMonthRows = std::to_array<SolarMonthRow>({
-    {315, 345, 0, 2, 0},   // 寅 from 立春
-    {345, 360, 0, 3, 0},   // 卯
-    {0, 15, 0, 3, 0},      // 卯
-    {15, 45, 0, 4, 0},     // 辰
-    {45, 75, 0, 5, 0},     // 巳
-    {75, 105, 0, 6, 0},    // 午
-    {105, 135, 0, 7, 0},   // 未
-    {135, 165, 0, 8, 0},   // 申
-    {165, 195, 0, 9, 0},   // 酉
-    {195, 225, 0, 10, 0},  // 戌
-    {225, 255, 0, 11, 0},  // 亥
-    {255, 285, 12, 12, 0}, // 子 in December
-    {0, 315, 2, 1, -1},    // 丑 in February before 立春
-    {285, 315, 1, 1, -1},  // 丑 in January after 小寒
-    {0, 285, 1, 12, -1},   // 子 in January before 小寒
+    {315, 345, 0, 2, 0},    // 寅 from 立春
+    {345, 360, 0, 3, 0},    // 卯
+    {0, 15, 0, 3, 0},       // 卯
+    {15, 45, 0, 4, 0},      // 辰
+    {45, 75, 0, 5, 0},      // 巳
+    {75, 105, 0, 6, 0},     // 午
+    {105, 135, 0, 7, 0},    // 未
+    {135, 165, 0, 8, 0},    // 申
+    {165, 195, 0, 9, 0},    // 酉
+    {195, 225, 0, 10, 0},   // 戌
+    {225, 255, 0, 11, 0},   // 亥
+    {255, 285, 12, 12, 0},  // 子 in December
+    {0, 315, 2, 1, -1},     // 丑 in February before 立春
+    {285, 315, 1, 1, -1},   // 丑 in January after 小寒
+    {0, 285, 1, 12, -1},    // 子 in January before 小寒
 });
 
 // Cycle number of the 子 hour of a day, by the day's stem.

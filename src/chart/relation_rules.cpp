@@ -65,7 +65,9 @@ constexpr std::array<TripleRow, 4> kDirections = {{
     {{亥, 子, 丑}, Element::Water},
 }};
 
-constexpr bool InGroup(const BranchGroup& g, Branch b) { return b != Branch{} && (g[0] == b || g[1] == b || g[2] == b); }
+constexpr bool InGroup(const BranchGroup& g, Branch b) {
+  return b != Branch{} && (g[0] == b || g[1] == b || g[2] == b);
+}
 
 constexpr bool IsPair(const BranchPair& row, Branch a, Branch b) {
   return (row[0] == a && row[1] == b) || (row[0] == b && row[1] == a);
@@ -85,8 +87,7 @@ constexpr void Add(PairRelations& cell, RelationKind kind, Element element = Ele
 
 // Every relation of branches a and b, in the order of RelationKind.
 constexpr PairRelations RelationsOfPair(Branch a, Branch b, const SixCombinationConvention& six,
-                                        const PunishmentConvention& punishments,
-                                        const HalfMeetingConvention& half) {
+                                        const PunishmentConvention& punishments, const HalfMeetingConvention& half) {
   PairRelations cell;
   for (const BranchCombination& row : six.rows) {
     if (IsPair({row.first, row.second}, a, b)) Add(cell, RelationKind::SixCombination, row.element);
@@ -208,8 +209,8 @@ constexpr HalfMeetingConvention kHalfMeetingWithCardinal = {
     true,
 };
 
-constexpr RelationConvention kJapaneseRelations = MakeRelationConvention(
-    "日本の通説", kSixCombinationsNoonEarth, kThreePunishments, kHalfMeetingWithCardinal);
+constexpr RelationConvention kJapaneseRelations =
+    MakeRelationConvention("日本の通説", kSixCombinationsNoonEarth, kThreePunishments, kHalfMeetingWithCardinal);
 
 std::optional<TripleRelation> BranchTriple(Branch a, Branch b, Branch c) {
   return kTripleGrid[a.row()][b.row()][c.row()];

@@ -37,9 +37,7 @@ inline constexpr std::array<std::string_view, 10> kRelationKindNames = {
     "干合", "支合", "三合", "半会", "方合", "冲", "刑", "自刑", "害", "破",
 };
 
-constexpr std::string_view RelationKindName(RelationKind k) {
-  return kRelationKindNames[static_cast<std::size_t>(k)];
-}
+constexpr std::string_view RelationKindName(RelationKind k) { return kRelationKindNames[static_cast<std::size_t>(k)]; }
 
 // The combinations form an element; the other relations do not.
 constexpr bool FormsElement(RelationKind k) { return k <= RelationKind::Direction; }
@@ -71,7 +69,7 @@ struct PunishmentConvention {
 // 半会: two branches of one 三合 triple.
 struct HalfMeetingConvention {
   std::string_view name;
-  bool cardinalRequired;      // one of the two must be the triple's cardinal (子 卯 午 酉)
+  bool cardinalRequired;        // one of the two must be the triple's cardinal (子 卯 午 酉)
   bool yieldsToCompleteTriple;  // not listed when both pillars are in a listed 三合 of the same element
 };
 

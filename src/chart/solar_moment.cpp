@@ -15,8 +15,7 @@ namespace {
 //   enteredYear the year as entered (not the true solar year)
 // The second term adds 0.9101 s per year counted from 1885.
 double LightTimeAndSecularDays(double distanceAu, int enteredYear) {
-  return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 +
-         (enteredYear - 1885) * 0.0000105337078651;
+  return ((1495.9787 * distanceAu / 2.99792458) / 3600) / 24 + (enteredYear - 1885) * 0.0000105337078651;
 }
 
 // ut less the light time at ut and the secular term. The first position serves only for its
@@ -24,8 +23,7 @@ double LightTimeAndSecularDays(double distanceAu, int enteredYear) {
 // distance give the same difference at both ends, it is the one the full
 // computation gives (the light time rises with the distance, the difference
 // falls).
-double UtEarlierByLightTime(const CalendarTables& tables, double year, double month, double ut,
-                            int enteredYear) {
+double UtEarlierByLightTime(const CalendarTables& tables, double year, double month, double ut, int enteredYear) {
   if (const std::optional<DistanceBounds> d = BoundSunDistance(tables, year, month, ut)) {
     const double early = ut - LightTimeAndSecularDays(d->high, enteredYear);
     const double late = ut - LightTimeAndSecularDays(d->low, enteredYear);
@@ -40,8 +38,7 @@ void SunAtTrueSolarMoment(ChartRecord& r, const CalendarTables& tables) {
   TrueSolarTime& ts = r.trueSolarTime;
   const int enteredYear = ts.year;
   // Equation of time at the entered clock time, then true solar time.
-  r.equationOfTimeMinutes =
-      EquationOfTimeMinutes(ts.year, ts.month, ts.day + r.clockTimeDays + r.timeDifferenceDays);
+  r.equationOfTimeMinutes = EquationOfTimeMinutes(ts.year, ts.month, ts.day + r.clockTimeDays + r.timeDifferenceDays);
   ApplyCorrection(ts, r.timeDifferenceDays * 1440 + r.equationOfTimeMinutes);
 
   // The Sun's longitude at the corrected moment in Universal Time, again

@@ -25,8 +25,8 @@ std::string NeverExistedMessage(const BirthInput& in) { return NeverExistedReaso
 
 std::string NeverExistedReason(const BirthInput& in) {
   const ClockTime t = ComputedClockTime(in);
-  return FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" + FormatInteger(t.day) +
-         "日" + FormatInteger(t.hour) + "時" + FormatInteger(t.minute) +
+  return FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" + FormatInteger(t.day) + "日" +
+         FormatInteger(t.hour) + "時" + FormatInteger(t.minute) +
          "分は、夏時刻（サマータイム）の始まりで時計が0時から1時へ進められたため、存在しない時刻です。";
 }
 
@@ -66,8 +66,7 @@ ClockKind ClassifyBirth(const BirthInput& in) {
 
 ClockReading ReadingUnder(SummerTimeRule rule, ClockKind kind) {
   const bool summer = kind != ClockKind::Standard;
-  return rule == SummerTimeRule::Apply && summer ? ClockReading::SummerTime
-                                                 : ClockReading::AsEntered;
+  return rule == SummerTimeRule::Apply && summer ? ClockReading::SummerTime : ClockReading::AsEntered;
 }
 
 std::optional<BirthInput> BirthForReading(const BirthInput& in, ClockReading reading) {

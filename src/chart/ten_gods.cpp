@@ -9,11 +9,11 @@ namespace {
 // How the other stem's element stands to the day stem's, as the number of
 // steps from the day element to the other along 木 火 土 金 水.
 enum class ElementRelation : std::uint8_t {
-  Same,          // 0 steps
-  Produced,      // 1: the day stem produces it
-  Controlled,    // 2: the day stem controls it
-  Controlling,   // 3: it controls the day stem
-  Producing,     // 4: it produces the day stem
+  Same,         // 0 steps
+  Produced,     // 1: the day stem produces it
+  Controlled,   // 2: the day stem controls it
+  Controlling,  // 3: it controls the day stem
+  Producing,    // 4: it produces the day stem
 };
 
 struct TenGodRow {
@@ -60,9 +60,7 @@ constexpr TenGodGrid kTenGodGrid = MakeGrid();
 
 }  // namespace
 
-TenGod TenGodOf(Stem dayStem, Stem other) {
-  return kTenGodGrid[dayStem.row()][other.row()];
-}
+TenGod TenGodOf(Stem dayStem, Stem other) { return kTenGodGrid[dayStem.row()][other.row()]; }
 
 std::string_view TenGodName(TenGod god, const TenGodNaming& naming) {
   return naming.names[static_cast<std::size_t>(god)];

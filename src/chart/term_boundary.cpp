@@ -45,18 +45,16 @@ double DegreesSinceTerm(double sunLongitude) {
 struct Evaluator {
   const CalendarTables& tables;
   double jisaDays;
-  ChartMonth operator()(double clockSeconds) const {
-    return ChartMonthAt(tables, clockSeconds, jisaDays);
-  }
+  ChartMonth operator()(double clockSeconds) const { return ChartMonthAt(tables, clockSeconds, jisaDays); }
 };
 
 // A whole second with the chart on either side of it.
 struct Settled {
   std::int64_t second = 0;
-  ChartMonth before;  // the chart at second - 1
-  ChartMonth after;   // the chart at second
-  bool exact = false; // isAfter holds at second and not at second - 1
-  double crossing = 0; // the crossing found by the solve (seconds), if solved
+  ChartMonth before;    // the chart at second - 1
+  ChartMonth after;     // the chart at second
+  bool exact = false;   // isAfter holds at second and not at second - 1
+  double crossing = 0;  // the crossing found by the solve (seconds), if solved
 };
 
 // From a second near the crossing, the first whole second at which isAfter
@@ -149,9 +147,7 @@ TermBoundary MakeBoundary(int solarMonth, const Settled& settled, std::int64_t b
 }
 
 // The year of a clock time in seconds.
-int YearAt(double clockSeconds) {
-  return FromClockSeconds(static_cast<std::int64_t>(std::floor(clockSeconds))).year;
-}
+int YearAt(double clockSeconds) { return FromClockSeconds(static_cast<std::int64_t>(std::floor(clockSeconds))).year; }
 
 }  // namespace
 
@@ -182,8 +178,8 @@ const TermBoundary& TermBoundaries::nearer() const {
   return std::fabs(previous.minutes) <= std::fabs(next.minutes) ? previous : next;
 }
 
-TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
-                              const ChartRecord& record, BoundarySide side) {
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                              BoundarySide side) {
   return FindTermBoundary(tables, birth, record, side, nullptr);
 }
 
@@ -202,8 +198,7 @@ TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& bir
   return MakeBoundary(month, SolveBoundary(cache, YearAt(guess), at, term, month, guess), birthSeconds);
 }
 
-TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
-                                  const ChartRecord& record) {
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record) {
   return {FindTermBoundary(tables, birth, record, BoundarySide::Previous),
           FindTermBoundary(tables, birth, record, BoundarySide::Next)};
 }
@@ -234,9 +229,8 @@ ChartSwitch ChartSwitchOf(const CalendarTables& tables, const SolarTermInstant& 
   const int year = term.jst.year;
   const double longitude = term.longitude;
   const auto passed = [longitude](const ChartMonth& m) { return Wrap180(m.sunLongitude - longitude) >= 0; };
-  const Settled settled =
-      term.sectional ? SolveBoundary(cache, year, at, term.longitude, term.solarMonth, guess)
-                     : SolveCrossingWith(cache, year, term.index, at, longitude, passed, guess);
+  const Settled settled = term.sectional ? SolveBoundary(cache, year, at, term.longitude, term.solarMonth, guess)
+                                         : SolveCrossingWith(cache, year, term.index, at, longitude, passed, guess);
   return {FromClockSeconds(settled.second), settled.after};
 }
 

@@ -31,14 +31,14 @@ constexpr int SectionalTermIndex(int solarMonth) { return 2 * (solarMonth - 1); 
 ChartMonth ChartMonthAt(const CalendarTables& tables, double clockSeconds, double jisaDays);
 
 struct TermBoundary {
-  int solarMonth = 0;          // the solar month the term opens
-  std::string_view term;       // its name, 立春 ...
-  ClockTime clockTime;         // JST clock: the first whole second of the new month
-  double minutes = 0;          // birth minus boundary; positive: born after it
-  ChartMonth before;           // the chart one second before clockTime
-  ChartMonth after;            // the chart at clockTime (a switch taken from a TermCache
-                               // without evaluating the chart: the month and pillar year
-                               // of both sides, their longitudes those of the solve kept)
+  int solarMonth = 0;                // the solar month the term opens
+  std::string_view term;             // its name, 立春 ...
+  ClockTime clockTime;               // JST clock: the first whole second of the new month
+  double minutes = 0;                // birth minus boundary; positive: born after it
+  ChartMonth before;                 // the chart one second before clockTime
+  ChartMonth after;                  // the chart at clockTime (a switch taken from a TermCache
+                                     // without evaluating the chart: the month and pillar year
+                                     // of both sides, their longitudes those of the solve kept)
   std::optional<ClockTime> almanac;  // the term's almanac instant (JST), when asked for
 };
 
@@ -53,10 +53,9 @@ enum class BoundarySide { Previous, Next };
 // The boundary on one side of a birth, or both. birth is the JST clock time
 // computed (ComputedClockTime of the input ComputeChart took), record its
 // chart record (timeDifferenceDays and sunLongitude are read).
-TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth,
-                              const ChartRecord& record, BoundarySide side);
-TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth,
-                                  const ChartRecord& record);
+TermBoundary FindTermBoundary(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record,
+                              BoundarySide side);
+TermBoundaries FindTermBoundaries(const CalendarTables& tables, const ClockTime& birth, const ChartRecord& record);
 
 // The same with solved terms reused from (and kept in) cache: the same
 // seconds, most often from two evaluations of the chart each instead of a

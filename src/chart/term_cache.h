@@ -28,8 +28,8 @@ struct ChartMonth {
   double sunLongitude = 0;  // degrees, as the chart's sunLongitude
   int solarMonth = 0;       // 1 = 丑 .. 12 = 子
   int pillarYear = 0;
-  int yearCycle() const;    // 1..60, the year pillar
-  int monthCycle() const;   // 1..60, the month pillar
+  int yearCycle() const;   // 1..60, the year pillar
+  int monthCycle() const;  // 1..60, the month pillar
 };
 
 class TermCache {
@@ -43,8 +43,8 @@ class TermCache {
     std::int64_t second = 0;  // JST clock seconds from 1970-01-01: the first after the crossing
     double crossing = 0;      // the crossing itself (seconds, from the solve), in (second - 1, second]
     double jisaDays = 0;
-    ChartMonth before;        // the chart at second - 1
-    ChartMonth after;         // the chart at second
+    ChartMonth before;  // the chart at second - 1
+    ChartMonth after;   // the chart at second
   };
 
   // The almanac instant of a term of a year (AlmanacTerm), solved once.

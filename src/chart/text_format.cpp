@@ -22,8 +22,8 @@ std::string FormatOneDecimal(double value) {
   // to_chars writes '.' whatever the C locale says (the desktop program runs
   // under the user's locale, which may use a decimal comma).
   std::array<char, kMaxFractionDigits + 320> buffer;  // 309 integer digits at most
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                     std::chars_format::fixed, fractionDigits);
+  const auto written =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, fractionDigits);
   const std::string_view digits(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
   const std::size_t point = digits.find('.');
   std::string whole(digits.substr(0, point));

@@ -35,8 +35,7 @@ std::string EquationOfTimeText(double equationOfTimeMinutes) {
   const double magnitude = std::fabs(equationOfTimeMinutes);
   const double whole = Fix(magnitude);
   const std::string sign = equationOfTimeMinutes >= 0 ? "+" : "-";
-  return sign + FormatInteger(static_cast<long long>(whole)) + "分" +
-         SixtiethsText((magnitude - whole) * 60) + "秒";
+  return sign + FormatInteger(static_cast<long long>(whole)) + "分" + SixtiethsText((magnitude - whole) * 60) + "秒";
 }
 
 void ApplyCorrection(TrueSolarTime& t, double du) {
@@ -92,8 +91,7 @@ void ApplyCorrection(TrueSolarTime& t, double du) {
 }
 
 std::string TrueSolarTimeText(const TrueSolarTime& t, bool hourUnknown) {
-  std::string text = FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" +
-                     FormatInteger(t.day) + "日";
+  std::string text = FormatInteger(t.year) + "年" + FormatInteger(t.month) + "月" + FormatInteger(t.day) + "日";
   if (hourUnknown) return text + "確定不能";
   return text + FormatInteger(t.hour) + "時" + SixtiethsText(t.minute) + "分";
 }

@@ -54,8 +54,7 @@ constexpr TwelveStageConvention MakeTwelveStageConvention(std::string_view name,
 // (陽順陰逆), and 戊 and 己 take the birth branches of 丙 and 丁 (火土同根).
 extern const TwelveStageConvention kYangForwardFireEarth;
 
-TwelveStage TwelveStageOf(Stem dayStem, Branch branch,
-                          const TwelveStageConvention& convention = kYangForwardFireEarth);
+TwelveStage TwelveStageOf(Stem dayStem, Branch branch, const TwelveStageConvention& convention = kYangForwardFireEarth);
 
 constexpr std::string_view TwelveStageName(TwelveStage stage) {
   return kTwelveStageNames[static_cast<std::size_t>(stage)];

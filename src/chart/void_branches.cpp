@@ -9,8 +9,8 @@ namespace {
 using namespace branches;
 
 struct DecadeRow {
-  Branch start;       // branch of the 甲 that opens the 旬
-  Branch firstVoid;   // the two branches left over
+  Branch start;      // branch of the 甲 that opens the 旬
+  Branch firstVoid;  // the two branches left over
   Branch secondVoid;
   std::string_view names;
 };

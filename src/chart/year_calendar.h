@@ -23,8 +23,8 @@ struct CalendarDay {
   int year = 0;
   int month = 0;
   int day = 0;
-  int weekday = 0;           // 1 = Sunday .. 7 = Saturday
-  CycleNumber pillar{1};     // the day's pillar (it changes at midnight)
+  int weekday = 0;        // 1 = Sunday .. 7 = Saturday
+  CycleNumber pillar{1};  // the day's pillar (it changes at midnight)
 };
 
 struct YearCalendar {

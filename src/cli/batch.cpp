@@ -53,8 +53,7 @@ void ComputeChunk(Chunk& chunk, const BatchContext& context, TermCache& cache) {
         break;
       }
       case ItemKind::TooLong:
-        AppendErrorLine(item.lineNumber,
-                        "行が長すぎます（" + std::to_string(kMaxBatchLineBytes) + " バイトまで）",
+        AppendErrorLine(item.lineNumber, "行が長すぎます（" + std::to_string(kMaxBatchLineBytes) + " バイトまで）",
                         chunk.output);
         chunk.anyFailed = true;
         break;
@@ -179,17 +178,15 @@ int ThreadsForJobs(int jobs) {
   return AvailableProcessors();
 }
 
-bool IsBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == std::string_view::npos;
-}
+bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
 
 void AppendErrorLine(long lineNumber, std::string_view error, std::string& out) {
   AppendErrorJson(out, lineNumber, error);
   out += '\n';
 }
 
-bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context,
-                     std::string& out, TermCache* cache) {
+bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context, std::string& out,
+                     TermCache* cache) {
   TermCache local;
   if (cache == nullptr) cache = &local;
   if (line.ends_with('\r')) line.remove_suffix(1);
@@ -198,8 +195,8 @@ bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext&
   const auto request = exchange::ParseBatchLine(line, context.defaults, error);
   if (request) {
     const LocalDateTime now = request->now.value_or(context.defaultNow);
-    const BirthChart birth =
-        ComputeBirthChart(request->input, context.summerTime, context.tables, now, context.details.details ? Boundaries::Solve : Boundaries::Skip, cache);
+    const BirthChart birth = ComputeBirthChart(request->input, context.summerTime, context.tables, now,
+                                               context.details.details ? Boundaries::Solve : Boundaries::Skip, cache);
     if (birth.result.chart) {
       const Chart& chart = *birth.result.chart;
       ChartExtras extras{.notices = &birth.notices, .summerTime = context.summerTime};

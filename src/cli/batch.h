@@ -23,15 +23,15 @@ struct BatchContext {
   LocalDateTime defaultNow;
   DetailsOptions details{};  // --details, --annual, --monthly, --daily
   SummerTimeRule summerTime = SummerTimeRule::Ignore;
-  bool compat = false;             // --compat: two births a line (compat_output.h)
+  bool compat = false;                        // --compat: two births a line (compat_output.h)
   exchange::BatchDefaults partnerDefaults{};  // --partner-sex and --partner-jisa
 };
 
 // Appends the output line (with its line end) of input line number lineNumber
 // to out. Returns false for an error line. Solved terms are reused from and
 // kept in cache (one per thread) when given.
-bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context,
-                     std::string& out, TermCache* cache = nullptr);
+bool AppendBatchLine(std::string_view line, long lineNumber, const BatchContext& context, std::string& out,
+                     TermCache* cache = nullptr);
 
 // The error line {"line":N,"error":"..."} with its line end.
 void AppendErrorLine(long lineNumber, std::string_view error, std::string& out);

@@ -13,8 +13,8 @@ namespace mireto::cli {
 
 // The tool reads its births in the exchange format.
 using exchange::BatchDefaults;
-using exchange::BirthRequest;
 using exchange::BirthdayText;
+using exchange::BirthRequest;
 using exchange::MakeRequest;
 using exchange::ParseDate;
 using exchange::ParseJisa;

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "chart/chart_snapshot.h"
-#include "chart/term_cache.h"
 #include "chart/ten_gods.h"
+#include "chart/term_cache.h"
 #include "cli/json_writer.h"
 #include "output/compat_text.h"
 
@@ -52,8 +52,8 @@ struct ComputedBirth {
   std::optional<ChartDetails> details;
 };
 
-std::optional<ComputedBirth> Compute(const BirthRequest& request, const LocalDateTime& now,
-                                     const BatchContext& context, TermCache& cache, std::string& error) {
+std::optional<ComputedBirth> Compute(const BirthRequest& request, const LocalDateTime& now, const BatchContext& context,
+                                     TermCache& cache, std::string& error) {
   const Boundaries boundaries = context.details.details ? Boundaries::Solve : Boundaries::Skip;
   ComputedBirth c{ComputeBirthChart(request.input, context.summerTime, context.tables, now, boundaries, &cache),
                   std::nullopt};
@@ -163,8 +163,7 @@ void AppendCompatibilityJson(std::string& out, const Compatibility& compat) {
   out += "]}";
 }
 
-bool AppendCompatJson(std::string& out, const CompatRequest& request, const BatchContext& context,
-                      std::string& error) {
+bool AppendCompatJson(std::string& out, const CompatRequest& request, const BatchContext& context, std::string& error) {
   const auto pair = ComputePair(request, context, error);
   if (!pair) return false;
   const auto& [a, b] = *pair;
@@ -191,14 +190,13 @@ std::string BirthLine(const BirthRequest& r) {
 
 }  // namespace
 
-bool AppendCompatText(std::string& out, const CompatRequest& request, const BatchContext& context,
-                      std::string& error) {
+bool AppendCompatText(std::string& out, const CompatRequest& request, const BatchContext& context, std::string& error) {
   const auto pair = ComputePair(request, context, error);
   if (!pair) return false;
   const auto& [a, b] = *pair;
-  const CompatSheet sheet = MakeCompatSheet(
-      {"", BirthLine(request.a), &*a.birth.result.chart, request.a.input.hour.has_value()},
-      {"", BirthLine(request.b), &*b.birth.result.chart, request.b.input.hour.has_value()});
+  const CompatSheet sheet =
+      MakeCompatSheet({"", BirthLine(request.a), &*a.birth.result.chart, request.a.input.hour.has_value()},
+                      {"", BirthLine(request.b), &*b.birth.result.chart, request.b.input.hour.has_value()});
   out += MakeCompatText(sheet);
   return true;
 }

@@ -41,14 +41,12 @@ void AppendCompatibilityJson(std::string& out, const Compatibility& compat);
 // {"a":…,"b":…,"compat":…} (no line end), each chart as --batch writes it
 // under context (--details, --summer-time, the present moment). False, with
 // the message, when either birth gives no chart.
-bool AppendCompatJson(std::string& out, const CompatRequest& request, const BatchContext& context,
-                      std::string& error);
+bool AppendCompatJson(std::string& out, const CompatRequest& request, const BatchContext& context, std::string& error);
 
 // The 相性 text of the two births (compat_text.h; CR LF line ends, none
 // after the last line), the people named A and B. False, with the message,
 // when either birth gives no chart.
-bool AppendCompatText(std::string& out, const CompatRequest& request, const BatchContext& context,
-                      std::string& error);
+bool AppendCompatText(std::string& out, const CompatRequest& request, const BatchContext& context, std::string& error);
 
 // AppendBatchLine for --compat.
 bool AppendCompatBatchLine(std::string_view line, long lineNumber, const BatchContext& context, std::string& out);

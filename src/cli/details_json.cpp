@@ -3,8 +3,8 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 
 #include "cli/json_writer.h"
 
@@ -74,15 +74,15 @@ constexpr auto kKindOpenings = [] {
 using PlaceSetNames = std::array<Piece, 1 << kPlaces.size()>;
 
 constexpr PlaceSetNames MakePlaceSetNames(std::string_view outer) {
-  const std::array<std::string_view, kPlaces.size()> names = {
-      R"("luck")", outer, R"("year")", R"("month")", R"("day")", R"("hour")"};
+  const std::array<std::string_view, kPlaces.size()> names = {R"("luck")",  outer,      R"("year")",
+                                                              R"("month")", R"("day")", R"("hour")"};
   PlaceSetNames sets{};
   for (std::size_t bits = 0; bits < sets.size(); ++bits) {
     if (std::popcount(bits) > 3) continue;  // a relation joins two or three
     for (std::size_t p = 0; p < names.size(); ++p) {
       if ((bits >> p & 1) == 0) continue;
-      sets[bits] = MakePiece({std::string_view(sets[bits].text.data(), sets[bits].size),
-                              sets[bits].size > 0 ? "," : "", names[p]});
+      sets[bits] = MakePiece(
+          {std::string_view(sets[bits].text.data(), sets[bits].size), sets[bits].size > 0 ? "," : "", names[p]});
     }
   }
   return sets;

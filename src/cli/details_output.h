@@ -12,9 +12,9 @@
 namespace mireto::cli {
 
 struct DetailsOptions {
-  bool details = false;             // --details
-  std::optional<YearSpan> annual;   // --annual FROM:TO (only with --details)
-  std::optional<int> monthly;       // --monthly YEAR (only with --details)
+  bool details = false;                      // --details
+  std::optional<YearSpan> annual;            // --annual FROM:TO (only with --details)
+  std::optional<int> monthly;                // --monthly YEAR (only with --details)
   std::optional<std::pair<int, int>> daily;  // --daily YYYY-MM (only with --details)
 };
 

@@ -23,9 +23,7 @@ bool AnyByteToEscape(std::string_view eight) {
   constexpr std::uint64_t kHighBits = kOnes * 0x80;
   std::uint64_t x;
   std::memcpy(&x, eight.data(), sizeof x);
-  const auto anyBelow = [](std::uint64_t bytes, std::uint64_t n) {
-    return (bytes - kOnes * n) & ~bytes & kHighBits;
-  };
+  const auto anyBelow = [](std::uint64_t bytes, std::uint64_t n) { return (bytes - kOnes * n) & ~bytes & kHighBits; };
   return (anyBelow(x, 0x20) | anyBelow(x ^ (kOnes * '"'), 1) | anyBelow(x ^ (kOnes * '\\'), 1)) != 0;
 }
 
@@ -139,16 +137,14 @@ std::size_t ChartRoom(std::string_view birthday, const ChartDisplay& d) {
   std::size_t room = kChartPunctuationRoom + RawJson::RoomFor(birthday);
   for (const SummaryMember& member : kSummaryMembers) room += RawJson::RoomFor(d.*member.text);
   for (Pillar p : kPillars) {
-    room += RawJson::RoomFor(d.stems[p]) + RawJson::RoomFor(d.branches[p]) +
-            RawJson::RoomFor(d.hiddenStems[p]);
+    room += RawJson::RoomFor(d.stems[p]) + RawJson::RoomFor(d.branches[p]) + RawJson::RoomFor(d.hiddenStems[p]);
   }
-  return room + RawJson::RoomFor(d.luckStems) + RawJson::RoomFor(d.luckBranches) +
-         RawJson::RoomFor(d.luckFirstAges) + RawJson::RoomFor(d.luckLastAges);
+  return room + RawJson::RoomFor(d.luckStems) + RawJson::RoomFor(d.luckBranches) + RawJson::RoomFor(d.luckFirstAges) +
+         RawJson::RoomFor(d.luckLastAges);
 }
 
 // The summary members, the texts of the main window's result fields.
-void WriteSummaryJson(RawJson& out, std::string_view birthday, const BirthRequest& request,
-                      const ChartDisplay& d) {
+void WriteSummaryJson(RawJson& out, std::string_view birthday, const BirthRequest& request, const ChartDisplay& d) {
   out.Literal("\"birthday\":");
   out.String(birthday);
   out.Literal(",\"sex\":");
@@ -257,8 +253,7 @@ void AppendJsonStringArray(std::string& out, std::span<const std::string> texts)
   out += ']';
 }
 
-void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
-                     const ChartExtras& extras) {
+void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart, const ChartExtras& extras) {
   const std::string birthday = BirthdayText(request);
   const std::size_t room = 1 + ChartRoom(birthday, chart.display);
   char local[8192];  // room for charts of texts up to about 1 KB

@@ -48,8 +48,7 @@ struct ChartExtras {
 
 // The chart object of one birth (no line end); without extras the same bytes
 // as ReferenceChartJson(...).dump().
-void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart,
-                     const ChartExtras& extras = {});
+void AppendChartJson(std::string& out, const BirthRequest& request, const Chart& chart, const ChartExtras& extras = {});
 
 // The error object {"line":N,"error":"..."} (no line end).
 void AppendErrorJson(std::string& out, long lineNumber, std::string_view error);

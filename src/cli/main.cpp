@@ -34,8 +34,7 @@ int Fail(const std::string& message, ExitStatus status) {
 }
 
 int OutputFailed(int errorNumber) {
-  return Fail("標準出力に書き込めません: " + mireto::cli::DescribeIoError(errorNumber),
-              ExitStatus::OutputFailed);
+  return Fail("標準出力に書き込めません: " + mireto::cli::DescribeIoError(errorNumber), ExitStatus::OutputFailed);
 }
 
 // Writes the whole text and reports a failure.
@@ -64,8 +63,7 @@ int main(int argc, char** argv) {
   if (!options) return Fail(error, ExitStatus::Usage);
   if (options->mode == mireto::cli::Mode::Help) return WriteAll(out, options->helpText);
   if (options->mode == mireto::cli::Mode::Batch && !mireto::cli::IsOpen(mireto::cli::kStandardInput)) {
-    return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(EBADF),
-                ExitStatus::InputFailed);
+    return Fail("標準入力を読めません: " + mireto::cli::DescribeIoError(EBADF), ExitStatus::InputFailed);
   }
   const LocalDateTime now = options->now.value_or(SystemNow());
 
@@ -81,8 +79,7 @@ int main(int argc, char** argv) {
   }
 
   if (options->mode == mireto::cli::Mode::Batch) {
-    mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details,
-                                      options->summerTime};
+    mireto::cli::BatchContext context{tables, options->batchDefaults, now, options->details, options->summerTime};
     context.compat = options->compat;
     context.partnerDefaults = options->partnerDefaults;
     return static_cast<int>(mireto::cli::RunBatch(mireto::cli::kStandardInput, out, context, options->jobs));
@@ -100,8 +97,9 @@ int main(int argc, char** argv) {
     return WriteAll(out, text + '\n');
   }
   mireto::TermCache cache;
-  const mireto::BirthChart birth = mireto::ComputeBirthChart(request.input, options->summerTime, tables, now,
-                                                             options->details.details ? mireto::Boundaries::Solve : mireto::Boundaries::Skip, &cache);
+  const mireto::BirthChart birth = mireto::ComputeBirthChart(
+      request.input, options->summerTime, tables, now,
+      options->details.details ? mireto::Boundaries::Solve : mireto::Boundaries::Skip, &cache);
   if (!birth.result.chart) return Fail(birth.result.error, ExitStatus::Usage);
   const mireto::Chart& chart = *birth.result.chart;
   std::optional<mireto::ChartDetails> details;

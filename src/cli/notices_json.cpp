@@ -34,8 +34,7 @@ void AppendNoticesJson(std::string& out, const std::vector<Notice>& notices) {
   out += ']';
 }
 
-void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBoundary& boundary,
-                            SummerTimeRule rule) {
+void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBoundary& boundary, SummerTimeRule rule) {
   AppendJsonKey(out, key);
   out += '{';
   AppendJsonKey(out, "term", true);
@@ -51,8 +50,7 @@ void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBo
   out += '}';
 }
 
-void AppendTermBoundariesJson(std::string& out, const TermBoundaries& boundaries,
-                              SummerTimeRule rule) {
+void AppendTermBoundariesJson(std::string& out, const TermBoundaries& boundaries, SummerTimeRule rule) {
   AppendTermBoundaryJson(out, "previousTerm", boundaries.previous, rule);
   AppendTermBoundaryJson(out, "nextTerm", boundaries.next, rule);
 }

@@ -23,11 +23,9 @@ void AppendNoticesJson(std::string& out, const std::vector<Notice>& notices);
 // "almanac":"2024-02-04T17:27:00"}: the chart's switch at the birthplace as the
 // rule reads the clock, minutes from birth to boundary rounded to 0.1, and
 // (when the boundary holds it) the term's almanac instant in JST.
-void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBoundary& boundary,
-                            SummerTimeRule rule);
+void AppendTermBoundaryJson(std::string& out, std::string_view key, const TermBoundary& boundary, SummerTimeRule rule);
 
 // ,"previousTerm":{…},"nextTerm":{…}
-void AppendTermBoundariesJson(std::string& out, const TermBoundaries& boundaries,
-                              SummerTimeRule rule);
+void AppendTermBoundariesJson(std::string& out, const TermBoundaries& boundaries, SummerTimeRule rule);
 
 }  // namespace mireto::cli

@@ -21,7 +21,18 @@ constexpr int kMaxJobs = 256;
 
 // The options that take a value.
 enum class Valued {
-  Sex, Jisa, Now, Jobs, Annual, SummerTime, Partner, PartnerSex, PartnerJisa, Calendar, Monthly, Daily
+  Sex,
+  Jisa,
+  Now,
+  Jobs,
+  Annual,
+  SummerTime,
+  Partner,
+  PartnerSex,
+  PartnerJisa,
+  Calendar,
+  Monthly,
+  Daily
 };
 
 struct ValuedOption {
@@ -91,7 +102,10 @@ bool SortArguments(const std::vector<std::string>& args, RawArguments& raw, std:
     const std::string name = arg.substr(0, equals);
     if (name == "--json" || name == "--batch" || name == "--details" || name == "--compat") {
       if (equals != std::string::npos) return Refuse(error, name + " は値を取りません: " + Quote(arg));
-      bool& flag = name == "--json" ? raw.json : name == "--batch" ? raw.batch : name == "--details" ? raw.details : raw.compat;
+      bool& flag = name == "--json"      ? raw.json
+                   : name == "--batch"   ? raw.batch
+                   : name == "--details" ? raw.details
+                                         : raw.compat;
       if (flag) return Refuse(error, name + " が2回指定されています");
       flag = true;
       continue;
@@ -121,7 +135,8 @@ bool ParsePartner(const RawArguments& raw, Options& options, std::string& error)
     return Refuse(error, "--compat は --batch と一緒に指定してください（2人の命式は --partner でも計算できます）");
   }
   if (partner && raw.batch) {
-    return Refuse(error, "--partner と --batch は同時に指定できません（--batch --compat では各行に partnerDate などを書きます）");
+    return Refuse(
+        error, "--partner と --batch は同時に指定できません（--batch --compat では各行に partnerDate などを書きます）");
   }
   if ((partnerSex || partnerJisa) && !partner && !raw.compat) {
     return Refuse(error, "--partner-sex と --partner-jisa は --partner か --batch --compat と一緒に指定してください");
@@ -152,8 +167,8 @@ bool ParsePartner(const RawArguments& raw, Options& options, std::string& error)
 
 bool ParseJobs(const std::string& text, int& jobs, std::string& error) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || jobs < 0 ||
-      jobs > kMaxJobs || text[0] == '+') {
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || jobs < 0 || jobs > kMaxJobs ||
+      text[0] == '+') {
     return Refuse(error, "--jobs は 0 から " + std::to_string(kMaxJobs) +
                              " までの数で指定してください（0 はコアの数）: " + Quote(text));
   }
@@ -174,8 +189,7 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
   if (const auto& now = raw.Value(Valued::Now)) {
     options.now = ParseNow(*now);
     if (!options.now) {
-      error = "--now は YYYY-MM-DDTHH:MM の形（1800 年から 2200 年の実在の日時）で指定してください: " +
-              Quote(*now);
+      error = "--now は YYYY-MM-DDTHH:MM の形（1800 年から 2200 年の実在の日時）で指定してください: " + Quote(*now);
       return std::nullopt;
     }
   }
@@ -272,9 +286,8 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
     return options;
   }
   if (raw.positional.size() != 2) {
-    error = raw.positional.size() > 2
-                ? "余分な引数があります: " + Quote(raw.positional[2]) + "（説明は --help）"
-                : "生年月日 YYYY-MM-DD と時刻 HH:MM を指定してください（説明は --help）";
+    error = raw.positional.size() > 2 ? "余分な引数があります: " + Quote(raw.positional[2]) + "（説明は --help）"
+                                      : "生年月日 YYYY-MM-DD と時刻 HH:MM を指定してください（説明は --help）";
     return std::nullopt;
   }
   const std::string& date = raw.positional[0];

@@ -34,9 +34,7 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
   return arg.substr(name.size() + 1);
 }
 
-bool Matches(const std::string& arg, const std::string& name) {
-  return arg == name || arg.starts_with(name + "=");
-}
+bool Matches(const std::string& arg, const std::string& name) { return arg == name || arg.starts_with(name + "="); }
 
 }  // namespace
 
@@ -92,7 +90,8 @@ int RunRosterCommand(const RosterCommand& command, std::ostream& out, std::ostre
   std::string error;
   const auto file = RosterFile(command.rosterFile, error);
   if (!file) return Fail(err, error);
-  if (roster::TightenRosterFiles(*file, command.rosterFile.empty())) err << "mireto-chart: " << roster::kTightenedNotice << '\n';
+  if (roster::TightenRosterFiles(*file, command.rosterFile.empty()))
+    err << "mireto-chart: " << roster::kTightenedNotice << '\n';
   if (command.kind == RosterCommand::Kind::Export) return ExportRoster(*file, out, err);
   return ImportRosterFrom(*file, command.source, out, err);
 }

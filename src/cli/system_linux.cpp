@@ -1,12 +1,12 @@
-#include <unistd.h>
 #include <fcntl.h>
 #include <sched.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <thread>
 
-#include "cli/system.h"
 #include "cli/stream_io.h"
+#include "cli/system.h"
 
 namespace mireto::cli {
 

@@ -1,14 +1,14 @@
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <thread>
 
-#include "cli/system.h"
 #include "cli/stream_io.h"
+#include "cli/system.h"
 
 namespace mireto::cli {
 

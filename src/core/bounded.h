@@ -143,19 +143,13 @@ struct LibmTrig {
 struct BoundedTrig {
   using Real = Bounded;
   using LargeTerms = LibmTrig;
-  static Bounded Sin(double radians) {
-    return Bounded{FastSin(radians), kFastTrigMaxError + kLibmTrigMaxError};
-  }
-  static Bounded Cos(double radians) {
-    return Bounded{FastCos(radians), kFastTrigMaxError + kLibmTrigMaxError};
-  }
+  static Bounded Sin(double radians) { return Bounded{FastSin(radians), kFastTrigMaxError + kLibmTrigMaxError}; }
+  static Bounded Cos(double radians) { return Bounded{FastCos(radians), kFastTrigMaxError + kLibmTrigMaxError}; }
   // Fast values read as Bounded, each with the bound of a single sine or cosine.
   template <std::size_t N>
   struct Values {
     std::array<double, N> values;
-    Bounded operator[](std::size_t i) const {
-      return Bounded{values[i], kFastTrigMaxError + kLibmTrigMaxError};
-    }
+    Bounded operator[](std::size_t i) const { return Bounded{values[i], kFastTrigMaxError + kLibmTrigMaxError}; }
   };
   template <std::size_t N>
   static Values<N> SinEach(const std::array<double, N>& radians) {

@@ -1,9 +1,9 @@
 #include "core/data_files.h"
 
 #include <charconv>
-#include <limits>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <system_error>
 
@@ -33,9 +33,7 @@ class ValueReader {
   }
 
  private:
-  static bool IsSeparator(char c) {
-    return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n';
-  }
+  static bool IsSeparator(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
   std::string_view text_;
   std::size_t pos_ = 0;
 };
@@ -142,8 +140,7 @@ void ReadLatitudeTerms(std::string_view text, CalendarTables& tables) {
 // Reads a whole regular file of at most kDataFileMaxBytes, or explains in
 // Japanese why it cannot be read. The size is checked before any byte is read
 // and again while reading (the file may grow meanwhile).
-std::optional<std::string> ReadFile(const std::filesystem::path& path, std::string_view name,
-                                    std::string& error) {
+std::optional<std::string> ReadFile(const std::filesystem::path& path, std::string_view name, std::string& error) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
     error = std::string(name) + " が見つかりません: " + Utf8Text(path);
@@ -153,8 +150,8 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path, std::stri
     error = std::string(name) + " が通常のファイルではありません: " + Utf8Text(path);
     return std::nullopt;
   }
-  const std::string tooLarge = std::string(name) + " が大きすぎます（上限 " + std::to_string(kDataFileMaxBytes) +
-                               " バイト）: " + Utf8Text(path);
+  const std::string tooLarge =
+      std::string(name) + " が大きすぎます（上限 " + std::to_string(kDataFileMaxBytes) + " バイト）: " + Utf8Text(path);
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > kDataFileMaxBytes) {
     error = tooLarge;

@@ -41,7 +41,7 @@ void SinShiftedEach(const double* x, double* out, std::size_t n, std::int64_t q)
     const Bits quadrant = (__builtin_bit_cast(Bits, shifted) + q) & 3;
     Doubles s, c;
     SinCosOfReduced(ReducedArgument(v, shifted - kRoundingShift), s, c);
-    const Bits takeCosine = -(quadrant & 1);   // all ones in quadrants 1, 3
+    const Bits takeCosine = -(quadrant & 1);    // all ones in quadrants 1, 3
     const Bits signBit = (quadrant & 2) << 62;  // set in quadrants 2, 3
     const Bits picked = (__builtin_bit_cast(Bits, s) & ~takeCosine) | (__builtin_bit_cast(Bits, c) & takeCosine);
     const Doubles result = __builtin_bit_cast(Doubles, picked ^ signBit);

@@ -41,13 +41,11 @@ constexpr double Factorial(int n) { return n <= 1 ? 1.0 : n * Factorial(n - 1); 
 // Taylor coefficients; every factorial up to 17! is exact in a double, so
 // each is the nearest double to 1/n!.
 inline constexpr double kS3 = -1 / Factorial(3), kS5 = 1 / Factorial(5), kS7 = -1 / Factorial(7),
-                        kS9 = 1 / Factorial(9), kS11 = -1 / Factorial(11),
-                        kS13 = 1 / Factorial(13), kS15 = -1 / Factorial(15),
-                        kS17 = 1 / Factorial(17);
+                        kS9 = 1 / Factorial(9), kS11 = -1 / Factorial(11), kS13 = 1 / Factorial(13),
+                        kS15 = -1 / Factorial(15), kS17 = 1 / Factorial(17);
 inline constexpr double kC2t = -1 / Factorial(2), kC4 = 1 / Factorial(4), kC6 = -1 / Factorial(6),
-                        kC8 = 1 / Factorial(8), kC10 = -1 / Factorial(10),
-                        kC12 = 1 / Factorial(12), kC14 = -1 / Factorial(14),
-                        kC16 = 1 / Factorial(16);
+                        kC8 = 1 / Factorial(8), kC10 = -1 / Factorial(10), kC12 = 1 / Factorial(12),
+                        kC14 = -1 / Factorial(14), kC16 = 1 / Factorial(16);
 
 // The steps below are written for a double or for a GCC vector of doubles
 // (core/fast_trig.cpp), which computes them lane by lane alike. They are
@@ -77,10 +75,8 @@ template <class T>
   const T z = r * r;
   const T z2 = z * z;
   const T z4 = z2 * z2;
-  const T sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) +
-               ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
-  const T cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) +
-               ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
+  const T sp = ((kS3 + kS5 * z) + (kS7 + kS9 * z) * z2) + ((kS11 + kS13 * z) + (kS15 + kS17 * z) * z2) * z4;
+  const T cp = ((kC2t + kC4 * z) + (kC6 + kC8 * z) * z2) + ((kC10 + kC12 * z) + (kC14 + kC16 * z) * z2) * z4;
   s = r + (r * z) * sp;
   c = 1 + z * cp;
 }

@@ -53,10 +53,16 @@ double LeadingNumber(std::string_view text) {
   const std::size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+  while (i < text.size() && IsDigit(text[i])) {
+    ++i;
+    ++digits;
+  }
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+      ++i;
+      ++digits;
+    }
   }
   if (digits == 0) return 0.0;
   std::size_t end = i;

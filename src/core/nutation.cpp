@@ -96,8 +96,7 @@ static_assert(kNutationTerms.size() == 69, "the classical series has 69 terms");
 }  // namespace
 
 template <class Calc>
-typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om,
-                                        double T) {
+typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om, double T) {
   std::array<double, kNutationTerms.size()> radians;
   for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
     const NutationTerm& term = kNutationTerms[i];

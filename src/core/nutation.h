@@ -23,8 +23,7 @@ namespace mireto {
 //   3. Calc is LibmTrig or BoundedTrig (core/bounded.h): the sines from the C
 //      library, or the fast sines with an error bound.
 template <class Calc>
-typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om,
-                                        double T);
+typename Calc::Real NutationInLongitude(double l, double lp, double F, double D, double Om, double T);
 
 inline double NutationInLongitude(double l, double lp, double F, double D, double Om, double T) {
   return NutationInLongitude<LibmTrig>(l, lp, F, D, Om, T);

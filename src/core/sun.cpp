@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "core/calendar.h"
 #include "core/bounded.h"
+#include "core/calendar.h"
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "core/nutation.h"
@@ -30,9 +30,7 @@ RealOf<Calc> CosDeg(double degrees) {
 
 // The mean anomaly with the long-period terms, ReduceAngle(raw + sum / 3600):
 // non-decreasing in the sum (within one turn).
-double ShiftedMeanAnomaly(double raw, double longPeriodSum) {
-  return ReduceAngle(raw + longPeriodSum / 3600);
-}
+double ShiftedMeanAnomaly(double raw, double longPeriodSum) { return ReduceAngle(raw + longPeriodSum / 3600); }
 
 // The longitude (degrees, reduced) from its five parts, summed in this order:
 // non-decreasing in every part (within one turn).
@@ -48,20 +46,17 @@ double LogDistanceFromParts(double p1, double p2, double p3) {
 // Mean longitude of the Sun (degrees, reduced). T in Julian centuries.
 template <class Real>
 void SunMeanLongitudeTerm(double T, SunTerms<Real>& s) {
-  s.longitudeParts[0] =
-      ReduceAngle(279.696677778 + 36000.768925 * T + Scaled(-4, 3.025) * std::pow(T, 2));
+  s.longitudeParts[0] = ReduceAngle(279.696677778 + 36000.768925 * T + Scaled(-4, 3.025) * std::pow(T, 2));
 }
 
 // Mean anomaly of the Sun, without (raw) and with the long-period terms (g).
 // False when g is not certain (the bounded evaluation only).
 template <class Calc>
 bool SunMeanAnomalyTerm(double T, SunTerms<RealOf<Calc>>& s) {
-  s.sunMeanAnomalyRaw =
-      358.475833333 + 35999.04975 * T - 0.00015 * std::pow(T, 2) - 0.0000033333 * std::pow(T, 3);
-  s.longPeriodSum = (1.882 - 0.016 * T) * SinDeg<Calc>(57.24 + 150.27 * T) +
-                    6.4 * SinDeg<Calc>(231.19 + 20.2 * T) + 0.266 * SinDeg<Calc>(31.8 + 119.0 * T);
-  const std::optional<double> g =
-      Calc::Settle(ShiftedMeanAnomaly, s.sunMeanAnomalyRaw, s.longPeriodSum);
+  s.sunMeanAnomalyRaw = 358.475833333 + 35999.04975 * T - 0.00015 * std::pow(T, 2) - 0.0000033333 * std::pow(T, 3);
+  s.longPeriodSum = (1.882 - 0.016 * T) * SinDeg<Calc>(57.24 + 150.27 * T) + 6.4 * SinDeg<Calc>(231.19 + 20.2 * T) +
+                    0.266 * SinDeg<Calc>(31.8 + 119.0 * T);
+  const std::optional<double> g = Calc::Settle(ShiftedMeanAnomaly, s.sunMeanAnomalyRaw, s.longPeriodSum);
   if (!g) return false;
   s.meanAnomaly[3] = *g;
   return true;
@@ -71,45 +66,42 @@ bool SunMeanAnomalyTerm(double T, SunTerms<RealOf<Calc>>& s) {
 template <class Calc, class Real>
 void EquationOfCenterLongitude(double T, SunTerms<Real>& s) {
   const double g = s.meanAnomaly[3];
-  s.longitudeParts[1] = ((6910.057 - 17.24 * T - 0.052 * std::pow(T, 2)) * SinDeg<Calc>(g) +
-                         (72.338 - 0.361 * T) * SinDeg<Calc>(2 * g) +
-                         (1.054 - 0.001 * T) * SinDeg<Calc>(3 * g) + 0.018 * SinDeg<Calc>(4 * g)) /
-                        3600;
+  s.longitudeParts[1] =
+      ((6910.057 - 17.24 * T - 0.052 * std::pow(T, 2)) * SinDeg<Calc>(g) + (72.338 - 0.361 * T) * SinDeg<Calc>(2 * g) +
+       (1.054 - 0.001 * T) * SinDeg<Calc>(3 * g) + 0.018 * SinDeg<Calc>(4 * g)) /
+      3600;
 }
 
 // The elliptic part of log10 distance (1e-8).
 template <class Calc, class Real>
 void EquationOfCenterDistance(double T, SunTerms<Real>& s) {
   const double g = s.meanAnomaly[3];
-  s.logDistanceParts[1] = 3057 - 15 * T +
-                          (-727412 + 1814 * T + 5 * std::pow(T, 2)) * CosDeg<Calc>(g) +
-                          (-9138 + 46 * T) * CosDeg<Calc>(2 * g) +
-                          (-145 + T) * CosDeg<Calc>(3 * g) - 2 * CosDeg<Calc>(4 * g);
+  s.logDistanceParts[1] = 3057 - 15 * T + (-727412 + 1814 * T + 5 * std::pow(T, 2)) * CosDeg<Calc>(g) +
+                          (-9138 + 46 * T) * CosDeg<Calc>(2 * g) + (-145 + T) * CosDeg<Calc>(3 * g) -
+                          2 * CosDeg<Calc>(4 * g);
 }
 
 // Mean anomalies of Mercury, Venus, Mars, Jupiter and Saturn (degrees, not reduced).
 template <class Real>
 void PlanetMeanAnomalies(double jd, SunTerms<Real>& s) {
   const double t = (jd - 2396758.0) / 365.25;  // Julian years
-  s.meanAnomaly[1] = 248.07 + 1494.7253 * t;    // Mercury
-  s.meanAnomaly[2] = 114.5 + 585.17493 * t;     // Venus
-  s.meanAnomaly[4] = 109.856 + 191.39977 * t;   // Mars
-  s.meanAnomaly[5] = 148.031 + 30.34583 * t;    // Jupiter
-  s.meanAnomaly[6] = 284.716 + 12.21794 * t;    // Saturn
+  s.meanAnomaly[1] = 248.07 + 1494.7253 * t;   // Mercury
+  s.meanAnomaly[2] = 114.5 + 585.17493 * t;    // Venus
+  s.meanAnomaly[4] = 109.856 + 191.39977 * t;  // Mars
+  s.meanAnomaly[5] = 148.031 + 30.34583 * t;   // Jupiter
+  s.meanAnomaly[6] = 284.716 + 12.21794 * t;   // Saturn
 }
 
 // The phases (radians) of the planetary terms, from each term's phase in
 // longitude or in distance.
 template <double PlanetTerm::*Phase, class Real>
-std::array<double, kPlanetTermCount> PlanetaryPhases(const CalendarTables& tables,
-                                                    const SunTerms<Real>& s) {
+std::array<double, kPlanetTermCount> PlanetaryPhases(const CalendarTables& tables, const SunTerms<Real>& s) {
   const double g = s.meanAnomaly[3];
   std::array<double, kPlanetTermCount> radians;
   for (std::size_t i = 0; i < kPlanetTermCount; ++i) {
     const PlanetTerm& term = tables.planetTerms[i];
     const double a = s.meanAnomaly.at(static_cast<std::size_t>(term.body));
-    radians[i] =
-        (term.*Phase - term.bodyMultiplier * a - term.earthMultiplier * g) * kDegreesToRadians;
+    radians[i] = (term.*Phase - term.bodyMultiplier * a - term.earthMultiplier * g) * kDegreesToRadians;
   }
   return radians;
 }
@@ -144,10 +136,8 @@ struct MoonArguments {
 
 MoonArguments MoonElongationAndAnomaly(double T) {
   const double d = T * 36525;  // days
-  return {350.737486 + 12.19074919142 * d - 0.00143611 * std::pow(T, 2) +
-              0.00000189 * std::pow(T, 3),
-          296.104608 + 13.0649924465 * d + 0.00919167 * std::pow(T, 2) +
-              0.00001439 * std::pow(T, 3)};
+  return {350.737486 + 12.19074919142 * d - 0.00143611 * std::pow(T, 2) + 0.00000189 * std::pow(T, 3),
+          296.104608 + 13.0649924465 * d + 0.00919167 * std::pow(T, 2) + 0.00001439 * std::pow(T, 3)};
 }
 
 // Lunar perturbations plus nutation (degrees).
@@ -158,14 +148,13 @@ void LunarLongitude(double T, const MoonArguments& moon, SunTerms<RealOf<Calc>>&
   const double D = moon.D;
   const double l = moon.l;
   // Longitude of the Moon's node and argument of latitude, degrees, not reduced.
-  const double om = 259.183275 - 0.0529539222 * d + Scaled(-12, 1.557) * std::pow(d, 2) +
-                    Scaled(-20, 4.6) * std::pow(d, 3);
-  const double F = 11.250889 + 13.229350449 * d - Scaled(-12, 2.407) * std::pow(d, 2) -
-                   Scaled(-20, 0.7) * std::pow(d, 3);
-  const RealOf<Calc> lunar =
-      6.454 * SinDeg<Calc>(D) + 0.013 * SinDeg<Calc>(3 * D) + 0.177 * SinDeg<Calc>(D + l) -
-      0.424 * SinDeg<Calc>(D - l) + 0.039 * SinDeg<Calc>(3 * D - l) -
-      0.064 * SinDeg<Calc>(D + g) + 0.172 * SinDeg<Calc>(D - g);  // arcseconds
+  const double om =
+      259.183275 - 0.0529539222 * d + Scaled(-12, 1.557) * std::pow(d, 2) + Scaled(-20, 4.6) * std::pow(d, 3);
+  const double F =
+      11.250889 + 13.229350449 * d - Scaled(-12, 2.407) * std::pow(d, 2) - Scaled(-20, 0.7) * std::pow(d, 3);
+  const RealOf<Calc> lunar = 6.454 * SinDeg<Calc>(D) + 0.013 * SinDeg<Calc>(3 * D) + 0.177 * SinDeg<Calc>(D + l) -
+                             0.424 * SinDeg<Calc>(D - l) + 0.039 * SinDeg<Calc>(3 * D - l) -
+                             0.064 * SinDeg<Calc>(D + g) + 0.172 * SinDeg<Calc>(D - g);  // arcseconds
   s.nutation = NutationInLongitude<Calc>(l, s.sunMeanAnomalyRaw, F, D, om, T);
   s.longitudeParts[3] = s.nutation + lunar / 3600;
 }
@@ -176,9 +165,8 @@ void LunarDistance(const MoonArguments& moon, SunTerms<RealOf<Calc>>& s) {
   const double g = s.meanAnomaly[3];
   const double D = moon.D;
   const double l = moon.l;
-  s.logDistanceParts[3] = 3 * CosDeg<Calc>(3 * D) + 1336 * CosDeg<Calc>(D) +
-                          37 * CosDeg<Calc>(D + l) - 133 * CosDeg<Calc>(D - l) +
-                          8 * CosDeg<Calc>(3 * D - l) - 14 * CosDeg<Calc>(D + g) +
+  s.logDistanceParts[3] = 3 * CosDeg<Calc>(3 * D) + 1336 * CosDeg<Calc>(D) + 37 * CosDeg<Calc>(D + l) -
+                          133 * CosDeg<Calc>(D - l) + 8 * CosDeg<Calc>(3 * D - l) - 14 * CosDeg<Calc>(D + g) +
                           36 * CosDeg<Calc>(D - g);
 }
 
@@ -190,8 +178,7 @@ void LongPeriodTerm(double T, SunTerms<RealOf<Calc>>& s) {
 
 // The longitude's five parts; false when g is not certain.
 template <class Calc>
-bool LongitudeParts(const CalendarTables& tables, double year, double month, double day,
-                    SunTerms<RealOf<Calc>>& s) {
+bool LongitudeParts(const CalendarTables& tables, double year, double month, double day, SunTerms<RealOf<Calc>>& s) {
   s.julianDay = JulianDay(year, month, day);
   const double T = JulianCenturies(s.julianDay);
   SunMeanLongitudeTerm(T, s);
@@ -206,8 +193,7 @@ bool LongitudeParts(const CalendarTables& tables, double year, double month, dou
 
 // The distance's three parts; false when g is not certain.
 template <class Calc>
-bool DistanceParts(const CalendarTables& tables, double year, double month, double day,
-                   SunTerms<RealOf<Calc>>& s) {
+bool DistanceParts(const CalendarTables& tables, double year, double month, double day, SunTerms<RealOf<Calc>>& s) {
   s.julianDay = JulianDay(year, month, day);
   const double T = JulianCenturies(s.julianDay);
   if (!SunMeanAnomalyTerm<Calc>(T, s)) return false;
@@ -247,8 +233,7 @@ SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double
   return SunPosition{LongitudeFromParts(s), DistanceFromParts(s)};
 }
 
-SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month,
-                               double day) {
+SunPosition ComputeSunPosition(const CalendarTables& tables, double year, double month, double day) {
   SunWorkingState state;
   return ComputeSunPosition(tables, year, month, day, state);
 }
@@ -259,8 +244,7 @@ double ComputeSunDistance(const CalendarTables& tables, double year, double mont
   return DistanceFromParts(s);
 }
 
-std::optional<DistanceBounds> BoundSunDistance(const CalendarTables& tables, double year,
-                                               double month, double day) {
+std::optional<DistanceBounds> BoundSunDistance(const CalendarTables& tables, double year, double month, double day) {
   SunTerms<Bounded> s;
   if (!DistanceParts<BoundedTrig>(tables, year, month, day, s)) return std::nullopt;
   const auto& rp = s.logDistanceParts;
@@ -280,8 +264,7 @@ double ComputeSunLongitude(const CalendarTables& tables, double year, double mon
   return LongitudeFromParts(s);
 }
 
-std::optional<double> CertainSunLongitude(const CalendarTables& tables, double year, double month,
-                                          double day) {
+std::optional<double> CertainSunLongitude(const CalendarTables& tables, double year, double month, double day) {
   SunTerms<Bounded> s;
   if (!LongitudeParts<BoundedTrig>(tables, year, month, day, s)) return std::nullopt;
   const auto& lp = s.longitudeParts;

@@ -20,16 +20,16 @@ struct SunPosition {
 // double, or Bounded inside the certified fast path (core/bounded.h).
 template <class Real>
 struct SunTerms {
-  double julianDay = 0;                       // instant computed
-  std::array<Real, 5> longitudeParts{};       // degrees: 0 mean longitude, 1 equation of
-                                              // the centre, 2 planetary, 3 lunar + nutation,
-                                              // 4 long-period
-  std::array<Real, 4> logDistanceParts{};     // log10 distance: [1] elliptic (1e-8),
-                                              // [2] planetary (1e-9), [3] lunar (1e-8); [0] unused
-  std::array<double, 7> meanAnomaly{};        // degrees, index 1..6 (Mercury .. Saturn, 3 = g)
-  double sunMeanAnomalyRaw = 0;               // degrees, without long-period terms, not reduced
-  Real longPeriodSum = 0;                     // arcseconds
-  Real nutation = 0;                          // degrees, the nutation share of longitudeParts[3]
+  double julianDay = 0;                    // instant computed
+  std::array<Real, 5> longitudeParts{};    // degrees: 0 mean longitude, 1 equation of
+                                           // the centre, 2 planetary, 3 lunar + nutation,
+                                           // 4 long-period
+  std::array<Real, 4> logDistanceParts{};  // log10 distance: [1] elliptic (1e-8),
+                                           // [2] planetary (1e-9), [3] lunar (1e-8); [0] unused
+  std::array<double, 7> meanAnomaly{};     // degrees, index 1..6 (Mercury .. Saturn, 3 = g)
+  double sunMeanAnomalyRaw = 0;            // degrees, without long-period terms, not reduced
+  Real longPeriodSum = 0;                  // arcseconds
+  Real nutation = 0;                       // degrees, the nutation share of longitudeParts[3]
 };
 using SunWorkingState = SunTerms<double>;
 
@@ -88,8 +88,7 @@ double ComputeSunLongitude(const CalendarTables& tables, double year, double mon
 //      ends of the intervals give the same double, that is the answer.
 //   2. Gives no answer for about 1.7 % of instants (it settles 98.3 %); see
 //      bench/sun_bench.cpp.
-std::optional<double> CertainSunLongitude(const CalendarTables& tables, double year, double month,
-                                          double day);
+std::optional<double> CertainSunLongitude(const CalendarTables& tables, double year, double month, double day);
 
 // Doubles that enclose ComputeSunDistance's result.
 struct DistanceBounds {
@@ -104,8 +103,7 @@ struct DistanceBounds {
 // Notes:
 //   1. For a caller whose result is a monotone function of the distance (the
 //      light time): when that function agrees at both ends it is exact.
-std::optional<DistanceBounds> BoundSunDistance(const CalendarTables& tables, double year,
-                                               double month, double day);
+std::optional<DistanceBounds> BoundSunDistance(const CalendarTables& tables, double year, double month, double day);
 
 // Longitude in degrees of the solar term of solar month m (1 = 丑 .. 12 = 子):
 // kind 0 the sectional term that opens the month (節), kind 1 the middle (中気).

@@ -121,8 +121,7 @@ class Reader {
         return String(ignored, scratch_);
       }
       case '{':
-      case '[':
-        return SkipContainer(depth + 1);
+      case '[': return SkipContainer(depth + 1);
       case 't': return Literal("true");
       case 'f': return Literal("false");
       case 'n': return Literal("null");
@@ -278,16 +277,16 @@ void Note(std::string& slot, std::string& first, const std::string& message) {
 }
 
 bool Refuse(std::string& error, const Reader& reader) {
-  error = reader.tooDeep() ? "入れ子が深すぎます（" + std::to_string(kMaxNesting) + " 段まで）"
-                           : std::string(kNotAnObject);
+  error =
+      reader.tooDeep() ? "入れ子が深すぎます（" + std::to_string(kMaxNesting) + " 段まで）" : std::string(kNotAnObject);
   return false;
 }
 
 }  // namespace
 
-bool ReadObjectMembers(std::string_view line, std::span<const std::string_view> keys,
-                       std::span<FieldState> state, std::span<std::string_view> text,
-                       std::span<std::string> decoded, MemberProblems& problems, std::string& error) {
+bool ReadObjectMembers(std::string_view line, std::span<const std::string_view> keys, std::span<FieldState> state,
+                       std::span<std::string_view> text, std::span<std::string> decoded, MemberProblems& problems,
+                       std::string& error) {
   std::fill(state.begin(), state.end(), FieldState::Absent);
   problems = {};
   Reader reader(line);

@@ -65,13 +65,13 @@ struct MemberProblems {
 // Reads the line's members named in keys into state, text and decoded (each
 // of keys.size()). Returns false with a message when the line is no JSON
 // object; a key given twice or not in the table is told in problems.
-bool ReadObjectMembers(std::string_view line, std::span<const std::string_view> keys,
-                       std::span<FieldState> state, std::span<std::string_view> text,
-                       std::span<std::string> decoded, MemberProblems& problems, std::string& error);
+bool ReadObjectMembers(std::string_view line, std::span<const std::string_view> keys, std::span<FieldState> state,
+                       std::span<std::string_view> text, std::span<std::string> decoded, MemberProblems& problems,
+                       std::string& error);
 
 template <std::size_t N>
-bool ReadObjectMembers(std::string_view line, const std::array<std::string_view, N>& keys,
-                       ObjectMembers<N>& object, MemberProblems& problems, std::string& error) {
+bool ReadObjectMembers(std::string_view line, const std::array<std::string_view, N>& keys, ObjectMembers<N>& object,
+                       MemberProblems& problems, std::string& error) {
   return ReadObjectMembers(line, keys, object.state, object.text, object.decoded, problems, error);
 }
 

@@ -112,9 +112,8 @@ bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds
   return true;
 }
 
-std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour,
-                                        std::string_view minute, std::string_view sex,
-                                        std::string_view jisaMinutes,
+std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour, std::string_view minute,
+                                        std::string_view sex, std::string_view jisaMinutes,
                                         std::string_view jisaSeconds, std::string& error) {
   BirthRequest r;
   const auto ymd = ParseDate(date);
@@ -157,10 +156,8 @@ std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view 
 }
 
 std::optional<BirthRequest> RequestFromBatchObject(const BatchObject& object, const BatchDefaults& defaults,
-                                                   const BatchKeyNames& names,
-                                                   std::string& error) {
-  const std::array<std::string_view, 3> fallback = {defaults.sex, defaults.jisaMinutes,
-                                                    defaults.jisaSeconds};
+                                                   const BatchKeyNames& names, std::string& error) {
+  const std::array<std::string_view, 3> fallback = {defaults.sex, defaults.jisaMinutes, defaults.jisaSeconds};
   std::array<std::string_view, 6> fields;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const auto key = kBatchKeys[i].key;
@@ -186,8 +183,7 @@ std::optional<BirthRequest> RequestFromBatchObject(const BatchObject& object, co
     case FieldState::String:
       request->now = ParseNow(object.Text(BatchKey::Now));
       if (!request->now) {
-        error = "now は YYYY-MM-DDTHH:MM の形で指定してください: " +
-                Quote(object.Text(BatchKey::Now));
+        error = "now は YYYY-MM-DDTHH:MM の形で指定してください: " + Quote(object.Text(BatchKey::Now));
         return std::nullopt;
       }
       break;
@@ -195,8 +191,7 @@ std::optional<BirthRequest> RequestFromBatchObject(const BatchObject& object, co
   return request;
 }
 
-std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults,
-                                           std::string& error) {
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults, std::string& error) {
   BatchObject object;
   if (!ReadBatchObject(line, object, error)) return std::nullopt;
   return RequestFromBatchObject(object, defaults, kBatchKeyNames, error);

@@ -35,9 +35,8 @@ std::optional<LocalDateTime> ParseNow(std::string_view text);
 bool ParseJisa(std::string_view text, std::string& minutes, std::string& seconds);
 
 // Builds a request from the parts; on failure returns nullopt and a Japanese message.
-std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour,
-                                        std::string_view minute, std::string_view sex,
-                                        std::string_view jisaMinutes,
+std::optional<BirthRequest> MakeRequest(std::string_view date, std::string_view hour, std::string_view minute,
+                                        std::string_view sex, std::string_view jisaMinutes,
                                         std::string_view jisaSeconds, std::string& error);
 
 // What a batch line that leaves out "sex", "jisaMinutes" or "jisaSeconds"
@@ -56,8 +55,7 @@ std::optional<BirthRequest> RequestFromBatchObject(const BatchObject& object, co
                                                    const BatchKeyNames& names, std::string& error);
 
 // One line of --batch input (a JSON object, see batch_reader.h), or a Japanese message.
-std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults,
-                                           std::string& error);
+std::optional<BirthRequest> ParseBatchLine(std::string_view line, const BatchDefaults& defaults, std::string& error);
 std::optional<BirthRequest> ParseBatchLine(std::string_view line, std::string& error);
 
 // The birth summary of a request, as the main window shows it (txtBirthday).

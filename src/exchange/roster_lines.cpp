@@ -45,12 +45,8 @@ bool TakeString(const ImportObject& object, EntryKey key, bool required, std::st
     case FieldState::Absent:
       if (required) error = "項目 \"" + name + "\" がありません";
       return !required;
-    case FieldState::NotString:
-      error = "項目 \"" + name + "\" は文字列で指定してください";
-      return false;
-    case FieldState::String:
-      value = std::string(object.text[Index(key)]);
-      return true;
+    case FieldState::NotString: error = "項目 \"" + name + "\" は文字列で指定してください"; return false;
+    case FieldState::String: value = std::string(object.text[Index(key)]); return true;
   }
   return false;
 }
@@ -188,7 +184,9 @@ ImportLines ReadImportLines(std::istream& in) {
                                 std::to_string(roster::kMaxNoteChars) + " 文字まで）");
     if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
     if (!roster::IsValidUtf8(line))
-      return refuse(number, "UTF-8 の文字として読めません。Shift_JIS などで保存されたファイルは、UTF-8 で保存し直してから読み込んでください");
+      return refuse(
+          number,
+          "UTF-8 の文字として読めません。Shift_JIS などで保存されたファイルは、UTF-8 で保存し直してから読み込んでください");
     if (IsBlank(line)) {
       if (firstBlank == 0) firstBlank = number;
       continue;

@@ -37,9 +37,9 @@ inline constexpr std::size_t kMaxImportLineBytes = 128 * 1024;
 // failed (the caller checks in.bad()).
 struct ImportLines {
   std::vector<roster::NewEntry> entries;
-  long badLine = 0;     // 1-based; 0 when every line was read
-  std::string error;    // the bad line's message
-  bool empty = false;   // nothing but blank lines, or no line at all
+  long badLine = 0;    // 1-based; 0 when every line was read
+  std::string error;   // the bad line's message
+  bool empty = false;  // nothing but blank lines, or no line at all
 };
 ImportLines ReadImportLines(std::istream& in);
 

@@ -19,7 +19,8 @@ bool EndsSentence(QChar c) { return c == u'。' || c == u'？' || c == u'！'; }
 // Characters a line never starts with: closing punctuation, the long vowel
 // mark and small kana.
 bool NoLineStart(QChar c) {
-  static const QString kClosing = QStringLiteral("。、，．）」』】？！ー・：ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮ)]");
+  static const QString kClosing =
+      QStringLiteral("。、，．）」』】？！ー・：ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮ)]");
   return kClosing.contains(c);
 }
 
@@ -44,9 +45,7 @@ bool MayBreakBefore(const QString& s, int p) {
   return !NoLineStart(s[p]) && !NoLineEnd(s[p - 1]) && !(LatinWordChar(s[p - 1]) && LatinWordChar(s[p]));
 }
 
-bool PreferredBreakBefore(const QString& s, int p) {
-  return s[p - 1] == u'、' || s[p - 1] == u'）' || s[p] == u'（';
-}
+bool PreferredBreakBefore(const QString& s, int p) { return s[p - 1] == u'、' || s[p - 1] == u'）' || s[p] == u'（'; }
 
 // A line's sentences, each with the closing brackets that follow its end.
 QStringList Sentences(const QString& line) {

@@ -23,13 +23,11 @@ struct TwipsRect {
 
 // Twips to pixels, rounded to the nearest pixel (1794 -> 120).
 constexpr int TwipsToPixels(int twips) {
-  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
 constexpr QRect ToPixels(TwipsRect r) {
-  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-               TwipsToPixels(r.height));
+  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
 }
 
 constexpr QSize ToPixels(int widthTwips, int heightTwips) {

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QKeySequence>
-#include <initializer_list>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
+#include <initializer_list>
 
 namespace mireto {
 

@@ -26,8 +26,8 @@ QMargins FrameMargins(const QWidget& window) {
 void CentreNow(QWidget& window) {
   const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  const QPoint frameTopLeft = CentredFramePosition(
-      screen->geometry(), screen->availableGeometry(), window.frameGeometry().size());
+  const QPoint frameTopLeft =
+      CentredFramePosition(screen->geometry(), screen->availableGeometry(), window.frameGeometry().size());
   window.move(frameTopLeft);
 }
 
@@ -48,8 +48,7 @@ class FrameWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != window_) return false;
     const QEvent::Type type = event->type();
-    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-        type == QEvent::WindowActivate) {
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::WindowActivate) {
       if (!window_->isVisible() || FrameMargins(*window_).isNull()) return false;
       window_->removeEventFilter(this);
       CentreNow(*window_);

@@ -15,7 +15,7 @@ constexpr double kSecondsPerDeg = 3600.0;
 // Decimal text of a whole-valued real, without sign for zero ("0", "-54", "147").
 std::string WholeNumberText(double whole) {
   if (whole == 0.0) return "0";  // also turns -0.0 into "0"
-  char buffer[400];  // a double has at most 309 integer digits
+  char buffer[400];              // a double has at most 309 integer digits
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
   return std::string(buffer, written.ptr);
 }
@@ -57,7 +57,7 @@ DmsTexts SplitDms(float latitudeDeg) {
 }
 
 CorrectionTexts LongitudeToCorrection(std::string_view degreeText, std::string_view minuteText,
-                                        std::string_view secondText) {
+                                      std::string_view secondText) {
   const double longitudeDeg = LeadingNumber(degreeText) + LeadingNumber(minuteText) / kMinutesPerDeg +
                               LeadingNumber(secondText) / kSecondsPerDeg;
   const double correctionMin = (longitudeDeg - kStandardMeridianDeg) * kMinutesOfTimePerDeg;

@@ -74,6 +74,6 @@ DmsTexts SplitDms(float latitudeDeg);
 // so the longitude used is the one shown, cut to whole seconds, and converts it to
 // the correction in minutes and seconds of time, positive east of 135 degrees.
 CorrectionTexts LongitudeToCorrection(std::string_view degreeText, std::string_view minuteText,
-                                        std::string_view secondText);
+                                      std::string_view secondText);
 
 }  // namespace mireto

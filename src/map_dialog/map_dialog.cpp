@@ -3,21 +3,21 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
-#include <QShowEvent>
-#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QThread>
+#include <QWindow>
 
-#include "map/map_conversions.h"
-#include "map_dialog/map_layout.h"
-#include "map_dialog/map_view.h"
 #include "gui/fonts.h"
 #include "gui/resources.h"
 #include "gui/window_keys.h"
 #include "gui/window_placement.h"
+#include "map/map_conversions.h"
+#include "map_dialog/map_layout.h"
+#include "map_dialog/map_view.h"
 
 namespace mireto {
 namespace {
@@ -40,14 +40,13 @@ constexpr int kChromeHeightPx = L::kClientSizePx.height() - MapView::kSizePx;
 // The side the picture is shown at on the main window's screen: the dialog,
 // framed as the main window is, fits the available height.
 int ShownMapSide(const QWidget* mainWindow) {
-  const QScreen* screen = mainWindow != nullptr && mainWindow->screen() ? mainWindow->screen()
-                                                                       : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      mainWindow != nullptr && mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return MapView::kSizePx;
   int frameHeight = 0;
   if (mainWindow != nullptr) frameHeight = mainWindow->frameGeometry().height() - mainWindow->height();
   return FittedMapSide(screen->availableGeometry().height() - frameHeight - kChromeHeightPx);
 }
-
 
 }  // namespace
 
@@ -214,15 +213,15 @@ void MapDialog::Cancel() {
 
 // The correction is computed from the displayed longitude, cut to whole seconds.
 void MapDialog::Decide() {
-  const CorrectionTexts correction = LongitudeToCorrection(
-      lonDeg_->text().toStdString(), lonMin_->text().toStdString(), lonSec_->text().toStdString());
+  const CorrectionTexts correction = LongitudeToCorrection(lonDeg_->text().toStdString(), lonMin_->text().toStdString(),
+                                                           lonSec_->text().toStdString());
   const QString minutes = QString::fromStdString(correction.minutes);
   const QString seconds = QString::fromStdString(correction.seconds);
   emit correctionDecided(minutes, seconds);
-  emit placeDecided(QStringLiteral("東経%1度%2分%3秒 北緯%4度%5分%6秒")
-                        .arg(lonDeg_->text(), lonMin_->text(), lonSec_->text(), latDeg_->text(), latMin_->text(),
-                             latSec_->text()),
-                    minutes, seconds);
+  emit placeDecided(
+      QStringLiteral("東経%1度%2分%3秒 北緯%4度%5分%6秒")
+          .arg(lonDeg_->text(), lonMin_->text(), lonSec_->text(), latDeg_->text(), latMin_->text(), latSec_->text()),
+      minutes, seconds);
   hide();
 }
 
@@ -238,8 +237,7 @@ void MapDialog::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-MapController::MapController(QWidget* mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {}
+MapController::MapController(QWidget* mainWindow, QObject* parent) : QObject(parent), mainWindow_(mainWindow) {}
 
 MapController::~MapController() { delete dialog_.data(); }
 
@@ -271,8 +269,7 @@ void MapController::unload() {
 QWidget* MapController::window() const { return dialog_.data(); }
 
 bool MapController::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == dialog_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
-    kept_ = dialog_->pos();
+  if (watched == dialog_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) kept_ = dialog_->pos();
   return QObject::eventFilter(watched, event);
 }
 

@@ -61,15 +61,15 @@ class MapDialog : public QWidget {
 
   QPointer<QWidget> mainWindow_;
   MapView* view_ = nullptr;
-  QLabel* latDeg_ = nullptr;   // lblido
-  QLabel* latMin_ = nullptr;   // lblihun
-  QLabel* latSec_ = nullptr;   // lblibyou
-  QLabel* lonDeg_ = nullptr;   // lblkdo
-  QLabel* lonMin_ = nullptr;   // lblkhun
-  QLabel* lonSec_ = nullptr;   // lblkbyou
+  QLabel* latDeg_ = nullptr;  // lblido
+  QLabel* latMin_ = nullptr;  // lblihun
+  QLabel* latSec_ = nullptr;  // lblibyou
+  QLabel* lonDeg_ = nullptr;  // lblkdo
+  QLabel* lonMin_ = nullptr;  // lblkhun
+  QLabel* lonSec_ = nullptr;  // lblkbyou
   QPushButton* decide_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  bool pointFixed_ = false;    // point_fixed: a click has fixed the crosshair
+  bool pointFixed_ = false;  // point_fixed: a click has fixed the crosshair
   // The focus window now and before it; nullptr is another program's window.
   QPointer<QWindow> focusNow_;
   bool focusNowIsOurs_ = false;

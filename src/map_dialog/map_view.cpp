@@ -22,9 +22,7 @@ QImage LoadPicture(const QString& path, int side) {
 }
 
 // Pixel coordinates as the mouse reports them: single precision.
-QPointF SinglePrecision(QPointF p) {
-  return QPointF(static_cast<float>(p.x()), static_cast<float>(p.y()));
-}
+QPointF SinglePrecision(QPointF p) { return QPointF(static_cast<float>(p.x()), static_cast<float>(p.y())); }
 
 }  // namespace
 

@@ -53,7 +53,8 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   }
   for (const CalendarDay& day : view.days) {
     const int at = offset++;
-    page::TableCell& cell = grid.rows[static_cast<std::size_t>(1 + at / kDays)].cells[static_cast<std::size_t>(at % kDays)];
+    page::TableCell& cell =
+        grid.rows[static_cast<std::size_t>(1 + at / kDays)].cells[static_cast<std::size_t>(at % kDays)];
     cell.text = FormatInteger(day.day) + "\n" + PillarText(day.pillar);
     cell.framed = today && today->year == day.year && today->month == day.month && today->day == day.day;
     cell.bold = cell.framed;
@@ -65,14 +66,17 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   terms.origin = {kMargin, y};
   terms.columnWidths = {width * 0.14, width * 0.3, width * 0.36, width * 0.2};
   terms.points = kBodyPoints;
-  terms.rows.push_back({7, {{"節気"}, {"暦（日本標準時）"},
-                            {view.jisaDays ? "命式の切り替え（" + JisaText(*view.jisaDays) + "）" : "命式の切り替え"},
-                            {"月柱"}}});
+  terms.rows.push_back({7,
+                        {{"節気"},
+                         {"暦（日本標準時）"},
+                         {view.jisaDays ? "命式の切り替え（" + JisaText(*view.jisaDays) + "）" : "命式の切り替え"},
+                         {"月柱"}}});
   for (const CalendarTerm& term : view.terms) {
-    terms.rows.push_back({7, {{std::string(term.almanac.name), term.almanac.sectional},
-                              {TermMomentText(term.almanac.jst)},
-                              {view.jisaDays ? TermMomentText(term.chartSwitch) : "－"},
-                              {term.monthPillar ? PillarText(*term.monthPillar) : "（中気）"}}});
+    terms.rows.push_back({7,
+                          {{std::string(term.almanac.name), term.almanac.sectional},
+                           {TermMomentText(term.almanac.jst)},
+                           {view.jisaDays ? TermMomentText(term.chartSwitch) : "－"},
+                           {term.monthPillar ? PillarText(*term.monthPillar) : "（中気）"}}});
   }
   y = page::AddTable(p, terms).bottom() + 8;
 

@@ -20,11 +20,11 @@ inline constexpr int kLastCalendarYear = 2080;
 struct CalendarMonthView {
   int year = 2000;
   int month = 1;
-  CycleNumber yearPillar{1};               // the pillar year that begins at this year's 立春
-  std::vector<CalendarDay> days;           // the days of the month
-  std::vector<CalendarTerm> terms;         // the terms whose almanac instant falls in the month
-  std::vector<CalendarTerm> sectional;     // the twelve 節 of the year (小寒 .. 大雪)
-  std::optional<double> jisaDays;          // the switches' time difference; none: not known
+  CycleNumber yearPillar{1};            // the pillar year that begins at this year's 立春
+  std::vector<CalendarDay> days;        // the days of the month
+  std::vector<CalendarTerm> terms;      // the terms whose almanac instant falls in the month
+  std::vector<CalendarTerm> sectional;  // the twelve 節 of the year (小寒 .. 大雪)
+  std::optional<double> jisaDays;       // the switches' time difference; none: not known
 };
 
 // One month of a year computed at the time difference (jisaDays, or 0 when

@@ -15,11 +15,11 @@ namespace {
 using page::Box;
 using page::Text;
 
-constexpr double kMargin = 15;          // mm on every side
+constexpr double kMargin = 15;  // mm on every side
 constexpr double kTitlePoints = 16;
 constexpr double kTablePoints = 9;
-constexpr double kLabelWidth = 20;      // 蔵干通変星 at 9 pt and the padding
-constexpr double kPillarWidth = 16;     // a 納音 at 9 pt and the padding
+constexpr double kLabelWidth = 20;   // 蔵干通変星 at 9 pt and the padding
+constexpr double kPillarWidth = 16;  // a 納音 at 9 pt and the padding
 constexpr double kTableGap = 12;
 constexpr double kRowHeight = 6;
 constexpr double kSectionGap = 4;
@@ -102,9 +102,9 @@ page::Document CompatDocument(const CompatSheet& sheet, page::PaperSize paper) {
   double tablesBottom = y;
   for (std::size_t i = 0; i < 2; ++i) {
     const double x = kMargin + static_cast<double>(i) * (tableWidth + kTableGap);
-    const std::string head = page::ElideText(
-        std::string(kLetters[i]) + "　" + labels[i] + "　空亡 " + std::string(sheet.people[i].details.voidBranches.names),
-        tableWidth, kLargestListPoints);
+    const std::string head = page::ElideText(std::string(kLetters[i]) + "　" + labels[i] + "　空亡 " +
+                                                 std::string(sheet.people[i].details.voidBranches.names),
+                                             tableWidth, kLargestListPoints);
     const double headHeight = AddLines(p, {head}, {x, y, tableWidth, 0}, kLargestListPoints, true);
     const Box table = page::AddTable(p, PillarTable(sheet.people[i].details, {x, y + headHeight + 1}));
     tablesBottom = std::max(tablesBottom, table.bottom());

@@ -18,12 +18,10 @@ constexpr std::array<std::string_view, 2> kLetters = {"A", "B"};
 constexpr std::array<std::string_view, 4> kStemPlaces = {"年干", "月干", "日干", "時干"};
 constexpr std::array<std::string_view, 4> kBranchPlaces = {"年支", "月支", "日支", "時支"};
 
-
-
 // Widths in fixed-pitch columns.
-constexpr std::size_t kLabelColumns = 12;   // 蔵干通変星 and one space
-constexpr std::size_t kPillarColumns = 8;   // a 納音 and one space
-constexpr std::size_t kGapColumns = 4;      // between the two tables
+constexpr std::size_t kLabelColumns = 12;  // 蔵干通変星 and one space
+constexpr std::size_t kPillarColumns = 8;  // a 納音 and one space
+constexpr std::size_t kGapColumns = 4;     // between the two tables
 
 void AppendPadded(std::string& line, std::string_view text, std::size_t columns) {
   line += text;
@@ -77,8 +75,8 @@ CompatSheet MakeCompatSheet(const CompatSubject& a, const CompatSubject& b) {
     request.hourKnown = s.hourKnown;
     sheet.people[i] = CompatPerson{s.name, s.birth, ComputeChartDetails(*s.chart, request)};
   }
-  sheet.compat = CompatibilityOf(NatalPillarsOf(a.chart->record, a.hourKnown),
-                                 NatalPillarsOf(b.chart->record, b.hourKnown));
+  sheet.compat =
+      CompatibilityOf(NatalPillarsOf(a.chart->record, a.hourKnown), NatalPillarsOf(b.chart->record, b.hourKnown));
   return sheet;
 }
 
@@ -188,7 +186,8 @@ std::string MakeCompatText(const CompatSheet& sheet, std::string_view lineEnd) {
     std::string line;
     AppendPadded(line, label, kLabelColumns);
     for (std::size_t i = 0; i < 2; ++i) {
-      for (const Pillar c : kPillarTableOrder) AppendPadded(line, cell(sheet.people[i].details.pillars[c]), kPillarColumns);
+      for (const Pillar c : kPillarTableOrder)
+        AppendPadded(line, cell(sheet.people[i].details.pillars[c]), kPillarColumns);
       if (i == 0) AppendPadded(line, "", kGapColumns);
     }
     TrimEnd(line);

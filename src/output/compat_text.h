@@ -26,9 +26,9 @@ namespace mireto {
 inline constexpr std::size_t kLabelCharacters = 8;
 
 struct CompatPerson {
-  std::string name;       // may be empty
-  std::string birth;      // the birth in one line, e.g. "1990年5月3日 14時27分 男 時差 -5分30秒"
-  ChartDetails details;   // the pillar table (readings from the person's own day stem)
+  std::string name;      // may be empty
+  std::string birth;     // the birth in one line, e.g. "1990年5月3日 14時27分 男 時差 -5分30秒"
+  ChartDetails details;  // the pillar table (readings from the person's own day stem)
 };
 
 // Everything the 相性 window shows.

@@ -71,11 +71,13 @@ class Flow {
   page::Document finish(page::PaperSize paper) {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
       page::Text number;
-      number.lines = {FormatInteger(static_cast<long long>(i + 1)) + "／" + FormatInteger(static_cast<long long>(pages_.size()))};
+      number.lines = {FormatInteger(static_cast<long long>(i + 1)) + "／" +
+                      FormatInteger(static_cast<long long>(pages_.size()))};
       number.box = {left_, paperHeight_ - kFooterRise + 1, kWidth, LineHeight()};
       number.points = 8;
       number.align = page::HAlign::Right;
-      pages_[i].items.push_back(page::Line{{left_, paperHeight_ - kFooterRise}, {left_ + kWidth, paperHeight_ - kFooterRise}, {0.2}});
+      pages_[i].items.push_back(
+          page::Line{{left_, paperHeight_ - kFooterRise}, {left_ + kWidth, paperHeight_ - kFooterRise}, {0.2}});
       pages_[i].items.push_back(std::move(number));
     }
     return {paper, "命式詳細", std::move(pages_)};

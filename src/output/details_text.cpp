@@ -5,9 +5,9 @@
 
 #include "chart/text_format.h"
 #include "core/names.h"
+#include "output/pillar_rows.h"
 #include "output/relation_text.h"
 #include "page/page_text.h"
-#include "output/pillar_rows.h"
 
 namespace mireto {
 
@@ -18,8 +18,8 @@ constexpr std::string_view kCurrentMark = "\u3000（現在）";
 constexpr std::string_view kThisYearMark = "\u3000（今年）";
 
 // Widths in fixed-pitch columns.
-constexpr std::size_t kLabelColumns = 12;   // 蔵干通変星 and one space
-constexpr std::size_t kPillarColumns = 8;   // a 納音 and one space
+constexpr std::size_t kLabelColumns = 12;  // 蔵干通変星 and one space
+constexpr std::size_t kPillarColumns = 8;  // a 納音 and one space
 constexpr std::size_t kAgeRangeColumns = 12;
 constexpr std::size_t kCycleColumns = 6;    // 干支
 constexpr std::size_t kReadingColumns = 8;  // 通変星 / 十二運
@@ -29,7 +29,6 @@ constexpr std::size_t kBalanceLabelColumns = 20;  // 五行（蔵干を含む）
 
 constexpr std::string_view kNoRelation = "－";
 constexpr std::string_view kRelationSeparator = "、";
-
 
 // Appends text padded with spaces to the given number of columns.
 void AppendPadded(std::string& line, std::string_view text, std::size_t columns) {
@@ -50,7 +49,6 @@ std::string_view VoidMark(std::optional<bool> isVoid) {
   if (!isVoid) return kUnknownMark;
   return *isVoid ? kVoidMark : kNotVoidMark;
 }
-
 
 DetailsBlock PillarTable(const ChartDetails& d) {
   DetailsBlock block;
@@ -83,8 +81,8 @@ void AppendReadingHeader(std::string& line) {
   line += "空亡";
 }
 
-void AppendReadings(std::string& line, std::string_view stem, std::string_view branch,
-                    std::string_view tenGod, std::string_view stage, bool isVoid) {
+void AppendReadings(std::string& line, std::string_view stem, std::string_view branch, std::string_view tenGod,
+                    std::string_view stage, bool isVoid) {
   std::string cycle(stem);
   cycle += branch;
   AppendPadded(line, cycle, kCycleColumns);
@@ -122,8 +120,7 @@ DetailsBlock AnnualTable(const ChartDetails& d) {
   for (const AnnualPillar& a : d.annual) {
     std::string line;
     AppendPadded(line, FormatInteger(a.year), kYearColumns);
-    AppendPadded(line, a.age ? RightAligned(FormatInteger(*a.age), 3) + "歳" : RightAligned("－", 5),
-                 kAgeColumns);
+    AppendPadded(line, a.age ? RightAligned(FormatInteger(*a.age), 3) + "歳" : RightAligned("－", 5), kAgeColumns);
     AppendReadings(line, a.stem, a.branch, a.tenGod, a.stage, a.isVoid);
     if (d.currentYear == a.year) line += kThisYearMark;
     block.rows.push_back(line);

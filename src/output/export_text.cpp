@@ -43,18 +43,16 @@ std::string MakeExportText(const ChartSnapshot& chart, std::string_view nowText)
   std::string lines[17];
   lines[0] = std::string(nowText) + "解命";
   lines[1] = "姓名／" + chart.name;
-  lines[2] = "生年月日／" + chart.birthday + IdeographicSpaces(2) + "性別／" + chart.sex +
-             IdeographicSpaces(2) + "年齢／" + d.age + "歳";
-  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + d.luckStartAge +
-             IdeographicSpaces(2) + "交替年月／" + d.luckChange;
+  lines[2] = "生年月日／" + chart.birthday + IdeographicSpaces(2) + "性別／" + chart.sex + IdeographicSpaces(2) +
+             "年齢／" + d.age + "歳";
+  lines[3] = IdeographicSpaces(6) + " " + IdeographicSpaces(1) + "大運交替／" + d.luckStartAge + IdeographicSpaces(2) +
+             "交替年月／" + d.luckChange;
   lines[4] = "";
   // The natal pillars one per line, the luck pillars in a column to their right.
   lines[5] = PillarColumn(d, Pillar::Year) + Spaces(4) + "大運" + Spaces(4) + Luck(d, 0);
   lines[6] = PillarColumn(d, Pillar::Month) + Spaces(6) + d.luckFirstAges[0] + Spaces(5) + Luck(d, 1);
-  lines[7] = PillarColumn(d, Pillar::Day) + IdeographicSpaces(3) + d.luckFirstAges[1] + Spaces(5) +
-             Luck(d, 2);
-  lines[8] = PillarColumn(d, Pillar::Hour) + IdeographicSpaces(3) + d.luckFirstAges[2] + Spaces(5) +
-             Luck(d, 3);
+  lines[7] = PillarColumn(d, Pillar::Day) + IdeographicSpaces(3) + d.luckFirstAges[1] + Spaces(5) + Luck(d, 2);
+  lines[8] = PillarColumn(d, Pillar::Hour) + IdeographicSpaces(3) + d.luckFirstAges[2] + Spaces(5) + Luck(d, 3);
   for (std::size_t i = 4; i <= 10; ++i) {
     lines[i + 5] = Spaces(26) + d.luckFirstAges[i - 1] + Spaces(5) + Luck(d, i);
   }

@@ -28,8 +28,8 @@ constexpr page::Colour kDayMasterRing{0xC6, 0x28, 0x28};
 // Proportions of the picture's side.
 constexpr double kCircleRadius = 0.36;  // the circle through the five centres
 constexpr double kNodeRadius = 0.125;
-constexpr double kNameSize = 0.085;     // the element's character
-constexpr double kCountSize = 0.06;     // its counts and the notes
+constexpr double kNameSize = 0.085;  // the element's character
+constexpr double kCountSize = 0.06;  // its counts and the notes
 constexpr double kArrowSize = 0.03;
 
 struct Geometry {
@@ -65,10 +65,11 @@ void AddArrow(page::Page& page, page::Point from, page::Point to, double head, c
   const double ux = (from.x - to.x) / length;
   const double uy = (from.y - to.y) / length;
   const page::Point base = Plus(to, ux * head, uy * head);
-  page.items.push_back(page::Polygon{{to, Plus(base, -uy * head / 2, ux * head / 2), Plus(base, uy * head / 2, -ux * head / 2)},
-                                     page::Stroke{stroke.width, stroke.colour},
-                                     true,
-                                     stroke.colour});
+  page.items.push_back(
+      page::Polygon{{to, Plus(base, -uy * head / 2, ux * head / 2), Plus(base, uy * head / 2, -ux * head / 2)},
+                    page::Stroke{stroke.width, stroke.colour},
+                    true,
+                    stroke.colour});
 }
 
 void AddCycles(page::Page& page, const Geometry& g) {
@@ -87,9 +88,10 @@ void AddNode(page::Page& page, const Geometry& g, Element e, const FiveElementBa
   const page::Point at = NodeCentre(g, e);
   const double node = g.node();
   const bool dayMaster = e == b.dayMaster;
-  const page::Stroke ring = dayMaster ? page::Stroke{g.side * 0.014, kDayMasterRing} : page::Stroke{g.side * 0.004, kInk};
-  page.items.push_back(
-      page::Ellipse{{at.x - node, at.y - node, 2 * node, 2 * node}, ring, true, kElementTints[static_cast<std::size_t>(e)]});
+  const page::Stroke ring =
+      dayMaster ? page::Stroke{g.side * 0.014, kDayMasterRing} : page::Stroke{g.side * 0.004, kInk};
+  page.items.push_back(page::Ellipse{
+      {at.x - node, at.y - node, 2 * node, 2 * node}, ring, true, kElementTints[static_cast<std::size_t>(e)]});
   page::Text name{{std::string(ElementName(e))}, {at.x - node, at.y - node * 0.85, 2 * node, node}};
   name.points = Points(g.side * kNameSize);
   name.bold = true;
@@ -122,7 +124,8 @@ void AddFiveElementPicture(page::Page& page, const page::Box& area, const FiveEl
   const Geometry g{{area.x + area.width / 2, area.y + side / 2}, side};
   AddCycles(page, g);
   for (const Element e : kElements) AddNode(page, g, e, balance);
-  page::Text notes{{"天干・地支／蔵干を含む", YinYangText(balance)}, {area.x, area.y + side * 0.94, area.width, side * 0.2}};
+  page::Text notes{{"天干・地支／蔵干を含む", YinYangText(balance)},
+                   {area.x, area.y + side * 0.94, area.width, side * 0.2}};
   notes.points = Points(side * kCountSize);
   notes.align = page::HAlign::Centre;
   notes.lineSpacing = 1.3;

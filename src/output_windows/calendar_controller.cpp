@@ -53,8 +53,7 @@ void CalendarController::setTimeDifference(std::optional<double> jisaDays) {
 }
 
 bool CalendarController::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
-    kept_ = window_->pos();
+  if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) kept_ = window_->pos();
   return QObject::eventFilter(watched, event);
 }
 

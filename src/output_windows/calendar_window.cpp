@@ -17,9 +17,9 @@
 #include "core/names.h"
 #include "gui/fonts.h"
 #include "output/calendar_pages.h"
-#include "print/print_dialogs.h"
-#include "output_windows/table_cells.h"
 #include "output_windows/dialog_buttons.h"
+#include "output_windows/table_cells.h"
+#include "print/print_dialogs.h"
 
 namespace mireto {
 
@@ -84,7 +84,8 @@ CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
   grid_->setHorizontalHeaderLabels(weekdays);
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  const int cellWidth = QFontMetrics(LayoutFont(FontFace::PGothic, 12, true)).horizontalAdvance(QStringLiteral("甲子甲")) + 12;
+  const int cellWidth =
+      QFontMetrics(LayoutFont(FontFace::PGothic, 12, true)).horizontalAdvance(QStringLiteral("甲子甲")) + 12;
   for (int c = 0; c < kDays; ++c) grid_->setColumnWidth(c, cellWidth);
   grid_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   layout->addWidget(grid_, 0, Qt::AlignHCenter);
@@ -96,9 +97,8 @@ CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
   terms_->verticalHeader()->hide();
   layout->addWidget(terms_);
 
-  auto* explanation = new QLabel(QString::fromUtf8(kTwoClocksExplanation.data(),
-                                                   static_cast<qsizetype>(kTwoClocksExplanation.size())),
-                                 this);
+  auto* explanation = new QLabel(
+      QString::fromUtf8(kTwoClocksExplanation.data(), static_cast<qsizetype>(kTwoClocksExplanation.size())), this);
   explanation->setObjectName(QStringLiteral("lblExplanation"));
   explanation->setWordWrap(true);
   layout->addWidget(explanation);
@@ -177,7 +177,7 @@ void CalendarWindow::fillGrid() {
     const int offset = view_.days.front().weekday - 1 + day.day - 1;
     const bool isToday = today_ && today_->year == day.year && today_->month == day.month && today_->day == day.day;
     QTableWidgetItem* item = TableCell(QStringLiteral("%1\n%2").arg(day.day).arg(Text(PillarText(day.pillar))),
-                                  LayoutFont(FontFace::PGothic, 12, isToday));
+                                       LayoutFont(FontFace::PGothic, 12, isToday));
     if (day.weekday == 1) item->setForeground(kSundayText);
     if (day.weekday == 7) item->setForeground(kSaturdayText);
     if (isToday) {
@@ -193,17 +193,21 @@ void CalendarWindow::fillTerms() {
   const QString switchTitle = view_.jisaDays
                                   ? QStringLiteral("命式の切り替え（%1）").arg(Text(JisaText(*view_.jisaDays)))
                                   : QStringLiteral("命式の切り替え（時差が正しくありません）");
-  terms_->setHorizontalHeaderLabels({QStringLiteral("節気"), QStringLiteral("暦の時刻（日本標準時）"), switchTitle,
-                                     QStringLiteral("月柱")});
+  terms_->setHorizontalHeaderLabels(
+      {QStringLiteral("節気"), QStringLiteral("暦の時刻（日本標準時）"), switchTitle, QStringLiteral("月柱")});
   terms_->setRowCount(static_cast<int>(view_.terms.size()));
   const QFont font = LayoutFont(FontFace::Gothic, 11.25);
   for (int r = 0; r < terms_->rowCount(); ++r) {
     const CalendarTerm& term = view_.terms[static_cast<std::size_t>(r)];
-    terms_->setItem(r, 0, TableCell(QString::fromUtf8(term.almanac.name.data(), static_cast<qsizetype>(term.almanac.name.size())),
-                               LayoutFont(FontFace::Gothic, 11.25, term.almanac.sectional)));
+    terms_->setItem(
+        r, 0,
+        TableCell(QString::fromUtf8(term.almanac.name.data(), static_cast<qsizetype>(term.almanac.name.size())),
+                  LayoutFont(FontFace::Gothic, 11.25, term.almanac.sectional)));
     terms_->setItem(r, 1, TableCell(Text(TermMomentText(term.almanac.jst)), font));
-    terms_->setItem(r, 2, TableCell(view_.jisaDays ? Text(TermMomentText(term.chartSwitch)) : QStringLiteral("－"), font));
-    terms_->setItem(r, 3, TableCell(term.monthPillar ? Text(PillarText(*term.monthPillar)) : QStringLiteral("（中気）"), font));
+    terms_->setItem(r, 2,
+                    TableCell(view_.jisaDays ? Text(TermMomentText(term.chartSwitch)) : QStringLiteral("－"), font));
+    terms_->setItem(
+        r, 3, TableCell(term.monthPillar ? Text(PillarText(*term.monthPillar)) : QStringLiteral("（中気）"), font));
   }
 }
 

@@ -12,9 +12,9 @@
 
 #include "gui/fonts.h"
 #include "output/compat_page.h"
+#include "output_windows/dialog_buttons.h"
 #include "output_windows/pillar_table.h"
 #include "print/print_dialogs.h"
-#include "output_windows/dialog_buttons.h"
 
 namespace mireto {
 

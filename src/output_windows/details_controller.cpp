@@ -39,8 +39,7 @@ void DetailsController::open() {
 }
 
 bool DetailsController::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
-    kept_ = window_->pos();
+  if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) kept_ = window_->pos();
   return QObject::eventFilter(watched, event);
 }
 

@@ -1,12 +1,10 @@
 #include "output_windows/details_window.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,22 +13,24 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QGuiApplication>
-#include <algorithm>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "gui/fonts.h"
-#include "print/print_dialogs.h"
-#include "output/details_print.h"
 #include "core/names.h"
+#include "gui/fonts.h"
 #include "output/calendar_text.h"
+#include "output/details_print.h"
 #include "output/details_text.h"
+#include "output/relation_text.h"
+#include "output_windows/dialog_buttons.h"
 #include "output_windows/five_element_diagram.h"
 #include "output_windows/pillar_table.h"
 #include "output_windows/table_cells.h"
-#include "output/relation_text.h"
-#include "output_windows/dialog_buttons.h"
+#include "print/print_dialogs.h"
 
 namespace mireto {
 
@@ -39,12 +39,11 @@ namespace {
 // Background of the present year (a branch in 空亡: kVoidBackground).
 const QColor kPresentBackground{0xFF, 0xF2, 0xB3};
 
-
 constexpr std::array<const char*, 6> kLuckRows = {"年齢", "干支", "通変星", "十二運", "空亡", "合冲刑害"};
 constexpr int kLuckRelationRow = 5;
 constexpr int kAnnualRelationColumn = 6;
-constexpr std::array<const char*, 7> kAnnualColumns = {"年", "満年齢", "干支", "通変星", "十二運", "空亡",
-                                                       "命式との合冲刑害"};
+constexpr std::array<const char*, 7> kAnnualColumns = {"年",   "満年齢",          "干支", "通変星", "十二運",
+                                                       "空亡", "命式との合冲刑害"};
 // The widest text of each annual column but the last, which takes the rest.
 constexpr std::array<const char*, 6> kAnnualColumnSamples = {"20000", "100歳", "干支干", "通変星", "十二運", "空亡空"};
 
@@ -139,7 +138,8 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
   auto* luckTitle = new QLabel(QStringLiteral("大運"), this);
   luckTitle->setFont(LayoutFont(FontFace::Gothic, 11.25, true));
   layout->addWidget(luckTitle);
-  luck_ = MakeReadOnlyTable(this, QStringLiteral("tblLuck"), static_cast<int>(kLuckRows.size()), static_cast<int>(kLuckColumnCount));
+  luck_ = MakeReadOnlyTable(this, QStringLiteral("tblLuck"), static_cast<int>(kLuckRows.size()),
+                            static_cast<int>(kLuckColumnCount));
   luck_->setVerticalHeaderLabels(Labels(kLuckRows));
   luck_->horizontalHeader()->hide();
   FitTableToContents(*luck_);
@@ -158,11 +158,13 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QDialog(owner) {
     const QString sample = QString::fromUtf8(kAnnualColumnSamples[static_cast<std::size_t>(c)]);
     annual_->setColumnWidth(c, annualMetrics.horizontalAdvance(sample) + 16);
   }
-  annual_->horizontalHeader()->setSectionResizeMode(static_cast<int>(kAnnualColumnSamples.size()), QHeaderView::Stretch);
+  annual_->horizontalHeader()->setSectionResizeMode(static_cast<int>(kAnnualColumnSamples.size()),
+                                                    QHeaderView::Stretch);
   // Rows of one fixed height: sizing each of the 101 rows to its contents
   // at every refresh costs seconds.
   annual_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  annual_->verticalHeader()->setDefaultSectionSize(QFontMetrics(LayoutFont(FontFace::Gothic, 11.25, true)).height() + 6);
+  annual_->verticalHeader()->setDefaultSectionSize(QFontMetrics(LayoutFont(FontFace::Gothic, 11.25, true)).height() +
+                                                   6);
   annual_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   annual_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   annual_->setMinimumHeight(220);
@@ -209,7 +211,8 @@ void DetailsWindow::showDetails(const ChartDetails& details) {
   fillLuck();
   fillAnnual();
   if (!details_.monthly.empty()) showMonthly(details_.monthly.front().from.year, details_.monthly);
-  if (!details_.daily.empty()) showDaily(details_.daily.front().day.year, details_.daily.front().day.month, details_.daily);
+  if (!details_.daily.empty())
+    showDaily(details_.daily.front().day.year, details_.daily.front().day.month, details_.daily);
   setUpdatesEnabled(true);
   if (!isVisible()) fitToScreen();  // a size the user chose stays
   scrollToPresentYear();
@@ -234,9 +237,16 @@ void DetailsWindow::showBirthTime(const std::optional<BirthTimeDetails>& birthTi
 
 namespace {
 
-constexpr std::array<const char*, 8> kMonthlyColumns = {"節", "開始（この出生地での切り替え）", "暦の節入り（日本標準時）",
-                                                        "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
-constexpr std::array<const char*, 7> kDailyColumns = {"日", "曜", "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
+constexpr std::array<const char*, 8> kMonthlyColumns = {"節",
+                                                        "開始（この出生地での切り替え）",
+                                                        "暦の節入り（日本標準時）",
+                                                        "干支",
+                                                        "通変星",
+                                                        "十二運",
+                                                        "空亡",
+                                                        "命式との合冲刑害"};
+constexpr std::array<const char*, 7> kDailyColumns = {
+    "日", "曜", "干支", "通変星", "十二運", "空亡", "命式との合冲刑害"};
 
 QTableWidget* MakePeriodTable(QWidget* parent, const char* name, const auto& columns) {
   QTableWidget* table = MakeReadOnlyTable(parent, QString::fromUtf8(name), 0, static_cast<int>(columns.size()));
@@ -280,7 +290,8 @@ QWidget* DetailsWindow::makeMonthlyPage() {
   monthlyYear_->setRange(kFirstCalendarYear, kLastCalendarYear);
   monthlyYear_->setSuffix(QStringLiteral("年"));
   row->addWidget(monthlyYear_);
-  row->addWidget(new QLabel(QStringLiteral("の節（小寒〜大雪）で始まる12か月。開始はこの出生地で月柱が変わる時刻"), page));
+  row->addWidget(
+      new QLabel(QStringLiteral("の節（小寒〜大雪）で始まる12か月。開始はこの出生地で月柱が変わる時刻"), page));
   row->addStretch();
   layout->addLayout(row);
   monthly_ = MakePeriodTable(page, "tblMonthly", kMonthlyColumns);
@@ -385,7 +396,7 @@ void DetailsWindow::fillLuck() {
     const LuckColumnDetails& l = details_.luck[static_cast<std::size_t>(i)];
     const bool current = details_.currentLuckColumn == i;
     const QFont fixed = LayoutFont(FontFace::Gothic, 11.25, current);
-    const QString cells[] = {AgeRange(l), Text(l.stem) + Text(l.branch), Text(l.tenGod), Text(l.stage),
+    const QString cells[] = {AgeRange(l),        Text(l.stem) + Text(l.branch), Text(l.tenGod), Text(l.stage),
                              VoidText(l.isVoid), RelationsCell(l.relations)};
     for (int r = 0; r < static_cast<int>(std::size(cells)); ++r) {
       QFont font = fixed;

@@ -11,8 +11,8 @@
 #pragma once
 
 #include <QDialog>
-#include <optional>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 

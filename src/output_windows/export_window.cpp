@@ -50,7 +50,6 @@ class ChartTextEdit : public QPlainTextEdit {
     QPlainTextEdit::keyPressEvent(event);
   }
 
-
   QMimeData* createMimeDataFromSelection() const override {
     auto* data = new QMimeData;
     data->setText(ToCrLfLines(textCursor().selection().toPlainText()));

@@ -99,8 +99,7 @@ void PlaybackSignal::waitFinishedOrAbandoned() {
   changed_.wait(lock, [this] { return finished_ || abandoned_; });
 }
 
-bool PlayWavBlocking(const std::string& path, const SoundPlayer& player,
-                     std::chrono::milliseconds grace) {
+bool PlayWavBlocking(const std::string& path, const SoundPlayer& player, std::chrono::milliseconds grace) {
   const auto length = WavDuration(path);
   if (!length) return false;
   const auto deadline = std::chrono::steady_clock::now() + *length + grace;

@@ -55,8 +55,7 @@ using SoundPlayer = std::function<void(const std::string& path, std::shared_ptr<
 // Plays a WAVE file with the given player and waits for its end, at most the
 // clip's length plus grace. Returns true when the player reported the end in
 // time; false at once when the file is unreadable.
-bool PlayWavBlocking(const std::string& path, const SoundPlayer& player,
-                     std::chrono::milliseconds grace = kSoundGrace);
+bool PlayWavBlocking(const std::string& path, const SoundPlayer& player, std::chrono::milliseconds grace = kSoundGrace);
 
 // The system's player, as a SoundPlayer: the desktop's event-sound service
 // (libcanberra) on Linux, PlaySoundW on Windows (notify_sound_linux.cpp,

@@ -70,8 +70,7 @@ void PlayWithEventSoundService(const std::string& path, std::shared_ptr<Playback
     ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, path.c_str());
     ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "notify");
     // The signal outlives the context: this function holds it until destroy.
-    playing = ca_context_play_full(context, kPlaybackId, properties, OnCanberraFinished,
-                                   signal.get()) == CA_SUCCESS;
+    playing = ca_context_play_full(context, kPlaybackId, properties, OnCanberraFinished, signal.get()) == CA_SUCCESS;
     ca_proplist_destroy(properties);
   }
   if (playing) {

@@ -38,7 +38,9 @@ void FillPillarTable(QTableWidget& table, const ChartDetails& details) {
     const bool isVoid = p.isVoid.value_or(false);
     for (int r = 0; r < static_cast<int>(kPillarTableRows.size()); ++r) {
       const PillarRow& row = kPillarTableRows[static_cast<std::size_t>(r)];
-      QTableWidgetItem* item = TableCell(Text(p.*row.item), LayoutFont(IsCharacterRow(row) ? FontFace::PGothic : FontFace::Gothic, 12, IsCharacterRow(row)));
+      QTableWidgetItem* item =
+          TableCell(Text(p.*row.item),
+                    LayoutFont(IsCharacterRow(row) ? FontFace::PGothic : FontFace::Gothic, 12, IsCharacterRow(row)));
       if (row.item == &PillarDetails::branch && isVoid) {
         item->setBackground(kVoidBackground);
         item->setToolTip(QStringLiteral("空亡"));

@@ -96,8 +96,8 @@ inline constexpr std::array kPillarLabels{
 
 // The luck-pillar strip: eleven columns from right (0) to left (10).
 inline constexpr int kLuckColumns = 11;
-inline constexpr std::array<int, kLuckColumns> kColumnLeft{
-    4065, 3660, 3270, 2865, 2475, 2070, 1680, 1275, 885, 480, 90};
+inline constexpr std::array<int, kLuckColumns> kColumnLeft{4065, 3660, 3270, 2865, 2475, 2070,
+                                                           1680, 1275, 885,  480,  90};
 inline constexpr int kLeftEdge = 45;  // the wider age labels and the image of column 10
 
 inline constexpr int kSai1Top = 1890;       // sai1(k - 1) in column k = 1 .. 10

@@ -36,8 +36,8 @@ QString ArrayControlName(const char* array, int index) {
   return QStringLiteral("%1(%2)").arg(QString::fromUtf8(array)).arg(index);
 }
 
-QLabel* AddLabel(QWidget& window, const QString& name, const QString& text,
-                 const TwipsRect& rect, FontRole font, bool centred = false) {
+QLabel* AddLabel(QWidget& window, const QString& name, const QString& text, const TwipsRect& rect, FontRole font,
+                 bool centred = false) {
   auto* label = new QLabel(text, &window);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
@@ -53,7 +53,8 @@ int CaptionOverhang(const popup::TextBox& box) {
   for (const auto& caption : popup::kStaticCaptions) {
     if (caption.rect.top != box.rect.top || caption.rect.left >= box.rect.left) continue;
     const QFontMetrics metrics(RoleFont(caption.font));
-    const int captionEnd = TwipsToPixels(caption.rect.left) + metrics.horizontalAdvance(QString::fromUtf8(caption.text));
+    const int captionEnd =
+        TwipsToPixels(caption.rect.left) + metrics.horizontalAdvance(QString::fromUtf8(caption.text));
     return std::max(0, captionEnd - TwipsToPixels(box.rect.left));
   }
   return 0;
@@ -85,28 +86,25 @@ void AddLuckColumn(QWidget& window, int k, PopupControls& controls) {
   if (k > 0) {
     controls.firstAges[k - 1] =
         AddLabel(window, ArrayControlName("sai1", k - 1), placeholder,
-                 {edgeLeft, kSai1Top, last ? kSai1LastWidth : kSai1Width, kLabelHeight},
-                 FontRole::Age, k == 1 || last);
+                 {edgeLeft, kSai1Top, last ? kSai1LastWidth : kSai1Width, kLabelHeight}, FontRole::Age, k == 1 || last);
   }
   auto* separator = new QLabel(&window);
   separator->setPixmap(QPixmap(QStringLiteral(":/separator.png")));
   PlaceInTwips(*separator, {edgeLeft, kSeparatorTop, kSeparatorSide, kSeparatorSide});
   controls.lastAges[k] =
       AddLabel(window, ArrayControlName("sai2", k), placeholder,
-               {edgeLeft, kSai2Top, last ? kSai2LastWidth : kLabelWidth, kLabelHeight},
-               FontRole::Age, k <= 1 || last);
+               {edgeLeft, kSai2Top, last ? kSai2LastWidth : kLabelWidth, kLabelHeight}, FontRole::Age, k <= 1 || last);
   controls.stems[k] = AddLabel(window, ArrayControlName("dun_kan", k), placeholder,
                                {left, kDunKanTop, kLabelWidth, kLabelHeight}, FontRole::Luck);
   controls.branches[k] =
       AddLabel(window, ArrayControlName("dun_shi", k), placeholder,
-               {left, kDunShiTop, kLabelWidth, k == 0 ? kLabelHeight : kDunShiHeight},
-               FontRole::Luck);
+               {left, kDunShiTop, kLabelWidth, k == 0 ? kLabelHeight : kDunShiHeight}, FontRole::Luck);
 }
 
 QWidget* BuildPopupWindow(PopupControls& controls) {
-  auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                          Qt::WindowCloseButtonHint);
+  auto* window =
+      new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   window->setObjectName(QStringLiteral("frmpop01"));
   window->setWindowTitle(QStringLiteral("ミレトPopUp"));
   window->setFont(RoleFont(FontRole::Window));

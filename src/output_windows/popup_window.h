@@ -14,7 +14,7 @@ namespace mireto {
 
 // The controls of a loaded pop-up that the chart is written to.
 struct PopupControls {
-  std::array<QLineEdit*, popup::kTextBoxes.size()> boxes{};          // as kTextBoxes
+  std::array<QLineEdit*, popup::kTextBoxes.size()> boxes{};         // as kTextBoxes
   std::array<QLabel*, popup::kPillarLabels.size()> pillarLabels{};  // as kPillarLabels
   std::array<QLabel*, popup::kLuckColumns - 1> firstAges{};         // sai1(0..9)
   std::array<QLabel*, popup::kLuckColumns> lastAges{};              // sai2(0..10)

@@ -54,8 +54,7 @@ QWidget& SecondaryWindow::showWindow() {
 bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
   // A close from the title bar deletes the window later; forget it at once so
   // that a use before the deletion already creates a new one.
-  if (watched == window_ && (event->type() == QEvent::Close || event->type() == QEvent::Hide))
-    kept_ = window_->pos();
+  if (watched == window_ && (event->type() == QEvent::Close || event->type() == QEvent::Hide)) kept_ = window_->pos();
   if (watched == window_ && event->type() == QEvent::Close) window_.clear();
   return QObject::eventFilter(watched, event);
 }

@@ -2,9 +2,7 @@
 
 namespace mireto::page {
 
-Size PaperDimensions(PaperSize paper) {
-  return paper == PaperSize::Letter ? Size{215.9, 279.4} : Size{210, 297};
-}
+Size PaperDimensions(PaperSize paper) { return paper == PaperSize::Letter ? Size{215.9, 279.4} : Size{210, 297}; }
 
 std::vector<std::string> TextLines(const Page& page) {
   std::vector<std::string> lines;

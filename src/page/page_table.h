@@ -28,13 +28,13 @@ struct RuledTable {
   Point origin;                      // top left corner of the table
   std::vector<double> columnWidths;  // mm
   std::vector<TableRow> rows;
-  std::size_t headerRows = 1;        // shaded, bold
+  std::size_t headerRows = 1;  // shaded, bold
   FontRole role = FontRole::Gothic;
   double points = 9;
-  double rule = 0.2;                 // grid lines, mm
-  double frame = 0.6;                // heavy frames of framed cells, mm
+  double rule = 0.2;   // grid lines, mm
+  double frame = 0.6;  // heavy frames of framed cells, mm
   Colour shade = Grey(0.9);
-  double padding = 0.8;              // mm between a cell's edge and its text
+  double padding = 0.8;  // mm between a cell's edge and its text
 };
 
 // The size of the table (the sum of the widths and of the heights).

@@ -90,9 +90,10 @@ std::size_t TextColumns(std::string_view text) {
   std::size_t columns = 0;
   for (std::string_view c : Characters(text)) {
     // Half-width katakana U+FF61..U+FF9F: EF BD A1..EF BE 9F.
-    const bool halfWidthKana = c.size() == 3 && static_cast<unsigned char>(c[0]) == 0xEF &&
-                               ((static_cast<unsigned char>(c[1]) == 0xBD && static_cast<unsigned char>(c[2]) >= 0xA1) ||
-                                static_cast<unsigned char>(c[1]) == 0xBE);
+    const bool halfWidthKana =
+        c.size() == 3 && static_cast<unsigned char>(c[0]) == 0xEF &&
+        ((static_cast<unsigned char>(c[1]) == 0xBD && static_cast<unsigned char>(c[2]) >= 0xA1) ||
+         static_cast<unsigned char>(c[1]) == 0xBE);
     columns += (c.size() == 1 || halfWidthKana) ? 1 : 2;
   }
   return columns;

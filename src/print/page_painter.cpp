@@ -65,8 +65,8 @@ void DrawText(QPainter& painter, const page::Text& text, const Scale& scale) {
   // Clipped at the box's sides; a line's own height may reach past its top
   // and bottom by a little.
   painter.save();
-  painter.setClipRect(scale.at(page::Box{text.box.x, text.box.y - lineHeight, text.box.width,
-                                         text.box.height + 2 * lineHeight}));
+  painter.setClipRect(
+      scale.at(page::Box{text.box.x, text.box.y - lineHeight, text.box.width, text.box.height + 2 * lineHeight}));
   const Qt::Alignment flags = HorizontalFlag(text.align) | Qt::AlignVCenter;
   for (std::size_t i = 0; i < text.lines.size(); ++i) {
     const page::Box line{text.box.x, top + lineHeight * static_cast<double>(i), text.box.width, lineHeight};

@@ -14,13 +14,11 @@ namespace {
 QString Reason(const QSaveFile& file) {
   switch (file.error()) {
     case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-      return QStringLiteral("書き込みが許可されていないか、フォルダーがありません。");
+    case QFileDevice::PermissionsError: return QStringLiteral("書き込みが許可されていないか、フォルダーがありません。");
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
       return QStringLiteral("ディスクの空きが足りないか、書き込み中に問題が起きました。");
-    default:
-      return QStringLiteral("ファイルを書き込めませんでした。");
+    default: return QStringLiteral("ファイルを書き込めませんでした。");
   }
 }
 

@@ -32,7 +32,8 @@ bool PrintWithDialog(QWidget* parent, const QString& title, const DocumentMaker&
   dialog.setWindowTitle(title);
   if (dialog.exec() != QDialog::Accepted) return false;
   if (PrintDocumentOn(printer, make)) return true;
-  ShowMessage(parent, QMessageBox::Warning, QStringLiteral("印刷できませんでした。プリンターの設定を確かめてください。"),
+  ShowMessage(parent, QMessageBox::Warning,
+              QStringLiteral("印刷できませんでした。プリンターの設定を確かめてください。"),
               QStringLiteral("printFailed"));
   return false;
 }
@@ -59,9 +60,7 @@ QString SafeFileName(const QString& name) {
   return safe.isEmpty() ? QStringLiteral("名称未設定") : safe;
 }
 
-QString ProposedPdfPath(const QString& fileName) {
-  return QDir(DocumentsFolder()).filePath(SafeFileName(fileName));
-}
+QString ProposedPdfPath(const QString& fileName) { return QDir(DocumentsFolder()).filePath(SafeFileName(fileName)); }
 
 QString AskPdfPath(QWidget* parent, const QString& title, const QString& proposedPath) {
   QString path = QFileDialog::getSaveFileName(parent, title, proposedPath, QStringLiteral("PDF (*.pdf)"));

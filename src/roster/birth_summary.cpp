@@ -19,18 +19,14 @@ std::string BirthSummaryText(const BirthTexts& birth) {
     time = birth.hour + "時" + birth.minute + "分";
   }
   const char* sex = birth.sex == "M" ? "男" : "女";
-  return BirthDateText(birth) + " " + time + " " + sex + " 時差 " + birth.jisaMinutes + "分" +
-         birth.jisaSeconds + "秒";
+  return BirthDateText(birth) + " " + time + " " + sex + " 時差 " + birth.jisaMinutes + "分" + birth.jisaSeconds + "秒";
 }
 
 std::string DecisionText(ClockDecision decision) {
   switch (decision) {
-    case ClockDecision::NotAsked:
-      return "";
-    case ClockDecision::SummerTime:
-      return "夏時刻として計算（1時間早める）";
-    case ClockDecision::AsEntered:
-      return "日本標準時として計算";
+    case ClockDecision::NotAsked: return "";
+    case ClockDecision::SummerTime: return "夏時刻として計算（1時間早める）";
+    case ClockDecision::AsEntered: return "日本標準時として計算";
   }
   return "";
 }

@@ -50,16 +50,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::string Reason(int errorNumber) {
   switch (errorNumber) {
     case ENOSPC:
-    case EDQUOT:
-      return "ディスクの空きがありません";
+    case EDQUOT: return "ディスクの空きがありません";
     case EACCES:
     case EPERM:
-    case EROFS:
-      return "書き込む権限がありません";
-    case ENOENT:
-      return "フォルダがありません";
-    default:
-      return std::strerror(errorNumber);
+    case EROFS: return "書き込む権限がありません";
+    case ENOENT: return "フォルダがありません";
+    default: return std::strerror(errorNumber);
   }
 }
 

@@ -2,10 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <array>
 #include <random>
 #include <unordered_set>
 
@@ -86,8 +86,8 @@ bool CreateRosterFile(const fs::path& file, std::string& error) {
   }
   RemoveAbandonedNewFiles(file);
   std::random_device random;
-  const fs::path building = folder / (file.filename().string() + std::string(kCreatingMark) +
-                                      std::to_string(random()) + std::to_string(random()));
+  const fs::path building = folder / (file.filename().string() + std::string(kCreatingMark) + std::to_string(random()) +
+                                      std::to_string(random()));
   if (!CreatePrivateFile(building)) {
     error = "名簿ファイルのフォルダに書き込めません" + Quoted(folder);
     return false;
@@ -98,8 +98,7 @@ bool CreateRosterFile(const fs::path& file, std::string& error) {
     Connection db = OpenConnection(building, OpenMode::ReadWrite, detail);
     built = db && Execute(db.get(), "PRAGMA synchronous = FULL", detail) && SwitchToWal(db.get(), 0) &&
             Execute(db.get(), "BEGIN IMMEDIATE", detail) && MigrateSchema(db.get(), 0, detail) &&
-            Execute(db.get(), "COMMIT", detail) &&
-            Execute(db.get(), "PRAGMA wal_checkpoint(TRUNCATE)", detail);
+            Execute(db.get(), "COMMIT", detail) && Execute(db.get(), "PRAGMA wal_checkpoint(TRUNCATE)", detail);
     if (!built) error = StorageError(db.get(), detail, file);
   }
   std::error_code ec;
@@ -109,13 +108,9 @@ bool CreateRosterFile(const fs::path& file, std::string& error) {
   }
   for (const char* side : {"-wal", "-shm"}) fs::remove(fs::path(building.string() + side), ec);
   switch (PublishNoReplace(building, file)) {
-    case Publish::Done:
-      SyncFolder(folder);
-      return true;
-    case Publish::Exists:
-      return true;
-    case Publish::Failed:
-      break;
+    case Publish::Done: SyncFolder(folder); return true;
+    case Publish::Exists: return true;
+    case Publish::Failed: break;
   }
   error = "名簿ファイルを作成できません" + Quoted(file);
   return false;
@@ -308,10 +303,8 @@ std::optional<Roster::Signature> Roster::signature() const {
 
 void Roster::remember(const FileCheck& check) const {
   const auto now = signature();
-  if (now && (check.state == FileState::Usable || check.state == FileState::ReadOnly))
-    checked_.emplace(*now, check);
-  else
-    checked_.reset();
+  if (now && (check.state == FileState::Usable || check.state == FileState::ReadOnly)) checked_.emplace(*now, check);
+  else checked_.reset();
 }
 
 FileCheck Roster::inspect() const {
@@ -370,7 +363,8 @@ std::optional<Entry> Roster::entry(std::int64_t id, std::string& error) const {
   Statement select(db.get(), "SELECT " + PersonColumnsOf(check.version) + " FROM person WHERE id = ?1");
   select.bind(1, id);
   if (select.step()) return ReadEntry(select);
-  error = select.done() ? "この名簿の項目は、ほかで削除されています" : StorageError(db.get(), LastError(db.get()), file_);
+  error =
+      select.done() ? "この名簿の項目は、ほかで削除されています" : StorageError(db.get(), LastError(db.get()), file_);
   return std::nullopt;
 }
 
@@ -425,9 +419,7 @@ bool Roster::change(const Change& body, std::string& error) {
   return true;
 }
 
-std::optional<std::int64_t> Roster::add(const NewEntry& entry, std::string& error) {
-  return insert({entry}, error);
-}
+std::optional<std::int64_t> Roster::add(const NewEntry& entry, std::string& error) { return insert({entry}, error); }
 
 std::optional<AddCount> Roster::addAll(const std::vector<NewEntry>& entries, std::string& error) {
   if (entries.empty()) return AddCount{};

@@ -21,12 +21,9 @@ constexpr int kPagesPerStep = 64;
 
 std::string_view ReasonWord(BackupReason reason) {
   switch (reason) {
-    case BackupReason::Daily:
-      return "";
-    case BackupReason::BeforeMigration:
-      return "-migration";
-    case BackupReason::BeforeRestore:
-      return "-restore";
+    case BackupReason::Daily: return "";
+    case BackupReason::BeforeMigration: return "-migration";
+    case BackupReason::BeforeRestore: return "-restore";
   }
   return "";
 }

@@ -27,7 +27,7 @@ enum class BackupReason { Daily, BeforeMigration, BeforeRestore };
 
 struct BackupCopy {
   std::filesystem::path file;
-  std::string stamp;   // "YYYYMMDD-HHMMSS", local time
+  std::string stamp;  // "YYYYMMDD-HHMMSS", local time
   BackupReason reason = BackupReason::Daily;
   std::optional<std::int64_t> entries;  // nullopt when the copy cannot be read
 };
@@ -41,8 +41,8 @@ using BackupProgress = std::function<void(int remainingPages)>;
 // copy's path, or nullopt and a Japanese message. Older copies beyond
 // kKeptBackups are removed.
 std::optional<std::filesystem::path> BackupDatabase(sqlite3* source, const std::filesystem::path& rosterFile,
-                                                    const std::string& stamp, BackupReason reason,
-                                                    std::string& error, const BackupProgress& progress = {});
+                                                    const std::string& stamp, BackupReason reason, std::string& error,
+                                                    const BackupProgress& progress = {});
 
 // The copies, newest first.
 std::vector<BackupCopy> ListBackups(const std::filesystem::path& rosterFile);

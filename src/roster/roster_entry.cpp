@@ -99,8 +99,8 @@ bool IsListItem(std::string_view text, int last) {
 
 std::string CheckDate(std::string_view date) {
   if (DateParts(date)) return {};
-  return "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstSupportedYear) + "年から" + std::to_string(kLastSupportedYear) +
-         "年までの実在の日付で指定してください: " + std::string(date);
+  return "生年月日は YYYY-MM-DD の形で、" + std::to_string(kFirstSupportedYear) + "年から" +
+         std::to_string(kLastSupportedYear) + "年までの実在の日付で指定してください: " + std::string(date);
 }
 
 std::string CheckFieldText(std::string_view text, const char* what) {
@@ -113,12 +113,9 @@ std::string CheckFieldText(std::string_view text, const char* what) {
 
 std::string_view DecisionWord(ClockDecision decision) {
   switch (decision) {
-    case ClockDecision::NotAsked:
-      return "";
-    case ClockDecision::SummerTime:
-      return "apply";
-    case ClockDecision::AsEntered:
-      return "ignore";
+    case ClockDecision::NotAsked: return "";
+    case ClockDecision::SummerTime: return "apply";
+    case ClockDecision::AsEntered: return "ignore";
   }
   return "";
 }
@@ -135,8 +132,8 @@ std::optional<std::array<int, 3>> DateParts(std::string_view date) {
   const auto year = FixedDigits(date.substr(0, 4));
   const auto month = FixedDigits(date.substr(5, 2));
   const auto day = FixedDigits(date.substr(8, 2));
-  if (!year || !month || !day || *year < kFirstSupportedYear || *year > kLastSupportedYear || *month < 1 || *month > 12 ||
-      *day < 1 || *day > MonthLengths(*year)[*month]) {
+  if (!year || !month || !day || *year < kFirstSupportedYear || *year > kLastSupportedYear || *month < 1 ||
+      *month > 12 || *day < 1 || *day > MonthLengths(*year)[*month]) {
     return std::nullopt;
   }
   return std::array<int, 3>{*year, *month, *day};

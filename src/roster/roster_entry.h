@@ -16,10 +16,10 @@ namespace mireto::roster {
 // The birth inputs as the main window's controls hold them; the keys of
 // mireto-chart's batch input.
 struct BirthTexts {
-  std::string date;    // "YYYY-MM-DD"
-  std::string hour;    // "?" or "0".."23", as the hour list shows it
-  std::string minute;  // "?" or "0".."59", as the minute list shows it
-  std::string sex;     // "M" or "F"
+  std::string date;               // "YYYY-MM-DD"
+  std::string hour;               // "?" or "0".."23", as the hour list shows it
+  std::string minute;             // "?" or "0".."59", as the minute list shows it
+  std::string sex;                // "M" or "F"
   std::string jisaMinutes = "0";  // the time-difference fields as shown
   std::string jisaSeconds = "0";
 

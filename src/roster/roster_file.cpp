@@ -54,7 +54,8 @@ FileCheck ReadOnly(const fs::path& file, int version) {
 }
 
 FileCheck Busy(const fs::path& file) {
-  return {FileState::Busy, 0, "名簿ファイルが他のプログラムに使われています。しばらくしてからやり直してください" + Quoted(file)};
+  return {FileState::Busy, 0,
+          "名簿ファイルが他のプログラムに使われています。しばらくしてからやり直してください" + Quoted(file)};
 }
 
 // The writer also needs the folder: SQLite keeps its journal files beside the database.

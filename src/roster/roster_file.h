@@ -30,8 +30,8 @@ enum class FileState {
 
 struct FileCheck {
   FileState state = FileState::Absent;
-  int version = 0;      // user_version when read
-  std::string message;  // Japanese, for every state but Absent, Blank and Usable
+  int version = 0;         // user_version when read
+  std::string message;     // Japanese, for every state but Absent, Blank and Usable
   bool recovered = false;  // a hot journal was rolled back
 };
 
@@ -39,8 +39,7 @@ FileCheck InspectRosterFile(const std::filesystem::path& file);
 
 // Whether the program may open the file for writing.
 inline bool MayWrite(const FileCheck& check) {
-  return check.state == FileState::Absent || check.state == FileState::Blank ||
-         check.state == FileState::Usable;
+  return check.state == FileState::Absent || check.state == FileState::Blank || check.state == FileState::Usable;
 }
 
 // Whether the program may read the entries.

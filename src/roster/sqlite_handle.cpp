@@ -8,19 +8,12 @@ namespace mireto::roster {
 
 void ConnectionCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
-Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error,
-                          int waitMilliseconds) {
+Connection OpenConnection(const std::filesystem::path& file, OpenMode mode, std::string& error, int waitMilliseconds) {
   int flags = SQLITE_OPEN_NOMUTEX;
   switch (mode) {
-    case OpenMode::ReadOnly:
-      flags |= SQLITE_OPEN_READONLY;
-      break;
-    case OpenMode::ReadWrite:
-      flags |= SQLITE_OPEN_READWRITE;
-      break;
-    case OpenMode::ReadWriteCreate:
-      flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-      break;
+    case OpenMode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
+    case OpenMode::ReadWrite: flags |= SQLITE_OPEN_READWRITE; break;
+    case OpenMode::ReadWriteCreate: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
   }
   sqlite3* raw = nullptr;
   const int rc = sqlite3_open_v2(Utf8Text(file).c_str(), &raw, flags, nullptr);
@@ -44,8 +37,8 @@ std::string FileUri(const std::filesystem::path& file) {
   constexpr char kHex[] = "0123456789ABCDEF";
   for (const char c : path) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-        c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') || c == '-' ||
+        c == '.' || c == '_' || c == '~' || c == '/') {
       uri += c;
     } else {
       uri += '%';
@@ -66,8 +59,8 @@ Connection OpenForReading(const std::filesystem::path& file, std::string& error,
   if (primary != SQLITE_CANTOPEN && primary != SQLITE_READONLY) return db;
   db.reset();
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(FileUri(file).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                                 nullptr);
+  const int rc = sqlite3_open_v2(FileUri(file).c_str(), &raw,
+                                 SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
   Connection immutable(raw);
   if (rc != SQLITE_OK) {
     error = raw != nullptr ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);

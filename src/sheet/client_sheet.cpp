@@ -42,7 +42,7 @@ std::optional<SheetData> GatherSheet(const CalendarTables& tables, const roster:
                                      roster::ClockDecision decision, SheetPerson person, std::string mapPlace,
                                      const LocalDateTime& today, std::string version, std::string& error) {
   const auto request = exchange::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex, birth.jisaMinutes,
-                                        birth.jisaSeconds, error);
+                                             birth.jisaSeconds, error);
   if (!request) return std::nullopt;
   const SummerTimeRule rule = RuleOf(decision);
   BirthChart computed = ComputeBirthChart(request->input, rule, tables, today, Boundaries::Solve);

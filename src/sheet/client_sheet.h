@@ -37,28 +37,28 @@ struct SheetPerson {
 
 // One sectional term next to the birth.
 struct SheetTerm {
-  std::string name;        // 立春 ...
-  ClockTime almanac;       // the almanac's instant, JST
-  ClockTime switchTime;    // the chart's month changes here, on the clock the birth was read on
+  std::string name;          // 立春 ...
+  ClockTime almanac;         // the almanac's instant, JST
+  ClockTime switchTime;      // the chart's month changes here, on the clock the birth was read on
   bool summerClock = false;  // switchTime is on the summer-time clock
-  double minutes = 0;      // birth minus the switch: positive when born after it
+  double minutes = 0;        // birth minus the switch: positive when born after it
 };
 
 // The 年運 rows of a sheet: this many years from the present one.
 inline constexpr int kSheetAnnualYears = 10;
 
 struct SheetData {
-  roster::BirthTexts birth;   // the inputs as entered
-  std::string birthday;       // the birth summary, e.g. 1990年5月3日14時27分, …出生時間不明
+  roster::BirthTexts birth;  // the inputs as entered
+  std::string birthday;      // the birth summary, e.g. 1990年5月3日14時27分, …出生時間不明
   SummerTimeDecision decision;
   std::vector<Notice> notices;
   Chart chart;
-  ChartDetails details;       // 年運 for the kSheetAnnualYears from today's year
+  ChartDetails details;            // 年運 for the kSheetAnnualYears from today's year
   std::array<SheetTerm, 2> terms;  // before and after the birth
   SheetPerson person;
-  std::string mapPlace;       // the map's point when the time difference came from it
+  std::string mapPlace;  // the map's point when the time difference came from it
   LocalDateTime today;
-  std::string version;        // the program's version, e.g. 1.3.15
+  std::string version;  // the program's version, e.g. 1.3.15
 };
 
 // Everything a sheet shows for a birth read with a summer-time decision

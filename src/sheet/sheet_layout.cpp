@@ -23,7 +23,7 @@ using page::VAlign;
 // Millimetres.
 constexpr double kContentWidth = 182;
 constexpr double kTop = 11;
-constexpr double kFooterRise = 12;   // from the paper's bottom edge to the footer's rule
+constexpr double kFooterRise = 12;  // from the paper's bottom edge to the footer's rule
 constexpr double kSectionGap = 3.5;
 constexpr double kLabelWidth = 21;
 constexpr double kColumnGap = 6;
@@ -85,8 +85,8 @@ void AddSectionTitle(Frame& f, std::string_view title, const std::string& remark
   f.page->items.push_back(TextIn({S(title)}, {f.left, f.y, f.width, h}, kSectionPoints, true));
   if (!remark.empty()) {
     const double x = f.left + page::TextWidth(title, kSectionPoints) + 4;
-    f.page->items.push_back(TextIn({remark}, {x, f.y, f.left + f.width - x, h}, kBodyPoints, false, HAlign::Left,
-                                  VAlign::Middle));
+    f.page->items.push_back(
+        TextIn({remark}, {x, f.y, f.left + f.width - x, h}, kBodyPoints, false, HAlign::Left, VAlign::Middle));
   }
   f.y += h + 0.6;
 }
@@ -113,7 +113,8 @@ void AddHeading(Frame& f, const SheetData& s, bool continued) {
   const std::string title = continued ? "命式表（続き）" : "命式表";
   const double h = 9;
   const double titleWidth = page::TextWidth(title, kTitlePoints);
-  f.page->items.push_back(TextIn({title}, {f.left, f.y, titleWidth + 1, h}, kTitlePoints, true, HAlign::Left, VAlign::Bottom));
+  f.page->items.push_back(
+      TextIn({title}, {f.left, f.y, titleWidth + 1, h}, kTitlePoints, true, HAlign::Left, VAlign::Bottom));
   const std::string printed = "作成日　" + DateText(s.today);
   const double printedWidth = page::TextWidth(printed, kBodyPoints);
   f.page->items.push_back(
@@ -125,9 +126,9 @@ void AddHeading(Frame& f, const SheetData& s, bool continued) {
     f.page->items.push_back(TextIn({name}, {x, f.y, room, h}, kNamePoints, true, HAlign::Left, VAlign::Bottom));
     const double nameWidth = page::TextWidth(name, kNamePoints);
     if (!s.person.reading.empty() && room - nameWidth > 20) {
-      f.page->items.push_back(TextIn({page::ElideText("（" + s.person.reading + "）", room - nameWidth - 2, kBodyPoints)},
-                                    {x + nameWidth + 2, f.y, room - nameWidth - 2, h - 0.6}, kBodyPoints, false,
-                                    HAlign::Left, VAlign::Bottom));
+      f.page->items.push_back(TextIn(
+          {page::ElideText("（" + s.person.reading + "）", room - nameWidth - 2, kBodyPoints)},
+          {x + nameWidth + 2, f.y, room - nameWidth - 2, h - 0.6}, kBodyPoints, false, HAlign::Left, VAlign::Bottom));
     }
   }
   f.y += h + 1.2;
@@ -168,7 +169,8 @@ void AddTerms(Frame& f, const SheetData& s) {
   t.origin = {f.left, f.y};
   t.columnWidths = {18, 14, 46, 56, f.width - 18 - 14 - 46 - 56};
   t.points = kSmallPoints;
-  t.rows.push_back({5, {{"節入り"}, {"節気"}, {"暦の時刻（日本標準時）"}, {"この出生地で月柱が替わる時刻"}, {"出生との間"}}});
+  t.rows.push_back(
+      {5, {{"節入り"}, {"節気"}, {"暦の時刻（日本標準時）"}, {"この出生地で月柱が替わる時刻"}, {"出生との間"}}});
   const std::array<std::string_view, 2> sides = {"前の節入り", "次の節入り"};
   for (std::size_t i = 0; i < s.terms.size(); ++i) {
     const SheetTerm& term = s.terms[i];
@@ -232,15 +234,18 @@ void AddChart(Frame& f, const SheetData& s) {
                                             YinYangText(d.balance) + "　日主　" + S(ElementName(d.balance.dayMaster))};
   for (const std::string& line : balance) {
     const auto lines = page::WrapText(line, textWidth, kSmallPoints);
-    f.page->items.push_back(TextIn(lines, {textX, y, textWidth, LineHeight(kSmallPoints) * lines.size()}, kSmallPoints));
+    f.page->items.push_back(
+        TextIn(lines, {textX, y, textWidth, LineHeight(kSmallPoints) * lines.size()}, kSmallPoints));
     y += LineHeight(kSmallPoints) * static_cast<double>(lines.size());
   }
   y += 2;
-  f.page->items.push_back(TextIn({"命式の合冲刑害"}, {textX, y, textWidth, LineHeight(kBodyPoints)}, kBodyPoints, true));
+  f.page->items.push_back(
+      TextIn({"命式の合冲刑害"}, {textX, y, textWidth, LineHeight(kBodyPoints)}, kBodyPoints, true));
   y += LineHeight(kBodyPoints);
   std::vector<std::string> relations;
   for (const Relation& r : d.relations) {
-    for (std::string& line : page::WrapText(NatalRelationText(d, r), textWidth, kSmallPoints)) relations.push_back(line);
+    for (std::string& line : page::WrapText(NatalRelationText(d, r), textWidth, kSmallPoints))
+      relations.push_back(line);
   }
   if (relations.empty()) relations.push_back("なし");
   // As many as there is room for beside the table.
@@ -279,9 +284,15 @@ void AddLuck(Frame& f, const SheetData& s) {
       page::TableCell cell;
       cell.bold = current;
       switch (r) {
-        case 0: cell.text = c.firstAge >= c.lastAge ? FormatInteger(c.firstAge) + "歳"
-                                                    : FormatInteger(c.firstAge) + "～" + FormatInteger(c.lastAge) + "歳"; break;
-        case 1: cell.text = S(c.stem) + S(c.branch); cell.shaded = c.isVoid; cell.points = 11; break;
+        case 0:
+          cell.text = c.firstAge >= c.lastAge ? FormatInteger(c.firstAge) + "歳"
+                                              : FormatInteger(c.firstAge) + "～" + FormatInteger(c.lastAge) + "歳";
+          break;
+        case 1:
+          cell.text = S(c.stem) + S(c.branch);
+          cell.shaded = c.isVoid;
+          cell.points = 11;
+          break;
         case 2: cell.text = S(c.tenGod); break;
         case 3: cell.text = S(c.stage); break;
         default: cell.text = c.isVoid ? S(kVoidMark) : std::string(); break;
@@ -298,8 +309,8 @@ void AddLuck(Frame& f, const SheetData& s) {
     const std::size_t c = columns - static_cast<std::size_t>(*d.currentLuckColumn);
     const Box first = page::CellBox(t, 0, c);
     f.page->items.push_back(page::Rectangle{{first.x, table.y, first.width, table.height}, {0.8}});
-    f.page->items.push_back(TextIn({"現在"}, {first.x, table.y - 3.3, first.width, 3.2}, 6.5, true, HAlign::Centre,
-                                  VAlign::Bottom));
+    f.page->items.push_back(
+        TextIn({"現在"}, {first.x, table.y - 3.3, first.width, 3.2}, 6.5, true, HAlign::Centre, VAlign::Bottom));
   }
   f.y = table.bottom() + kSectionGap;
 }
@@ -350,8 +361,9 @@ void AddFooter(page::Page& p, const SheetData& s, double left, double width, dou
   p.items.push_back(TextIn({"ミレト " + s.version}, box, kSmallPoints));
   std::string who = s.person.name.empty() ? s.birthday : s.person.name + "　" + s.birthday;
   p.items.push_back(TextIn({page::ElideText(who, width - 60, kSmallPoints)}, box, kSmallPoints, false, HAlign::Centre));
-  p.items.push_back(TextIn({FormatInteger(static_cast<long long>(number)) + "／" + FormatInteger(static_cast<long long>(count))},
-                           box, kSmallPoints, false, HAlign::Right));
+  p.items.push_back(
+      TextIn({FormatInteger(static_cast<long long>(number)) + "／" + FormatInteger(static_cast<long long>(count))}, box,
+             kSmallPoints, false, HAlign::Right));
 }
 
 }  // namespace
@@ -386,22 +398,24 @@ std::vector<page::Page> SheetPages(const SheetData& s, page::PaperSize paper) {
     if (count > 0) {
       std::vector<std::string> lines(note.begin() + static_cast<std::ptrdiff_t>(next),
                                      note.begin() + static_cast<std::ptrdiff_t>(next + count));
-      f.page->items.push_back(TextIn(std::move(lines), {f.left, f.y, f.width, h * static_cast<double>(count)}, kBodyPoints));
+      f.page->items.push_back(
+          TextIn(std::move(lines), {f.left, f.y, f.width, h * static_cast<double>(count)}, kBodyPoints));
     } else if (!first) {
       break;  // not one line fits on an empty page: nothing more can be done
     }
     next += count;
     first = false;
   }
-  for (std::size_t i = 0; i < pages.size(); ++i) AddFooter(pages[i], s, left, kContentWidth, size.height, i + 1, pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    AddFooter(pages[i], s, left, kContentWidth, size.height, i + 1, pages.size());
   return pages;
 }
 
 page::Document SheetDocument(const std::vector<SheetData>& sheets, page::PaperSize paper) {
   page::Document document;
   document.paper = paper;
-  document.title = sheets.size() == 1 && !sheets.front().person.name.empty() ? sheets.front().person.name + "　命式表"
-                                                                            : "命式表";
+  document.title =
+      sheets.size() == 1 && !sheets.front().person.name.empty() ? sheets.front().person.name + "　命式表" : "命式表";
   for (const SheetData& s : sheets) {
     std::vector<page::Page> pages = SheetPages(s, paper);
     document.pages.insert(document.pages.end(), pages.begin(), pages.end());

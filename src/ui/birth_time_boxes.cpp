@@ -9,9 +9,7 @@ namespace mireto {
 
 namespace {
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The first or the second of a repeated hour: true for the first (summer time).
 bool AskWhichRepeated(QWidget* parent) {
@@ -33,13 +31,11 @@ bool AskWhichRepeated(QWidget* parent) {
 
 std::optional<SummerTimeRule> AskSummerTimeRule(QWidget* parent, const BirthInput& entered) {
   switch (QuestionBeforeChart(entered)) {
-    case BirthQuestion::None:
-      return SummerTimeRule::Ignore;
+    case BirthQuestion::None: return SummerTimeRule::Ignore;
     case BirthQuestion::SummerTime:
       return RuleForAnswer(
           AskYesNo(parent, Utf8(kSummerTimeQuestion), true, QString::fromUtf8(kSummerTimeQuestionName)));
-    case BirthQuestion::WhichRepeated:
-      return RuleForAnswer(AskWhichRepeated(parent));
+    case BirthQuestion::WhichRepeated: return RuleForAnswer(AskWhichRepeated(parent));
     case BirthQuestion::NeverExisted:
       return RuleForNeverExisted(AskYesNo(parent, QString::fromStdString(NeverExistedQuestion(entered)), true,
                                           QString::fromUtf8(kNeverExistedTimeName)));

@@ -22,19 +22,19 @@ class UpDownSpinner;
 // Every control of the main window's client area.
 struct MainControls {
   // What the chart is computed from, and what starts the commands.
-  QPushButton* yearButton = nullptr;     // yearInput
-  QPushButton* mapButton = nullptr;      // btnmap
-  QPushButton* displayButton = nullptr;  // fInput
-  QPushButton* exitButton = nullptr;     // endbtn
-  QPushButton* popupButton = nullptr;    // btnpop
-  QPushButton* exportButton = nullptr;   // btnexport
-  QComboBox* month = nullptr;            // mSelect
-  QComboBox* day = nullptr;              // dSelect
-  QComboBox* hour = nullptr;             // hSelect
-  QComboBox* minute = nullptr;           // mtSelect
-  QRadioButton* female = nullptr;        // optW
-  QLineEdit* jisaMinutes = nullptr;      // txtJisahun
-  QLineEdit* jisaSeconds = nullptr;      // txtJisabyo
+  QPushButton* yearButton = nullptr;            // yearInput
+  QPushButton* mapButton = nullptr;             // btnmap
+  QPushButton* displayButton = nullptr;         // fInput
+  QPushButton* exitButton = nullptr;            // endbtn
+  QPushButton* popupButton = nullptr;           // btnpop
+  QPushButton* exportButton = nullptr;          // btnexport
+  QComboBox* month = nullptr;                   // mSelect
+  QComboBox* day = nullptr;                     // dSelect
+  QComboBox* hour = nullptr;                    // hSelect
+  QComboBox* minute = nullptr;                  // mtSelect
+  QRadioButton* female = nullptr;               // optW
+  QLineEdit* jisaMinutes = nullptr;             // txtJisahun
+  QLineEdit* jisaSeconds = nullptr;             // txtJisabyo
   UpDownSpinner* jisaMinutesSpinner = nullptr;  // udJisahun
   UpDownSpinner* jisaSecondsSpinner = nullptr;  // udJisabyo
 

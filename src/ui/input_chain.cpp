@@ -20,7 +20,6 @@ const QString kUnknown = QStringLiteral("?");
 // The number an item's text stands for: its leading decimal number, so "?" is 0.
 int ItemNumber(const QString& text) { return static_cast<int>(LeadingNumber(text.toStdString())); }
 
-
 }  // namespace
 
 InputChain::InputChain(const MainControls& controls, QObject* parent)
@@ -114,8 +113,8 @@ void InputChain::setTimeDifference(const QString& minutes, const QString& second
 }
 
 void InputChain::rewriteSummary() {
-  const std::string text = BirthdayData(record_, hour_->currentText().toStdString(),
-                                         minute_->currentText().toStdString());
+  const std::string text =
+      BirthdayData(record_, hour_->currentText().toStdString(), minute_->currentText().toStdString());
   summary_->setText(QString::fromStdString(text));
 }
 

@@ -66,8 +66,8 @@ class InputChain : public QObject {
   // (the year must have been decided), then sets the sex and the two
   // time-difference fields. A minute under the hour "?" is chosen before the
   // hour, as the list chain allows. False when an item is not in its list.
-  bool enter(int month, int day, const QString& hour, const QString& minute, bool male,
-             const QString& jisaMinutes, const QString& jisaSeconds);
+  bool enter(int month, int day, const QString& hour, const QString& minute, bool male, const QString& jisaMinutes,
+             const QString& jisaSeconds);
 
  signals:
   // Either time-difference field changed (typed, by the map or 時差ゼロ).

@@ -33,12 +33,9 @@ const QString kPlaceholderText = QString::fromUtf8(kPlaceholder.data(), kPlaceho
 
 Qt::Alignment ToQt(ml::Align align) {
   switch (align) {
-    case ml::Align::Center:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case ml::Align::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case ml::Align::Left:
-      break;
+    case ml::Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ml::Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case ml::Align::Left: break;
   }
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -51,8 +48,7 @@ QLabel* AddLabel(QWidget* client, const QString& text, TwipsRect rect, FontRole 
   return label;
 }
 
-QLabel* AddChartLabel(QWidget* client, const QString& name, TwipsRect rect, FontRole font,
-                      bool centred) {
+QLabel* AddChartLabel(QWidget* client, const QString& name, TwipsRect rect, FontRole font, bool centred) {
   QLabel* label = AddLabel(client, kPlaceholderText, rect, font);
   label->setObjectName(name);
   if (centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -105,12 +101,10 @@ void AddFields(QWidget* client, MainControls& controls) {
     field->setGeometry(ToPixels(row.rect));
     field->setFont(FontFor(row.font));
     field->setAlignment(ToQt(row.align));
-    const bool editable = row.style == ml::FieldStyle::InputEditable ||
-                          row.style == ml::FieldStyle::ResultEditable;
+    const bool editable = row.style == ml::FieldStyle::InputEditable || row.style == ml::FieldStyle::ResultEditable;
     field->setReadOnly(!editable);
     controls.*row.control = field;
-    const bool result = row.style == ml::FieldStyle::Result ||
-                        row.style == ml::FieldStyle::ResultEditable;
+    const bool result = row.style == ml::FieldStyle::Result || row.style == ml::FieldStyle::ResultEditable;
     if (result) {
       // Flat on the dialog face and skipped by the tab key.
       field->setFrame(false);
@@ -157,8 +151,7 @@ void AddLuckStrip(QWidget* client, MainControls& controls) {
   for (int i = 0; i < static_cast<int>(ml::kSeparatorLefts.size()); ++i) {
     auto* picture = new QLabel(client);
     picture->setObjectName(IndexedName("separator", i));
-    picture->setGeometry(
-        ToPixels({ml::kSeparatorLefts[i], ml::kSeparatorTop, ml::kSeparatorSize, ml::kSeparatorSize}));
+    picture->setGeometry(ToPixels({ml::kSeparatorLefts[i], ml::kSeparatorTop, ml::kSeparatorSize, ml::kSeparatorSize}));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(separator);
   }
@@ -171,12 +164,12 @@ void AddLuckStrip(QWidget* client, MainControls& controls) {
   }
   for (int i = 0; i < static_cast<int>(ml::kDunLefts.size()); ++i) {
     const int shiHeight = i == 0 ? ml::kDunShiFirstHeight : ml::kDunShiHeight;
-    controls.luckStems[i] = AddChartLabel(
-        client, IndexedName("dun_kan", i), {ml::kDunLefts[i], ml::kDunKanTop, ml::kDunWidth, ml::kDunKanHeight},
-        FontRole::PGothic12, false);
-    controls.luckBranches[i] = AddChartLabel(
-        client, IndexedName("dun_shi", i), {ml::kDunLefts[i], ml::kDunShiTop, ml::kDunWidth, shiHeight},
-        FontRole::PGothic12, false);
+    controls.luckStems[i] =
+        AddChartLabel(client, IndexedName("dun_kan", i),
+                      {ml::kDunLefts[i], ml::kDunKanTop, ml::kDunWidth, ml::kDunKanHeight}, FontRole::PGothic12, false);
+    controls.luckBranches[i] =
+        AddChartLabel(client, IndexedName("dun_shi", i), {ml::kDunLefts[i], ml::kDunShiTop, ml::kDunWidth, shiHeight},
+                      FontRole::PGothic12, false);
   }
 }
 
@@ -241,8 +234,8 @@ MenuActions BuildMainMenus(QMainWindow* window) {
       QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), window), &QShortcut::activated, menu, open);
     for (int i = 0; i < menuLayout.itemCount; ++i) {
       const auto& item = menuLayout.items[i];
-      QAction* action = item.caption == nullptr ? menu->addSeparator()
-                                                : menu->addAction(QString::fromUtf8(item.caption));
+      QAction* action =
+          item.caption == nullptr ? menu->addSeparator() : menu->addAction(QString::fromUtf8(item.caption));
       action->setParent(window);
       action->setObjectName(QString::fromUtf8(item.name));
       if (item.action != nullptr) actions.*item.action = action;

@@ -167,8 +167,9 @@ struct ChartLabelRow {
   const char* name;
   TwipsRect rect;
   FontRole font;
-  PerPillar<QLabel*> MainControls::*group;  // the pillar labels it belongs to, or
-  Pillar pillar;                             // nullptr for the season element
+  // The pillar labels it belongs to (nullptr for the season element) and its pillar.
+  PerPillar<QLabel*> MainControls::*group;
+  Pillar pillar;
 };
 
 inline constexpr ChartLabelRow kPillarLabels[] = {
@@ -197,13 +198,11 @@ inline constexpr int kSai1LastWidth = 315;  // index 9
 
 inline constexpr int kSeparatorTop = 3735;
 inline constexpr int kSeparatorSize = 240;
-inline constexpr std::array<int, 11> kSeparatorLefts = {4380, 3951, 3527, 3103, 2679, 2255,
-                                                       1831, 1407, 983,  585,  135};
+inline constexpr std::array<int, 11> kSeparatorLefts = {4380, 3951, 3527, 3103, 2679, 2255, 1831, 1407, 983, 585, 135};
 
 inline constexpr int kSai2Top = 4020;
 inline constexpr int kSai2Height = 255;
-inline constexpr std::array<int, 11> kSai2Lefts = {4380, 3960, 3540, 3120, 2700, 2280,
-                                                  1860, 1440, 1020, 600,  105};
+inline constexpr std::array<int, 11> kSai2Lefts = {4380, 3960, 3540, 3120, 2700, 2280, 1860, 1440, 1020, 600, 105};
 inline constexpr int kSai2Width = 270;
 inline constexpr int kSai2LastWidth = 345;  // index 10
 
@@ -212,8 +211,7 @@ inline constexpr int kDunKanHeight = 255;
 inline constexpr int kDunShiTop = 4665;
 inline constexpr int kDunShiHeight = 285;
 inline constexpr int kDunShiFirstHeight = 255;  // index 0
-inline constexpr std::array<int, 11> kDunLefts = {4380, 3960, 3540, 3120, 2700, 2280,
-                                                 1860, 1440, 1020, 600,  150};
+inline constexpr std::array<int, 11> kDunLefts = {4380, 3960, 3540, 3120, 2700, 2280, 1860, 1440, 1020, 600, 150};
 inline constexpr int kDunWidth = 270;
 
 // Age labels whose text is centred: sai1(0), sai1(9), sai2(0), sai2(1), sai2(10).

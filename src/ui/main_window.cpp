@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,13 +10,13 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "gui/message_box.h"
+#include "gui/resources.h"
+#include "gui/window_placement.h"
 #include "ui/birth_time_boxes.h"
 #include "ui/input_chain.h"
 #include "ui/main_controls.h"
 #include "ui/main_layout.h"
-#include "gui/resources.h"
-#include "gui/message_box.h"
-#include "gui/window_placement.h"
 #include "ui/window_input_rules.h"
 #include "ui/year_dialog.h"
 
@@ -69,8 +68,8 @@ MainWindow::MainWindow(const CalendarTables& tables, QWidget* parent)
   new WindowInputRules(*this);
 
   // The input chain enables the lists and the display button one by one.
-  for (QWidget* step : std::initializer_list<QWidget*>{controls_.month, controls_.day, controls_.hour,
-                                                       controls_.minute, controls_.displayButton})
+  for (QWidget* step : std::initializer_list<QWidget*>{controls_.month, controls_.day, controls_.hour, controls_.minute,
+                                                       controls_.displayButton})
     step->setEnabled(false);
   setChartCommandsEnabled(false);
 }

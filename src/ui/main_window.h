@@ -19,8 +19,8 @@
 #include "chart/chart_details.h"
 #include "chart/chart_snapshot.h"
 #include "core/data_files.h"
-#include "ui/chart_controls.h"
 #include "roster/roster_entry.h"
+#include "ui/chart_controls.h"
 
 namespace mireto {
 

@@ -14,9 +14,7 @@ namespace mireto {
 
 namespace {
 
-const char* Title(EntryDialogMode mode) {
-  return mode == EntryDialogMode::Edit ? "名簿の項目の編集" : "名簿に保存";
-}
+const char* Title(EntryDialogMode mode) { return mode == EntryDialogMode::Edit ? "名簿の項目の編集" : "名簿に保存"; }
 
 }  // namespace
 
@@ -94,7 +92,8 @@ RosterEntryDialog::RosterEntryDialog(EntryDialogMode mode, const EntryTexts& tex
   QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);
-  for (QLineEdit* line : {name_, reading_, birthplace_}) connect(line, &QLineEdit::textChanged, this, &RosterEntryDialog::check);
+  for (QLineEdit* line : {name_, reading_, birthplace_})
+    connect(line, &QLineEdit::textChanged, this, &RosterEntryDialog::check);
   connect(note_, &QPlainTextEdit::textChanged, this, &RosterEntryDialog::check);
   check();
 }

@@ -11,8 +11,8 @@ namespace mireto {
 
 namespace {
 
-constexpr std::array<const char*, RosterListModel::ColumnCount> kCaptions = {
-    "名前", "ふりがな", "生年月日", "性別", "出生地", "備考", "最終変更"};
+constexpr std::array<const char*, RosterListModel::ColumnCount> kCaptions = {"名前",   "ふりがな", "生年月日", "性別",
+                                                                             "出生地", "備考",     "最終変更"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -69,7 +69,7 @@ RosterListModel::Row RosterListModel::makeRow(roster::Entry entry, const QCollat
 }
 
 std::shared_ptr<RosterListModel::Prepared> RosterListModel::prepare(std::vector<roster::Entry> entries, int column,
-                                                                     Qt::SortOrder order) {
+                                                                    Qt::SortOrder order) {
   const QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
   auto prepared = std::make_shared<Prepared>();
   prepared->column = column;
@@ -117,14 +117,12 @@ void RosterListModel::putEntry(const roster::Entry& entry) {
     rows_[*at] = makeRow(entry, collator_);
     const int index = static_cast<int>(*at);
     order_.erase(std::find(order_.begin(), order_.end(), index));
-    order_.insert(std::lower_bound(order_.begin(), order_.end(), index,
-                                   [this](int a, int b) { return before(a, b); }),
+    order_.insert(std::lower_bound(order_.begin(), order_.end(), index, [this](int a, int b) { return before(a, b); }),
                   index);
   } else if (rows_.empty() || rows_.back().entry.id < entry.id) {
     rows_.push_back(makeRow(entry, collator_));
     const int index = static_cast<int>(rows_.size() - 1);
-    order_.insert(std::lower_bound(order_.begin(), order_.end(), index,
-                                   [this](int a, int b) { return before(a, b); }),
+    order_.insert(std::lower_bound(order_.begin(), order_.end(), index, [this](int a, int b) { return before(a, b); }),
                   index);
   } else {
     // An id below the last one: only from another program; place it properly.
@@ -168,24 +166,12 @@ bool RosterListModel::before(const std::vector<Row>& rows, int column, Qt::SortO
   int order = 0;
   switch (column) {
     case NameColumn:
-    case ReadingColumn:
-      order = x.nameKey.compare(y.nameKey);
-      break;
-    case BirthColumn:
-      order = x.birthKey.compare(y.birthKey);
-      break;
-    case SexColumn:
-      order = x.entry.birth.sex.compare(y.entry.birth.sex);
-      break;
-    case PlaceColumn:
-      order = x.entry.birthplace.compare(y.entry.birthplace);
-      break;
-    case NoteColumn:
-      order = x.entry.note.compare(y.entry.note);
-      break;
-    case ChangedColumn:
-      order = x.entry.changedAt.compare(y.entry.changedAt);
-      break;
+    case ReadingColumn: order = x.nameKey.compare(y.nameKey); break;
+    case BirthColumn: order = x.birthKey.compare(y.birthKey); break;
+    case SexColumn: order = x.entry.birth.sex.compare(y.entry.birth.sex); break;
+    case PlaceColumn: order = x.entry.birthplace.compare(y.entry.birthplace); break;
+    case NoteColumn: order = x.entry.note.compare(y.entry.note); break;
+    case ChangedColumn: order = x.entry.changedAt.compare(y.entry.changedAt); break;
   }
   if (sortOrder == Qt::DescendingOrder) order = -order;
   // Equal keys keep the order added.
@@ -236,20 +222,13 @@ QVariant RosterListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || role != Qt::DisplayRole) return {};
   const roster::Entry& e = entryAt(index.row());
   switch (index.column()) {
-    case NameColumn:
-      return Q(e.name);
-    case ReadingColumn:
-      return Q(e.reading);
-    case BirthColumn:
-      return BirthColumnText(e.birth);
-    case SexColumn:
-      return e.birth.sex == "M" ? QStringLiteral("男") : QStringLiteral("女");
-    case PlaceColumn:
-      return Q(e.birthplace);
-    case NoteColumn:
-      return FirstLine(e.note);
-    case ChangedColumn:
-      return LocalChangeText(e.changedAt);
+    case NameColumn: return Q(e.name);
+    case ReadingColumn: return Q(e.reading);
+    case BirthColumn: return BirthColumnText(e.birth);
+    case SexColumn: return e.birth.sex == "M" ? QStringLiteral("男") : QStringLiteral("女");
+    case PlaceColumn: return Q(e.birthplace);
+    case NoteColumn: return FirstLine(e.note);
+    case ChangedColumn: return LocalChangeText(e.changedAt);
   }
   return {};
 }

@@ -21,7 +21,16 @@ class RosterListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { NameColumn, ReadingColumn, BirthColumn, SexColumn, PlaceColumn, NoteColumn, ChangedColumn, ColumnCount };
+  enum Column {
+    NameColumn,
+    ReadingColumn,
+    BirthColumn,
+    SexColumn,
+    PlaceColumn,
+    NoteColumn,
+    ChangedColumn,
+    ColumnCount
+  };
 
   explicit RosterListModel(QObject* parent = nullptr);
 
@@ -56,7 +65,7 @@ class RosterListModel : public QAbstractTableModel {
  private:
   struct Row {
     roster::Entry entry;
-    QString folded;        // name, reading, birthplace and note, folded, one per line
+    QString folded;  // name, reading, birthplace and note, folded, one per line
     QCollatorSortKey nameKey;
     QString birthKey;
   };

@@ -55,16 +55,14 @@ char32_t Hiragana(char32_t c) {
   return c;
 }
 
-bool IsSpaceLike(char32_t c) {
-  return QChar::isSpace(c) || c == 0x200B || c == 0x2060 || c == 0xFEFF;
-}
+bool IsSpaceLike(char32_t c) { return QChar::isSpace(c) || c == 0x200B || c == 0x2060 || c == 0xFEFF; }
 
 // Characters NFKC leaves as they are and case folding does not touch: most
 // of a Japanese name or note. A text of these alone skips the normalisation.
 bool IsStable(char16_t c) {
   return (c >= 0x20 && c < 0x7F && !(c >= u'A' && c <= u'Z')) || c == 0x3000 || c == 0x3001 || c == 0x3002 ||
-         (c >= 0x300C && c <= 0x300F) || (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA) ||
-         c == 0x30FC || (c >= 0x4E00 && c <= 0x9FFF);
+         (c >= 0x300C && c <= 0x300F) || (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA) || c == 0x30FC ||
+         (c >= 0x4E00 && c <= 0x9FFF);
 }
 
 }  // namespace

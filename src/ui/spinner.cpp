@@ -80,14 +80,9 @@ void UpDownSpinner::step(int delta) {
 
 void UpDownSpinner::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Up:
-      stepUp();
-      break;
-    case Qt::Key_Down:
-      stepDown();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
+    case Qt::Key_Up: stepUp(); break;
+    case Qt::Key_Down: stepDown(); break;
+    default: QWidget::keyPressEvent(event);
   }
 }
 

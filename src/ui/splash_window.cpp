@@ -47,9 +47,7 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
   connect(&timer_, &QTimer::timeout, this, &SplashWindow::timeUp);
 }
 
-void SplashWindow::centreOnScreen() {
-  CentreOnScreen(*this);
-}
+void SplashWindow::centreOnScreen() { CentreOnScreen(*this); }
 
 void SplashWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -22,8 +22,7 @@ bool WindowInputRules::isMenuShortcut(const QEvent& event) const {
   const auto& key = static_cast<const QKeyEvent&>(event);
   const QKeySequence pressed(key.keyCombination());
   for (const QAction* action : window_.actions())
-    if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
-      return true;
+    if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch) return true;
   return false;
 }
 
@@ -43,8 +42,7 @@ bool WindowInputRules::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return false;
 }

@@ -73,8 +73,7 @@ void YearDialog::buildControls() {
   list_->setResizeMode(QListView::Adjust);
   list_->setUniformItemSizes(true);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(list_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { yearLabel_->setText(item->text()); });
+  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { yearLabel_->setText(item->text()); });
   // Keyboard moves select a year as a click does. Focus alone chooses nothing:
   // tabbing into the list makes its first year current without selecting it.
   connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -93,14 +92,11 @@ void YearDialog::buildControls() {
 
 QWidget* YearDialog::tabStop(year_layout::TabStop stop) const {
   switch (stop) {
-    case yl::TabStop::List:
-      return list_;
-    case yl::TabStop::Decide:
-      return decideButton_;
+    case yl::TabStop::List: return list_;
+    case yl::TabStop::Decide: return decideButton_;
     case yl::TabStop::Century1800:
     case yl::TabStop::Century1900:
-    case yl::TabStop::Century2000:
-      break;
+    case yl::TabStop::Century2000: break;
   }
   return centuryButtons_[static_cast<int>(stop) - static_cast<int>(yl::TabStop::Century1800)];
 }

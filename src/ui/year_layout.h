@@ -50,7 +50,7 @@ inline constexpr FontRole kLabelFont = FontRole::PGothic11;
 // Tab order: the century buttons by their index in kCenturies, the list and
 // the decide button.
 enum class TabStop { Century1800, Century1900, Century2000, List, Decide };
-inline constexpr TabStop kTabOrder[] = {TabStop::Century1900, TabStop::Century2000, TabStop::List,
-                                        TabStop::Decide, TabStop::Century1800};
+inline constexpr TabStop kTabOrder[] = {TabStop::Century1900, TabStop::Century2000, TabStop::List, TabStop::Decide,
+                                        TabStop::Century1800};
 
 }  // namespace mireto::year_layout

@@ -94,9 +94,7 @@ TEST(DeltaT, MatchesTheTabulatedValues) {
 namespace mireto {
 namespace {
 
-std::string PillarName(CycleNumber n) {
-  return std::string(n.stem().name()) + std::string(n.branch().name());
-}
+std::string PillarName(CycleNumber n) { return std::string(n.stem().name()) + std::string(n.branch().name()); }
 
 // 立春 2000: the almanac's 21:40 and the chart's own 21:57:34 at time
 // difference 0; the month it opens is 戊寅, the year from it 庚辰.
@@ -107,7 +105,7 @@ TEST(YearCalendar, TellsTheAlmanacAndTheChartSwitchApart) {
   EXPECT_EQ(PillarName(*risshun.monthPillar), "戊寅");
   EXPECT_EQ(PillarName(calendar.yearPillar), "庚辰");
   EXPECT_EQ(PillarName(*calendar.terms[0].monthPillar), "丁丑");  // 小寒 opens the last month of 己卯
-  EXPECT_FALSE(calendar.terms[3].monthPillar.has_value());       // 雨水 is a 中気
+  EXPECT_FALSE(calendar.terms[3].monthPillar.has_value());        // 雨水 is a 中気
   // A birthplace 20 minutes east switches about 20 minutes earlier on the clock.
   const YearCalendar east = ComputeYearCalendar(test::Tables(), 2000, 20.0 / 1440);
   const auto shift = ClockSeconds(risshun.chartSwitch) - ClockSeconds(east.terms[2].chartSwitch);

@@ -40,13 +40,11 @@ TEST(BirthChart, QuickNoticesEqualThoseOfBothBoundaries) {
   int nearCount = 0, onDayCount = 0;
   for (const auto& term : terms) {
     const BirthInput probe = BirthAt(term.nearTerm, true, term.jisa);
-    const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(),
-                                                test::kNow, Boundaries::Solve);
+    const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), test::kNow, Boundaries::Solve);
     ASSERT_TRUE(anchor.boundaries);
     const TermBoundary& b = anchor.boundaries->nearer();
     for (const std::int64_t minutes : offsetsMinutes) {
-      const ClockTime t = FromClockSeconds(ClockSeconds(b.clockTime) - b.clockTime.second +
-                                           minutes * 60);
+      const ClockTime t = FromClockSeconds(ClockSeconds(b.clockTime) - b.clockTime.second + minutes * 60);
       for (const bool hourKnown : {true, false}) {
         for (const SummerTimeRule rule : {SummerTimeRule::Ignore, SummerTimeRule::Apply}) {
           const BirthInput in = BirthAt(t, hourKnown, term.jisa);
@@ -72,8 +70,7 @@ TEST(BirthChart, NeverExistedUnderApplyGivesNoChart) {
   EXPECT_FALSE(apply.result.chart);
   EXPECT_EQ(apply.result.error, NeverExistedText(in));
   EXPECT_NE(apply.result.error.find("1949年4月3日0時15分"), std::string::npos);
-  const BirthChart ignore =
-      ComputeBirthChart(in, SummerTimeRule::Ignore, Tables(), test::kNow, Boundaries::Solve);
+  const BirthChart ignore = ComputeBirthChart(in, SummerTimeRule::Ignore, Tables(), test::kNow, Boundaries::Solve);
   ASSERT_TRUE(ignore.result.chart);
   ASSERT_FALSE(ignore.notices.empty());
   EXPECT_EQ(ignore.notices.front().code, NoticeCode::SummerTime);
@@ -100,20 +97,19 @@ TEST(BirthQuestions, ByKindOfClockTime) {
 
 TEST(BirthQuestions, InformationAfterChartIsTheBoundaryNoticeOnly) {
   // A summer-time birth under a minute after 芒種 1949: two notices, one box.
-  const BirthChart anchor = ComputeBirthChart(Birth(1949, 6, 6, 12, 0), SummerTimeRule::Apply,
-                                              Tables(), test::kNow, Boundaries::Solve);
+  const BirthChart anchor =
+      ComputeBirthChart(Birth(1949, 6, 6, 12, 0), SummerTimeRule::Apply, Tables(), test::kNow, Boundaries::Solve);
   const TermBoundary& b = anchor.boundaries->nearer();
   ASSERT_EQ(b.term, "芒種");
   const ClockTime civil = BoundaryClockTime(b, SummerTimeRule::Apply);
   const ClockTime born = FromClockSeconds(ClockSeconds(civil) + 60 - civil.second);
-  const BirthChart birth = ComputeBirthChart(BirthAt(born, true, "0"), SummerTimeRule::Apply,
-                                             Tables(), test::kNow, Boundaries::Skip);
+  const BirthChart birth =
+      ComputeBirthChart(BirthAt(born, true, "0"), SummerTimeRule::Apply, Tables(), test::kNow, Boundaries::Skip);
   ASSERT_EQ(birth.notices.size(), 2u);
   EXPECT_EQ(birth.notices[0].code, NoticeCode::SummerTimeApplied);
   const std::vector<std::string> boxes = InformationAfterChart(birth);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].find("芒種の節入り（" + JapaneseText(civil) + "）"), std::string::npos)
-      << boxes[0];
+  EXPECT_NE(boxes[0].find("芒種の節入り（" + JapaneseText(civil) + "）"), std::string::npos) << boxes[0];
   EXPECT_NE(boxes[0].find("分後の生まれ"), std::string::npos);
   // The box says which clock the time is in and gives the almanac's instant;
   // the notice's own message (mireto-chart's) does not change.
@@ -141,8 +137,8 @@ TEST(BirthTimeDetails, DistancesReadInDaysHoursAndMinutes) {
 // The details section: the decision and both boundaries, each distance the
 // birth's from the boundary it names.
 TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
-  const BirthChart birth = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
-                                             test::Tables(), test::kNow, Boundaries::Solve);
+  const BirthChart birth = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply, test::Tables(),
+                                             test::kNow, Boundaries::Solve);
   const auto details = BirthTimeDetailsOf(birth);
   ASSERT_TRUE(details);
   EXPECT_EQ(details->summerTime, "夏時刻の期間：1時間戻した日本標準時で計算");
@@ -155,14 +151,13 @@ TEST(BirthTimeDetails, DecisionAndBothBoundaries) {
   EXPECT_EQ(ClockSeconds(civil) - ClockSeconds(previous.clockTime), kSecondsPerHour);
   // The switch at this birthplace, the almanac's JST instant beside it.
   ASSERT_TRUE(previous.almanac);
-  EXPECT_EQ(details->previousTerm, "芒種　この出生地での切り替え " + JapaneseText(civil) + "（暦の節入り " +
-                                       std::to_string(previous.almanac->hour) + "時" +
-                                       std::to_string(previous.almanac->minute) + "分" +
-                                       std::to_string(previous.almanac->second) + "秒）　出生の" +
-                                       DurationText(previous.minutes) + "前");
+  EXPECT_EQ(details->previousTerm,
+            "芒種　この出生地での切り替え " + JapaneseText(civil) + "（暦の節入り " +
+                std::to_string(previous.almanac->hour) + "時" + std::to_string(previous.almanac->minute) + "分" +
+                std::to_string(previous.almanac->second) + "秒）　出生の" + DurationText(previous.minutes) + "前");
   EXPECT_NE(details->nextTerm.find("分後"), std::string::npos);
-  const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply,
-                                             test::Tables(), test::kNow, Boundaries::Skip);
+  const BirthChart quick = ComputeBirthChart(test::Birth(1949, 6, 20, 10, 0), SummerTimeRule::Apply, test::Tables(),
+                                             test::kNow, Boundaries::Skip);
   EXPECT_FALSE(BirthTimeDetailsOf(quick));
 }
 

@@ -2,12 +2,12 @@
 // ten gods, twelve stages, 空亡, 納音, the luck columns, 年運 and an unknown hour.
 #include <sstream>
 
+#include <gtest/gtest.h>
 #include "chart/chart_details.h"
 #include "chart/nayin.h"
 #include "chart/ten_gods.h"
 #include "chart/twelve_stages.h"
 #include "chart/void_branches.h"
-#include <gtest/gtest.h>
 
 #include "test_support.h"
 
@@ -58,7 +58,8 @@ TEST_P(TenGodTable, EveryStemSeenFromTheDayStem) {
   const std::vector<std::string> expected = Words(GetParam().gods);
   ASSERT_EQ(expected.size(), 10u);
   for (const Stem other : kAllStems) {
-    EXPECT_EQ(TenGodName(TenGodOf(day, other)), expected[other.row()]) << GetParam().dayStem << " sees " << other.name();
+    EXPECT_EQ(TenGodName(TenGodOf(day, other)), expected[other.row()])
+        << GetParam().dayStem << " sees " << other.name();
   }
 }
 
@@ -327,8 +328,8 @@ TEST(ChartDetails, UnknownHourShowsPlaceholdersAndNoVoidFlag) {
   const ChartDetails k = ComputeChartDetails(Compute(known), RequestFor(known));
   const ChartDetails u = ComputeChartDetails(Compute(unknown), RequestFor(unknown));
   const PillarDetails& hour = u.pillars[Pillar::Hour];
-  for (std::string_view item : {hour.stem, hour.branch, hour.hiddenStem, hour.tenGod,
-                                hour.hiddenTenGod, hour.stage, hour.nayin}) {
+  for (std::string_view item :
+       {hour.stem, hour.branch, hour.hiddenStem, hour.tenGod, hour.hiddenTenGod, hour.stage, hour.nayin}) {
     EXPECT_EQ(item, "□");
   }
   EXPECT_FALSE(hour.isVoid.has_value());

@@ -74,11 +74,10 @@ TEST(MiretoChart, BatchGoesOnPastABadLine) {
 }
 
 TEST(MiretoChart, InvalidInputExitsWithStatusTwoAndNoOutput) {
-  for (const char* args : {"2001-02-29 12:00", "1799-12-31 12:00", "2081-01-01 12:00",
-                           "2000-01-01 24:00", "2000-01-01 12:60", "2000-1-1 12:00",
-                           "--sex X 2000-01-01 12:00", "--now 2026-13-01T00:00 2000-01-01 12:00",
-                           "--jisa 5 2000-01-01 12:00", "--jisa 0:90000 2000-01-01 12:00",
-                           "--bogus", "2000-01-01"}) {
+  for (const char* args :
+       {"2001-02-29 12:00", "1799-12-31 12:00", "2081-01-01 12:00", "2000-01-01 24:00", "2000-01-01 12:60",
+        "2000-1-1 12:00", "--sex X 2000-01-01 12:00", "--now 2026-13-01T00:00 2000-01-01 12:00",
+        "--jisa 5 2000-01-01 12:00", "--jisa 0:90000 2000-01-01 12:00", "--bogus", "2000-01-01"}) {
     const ToolRun r = RunTool(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_TRUE(r.out.empty()) << args;

@@ -26,13 +26,12 @@ TEST_P(Labels, NamesOrAAndB) {
   EXPECT_EQ(labels[1], GetParam().labelB);
 }
 
-INSTANTIATE_TEST_SUITE_P(Compat, Labels,
-                         ::testing::Values(LabelCase{"山田花子", "佐藤太郎", "山田花子", "佐藤太郎"},
-                                           LabelCase{"", "佐藤太郎", "A", "B"},
-                                           LabelCase{"同姓同名", "同姓同名", "A", "B"},
-                                           LabelCase{"寿限無寿限無五劫の擦り切れ", "寿限無寿限無五劫の擦り切れず",
-                                                     "A", "B"},
-                                           LabelCase{"寿限無寿限無五劫の擦り切れ", "Bob", "寿限無寿限無五劫…", "Bob"}));
+INSTANTIATE_TEST_SUITE_P(
+    Compat, Labels,
+    ::testing::Values(LabelCase{"山田花子", "佐藤太郎", "山田花子", "佐藤太郎"}, LabelCase{"", "佐藤太郎", "A", "B"},
+                      LabelCase{"同姓同名", "同姓同名", "A", "B"},
+                      LabelCase{"寿限無寿限無五劫の擦り切れ", "寿限無寿限無五劫の擦り切れず", "A", "B"},
+                      LabelCase{"寿限無寿限無五劫の擦り切れ", "Bob", "寿限無寿限無五劫…", "Bob"}));
 
 // Two charts of one pillar four times over stand in every relation sixteen
 // times (here 寅申 in 冲 and 刑, 甲己 in 干合): the page still holds all of

@@ -81,12 +81,12 @@ TEST_P(EveryPair, OfBranchesAcrossTheTwoCharts) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hours, EveryPair,
-                         ::testing::Values(HourCase{true, true}, HourCase{false, true}, HourCase{true, false},
-                                           HourCase{false, false}),
-                         [](const auto& info) {
-                           return std::string(info.param.a ? "HourA" : "NoHourA") + (info.param.b ? "HourB" : "NoHourB");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Hours, EveryPair,
+    ::testing::Values(HourCase{true, true}, HourCase{false, true}, HourCase{true, false}, HourCase{false, false}),
+    [](const auto& info) {
+      return std::string(info.param.a ? "HourA" : "NoHourA") + (info.param.b ? "HourB" : "NoHourB");
+    });
 
 // Natal pillars written "甲子 乙丑 丙寅 丁卯" (year month day hour); "?" for an unknown hour.
 NatalPillars Pillars(std::string_view text) {

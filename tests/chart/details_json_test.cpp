@@ -2,12 +2,12 @@
 // null flags and the escaping of strings, read back with a JSON parser.
 #include <nlohmann/json.hpp>
 
-#include "chart/chart_details.h"
 #include <gtest/gtest.h>
+#include "chart/chart_details.h"
 
-#include "test_support.h"
 #include "cli/details_json.h"
 #include "cli/details_output.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
@@ -37,7 +37,8 @@ TEST(DetailsJson, WorkedChartShapeAndValues) {
   EXPECT_EQ(j.size(), 7u);  // no annual unless asked for
   EXPECT_EQ(j.at("voidBranches"), "子丑");
   const auto& year = j.at("pillars").at("year");
-  EXPECT_EQ(year, nlohmann::json::parse(R"({"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false})"));
+  EXPECT_EQ(year, nlohmann::json::parse(
+                      R"({"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false})"));
   EXPECT_EQ(j.at("pillars").at("month").at("void"), true);
   EXPECT_EQ(j.at("pillars").at("day").at("tenGod"), "日主");
   EXPECT_EQ(j.at("pillars").at("hour").at("nayin"), "天上火");
@@ -61,17 +62,22 @@ TEST(DetailsJson, MemberOrderAndNoBlanks) {
   cli::AppendDetailsJson(out, Details(Birth(2000, 1, 1, 12, 0), YearSpan{2026, 2026}));
   EXPECT_TRUE(out.starts_with(R"(,"details":{"voidBranches":"子丑","pillars":{"year":{"tenGod":"劫財",)"));
   EXPECT_LT(out.find(R"("luck":{"tenGods":[)"), out.find(R"("annual":[)"));
-  EXPECT_NE(out.find(R"("pillars":{"year":{"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false},)"
-                    R"("month":)"), std::string::npos);
-  EXPECT_LT(out.find(R"(}},"fiveElements":{"wood":1,"fire":3,"earth":3,"metal":0,"water":1},)"
-                     R"("fiveElementsWithHidden":{"wood":2,"fire":5,"earth":3,"metal":0,"water":2},)"
-                     R"("yinYang":{"yang":6,"yin":2},"relations":[{"kind":"冲","pillars":["month","day"],"element":null},)"),
-            out.find(R"("luck":{"tenGods":[)"));
-  EXPECT_TRUE(out.ends_with(R"("annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":"偏印","stage":"帝旺","void":false,)"
-                            R"("relations":[{"kind":"冲","pillars":["annual","month"],"element":null},)"
-                            R"({"kind":"自刑","pillars":["annual","day"],"element":null},)"
-                            R"({"kind":"自刑","pillars":["annual","hour"],"element":null},)"
-                            R"({"kind":"破","pillars":["annual","year"],"element":null}]}]})"));
+  EXPECT_NE(
+      out.find(
+          R"("pillars":{"year":{"tenGod":"劫財","hiddenTenGod":"正官","stage":"沐浴","nayin":"城頭土","void":false},)"
+          R"("month":)"),
+      std::string::npos);
+  EXPECT_LT(
+      out.find(R"(}},"fiveElements":{"wood":1,"fire":3,"earth":3,"metal":0,"water":1},)"
+               R"("fiveElementsWithHidden":{"wood":2,"fire":5,"earth":3,"metal":0,"water":2},)"
+               R"("yinYang":{"yang":6,"yin":2},"relations":[{"kind":"冲","pillars":["month","day"],"element":null},)"),
+      out.find(R"("luck":{"tenGods":[)"));
+  EXPECT_TRUE(
+      out.ends_with(R"("annual":[{"year":2026,"pillar":"丙午","age":26,"tenGod":"偏印","stage":"帝旺","void":false,)"
+                    R"("relations":[{"kind":"冲","pillars":["annual","month"],"element":null},)"
+                    R"({"kind":"自刑","pillars":["annual","day"],"element":null},)"
+                    R"({"kind":"自刑","pillars":["annual","hour"],"element":null},)"
+                    R"({"kind":"破","pillars":["annual","year"],"element":null}]}]})"));
   EXPECT_EQ(out.find(' '), std::string::npos);
 }
 

@@ -1,12 +1,12 @@
 // The details text: alignment in fixed-pitch columns, the items of the worked
 // chart in their columns, marks, sections and line ends.
-#include "chart/chart_details.h"
 #include <gtest/gtest.h>
+#include "chart/chart_details.h"
 
-#include "test_support.h"
 #include "output/details_print.h"
 #include "output/details_text.h"
 #include "page/page.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
@@ -180,8 +180,7 @@ TEST(DetailsText, BalanceAndRelationsAfterTheTables) {
 }
 
 TEST(DetailsText, UnknownHourColumnIsPlaceholders) {
-  const std::vector<std::string> lines =
-      Lines(MakeDetailsText(Details(Birth(2000, 1, 1, std::nullopt, std::nullopt))));
+  const std::vector<std::string> lines = Lines(MakeDetailsText(Details(Birth(2000, 1, 1, std::nullopt, std::nullopt))));
   for (const PillarRowCase& row : kWorkedRows) {
     const std::string* line = LineStartingWith(lines, std::string(row.label) + "\u3000");
     ASSERT_NE(line, nullptr);
@@ -235,7 +234,8 @@ TEST(DetailsPrint, HeadingOnEveryPageAndTableHeadersRepeated) {
   const ChartDetails d = Details(Birth(2000, 1, 1, 12, 0), YearSpan{2000, 2100}, 2026);
   const std::string heading = DetailsHeadingText("山田　花子", "2000年1月1日 12時0分 女 時差 0分0秒");
   EXPECT_EQ(heading, "山田　花子　2000年1月1日 12時0分 女 時差 0分0秒");
-  const page::Document doc = DetailsPrintDocument(d, heading, {"前の節入り：大雪", "次の節入り：小寒"}, page::PaperSize::A4);
+  const page::Document doc =
+      DetailsPrintDocument(d, heading, {"前の節入り：大雪", "次の節入り：小寒"}, page::PaperSize::A4);
   ASSERT_GE(doc.pages.size(), 3u);
   const std::vector<DetailsBlock> tables = DetailsTableBlocks(d);
   const DetailsBlock& annual = tables.back();

@@ -32,13 +32,19 @@ TEST(ExportText, WholeTextByteForByte) {
   const std::string expected =
       "2026/12/07 12:00:00解命\r\n"
       "姓名／\r\n"
-      "生年月日／1984年2月10日12時0分" + I + I + "性別／男" + I + I + "年齢／42歳\r\n" +
-      I + I + I + I + I + I + " " + I + "大運交替／約3歳4カ月12日" + I + I + "交替年月／丙年寅月\r\n"
+      "生年月日／1984年2月10日12時0分" +
+      I + I + "性別／男" + I + I + "年齢／42歳\r\n" + I + I + I + I + I + I + " " + I + "大運交替／約3歳4カ月12日" + I +
+      I +
+      "交替年月／丙年寅月\r\n"
       "\r\n"
       "  甲  子 （癸）      大運    丙寅\r\n"
       "  丙  寅 （甲）        3     丁卯\r\n"
-      "  戊  午 （丁）  " + I + I + I + "13     戊辰\r\n"
-      "  戊  午 （丁）  " + I + I + I + "23     己巳\r\n"
+      "  戊  午 （丁）  " +
+      I + I + I +
+      "13     戊辰\r\n"
+      "  戊  午 （丁）  " +
+      I + I + I +
+      "23     己巳\r\n"
       "                          33     庚午\r\n"
       "                          43     辛未\r\n"
       "                          53     壬申\r\n"
@@ -96,11 +102,11 @@ TEST_P(ExportTextNamed, NameOnLineTwoNoteFromLineSeventeen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, ExportTextNamed,
-    ::testing::Values(NamedCase{"Empty", "", "", "姓名／", "備考／"},
-                      NamedCase{"NameOnly", "山田　太郎", "", "姓名／山田　太郎", "備考／"},
-                      NamedCase{"OneLineNote", "花子", "初回 \"相談\"", "姓名／花子", "備考／初回 \"相談\""},
-                      NamedCase{"LineBreaksOfEveryKind", "🐉", "一\n二\r\n三\r四\n", "姓名／🐉",
-                                "備考／一\r\n二\r\n三\r\n四\r\n"}),
+    ::testing::Values(
+        NamedCase{"Empty", "", "", "姓名／", "備考／"},
+        NamedCase{"NameOnly", "山田　太郎", "", "姓名／山田　太郎", "備考／"},
+        NamedCase{"OneLineNote", "花子", "初回 \"相談\"", "姓名／花子", "備考／初回 \"相談\""},
+        NamedCase{"LineBreaksOfEveryKind", "🐉", "一\n二\r\n三\r四\n", "姓名／🐉", "備考／一\r\n二\r\n三\r\n四\r\n"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(CrLfLineBreaks, EveryKindBecomesOneCrLf) {

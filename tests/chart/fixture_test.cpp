@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
 #include "cli/chart_io.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {

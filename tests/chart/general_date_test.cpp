@@ -24,7 +24,7 @@ TEST_P(GeneralDate, JapaneseShortDateAndLongTime) {
 INSTANTIATE_TEST_SUITE_P(
     Moments, GeneralDate,
     ::testing::Values(GeneralDateCase{{2026, 12, 7, 23, 46}, 0, "2026/12/07 23:46:00"},  // mireto-chart's own
-                      GeneralDateCase{{2024, 3, 5, 7, 8}, 9, "2024/03/05 7:08:09"},       // no leading zero on the hour
+                      GeneralDateCase{{2024, 3, 5, 7, 8}, 9, "2024/03/05 7:08:09"},      // no leading zero on the hour
                       GeneralDateCase{{2000, 1, 1, 0, 0}, 0, "2000/01/01 0:00:00"},
                       GeneralDateCase{{1999, 12, 31, 23, 59}, 59, "1999/12/31 23:59:59"},
                       GeneralDateCase{{812, 2, 29, 10, 5}, 30, "0812/02/29 10:05:30"}));  // four-digit year

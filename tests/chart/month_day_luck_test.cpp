@@ -61,7 +61,7 @@ TEST(DailyLuck, MonthWithASectionalTerm) {
   const ChartDetails d = ComputeChartDetails(NewYear2000(), request);
   ASSERT_EQ(d.daily.size(), 29u);
   EXPECT_EQ(PillarName(d.daily[0].reading.pillar), "己丑");  // 31 days after 戊午
-  EXPECT_EQ(d.daily[0].day.weekday, 3);                       // a Tuesday
+  EXPECT_EQ(d.daily[0].day.weekday, 3);                      // a Tuesday
   EXPECT_TRUE(d.daily[0].reading.isVoid);
   EXPECT_EQ(d.daily[0].reading.tenGod, "劫財");
   for (std::size_t i = 1; i < d.daily.size(); ++i) {
@@ -82,8 +82,14 @@ TEST(TermCache, GivesTheSecondsSolvedAfresh) {
   TermCache cache;
   for (int step = 0; step < 1500; ++step) {
     // Fewer years than births, so that most terms come from the cache.
-    BirthInput in{1950 + step * 37 % 40, 1 + step % 12, 1 + step * 7 % 28, step % 24, step * 13 % 60,
-                  Sex::Male, std::to_string(step * 11 % 121 - 60), std::to_string(step * 17 % 60)};
+    BirthInput in{1950 + step * 37 % 40,
+                  1 + step % 12,
+                  1 + step * 7 % 28,
+                  step % 24,
+                  step * 13 % 60,
+                  Sex::Male,
+                  std::to_string(step * 11 % 121 - 60),
+                  std::to_string(step * 17 % 60)};
     const Chart chart = *ComputeChart(in, test::Tables(), {2026, 1, 1, 0, 0}).chart;
     const ClockTime birth = ComputedClockTime(in);
     const TermBoundaries fresh = FindTermBoundaries(test::Tables(), birth, chart.record);

@@ -6,10 +6,10 @@
 #include <map>
 #include <sstream>
 
+#include <gtest/gtest.h>
 #include "chart/chart_details.h"
 #include "chart/five_elements.h"
 #include "chart/pillar_relations.h"
-#include <gtest/gtest.h>
 
 #include "test_support.h"
 
@@ -61,7 +61,8 @@ const std::map<std::string, std::string> kBranchPairs = {
 // clang-format on
 
 std::string Expected(Branch a, Branch b) {
-  for (const auto& key : {std::string(a.name()) + std::string(b.name()), std::string(b.name()) + std::string(a.name())}) {
+  for (const auto& key :
+       {std::string(a.name()) + std::string(b.name()), std::string(b.name()) + std::string(a.name())}) {
     if (const auto it = kBranchPairs.find(key); it != kBranchPairs.end()) return it->second;
   }
   return "";
@@ -158,8 +159,7 @@ const NatalCase kNatalCases[] = {
     // 巳申: 支合, 刑 and 破 at once; 寅巳 刑 and 害; 寅申 冲 and 刑; 丙辛 干合.
     {"PairsInSeveralRelations", "丙寅 辛巳 庚申 己卯",
      "干合水 YM, 支合水 MD, 冲 YD, 刑 YM, 刑 YD, 刑 MD, 害 YM, 破 MD"},
-    {"SelfPunishment", "壬辰 甲辰 壬辰 甲辰",
-     "自刑 YM, 自刑 YD, 自刑 YH, 自刑 MD, 自刑 MH, 自刑 DH"},
+    {"SelfPunishment", "壬辰 甲辰 壬辰 甲辰", "自刑 YM, 自刑 YD, 自刑 YH, 自刑 MD, 自刑 MH, 自刑 DH"},
 };
 
 class NatalRelationCases : public ::testing::TestWithParam<NatalCase> {};
@@ -200,7 +200,7 @@ TEST(ChartReadings, UnknownHourLeavesTheHourOut) {
   EXPECT_EQ(withHidden, 9);
   EXPECT_EQ(d.balance.yang + d.balance.yin, 6);
   EXPECT_EQ(Written(d.relations), "冲 MD, 刑 YM, 破 YD");
-  EXPECT_EQ(Written(d.luck[0].relations), "冲 LD, 刑 LY");  // 丙子
+  EXPECT_EQ(Written(d.luck[0].relations), "冲 LD, 刑 LY");             // 丙子
   EXPECT_EQ(Written(d.annual[0].relations), "冲 AM, 自刑 AD, 破 AY");  // 丙午
 }
 
@@ -208,14 +208,12 @@ TEST(ChartReadings, UnknownHourLeavesTheHourOut) {
 // its pair 辰子 not as 半会; the natal list keeps its own 半会.
 TEST(OuterRelations, LuckPillarCompletingATriple) {
   const NatalPillars natal = Natal("甲申 丙子 庚午 丁卯");
-  EXPECT_EQ(Written(RelationsWith(Place::Luck, StemNamed("戊"), BranchNamed("辰"), natal)),
-            "三合水 LYM, 害 LH");
+  EXPECT_EQ(Written(RelationsWith(Place::Luck, StemNamed("戊"), BranchNamed("辰"), natal)), "三合水 LYM, 害 LH");
   // 辛未: 丙辛 干合, 卯未 半会 and 午未 支合; the same pillar as a year.
   EXPECT_EQ(Written(RelationsWith(Place::Annual, StemNamed("辛"), BranchNamed("未"), natal)),
             "干合水 AM, 支合土 AD, 半会木 AH, 害 AM");
   // 寅 completes nothing here: 半会 with 午, 冲 and 刑 with 申.
-  EXPECT_EQ(Written(RelationsWith(Place::Luck, StemNamed("丙"), BranchNamed("寅"), natal)),
-            "半会火 LD, 冲 LY, 刑 LY");
+  EXPECT_EQ(Written(RelationsWith(Place::Luck, StemNamed("丙"), BranchNamed("寅"), natal)), "半会火 LD, 冲 LY, 刑 LY");
 }
 
 // A luck pillar completing a 方合 with two natal branches, beside a pair

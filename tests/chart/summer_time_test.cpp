@@ -30,9 +30,7 @@ constexpr UtcPeriod kUtcPeriods[] = {
     {{1951, 5, 5, 15, 0, 0}, {1951, 9, 8, 15, 0, 0}},
 };
 
-ClockTime Shifted(const ClockTime& t, std::int64_t seconds) {
-  return FromClockSeconds(ClockSeconds(t) + seconds);
-}
+ClockTime Shifted(const ClockTime& t, std::int64_t seconds) { return FromClockSeconds(ClockSeconds(t) + seconds); }
 
 constexpr std::int64_t kMinute = 60;
 constexpr std::int64_t kJst = 9 * kSecondsPerHour;
@@ -47,14 +45,14 @@ TEST_P(SummerTimeEdges, ClockReadingsAroundStartAndEnd) {
     ClockTime clock;
     ClockKind kind;
   } cases[] = {
-      {Shifted(start, -kMinute), ClockKind::Standard},       // Saturday 23:59
-      {start, ClockKind::NeverExisted},                      // 00:00 skipped
+      {Shifted(start, -kMinute), ClockKind::Standard},  // Saturday 23:59
+      {start, ClockKind::NeverExisted},                 // 00:00 skipped
       {Shifted(start, 59 * kMinute), ClockKind::NeverExisted},
-      {Shifted(start, 60 * kMinute), ClockKind::Summer},     // 01:00, the first summer minute
-      {Shifted(end, -kMinute), ClockKind::Summer},           // Saturday 23:59
-      {end, ClockKind::Repeated},                            // 00:00 shown twice
+      {Shifted(start, 60 * kMinute), ClockKind::Summer},  // 01:00, the first summer minute
+      {Shifted(end, -kMinute), ClockKind::Summer},        // Saturday 23:59
+      {end, ClockKind::Repeated},                         // 00:00 shown twice
       {Shifted(end, 59 * kMinute), ClockKind::Repeated},
-      {Shifted(end, 60 * kMinute), ClockKind::Standard},     // 01:00 JST
+      {Shifted(end, 60 * kMinute), ClockKind::Standard},  // 01:00 JST
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ClassifyClockTime(c.clock), c.kind) << IsoText(c.clock);
@@ -188,15 +186,10 @@ TEST(SummerTime, AppliedDayPillarIsThePreviousDay) {
 
 TEST(SummerTime, DecisionTextsNameTheReading) {
   const BirthInput repeated = Birth(1948, 9, 12, 0, 10);
-  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(repeated, SummerTimeRule::Apply))
-                .find("1回目"),
+  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(repeated, SummerTimeRule::Apply)).find("1回目"), std::string::npos);
+  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(repeated, SummerTimeRule::Ignore)).find("2回目"),
             std::string::npos);
-  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(repeated, SummerTimeRule::Ignore))
-                .find("2回目"),
-            std::string::npos);
-  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(Birth(1990, 1, 1, 1, 0),
-                                                    SummerTimeRule::Apply))
-                .find("該当なし"),
+  EXPECT_NE(SummerTimeDecisionText(DecideSummerTime(Birth(1990, 1, 1, 1, 0), SummerTimeRule::Apply)).find("該当なし"),
             std::string::npos);
 }
 

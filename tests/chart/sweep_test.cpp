@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
 #include "core/calendar.h"
 #include "core/cycles.h"
 #include "core/sun.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
@@ -18,8 +18,11 @@ struct ClockTime {
   std::optional<int> hour, minute;
 };
 const ClockTime kTimes[] = {{std::nullopt, std::nullopt}, {0, 0}, {12, 0}, {23, 59}, {7, 30}};
-const std::pair<const char*, const char*> kDifferences[] = {
-    {"-54", "24"}, {"-49", "59"}, {"-0", "51"}, {"0", "0"}, {"48", "59"}};
+const std::pair<const char*, const char*> kDifferences[] = {{"-54", "24"},
+                                                            {"-49", "59"},
+                                                            {"-0", "51"},
+                                                            {"0", "0"},
+                                                            {"48", "59"}};
 
 using test::BranchNamed;
 using test::StemNamed;
@@ -42,13 +45,14 @@ using test::StemNamed;
   const ChartRecord& r = c.record;
   const ChartDisplay& d = c.display;
   auto fail = [&](const std::string& what) {
-    return ::testing::AssertionFailure() << what << " for " << in.year << "-" << in.month << "-"
-                                         << in.day << " " << in.hour.value_or(-1) << ":"
-                                         << in.minute.value_or(-1) << " " << in.jisaMinutesText
-                                         << ":" << in.jisaSecondsText;
+    return ::testing::AssertionFailure() << what << " for " << in.year << "-" << in.month << "-" << in.day << " "
+                                         << in.hour.value_or(-1) << ":" << in.minute.value_or(-1) << " "
+                                         << in.jisaMinutesText << ":" << in.jisaSecondsText;
   };
   if (!(r.sunLongitude >= 0 && r.sunLongitude < 360)) return fail("longitude out of range");
-  if (!(r.trueSolarTime.minute >= 0 && r.trueSolarTime.minute < 60) || r.trueSolarTime.hour < 0 || r.trueSolarTime.hour > 23) return fail("clock");
+  if (!(r.trueSolarTime.minute >= 0 && r.trueSolarTime.minute < 60) || r.trueSolarTime.hour < 0 ||
+      r.trueSolarTime.hour > 23)
+    return fail("clock");
   const TrueSolarTime& ts = r.trueSolarTime;
   if (ts.month < 1 || ts.month > 12 || ts.day < 1 || ts.day > MonthLengths(ts.year)[ts.month]) {
     return fail("true solar date");
@@ -61,8 +65,8 @@ using test::StemNamed;
     if (auto ok = ValidPair(d.stems[p], d.branches[p]); !ok) return fail(ok.message());
     StemNamed(d.hiddenStems[p]);  // throws for anything but a stem
   }
-  if (!in.hour && (d.stems[Pillar::Hour] != "□" || d.branches[Pillar::Hour] != "□" ||
-                   d.hiddenStems[Pillar::Hour] != "□")) {
+  if (!in.hour &&
+      (d.stems[Pillar::Hour] != "□" || d.branches[Pillar::Hour] != "□" || d.hiddenStems[Pillar::Hour] != "□")) {
     return fail("□");
   }
   const int step = r.forward ? 1 : -1;
@@ -75,7 +79,8 @@ using test::StemNamed;
       return fail("luck branches do not step by one");
     }
   }
-  if (d.luckStems[0] != d.stems[Pillar::Month] || d.luckBranches[0] != d.branches[Pillar::Month]) return fail("column 0 is not the month");
+  if (d.luckStems[0] != d.stems[Pillar::Month] || d.luckBranches[0] != d.branches[Pillar::Month])
+    return fail("column 0 is not the month");
   for (int i = 1; i < 10; ++i) {
     if (std::stoi(d.luckFirstAges[i]) != std::stoi(d.luckFirstAges[i - 1]) + 10) return fail("ages");
   }
@@ -105,8 +110,7 @@ TEST(Sweep, EveryDateWithRotatingTimesSexesAndDifferences) {
   ForEachDate([&](int y, int m, int d) {
     const ClockTime& t = kTimes[index % 5];
     const auto& [minutes, seconds] = kDifferences[(index / 5) % 5];
-    const BirthInput in = test::Birth(y, m, d, t.hour, t.minute, minutes, seconds,
-                                      index % 2 ? Sex::Male : Sex::Female);
+    const BirthInput in = test::Birth(y, m, d, t.hour, t.minute, minutes, seconds, index % 2 ? Sex::Male : Sex::Female);
     ++index;
     const auto result = ComputeChart(in, test::Tables(), test::kNow);
     if (!result.chart) {

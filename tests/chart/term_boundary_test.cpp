@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "chart/birth_notices.h"
-#include "test_support.h"
 #include "core/cycles.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
@@ -27,9 +27,9 @@ struct TermDate {
 };
 
 constexpr TermDate kTermDates[] = {
-    {1, "小寒", 1, 6},  {2, "立春", 2, 4},   {3, "啓蟄", 3, 6},   {4, "清明", 4, 5},
-    {5, "立夏", 5, 6},  {6, "芒種", 6, 6},   {7, "小暑", 7, 7},   {8, "立秋", 8, 8},
-    {9, "白露", 9, 8},  {10, "寒露", 10, 8}, {11, "立冬", 11, 7}, {12, "大雪", 12, 7},
+    {1, "小寒", 1, 6}, {2, "立春", 2, 4},   {3, "啓蟄", 3, 6},   {4, "清明", 4, 5},
+    {5, "立夏", 5, 6}, {6, "芒種", 6, 6},   {7, "小暑", 7, 7},   {8, "立秋", 8, 8},
+    {9, "白露", 9, 8}, {10, "寒露", 10, 8}, {11, "立冬", 11, 7}, {12, "大雪", 12, 7},
 };
 
 // Time differences in minutes:seconds texts, east and west of 135 deg E.
@@ -63,9 +63,7 @@ BirthInput BirthAt(const ClockTime& t, const Sample& s) {
   return Birth(t.year, t.month, t.day, t.hour, t.minute, s.jisaMinutes, s.jisaSeconds);
 }
 
-ClockTime Shifted(const ClockTime& t, std::int64_t seconds) {
-  return FromClockSeconds(ClockSeconds(t) + seconds);
-}
+ClockTime Shifted(const ClockTime& t, std::int64_t seconds) { return FromClockSeconds(ClockSeconds(t) + seconds); }
 
 // The start of the minute a clock second lies in.
 std::int64_t MinuteStart(std::int64_t seconds) { return seconds - ((seconds % 60) + 60) % 60; }
@@ -109,8 +107,7 @@ TEST_P(TermBoundarySolver, PreviousAndNextAreTheChartsOwnMonthChanges) {
 
   // Within two days of the usual date, and of the birth as the minutes say.
   const ClockTime usual{s.year, s.term.month, s.term.day, 12, 0, 0};
-  EXPECT_LE(std::llabs(ClockSeconds(b.clockTime) - ClockSeconds(usual)), 2 * kSecondsPerDay)
-      << IsoText(b.clockTime);
+  EXPECT_LE(std::llabs(ClockSeconds(b.clockTime) - ClockSeconds(usual)), 2 * kSecondsPerDay) << IsoText(b.clockTime);
   const std::int64_t birthSeconds = ClockSeconds(ComputedClockTime(solved.birth));
   EXPECT_DOUBLE_EQ(b.minutes, static_cast<double>(birthSeconds - ClockSeconds(b.clockTime)) / 60);
   EXPECT_GT(b.minutes, 0);
@@ -150,8 +147,7 @@ TEST_P(TermBoundarySolver, ComputeChartAgreesAtTheWholeMinutesAround) {
   EXPECT_EQ(MonthPillarOf(oldChart), MonthPillarOf(b.before)) << IsoText(lastOld);
   EXPECT_EQ(MonthPillarOf(newChart), MonthPillarOf(b.after)) << IsoText(firstNew);
   EXPECT_EQ(oldChart.record.sunLongitude,
-            ChartMonthAt(Tables(), static_cast<double>(ClockSeconds(lastOld)),
-                         solved.chart.record.timeDifferenceDays)
+            ChartMonthAt(Tables(), static_cast<double>(ClockSeconds(lastOld)), solved.chart.record.timeDifferenceDays)
                 .sunLongitude);
 }
 
@@ -207,29 +203,24 @@ TEST_P(TermBoundarySolver, TermOnBirthDayOnlyOnThatDate) {
   const std::vector<NoticeCode> onDay{NoticeCode::TermOnBirthDay};
   for (const int days : {-1, 0, 1}) {
     const ClockTime t = Shifted(b.clockTime, days * kSecondsPerDay);
-    const BirthInput entered =
-        Birth(t.year, t.month, t.day, std::nullopt, std::nullopt, s.jisaMinutes, s.jisaSeconds);
-    EXPECT_EQ(NoticeCodesOf(entered), days == 0 ? onDay : std::vector<NoticeCode>{})
-        << IsoText(t);
+    const BirthInput entered = Birth(t.year, t.month, t.day, std::nullopt, std::nullopt, s.jisaMinutes, s.jisaSeconds);
+    EXPECT_EQ(NoticeCodesOf(entered), days == 0 ? onDay : std::vector<NoticeCode>{}) << IsoText(t);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTermEveryDecade, TermBoundarySolver, ::testing::ValuesIn(Samples()),
                          [](const auto& info) {
-                           return std::to_string(info.param.year) + "_" +
-                                  std::to_string(info.param.term.solarMonth);
+                           return std::to_string(info.param.year) + "_" + std::to_string(info.param.term.solarMonth);
                          });
 
 // At a whole minute the boundary search evaluates exactly the chart's longitude.
 TEST(ChartMonthAt, EqualsComputeChartAtWholeMinutes) {
-  const BirthInput births[] = {Birth(1975, 4, 8, 13, 5, "-1", "-22"),
-                               Birth(2000, 1, 1, 0, 0, "+20", "0"),
-                               Birth(1800, 1, 1, 23, 59, "-0", "45"),
-                               Birth(2080, 12, 31, 12, 0)};
+  const BirthInput births[] = {Birth(1975, 4, 8, 13, 5, "-1", "-22"), Birth(2000, 1, 1, 0, 0, "+20", "0"),
+                               Birth(1800, 1, 1, 23, 59, "-0", "45"), Birth(2080, 12, 31, 12, 0)};
   for (const BirthInput& in : births) {
     const Chart chart = Compute(in);
-    const ChartMonth m = ChartMonthAt(
-        Tables(), static_cast<double>(ClockSeconds(ComputedClockTime(in))), chart.record.timeDifferenceDays);
+    const ChartMonth m = ChartMonthAt(Tables(), static_cast<double>(ClockSeconds(ComputedClockTime(in))),
+                                      chart.record.timeDifferenceDays);
     EXPECT_EQ(m.sunLongitude, chart.record.sunLongitude) << in.year;
     EXPECT_EQ(m.solarMonth, chart.record.solarMonth);
     EXPECT_EQ(m.pillarYear, chart.record.pillarYear);
@@ -247,9 +238,8 @@ TEST(TermBoundary, DegreesFromSectionalTerm) {
 TEST(NearTermBoundary, MessageNamesTheOtherSide) {
   const Sample s{kTermDates[1], 1990, "0", "0"};
   const SolvedSample solved = SolveAfter(s, 0);
-  const TermBoundary& risshun = solved.boundaries.previous.term == std::string_view("立春")
-                                    ? solved.boundaries.previous
-                                    : solved.boundaries.next;
+  const TermBoundary& risshun =
+      solved.boundaries.previous.term == std::string_view("立春") ? solved.boundaries.previous : solved.boundaries.next;
   ASSERT_EQ(risshun.term, "立春");
   const ClockTime born = Shifted(risshun.clockTime, -20 * 60 - risshun.clockTime.second);
   const BirthInput entered = BirthAt(born, s);
@@ -262,8 +252,7 @@ TEST(NearTermBoundary, MessageNamesTheOtherSide) {
                                 std::string(afterChart.record.branches[Pillar::Year].name());
   EXPECT_NE(notices[0].message.find(JapaneseText(risshun.clockTime)), std::string::npos);
   EXPECT_NE(notices[0].message.find("前の生まれ"), std::string::npos);
-  EXPECT_NE(notices[0].message.find(yearAfter + "年" + MonthPillarOf(afterChart) + "月"),
-            std::string::npos)
+  EXPECT_NE(notices[0].message.find(yearAfter + "年" + MonthPillarOf(afterChart) + "月"), std::string::npos)
       << notices[0].message;
 }
 

@@ -26,9 +26,9 @@ TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
 }
 
 TEST(FormatOneDecimal, HalfAwayFromZeroOnTheExactValue) {
-  EXPECT_EQ(FormatOneDecimal(0.05), "0.1");   // 0.05 is stored slightly above
-  EXPECT_EQ(FormatOneDecimal(0.15), "0.1");   // 0.15 is stored slightly below
-  EXPECT_EQ(FormatOneDecimal(0.25), "0.3");   // an exact tie rounds away from zero
+  EXPECT_EQ(FormatOneDecimal(0.05), "0.1");  // 0.05 is stored slightly above
+  EXPECT_EQ(FormatOneDecimal(0.15), "0.1");  // 0.15 is stored slightly below
+  EXPECT_EQ(FormatOneDecimal(0.25), "0.3");  // an exact tie rounds away from zero
   EXPECT_EQ(FormatOneDecimal(2.5), "2.5");
   EXPECT_EQ(FormatOneDecimal(0.0), "0.0");
   EXPECT_EQ(FormatOneDecimal(9.96), "10.0");

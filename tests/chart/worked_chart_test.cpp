@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
 #include "core/calendar.h"
+#include "test_support.h"
 
 namespace mireto {
 namespace {
@@ -62,8 +62,7 @@ TEST(TrueSolarTime, CarriesBackAcrossMonthAndYearStarts) {
   EXPECT_EQ(newYear.record.trueSolarTime.year, 2000);
   EXPECT_EQ(newYear.record.trueSolarTime.month, 12);
   EXPECT_EQ(newYear.record.trueSolarTime.day, 31);
-  EXPECT_EQ(newYear.display.trueSolarTime.substr(0, newYear.display.trueSolarTime.find("日")),
-            "2000年12月31");
+  EXPECT_EQ(newYear.display.trueSolarTime.substr(0, newYear.display.trueSolarTime.find("日")), "2000年12月31");
 }
 
 TEST(TrueSolarTime, CarriesForwardAcrossTheYearEnd) {
@@ -86,9 +85,11 @@ TEST(TrueSolarTime, LargeCorrectionsNormaliseFully) {
     EXPECT_LT(c.record.trueSolarTime.hour, 24);
     // The corrected moment equals the entered one moved by the total correction.
     const double entered = c.record.birthJulianDay + (23 * 60 + 59) / 1440.0;
-    const double corrected = JulianDay(c.record.trueSolarTime.year, c.record.trueSolarTime.month, c.record.trueSolarTime.day) +
-                             (c.record.trueSolarTime.hour * 60 + c.record.trueSolarTime.minute) / 1440.0;
-    EXPECT_NEAR((corrected - entered) * 1440, c.record.timeDifferenceDays * 1440 + c.record.equationOfTimeMinutes, 1e-6) << minutes;
+    const double corrected =
+        JulianDay(c.record.trueSolarTime.year, c.record.trueSolarTime.month, c.record.trueSolarTime.day) +
+        (c.record.trueSolarTime.hour * 60 + c.record.trueSolarTime.minute) / 1440.0;
+    EXPECT_NEAR((corrected - entered) * 1440, c.record.timeDifferenceDays * 1440 + c.record.equationOfTimeMinutes, 1e-6)
+        << minutes;
   }
 }
 

@@ -45,21 +45,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "知らない項目です: \"" + std::string(40, 'k') + "…\""},
         LineCase{"FirstMemberProblemWins", "{" + kGood + R"(,"x":1,"date":"2000-01-01"})", "知らない項目です: \"x\""},
         LineCase{"TrailingWord", "{" + kGood + "} x", "オブジェクトの後ろに余分な文字があります"},
-        LineCase{"TrailingAfterNul", "{" + kGood + std::string("}\0junk", 6), "オブジェクトの後ろに余分な文字があります"},
+        LineCase{"TrailingAfterNul", "{" + kGood + std::string("}\0junk", 6),
+                 "オブジェクトの後ろに余分な文字があります"},
         LineCase{"SecondObject", "{" + kGood + "}{}", "オブジェクトの後ろに余分な文字があります"},
         LineCase{"NestingAtTheLimit", Nested(32), "知らない項目です: \"x\""},
         LineCase{"NestingTooDeep", Nested(33), "入れ子が深すぎます（32 段まで）"},
-        LineCase{"NotAnObject", "[1,2,3]", kNotJson},
-        LineCase{"Empty", "", kNotJson},
-        LineCase{"Unterminated", "{" + kGood, kNotJson},
-        LineCase{"TrailingComma", "{" + kGood + ",}", kNotJson},
+        LineCase{"NotAnObject", "[1,2,3]", kNotJson}, LineCase{"Empty", "", kNotJson},
+        LineCase{"Unterminated", "{" + kGood, kNotJson}, LineCase{"TrailingComma", "{" + kGood + ",}", kNotJson},
         LineCase{"RawControlCharacter", "{\"date\":\"1990-05-03\t\"}", kNotJson},
         LineCase{"LoneSurrogate", R"({"date":"\ud800"})", kNotJson},
         LineCase{"ReversedSurrogates", R"({"date":"\udc00\ud800"})", kNotJson},
         LineCase{"InvalidUtf8", "{\"date\":\"\xC0\xAF\"}", kNotJson},
         LineCase{"EncodedSurrogateUtf8", "{\"date\":\"\xED\xA0\x80\"}", kNotJson},
-        LineCase{"BadEscape", R"({"date":"\x"})", kNotJson},
-        LineCase{"LeadingZeroNumber", R"({"hour":01})", kNotJson},
+        LineCase{"BadEscape", R"({"date":"\x"})", kNotJson}, LineCase{"LeadingZeroNumber", R"({"hour":01})", kNotJson},
         LineCase{"OverflowingNumber", R"({"hour":1e999})", kNotJson},
         LineCase{"NumberInsteadOfString", R"({"date":"1990-05-03","hour":14,"minute":"27"})",
                  "項目 \"hour\" は文字列で指定してください"},
@@ -100,16 +98,14 @@ TEST_P(JisaGrammar, OptionAndBatchFieldsAgree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, JisaGrammar,
-    ::testing::Values(JisaCase{"0:0", true}, JisaCase{"-5:30", true}, JisaCase{"-0:30", true},
-                      JisaCase{"12:05", true}, JisaCase{"0:59", true}, JisaCase{"123456789:0", true},
-                      JisaCase{"abc:def", false}, JisaCase{"nan:0", false}, JisaCase{"inf:0", false},
-                      JisaCase{"0x10:0", false}, JisaCase{"--5:0", false}, JisaCase{"０:０", false},
-                      JisaCase{":", false}, JisaCase{"5:0:0", false}, JisaCase{"1e3:0", false},
-                      JisaCase{"0:60", false}, JisaCase{"0:-1", false}, JisaCase{"0:86400", false},
-                      JisaCase{"-5:-30", false}, JisaCase{"-0:-30", false}, JisaCase{"+5:0", false},
-                      JisaCase{" 5:0", false}, JisaCase{"5: 0", false}, JisaCase{"5:", false},
-                      JisaCase{":5", false}, JisaCase{"-:5", false}, JisaCase{"1234567890:0", false},
-                      JisaCase{"5", false}));
+    ::testing::Values(
+        JisaCase{"0:0", true}, JisaCase{"-5:30", true}, JisaCase{"-0:30", true}, JisaCase{"12:05", true},
+        JisaCase{"0:59", true}, JisaCase{"123456789:0", true}, JisaCase{"abc:def", false}, JisaCase{"nan:0", false},
+        JisaCase{"inf:0", false}, JisaCase{"0x10:0", false}, JisaCase{"--5:0", false}, JisaCase{"０:０", false},
+        JisaCase{":", false}, JisaCase{"5:0:0", false}, JisaCase{"1e3:0", false}, JisaCase{"0:60", false},
+        JisaCase{"0:-1", false}, JisaCase{"0:86400", false}, JisaCase{"-5:-30", false}, JisaCase{"-0:-30", false},
+        JisaCase{"+5:0", false}, JisaCase{" 5:0", false}, JisaCase{"5: 0", false}, JisaCase{"5:", false},
+        JisaCase{":5", false}, JisaCase{"-:5", false}, JisaCase{"1234567890:0", false}, JisaCase{"5", false}));
 
 }  // namespace
 }  // namespace mireto::exchange

@@ -10,8 +10,7 @@
 namespace mireto::test {
 namespace {
 
-const std::string kLine =
-    R"({"date":"1990-05-03","hour":"14","minute":"27","now":"2026-12-07T12:00"})";
+const std::string kLine = R"({"date":"1990-05-03","hour":"14","minute":"27","now":"2026-12-07T12:00"})";
 
 std::vector<nlohmann::json> Parsed(const std::string& out) {
   std::vector<nlohmann::json> lines;

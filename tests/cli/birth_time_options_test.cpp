@@ -69,8 +69,7 @@ TEST(SummerTimeOption, NeverExistedRefusedOnlyUnderApply) {
   const json refused = json::parse(lines[0]);
   EXPECT_EQ(refused.at("line"), 1);
   EXPECT_NE(refused.at("error").get<std::string>().find("存在しない時刻"), std::string::npos);
-  EXPECT_EQ(Codes(json::parse(lines[1])),
-            (std::vector<std::string>{"summerTimeRepeated", "summerTimeApplied"}));
+  EXPECT_EQ(Codes(json::parse(lines[1])), (std::vector<std::string>{"summerTimeRepeated", "summerTimeApplied"}));
 
   const ToolResult ignore = Batch(input);
   EXPECT_EQ(ignore.exitCode, 0);

@@ -43,19 +43,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OptionCase{"CompatWithoutBatch", {"--compat", "2000-01-01", "12:00"}, "--compat は --batch と一緒に"},
         OptionCase{"PartnerWithBatch", {"--batch", "--partner", "1990-05-03 14:27"}, "--partner と --batch"},
-        OptionCase{"PartnerSexAlone", {"--partner-sex", "M", "2000-01-01", "12:00"}, "--partner-sex と --partner-jisa は"},
-        OptionCase{"PartnerWithoutTime", {"--partner", "1990-05-03", "2000-01-01", "12:00"}, "--partner は \"YYYY-MM-DD HH:MM\""},
+        OptionCase{"PartnerSexAlone",
+                   {"--partner-sex", "M", "2000-01-01", "12:00"},
+                   "--partner-sex と --partner-jisa は"},
+        OptionCase{"PartnerWithoutTime",
+                   {"--partner", "1990-05-03", "2000-01-01", "12:00"},
+                   "--partner は \"YYYY-MM-DD HH:MM\""},
         OptionCase{"PartnerBadDate", {"--partner", "1990/05/03 14:27", "2000-01-01", "12:00"}, "--partner: 日付は"},
         OptionCase{"PartnerBadHour", {"--partner", "1990-05-03 24:00", "2000-01-01", "12:00"}, "--partner: 時は"},
-        OptionCase{"PartnerBadSex", {"--partner", "1990-05-03 14:27", "--partner-sex", "m", "2000-01-01", "12:00"}, "--partner-sex は M"},
+        OptionCase{"PartnerBadSex",
+                   {"--partner", "1990-05-03 14:27", "--partner-sex", "m", "2000-01-01", "12:00"},
+                   "--partner-sex は M"},
         OptionCase{"PartnerBadJisa", {"--batch", "--compat", "--partner-jisa", "5"}, "--partner-jisa は"},
-        OptionCase{"PartnerTwice", {"--partner", "1990-05-03 14:27", "--partner", "1990-05-03 14:27", "2000-01-01", "12:00"}, "--partner が2回"}),
+        OptionCase{"PartnerTwice",
+                   {"--partner", "1990-05-03 14:27", "--partner", "1990-05-03 14:27", "2000-01-01", "12:00"},
+                   "--partner が2回"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CompatOptionsAccepted, PartnerBirthAndBatchDefaults) {
   std::string error;
   const auto single = ParseOptions({"--json", "--partner", "1990-05-03 14:?", "--partner-sex", "M", "--partner-jisa",
-                                    "-5:30", "2000-01-01", "12:00"}, error);
+                                    "-5:30", "2000-01-01", "12:00"},
+                                   error);
   ASSERT_TRUE(single) << error;
   ASSERT_TRUE(single->partner);
   EXPECT_EQ(single->partner->input.year, 1990);
@@ -107,9 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"PartnerMissing", "{" A_BIRTH "}", R"(相手: 項目 \"partnerDate\" がありません)"},
         LineCase{"FirstMissing", R"({"partnerDate":"1990-05-03","partnerHour":"1","partnerMinute":"0"})",
                  R"(項目 \"date\" がありません)"},
-        LineCase{"PartnerSex", "{" A_BIRTH R"(,"partnerDate":"1990-05-03","partnerHour":"1","partnerMinute":"0","partnerSex":"X"})",
+        LineCase{"PartnerSex",
+                 "{" A_BIRTH R"(,"partnerDate":"1990-05-03","partnerHour":"1","partnerMinute":"0","partnerSex":"X"})",
                  "相手: 性別は M（男）か F（女）で指定してください: X"},
-        LineCase{"PartnerDateNeverWas", "{" A_BIRTH R"(,"partnerDate":"1990-02-30","partnerHour":"1","partnerMinute":"0"})",
+        LineCase{"PartnerDateNeverWas",
+                 "{" A_BIRTH R"(,"partnerDate":"1990-02-30","partnerHour":"1","partnerMinute":"0"})",
                  "相手: 1990年2月30日という日付はありません"}),
     [](const auto& info) { return std::string(info.param.name); });
 

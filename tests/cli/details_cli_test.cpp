@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli/options.h"
 #include "child_process.h"
+#include "cli/options.h"
 #include "test_support.h"
 
 namespace mireto::test {

@@ -23,8 +23,7 @@ TEST(JsonWriter, EveryAsciiByteEscapedAsNlohmannDoes) {
 // ASCII byte at every offset of a longer text, among ASCII and kana fillers,
 // still comes out as nlohmann writes it.
 TEST(JsonWriter, EveryAsciiByteAtEveryOffsetOfALongText) {
-  for (const std::string& filler : {std::string("abcdefghijklmnopqrstuvwx"),
-                                   std::string("年月日時分秒年月")}) {
+  for (const std::string& filler : {std::string("abcdefghijklmnopqrstuvwx"), std::string("年月日時分秒年月")}) {
     for (std::size_t offset = 0; offset <= filler.size(); ++offset) {
       const bool insideACharacter =
           offset < filler.size() && (static_cast<unsigned char>(filler[offset]) & 0xC0) == 0x80;
@@ -41,9 +40,9 @@ TEST(JsonWriter, EveryAsciiByteAtEveryOffsetOfALongText) {
 }
 
 TEST(JsonWriter, Utf8AndRunsOfEscapes) {
-  for (const std::string& text : {std::string(""), std::string("年月日"), std::string("\"\\\"\\"),
-                                 std::string("\x01\x1f\x7f"), std::string("\xF0\x9F\x98\x80 x"),
-                                 std::string("tail\n")}) {
+  for (const std::string& text :
+       {std::string(""), std::string("年月日"), std::string("\"\\\"\\"), std::string("\x01\x1f\x7f"),
+        std::string("\xF0\x9F\x98\x80 x"), std::string("tail\n")}) {
     std::string out;
     AppendJsonString(out, text);
     EXPECT_EQ(out, nlohmann::json(text).dump());
@@ -71,7 +70,8 @@ TEST_P(ChartObject, SameBytesAsTheDocumentDump) {
   std::string error;
   const auto request = exchange::ParseBatchLine(GetParam().line, error);
   ASSERT_TRUE(request) << error;
-  const auto result = ComputeChart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
+  const auto result =
+      ComputeChart(request->input, *loaded.tables, request->now.value_or(LocalDateTime{2026, 12, 7, 12, 0}));
   ASSERT_TRUE(result.chart) << result.error;
   std::string out;
   AppendChartJson(out, *request, *result.chart);
@@ -102,11 +102,14 @@ TEST(ChartObjectTexts, EscapedAndLongTextsAsTheDocumentDump) {
 INSTANTIATE_TEST_SUITE_P(
     Births, ChartObject,
     ::testing::Values(
-        ChartCase{"Known", R"({"date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"-5","jisaSeconds":"30"})"},
+        ChartCase{"Known",
+                  R"({"date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"-5","jisaSeconds":"30"})"},
         ChartCase{"HourUnknown", R"({"date":"1925-06-15","hour":"?","minute":"33"})"},
         ChartCase{"MinuteUnknown", R"({"date":"2080-12-31","hour":"23","minute":"?","sex":"M"})"},
-        ChartCase{"FutureBirthNoCurrentLuck", R"({"date":"2070-01-01","hour":"0","minute":"0","now":"1900-01-01T00:00"})"},
-        ChartCase{"FirstDay", R"({"date":"1800-01-01","hour":"00","minute":"00","jisaMinutes":"-0","jisaSeconds":"59"})"}),
+        ChartCase{"FutureBirthNoCurrentLuck",
+                  R"({"date":"2070-01-01","hour":"0","minute":"0","now":"1900-01-01T00:00"})"},
+        ChartCase{"FirstDay",
+                  R"({"date":"1800-01-01","hour":"00","minute":"00","jisaMinutes":"-0","jisaSeconds":"59"})"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -46,15 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, LineReading,
     ::testing::Combine(
         ::testing::Values(
-            ReadCase{"Empty", "", 100, {}},
-            ReadCase{"OneLineWithEnd", "abc\n", 100, {{Result::Line, "abc"}}},
+            ReadCase{"Empty", "", 100, {}}, ReadCase{"OneLineWithEnd", "abc\n", 100, {{Result::Line, "abc"}}},
             ReadCase{"LastLineWithoutEnd", "abc\nde", 100, {{Result::Line, "abc"}, {Result::Line, "de"}}},
-            ReadCase{"BlankLinesKept", "\n\na\n\n", 100,
+            ReadCase{"BlankLinesKept",
+                     "\n\na\n\n",
+                     100,
                      {{Result::Line, ""}, {Result::Line, ""}, {Result::Line, "a"}, {Result::Line, ""}}},
             ReadCase{"CrKept", "a\r\nb\r\n", 100, {{Result::Line, "a\r"}, {Result::Line, "b\r"}}},
             ReadCase{"ExactlyAtTheLimit", "12345\n", 5, {{Result::Line, "12345"}}},
             ReadCase{"OverTheLimitThenGoesOn", "123456\nok\n", 5, {{Result::TooLong, ""}, {Result::Line, "ok"}}},
-            ReadCase{"FarOverTheLimit", kLong + "\n" + kLong + "\nok", 5,
+            ReadCase{"FarOverTheLimit",
+                     kLong + "\n" + kLong + "\nok",
+                     5,
                      {{Result::TooLong, ""}, {Result::TooLong, ""}, {Result::Line, "ok"}}},
             ReadCase{"OverTheLimitAtTheEnd", "ok\n" + kLong, 5, {{Result::Line, "ok"}, {Result::TooLong, ""}}}),
         ::testing::Values(std::size_t{1}, std::size_t{3}, std::size_t{7}, std::size_t{1} << 16)),
@@ -82,7 +85,8 @@ TEST(OutputSinkTest, LargeBlocksAndSmallPiecesKeepTheirOrder) {
   std::string expected;
   {
     OutputSink sink(fd, 16);
-    for (const std::string& piece : std::vector<std::string>{"ab", std::string(40, 'x'), "cd", "ef", std::string(16, 'y'), "g"}) {
+    for (const std::string& piece :
+         std::vector<std::string>{"ab", std::string(40, 'x'), "cd", "ef", std::string(16, 'y'), "g"}) {
       EXPECT_TRUE(sink.Write(piece));
       expected += piece;
     }

@@ -10,8 +10,7 @@ namespace mireto::cli {
 namespace {
 
 TEST(NoticesJson, NumbersAreWrittenAsTheJsonLibraryDoes) {
-  for (const double minutes : {-12.3, 12.3, 0.0, 5.0, -59.9, 0.1, 43199.9, -45000.0, 30000.0,
-                               1234.5, -0.5}) {
+  for (const double minutes : {-12.3, 12.3, 0.0, 5.0, -59.9, 0.1, 43199.9, -45000.0, 30000.0, 1234.5, -0.5}) {
     std::string out;
     AppendJsonNumber(out, minutes);
     EXPECT_EQ(out, nlohmann::json(minutes).dump()) << minutes;

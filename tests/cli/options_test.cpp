@@ -2,8 +2,8 @@
 // that quotes at most a short excerpt; accepted ones set the right fields.
 #include <gtest/gtest.h>
 
-#include "cli/options.h"
 #include "child_process.h"
+#include "cli/options.h"
 #include "test_support.h"
 
 namespace mireto::cli {
@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AcceptedArguments, ValuesAfterEqualsAndAsNextArgument) {
   std::string error;
-  const auto options = ParseOptions({"--sex=M", "--jisa", "-0:30", "--now=2026-12-07T12:00",
-                                     "1990-05-03", "14:?"}, error);
+  const auto options =
+      ParseOptions({"--sex=M", "--jisa", "-0:30", "--now=2026-12-07T12:00", "1990-05-03", "14:?"}, error);
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(options->mode, Mode::Single);
   EXPECT_EQ(options->request.input.sex, Sex::Male);

@@ -24,15 +24,14 @@ TEST_P(Quoting, KeepsAtMostFortyCharacters) { EXPECT_EQ(Quote(GetParam().text), 
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Quoting,
-    ::testing::Values(QuoteCase{"Short", "abc", "abc"},
-                      QuoteCase{"ExactlyForty", Repeat("a", 40), Repeat("a", 40)},
-                      QuoteCase{"FortyOne", Repeat("a", 41), Repeat("a", 40) + "…"},
-                      QuoteCase{"Japanese", Repeat("年", 50), Repeat("年", 40) + "…"},
-                      QuoteCase{"FourByteCharacters", Repeat("\xF0\x9F\x98\x80", 41), Repeat("\xF0\x9F\x98\x80", 40) + "…"},
-                      QuoteCase{"StrayContinuationBytes", Repeat("\xB0", 100), Repeat("\xB0", 40) + "…"},
-                      QuoteCase{"LeadWithTooManyContinuations", "\xC3" + Repeat("\xB0", 100),
-                                "\xC3" + Repeat("\xB0", 40) + "…"},
-                      QuoteCase{"Empty", "", ""}),
+    ::testing::Values(
+        QuoteCase{"Short", "abc", "abc"}, QuoteCase{"ExactlyForty", Repeat("a", 40), Repeat("a", 40)},
+        QuoteCase{"FortyOne", Repeat("a", 41), Repeat("a", 40) + "…"},
+        QuoteCase{"Japanese", Repeat("年", 50), Repeat("年", 40) + "…"},
+        QuoteCase{"FourByteCharacters", Repeat("\xF0\x9F\x98\x80", 41), Repeat("\xF0\x9F\x98\x80", 40) + "…"},
+        QuoteCase{"StrayContinuationBytes", Repeat("\xB0", 100), Repeat("\xB0", 40) + "…"},
+        QuoteCase{"LeadWithTooManyContinuations", "\xC3" + Repeat("\xB0", 100), "\xC3" + Repeat("\xB0", 40) + "…"},
+        QuoteCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

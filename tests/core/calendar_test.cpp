@@ -19,8 +19,8 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;
 
 std::string Text(const std::chrono::year_month_day& ymd) {
-  return std::to_string(static_cast<int>(ymd.year())) + "-" + std::to_string(static_cast<unsigned>(ymd.month())) +
-         "-" + std::to_string(static_cast<unsigned>(ymd.day()));
+  return std::to_string(static_cast<int>(ymd.year())) + "-" + std::to_string(static_cast<unsigned>(ymd.month())) + "-" +
+         std::to_string(static_cast<unsigned>(ymd.day()));
 }
 
 TEST(JulianDayTest, WorkedValues) {
@@ -51,8 +51,8 @@ TEST(JulianDayTest, AgreesWithChronoForEveryDayOf1800To2080) {
   int checked = 0;
   for (sys_days day = first; day <= last; day += days{1}) {
     const year_month_day ymd{day};
-    const double jd = JulianDay(static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                                static_cast<unsigned>(ymd.day()));
+    const double jd =
+        JulianDay(static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
     const double expected = day.time_since_epoch().count() + kUnixEpochJulianDay;
     ASSERT_EQ(jd, expected) << Text(ymd);
     const auto n = static_cast<std::int32_t>(jd - 0.5);
@@ -132,9 +132,9 @@ TEST(SexagenaryYearIndexTest, ExamplesAndZeroWrap) {
 }
 
 TEST(SexagenaryMonthIndexTest, ExamplesAndSequence) {
-  EXPECT_EQ(SexagenaryMonthIndex(1984, 2), 3);   // 丙寅
+  EXPECT_EQ(SexagenaryMonthIndex(1984, 2), 3);    // 丙寅
   EXPECT_EQ(SexagenaryMonthIndex(1984, 12), 13);  // 丙子
-  EXPECT_EQ(SexagenaryMonthIndex(1984, 1), 14);  // 丁丑, in the next calendar year
+  EXPECT_EQ(SexagenaryMonthIndex(1984, 1), 14);   // 丁丑, in the next calendar year
   for (int h = 1800; h <= 2080; ++h) {
     // 寅 .. 子 follow one another, then the 丑 month closes the year, and the
     // next year's 寅 month follows it.

@@ -117,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
                       QuoteCase{"TenMegabytes", std::string(10 << 20, 'x'), std::string(40, 'x') + "…"},
                       // 13 three-byte characters are 39 bytes; the 14th would cross 40.
                       QuoteCase{"CutBeforeAWideCharacter", "x" + Repeat("数", 20), "x" + Repeat("数", 13) + "…"},
-                      QuoteCase{"NulAndEscape", std::string("1\0\x1b" "2", 4), "1??2"}),
+                      QuoteCase{"NulAndEscape",
+                                std::string("1\0\x1b"
+                                            "2",
+                                            4),
+                                "1??2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the shipped-values digest --------------------------------------------
@@ -250,8 +254,7 @@ TEST_F(ProgramFolder, NeverTheCurrentDirectoryByDefault) {
 TEST_F(ProgramFolder, DataBesideTheProgramFirstThenShare) {
   // <program folder>/../share/mireto
   const fs::path share = scratch_.WithShippedFiles("libexec/share/mireto");
-  EXPECT_EQ(DataDirectories(programFolder_),
-            (std::vector<fs::path>{programFolder_, fs::canonical(share)}));
+  EXPECT_EQ(DataDirectories(programFolder_), (std::vector<fs::path>{programFolder_, fs::canonical(share)}));
   // Only share/ holds the files: they load from there.
   EXPECT_TRUE(LoadTablesBesideProgram(programFolder_).tables);
   // The program's own folder wins once it holds a (here damaged) planet.txt.

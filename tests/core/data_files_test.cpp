@@ -168,8 +168,7 @@ TEST_F(DataFilesTest, CrLfLineEndsAndAByteOrderMarkLoad) {
 }
 
 TEST_F(DataFilesTest, ValuesAfterTheLastRowAreIgnored) {
-  const TablesOrError extra =
-      ParseCalendarTables(planet_ + "9,9,9,not a number\nrubbish\n", latitude_ + "1,2,3,4,5\n");
+  const TablesOrError extra = ParseCalendarTables(planet_ + "9,9,9,not a number\nrubbish\n", latitude_ + "1,2,3,4,5\n");
   ASSERT_TRUE(extra.tables) << extra.error;
   ExpectSameTables(*extra.tables, real_);
   // No line end after the last value.

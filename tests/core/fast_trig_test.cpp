@@ -5,8 +5,8 @@
 
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -37,13 +37,12 @@ TEST_P(TrigErrors, StayWithinTheirBounds) {
   for (int i = 0; i < 300000; ++i) {
     double x = Uniform(random, range.low, range.high);
     if (range.nearQuarterTurns > 0) {
-      x = std::floor(Uniform(random, 0, range.nearQuarterTurns)) * 1.5707963267948966 +
-          Uniform(random, -1e-7, 1e-7);
+      x = std::floor(Uniform(random, 0, range.nearQuarterTurns)) * 1.5707963267948966 + Uniform(random, -1e-7, 1e-7);
     }
     const long double sinRef = sinl(static_cast<long double>(x));
     const long double cosRef = cosl(static_cast<long double>(x));
-    fastWorst = std::max({fastWorst, static_cast<double>(fabsl(FastSin(x) - sinRef)),
-                          static_cast<double>(fabsl(FastCos(x) - cosRef))});
+    fastWorst = std::max(
+        {fastWorst, static_cast<double>(fabsl(FastSin(x) - sinRef)), static_cast<double>(fabsl(FastCos(x) - cosRef))});
     libmWorst = std::max({libmWorst, static_cast<double>(fabsl(std::sin(x) - sinRef)),
                           static_cast<double>(fabsl(std::cos(x) - cosRef))});
   }
@@ -54,8 +53,7 @@ TEST_P(TrigErrors, StayWithinTheirBounds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, TrigErrors,
-    ::testing::Values(ArgumentRange{"Small", -7, 7, 0},
-                      ArgumentRange{"SolarTheory", -1e5, 1e5, 0},
+    ::testing::Values(ArgumentRange{"Small", -7, 7, 0}, ArgumentRange{"SolarTheory", -1e5, 1e5, 0},
                       ArgumentRange{"UpToTheLimit", -kFastTrigMaxArgument, kFastTrigMaxArgument, 0},
                       ArgumentRange{"NearQuarterTurns", 0, 0, 300000}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -150,8 +148,17 @@ TEST(BoundedSum, CoversRoundingsThatASpreadTipsOver) {
 
 TEST(BoundedSum, NextUpAndDownAreNextafter) {
   std::mt19937_64 random(13);
-  std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 5e-324, -5e-324, 1.7976931348623157e308,
-                                -1.7976931348623157e308, INFINITY, -INFINITY, 2.2250738585072014e-308};
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1.0,
+                                -1.0,
+                                5e-324,
+                                -5e-324,
+                                1.7976931348623157e308,
+                                -1.7976931348623157e308,
+                                INFINITY,
+                                -INFINITY,
+                                2.2250738585072014e-308};
   for (int i = 0; i < 100000; ++i) {
     const std::uint64_t bits = random();
     values.push_back(std::bit_cast<double>(bits));
@@ -159,7 +166,8 @@ TEST(BoundedSum, NextUpAndDownAreNextafter) {
   for (const double x : values) {
     if (std::isnan(x)) continue;
     EXPECT_EQ(std::bit_cast<std::uint64_t>(NextUp(x)), std::bit_cast<std::uint64_t>(std::nextafter(x, INFINITY))) << x;
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(NextDown(x)), std::bit_cast<std::uint64_t>(std::nextafter(x, -INFINITY))) << x;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(NextDown(x)), std::bit_cast<std::uint64_t>(std::nextafter(x, -INFINITY)))
+        << x;
   }
 }
 

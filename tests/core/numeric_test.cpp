@@ -60,10 +60,10 @@ TEST(NumericTest, ToInt32CoversTheThirtyTwoBitRange) {
 }
 
 TEST(NumericTest, ModRoundsBothOperandsAndKeepsTheDividendsSign) {
-  EXPECT_EQ(Mod(7.5, 2), 0);   // 8 Mod 2
-  EXPECT_EQ(Mod(6.5, 4), 2);   // 6 Mod 4
-  EXPECT_EQ(Mod(7, 2.5), 1);   // 7 Mod 2
-  EXPECT_EQ(Mod(7, 3.5), 3);   // 7 Mod 4
+  EXPECT_EQ(Mod(7.5, 2), 0);  // 8 Mod 2
+  EXPECT_EQ(Mod(6.5, 4), 2);  // 6 Mod 4
+  EXPECT_EQ(Mod(7, 2.5), 1);  // 7 Mod 2
+  EXPECT_EQ(Mod(7, 3.5), 3);  // 7 Mod 4
   EXPECT_EQ(Mod(-7, 3), -1);
   EXPECT_EQ(Mod(7, -3), 1);
   EXPECT_EQ(Mod(-7, -3), -1);
@@ -100,7 +100,7 @@ TEST(LeadingNumberTest, ReadsTheLeadingDecimalNumber) {
   EXPECT_EQ(LeadingNumber("1e3"), 1000.0);
   EXPECT_EQ(LeadingNumber("1.5e2x"), 150.0);
   EXPECT_EQ(LeadingNumber("2E-2"), 0.02);
-  EXPECT_EQ(LeadingNumber("1e"), 1.0);   // an exponent without digits is not part of it
+  EXPECT_EQ(LeadingNumber("1e"), 1.0);  // an exponent without digits is not part of it
   EXPECT_EQ(LeadingNumber("1e+"), 1.0);
   EXPECT_EQ(LeadingNumber(".5"), 0.5);
   EXPECT_EQ(LeadingNumber("5."), 5.0);

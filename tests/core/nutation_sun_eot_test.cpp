@@ -20,9 +20,7 @@ constexpr double kSixDecimals = 5e-7;     // "to six decimals"
 // Minutes of time from the equation of time in radians.
 double Minutes(double radians) { return radians * 4 * 180 / kPi; }
 
-TEST(NutationTest, ZeroArgumentsGiveExactlyZero) {
-  EXPECT_EQ(NutationInLongitude(0, 0, 0, 0, 0, 0), 0.0);
-}
+TEST(NutationTest, ZeroArgumentsGiveExactlyZero) { EXPECT_EQ(NutationInLongitude(0, 0, 0, 0, 0, 0), 0.0); }
 
 TEST(NutationTest, NodeAtNinetyDegreesSumsTheNodeTerms) {
   // Rows whose only non-zero multiplier acting is that of the node: -17.2581".
@@ -37,9 +35,9 @@ TEST(NutationTest, NodeAtNinetyDegreesSumsTheNodeTerms) {
 // time terms). These sums, taken by hand over the published table, catch a
 // mistyped coefficient, sign or multiplier in any row.
 struct FirstMoments {
-  int argument;        // 0 l, 1 l', 2 F, 3 D, 4 Omega
-  double sumMA;        // sum of m a, arcseconds
-  double sumMB;        // sum of m b, arcseconds per century
+  int argument;  // 0 l, 1 l', 2 F, 3 D, 4 Omega
+  double sumMA;  // sum of m a, arcseconds
+  double sumMB;  // sum of m b, arcseconds per century
 };
 // clang-format off
 constexpr FirstMoments kNutationMoments[] = {
@@ -239,7 +237,7 @@ TEST(EquationOfTimeTest, YearlyExtremesOf2000) {
     if (minutes > highest) highest = minutes, highestDay = day;
   }
   EXPECT_NEAR(lowest, -14.2, 0.2);
-  EXPECT_NEAR(lowestDay, 42, 3);   // 11 February
+  EXPECT_NEAR(lowestDay, 42, 3);  // 11 February
   EXPECT_NEAR(highest, 16.4, 0.2);
   EXPECT_NEAR(highestDay, 308, 3);  // 3 November
 }

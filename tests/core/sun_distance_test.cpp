@@ -17,13 +17,11 @@ struct DistanceSweep {
   const char* name;
   int firstYear;
   int lastYear;
-  double lowDay;   // day of the month with fraction, as the chart passes it
+  double lowDay;  // day of the month with fraction, as the chart passes it
   double highDay;
 };
 
-bool SameBits(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 class SunDistanceBits : public ::testing::TestWithParam<DistanceSweep> {};
 
@@ -35,7 +33,8 @@ TEST_P(SunDistanceBits, EqualTheFullPositionsParts) {
   int differing = 0;
   constexpr int kInstants = 4000;
   for (int i = 0; i < kInstants; ++i) {
-    const int year = sweep.firstYear + static_cast<int>(random() % static_cast<unsigned>(sweep.lastYear - sweep.firstYear + 1));
+    const int year =
+        sweep.firstYear + static_cast<int>(random() % static_cast<unsigned>(sweep.lastYear - sweep.firstYear + 1));
     const int month = 1 + static_cast<int>(random() % 12);
     const double unit = static_cast<double>(random() >> 11) * 0x1.0p-53;
     const double day = sweep.lowDay + unit * (sweep.highDay - sweep.lowDay);
@@ -44,20 +43,19 @@ TEST_P(SunDistanceBits, EqualTheFullPositionsParts) {
     const double longitude = ComputeSunLongitude(*tables, year, month, day);
     if (!SameBits(full.distance, distance) || !SameBits(full.longitude, longitude)) {
       if (++differing <= 3) {
-        ADD_FAILURE() << year << "-" << month << " day " << day << ": " << full.distance << " vs "
-                      << distance << ", " << full.longitude << " vs " << longitude;
+        ADD_FAILURE() << year << "-" << month << " day " << day << ": " << full.distance << " vs " << distance << ", "
+                      << full.longitude << " vs " << longitude;
       }
     }
   }
   EXPECT_EQ(differing, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Instants, SunDistanceBits,
-    ::testing::Values(DistanceSweep{"WholeRange", 1800, 2080, 0.5, 32.0},
-                      DistanceSweep{"EarlyYears", 1800, 1801, -1.0, 1.5},
-                      DistanceSweep{"LateYears", 2079, 2080, 27.0, 32.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Instants, SunDistanceBits,
+                         ::testing::Values(DistanceSweep{"WholeRange", 1800, 2080, 0.5, 32.0},
+                                           DistanceSweep{"EarlyYears", 1800, 1801, -1.0, 1.5},
+                                           DistanceSweep{"LateYears", 2079, 2080, 27.0, 32.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace mireto

@@ -29,10 +29,10 @@ constexpr double kMaxDistanceErrorAu = 2e-6;
 struct ReferenceInstant {
   int year;
   int month;
-  double day;         // day of the month with the fraction of the day
-  double julianDay;   // TT
-  double longitude;   // apparent, true equinox and ecliptic of date, degrees
-  double distance;    // geometric, AU
+  double day;        // day of the month with the fraction of the day
+  double julianDay;  // TT
+  double longitude;  // apparent, true equinox and ecliptic of date, degrees
+  double distance;   // geometric, AU
 };
 
 std::vector<ReferenceInstant> LoadReference() {
@@ -120,10 +120,11 @@ TEST(SunReferenceTest, ApparentLongitudeAndDistanceWithinBounds) {
   ASSERT_NE(tables, nullptr);
   ASSERT_FALSE(Reference().empty());
   const Deviation dev = Compare(*tables);
-  std::printf("Sun vs reference at %zu instants: longitude max %.3f\" (in %d), RMS %.3f\", mean %+.3f\"; "
-              "distance max %.2e AU, RMS %.2e AU\n",
-              Reference().size(), dev.maxLongitudeArcsec, dev.worstYear, dev.rmsLongitudeArcsec,
-              dev.meanLongitudeArcsec, dev.maxDistanceAu, dev.rmsDistanceAu);
+  std::printf(
+      "Sun vs reference at %zu instants: longitude max %.3f\" (in %d), RMS %.3f\", mean %+.3f\"; "
+      "distance max %.2e AU, RMS %.2e AU\n",
+      Reference().size(), dev.maxLongitudeArcsec, dev.worstYear, dev.rmsLongitudeArcsec, dev.meanLongitudeArcsec,
+      dev.maxDistanceAu, dev.rmsDistanceAu);
   RecordProperty("max_longitude_arcsec", std::to_string(dev.maxLongitudeArcsec));
   RecordProperty("rms_longitude_arcsec", std::to_string(dev.rmsLongitudeArcsec));
   RecordProperty("max_distance_au", std::to_string(dev.maxDistanceAu));
@@ -166,20 +167,23 @@ TEST(SunReferenceTest, ACorruptedRowOrUnitIsDetected) {
   const std::vector<Corruption> corruptions = {
       {"largest longitude term doubled", [&](CalendarTables& t) { t.planetTerms[lonRow].lonAmplitude *= 2; }},
       {"largest longitude term dropped", [&](CalendarTables& t) { t.planetTerms[lonRow].lonAmplitude = 0; }},
-      {"its phase read as radians",
-       [&](CalendarTables& t) { t.planetTerms[lonRow].lonPhase *= 0.017453292519943; }},
-      {"its body read as the next planet", [&](CalendarTables& t) {
+      {"its phase read as radians", [&](CalendarTables& t) { t.planetTerms[lonRow].lonPhase *= 0.017453292519943; }},
+      {"its body read as the next planet",
+       [&](CalendarTables& t) {
          auto& body = t.planetTerms[lonRow].body;
          body = static_cast<std::int16_t>(body == 6 ? 5 : body + 1);
        }},
       {"largest distance term doubled", [&](CalendarTables& t) { t.planetTerms[radRow].radAmplitude *= 2; }},
-      {"distance amplitudes in units of 1e-8", [](CalendarTables& t) {
+      {"distance amplitudes in units of 1e-8",
+       [](CalendarTables& t) {
          for (auto& term : t.planetTerms) term.radAmplitude *= 10;
        }},
-      {"longitude amplitudes in units of 0.1\"", [](CalendarTables& t) {
+      {"longitude amplitudes in units of 0.1\"",
+       [](CalendarTables& t) {
          for (auto& term : t.planetTerms) term.lonAmplitude *= 0.1;
        }},
-      {"all amplitudes zero", [](CalendarTables& t) {
+      {"all amplitudes zero",
+       [](CalendarTables& t) {
          for (auto& term : t.planetTerms) term.lonAmplitude = term.radAmplitude = 0;
        }},
   };

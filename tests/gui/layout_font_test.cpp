@@ -52,8 +52,7 @@ class LayoutFontTest : public QObject {
     const QFontMetricsF fixed(gothic);
     QCOMPARE(fixed.horizontalAdvance(QStringLiteral("0")) * 2, fixed.horizontalAdvance(QStringLiteral("年")));
     const QFontMetricsF proportional(pgothic);
-    QVERIFY(proportional.horizontalAdvance(QStringLiteral("i")) <
-            proportional.horizontalAdvance(QStringLiteral("W")));
+    QVERIFY(proportional.horizontalAdvance(QStringLiteral("i")) < proportional.horizontalAdvance(QStringLiteral("W")));
   }
 
   void twipsRoundToTheNearestPixel() {

@@ -34,11 +34,16 @@ class MessageBoxTest : public QObject {
   void finishedSentence_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("adds 。") << "時刻を確かめてください" << "時刻を確かめてください。";
-    QTest::newRow("keeps 。") << "計算しました。" << "計算しました。";
-    QTest::newRow("keeps ？") << "計算しますか？" << "計算しますか？";
-    QTest::newRow("after a quoted path") << "書き込めません「/tmp/a」" << "書き込めません「/tmp/a」。";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("adds 。") << "時刻を確かめてください"
+                             << "時刻を確かめてください。";
+    QTest::newRow("keeps 。") << "計算しました。"
+                              << "計算しました。";
+    QTest::newRow("keeps ？") << "計算しますか？"
+                              << "計算しますか？";
+    QTest::newRow("after a quoted path") << "書き込めません「/tmp/a」"
+                                         << "書き込めません「/tmp/a」。";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void finishedSentence() {
     QFETCH(QString, text);
@@ -54,9 +59,8 @@ class MessageBoxTest : public QObject {
         << "この日時は夏時刻（サマータイム）の期間です。1時間戻した日本標準時で計算しますか？"
         << QStringList{"この日時は夏時刻（サマータイム）の期間です。", "1時間戻した日本標準時で計算しますか？"};
     // Too long for one line: broken after the comma, not where it runs out.
-    QTest::newRow("no lone last character")
-        << "しばらくしてから、もう一度やり直してみてください。"
-        << QStringList{"しばらくしてから、", "もう一度やり直してみてください。"};
+    QTest::newRow("no lone last character") << "しばらくしてから、もう一度やり直してみてください。"
+                                            << QStringList{"しばらくしてから、", "もう一度やり直してみてください。"};
     QTest::newRow("before a bracket, not inside a Latin word")
         << "名簿ファイルに書き込めません（/home/user/roster.sqlite3）。"
         << QStringList{"名簿ファイルに書き込めません", "（/home/user/roster.sqlite3）。"};
@@ -130,14 +134,25 @@ class MessageBoxTest : public QObject {
     QTest::addColumn<QString>("lcTime");
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QStringList>("changes");  // name=value, or name alone to remove
-    QTest::newRow("C.UTF-8 everywhere") << "C.UTF-8" << "" << "C.UTF-8"
-                                        << QStringList{"LANG=C.UTF-8", "LC_ALL", "LC_TIME=ja_JP.UTF-8"};
-    QTest::newRow("English LANG") << "" << "" << "en_US.UTF-8" << QStringList{"LC_TIME=ja_JP.UTF-8"};
-    QTest::newRow("nothing set") << "" << "" << "" << QStringList{"LC_TIME=ja_JP.UTF-8"};
-    QTest::newRow("Japanese desktop") << "" << "" << "ja_JP.UTF-8" << QStringList{};
-    QTest::newRow("Japanese dates only") << "" << "ja_JP.UTF-8" << "C" << QStringList{};
-    QTest::newRow("LC_ALL over Japanese LANG") << "C" << "" << "ja_JP.UTF-8"
-                                               << QStringList{"LANG=C", "LC_ALL", "LC_TIME=ja_JP.UTF-8"};
+    QTest::newRow("C.UTF-8 everywhere") << "C.UTF-8"
+                                        << ""
+                                        << "C.UTF-8" << QStringList{"LANG=C.UTF-8", "LC_ALL", "LC_TIME=ja_JP.UTF-8"};
+    QTest::newRow("English LANG") << ""
+                                  << ""
+                                  << "en_US.UTF-8" << QStringList{"LC_TIME=ja_JP.UTF-8"};
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << "" << QStringList{"LC_TIME=ja_JP.UTF-8"};
+    QTest::newRow("Japanese desktop") << ""
+                                      << ""
+                                      << "ja_JP.UTF-8" << QStringList{};
+    QTest::newRow("Japanese dates only") << ""
+                                         << "ja_JP.UTF-8"
+                                         << "C" << QStringList{};
+    QTest::newRow("LC_ALL over Japanese LANG")
+        << "C"
+        << ""
+        << "ja_JP.UTF-8" << QStringList{"LANG=C", "LC_ALL", "LC_TIME=ja_JP.UTF-8"};
   }
   void japaneseDatesEnvironment() {
     QFETCH(QString, lcAll);

@@ -21,23 +21,21 @@ class WindowPlacementTest : public QObject {
     QTest::newRow("main window") << xga << xga << QSize(339, 378) << QPoint(342, 195);
     QTest::newRow("odd remainder rounds down") << xga << xga << QSize(340, 379) << QPoint(342, 194);
     // A second screen to the right: centred on that screen, not on the desktop.
-    QTest::newRow("second screen") << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 1024)
-                                   << QSize(676, 735) << QPoint(1326, 144);
+    QTest::newRow("second screen") << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 1024) << QSize(676, 735)
+                                   << QPoint(1326, 144);
     // The map dialog at scale factor 2 on 1280 x 1024 (640 x 512 logical):
     // taller than the screen, so its title bar goes to the top edge.
     const QRect scaled(0, 0, 640, 512);
     QTest::newRow("taller than the screen") << scaled << scaled << QSize(510, 569) << QPoint(65, 0);
     // A top panel of 30 pixels: the title bar stays below it.
-    QTest::newRow("below a top panel") << scaled << QRect(0, 30, 640, 482) << QSize(510, 569)
-                                       << QPoint(65, 30);
+    QTest::newRow("below a top panel") << scaled << QRect(0, 30, 640, 482) << QSize(510, 569) << QPoint(65, 30);
     // A bottom panel: a frame that fits moves up to end above it.
-    QTest::newRow("above a bottom panel") << xga << QRect(0, 0, 1024, 500) << QSize(339, 378)
-                                          << QPoint(342, 122);
+    QTest::newRow("above a bottom panel") << xga << QRect(0, 0, 1024, 500) << QSize(339, 378) << QPoint(342, 122);
     // Wider than the screen: the left edge (window menu, title) stays visible.
     QTest::newRow("wider than the screen") << scaled << scaled << QSize(700, 300) << QPoint(0, 106);
     // A left dock of 48 pixels and a frame that would reach under it.
-    QTest::newRow("right of a left dock") << QRect(0, 0, 400, 300) << QRect(48, 0, 352, 300)
-                                          << QSize(330, 200) << QPoint(48, 50);
+    QTest::newRow("right of a left dock")
+        << QRect(0, 0, 400, 300) << QRect(48, 0, 352, 300) << QSize(330, 200) << QPoint(48, 50);
   }
 
   void centresAndClamps() {
@@ -73,16 +71,15 @@ class WindowPlacementTest : public QObject {
     QTest::newRow("below when neither side has room")
         << QRect(0, 0, 700, 768) << QRect(200, 50, 339, 378) << popup << true << none << QPoint(200, 428);
     QTest::newRow("below, shifted left to fit")
-        << QRect(0, 0, 700, 768) << QRect(250, 50, 339, 378) << QSize(600, 200) << true << none
-        << QPoint(100, 428);
+        << QRect(0, 0, 700, 768) << QRect(250, 50, 339, 378) << QSize(600, 200) << true << none << QPoint(100, 428);
     QTest::newRow("centred when nothing fits")
         << QRect(0, 0, 640, 512) << QRect(150, 67, 339, 378) << popup << true << none << QPoint(164, 128);
     QTest::newRow("centred when asked") << xga << main << popup << false << none << QPoint(356, 256);
     QTest::newRow("taller than the area: centred, title bar on top")
         << QRect(0, 0, 640, 512) << QRect(0, 0, 200, 200) << QSize(300, 600) << true << none << QPoint(170, 0);
     QTest::newRow("kept") << xga << main << popup << true << QPoint(20, 30) << QPoint(20, 30);
-    QTest::newRow("kept, then clamped")
-        << QRect(0, 0, 800, 600) << main << popup << true << QPoint(900, -40) << QPoint(488, 0);
+    QTest::newRow("kept, then clamped") << QRect(0, 0, 800, 600) << main << popup << true << QPoint(900, -40)
+                                        << QPoint(488, 0);
   }
 
   void placedBesideOrKept() {
@@ -103,8 +100,7 @@ class WindowPlacementTest : public QObject {
     QCOMPARE(topLeft, expected);
     QVERIFY(available.contains(topLeft));
     const QRect placed(topLeft, frame);
-    if (frame.width() <= available.width() && frame.height() <= available.height())
-      QVERIFY(available.contains(placed));
+    if (frame.width() <= available.width() && frame.height() <= available.height()) QVERIFY(available.contains(placed));
     if (beside && kept == QPoint(-1, -1) && topLeft != mireto::CentredFramePosition(available, available, frame))
       QVERIFY(!placed.intersects(owner));
   }
@@ -127,10 +123,11 @@ class WindowPlacementTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.frameGeometry().topLeft(), placed);
-    QCOMPARE(window.frameGeometry().size(), QSize(120, 80).grownBy(QMargins(
-        owner.geometry().left() - owner.frameGeometry().left(), owner.geometry().top() - owner.frameGeometry().top(),
-        owner.frameGeometry().right() - owner.geometry().right(),
-        owner.frameGeometry().bottom() - owner.geometry().bottom())));
+    QCOMPARE(window.frameGeometry().size(),
+             QSize(120, 80).grownBy(QMargins(owner.geometry().left() - owner.frameGeometry().left(),
+                                             owner.geometry().top() - owner.frameGeometry().top(),
+                                             owner.frameGeometry().right() - owner.geometry().right(),
+                                             owner.frameGeometry().bottom() - owner.geometry().bottom())));
   }
 
   // Before it is shown a window has no frame and is centred by its client

@@ -11,9 +11,7 @@ namespace mireto {
 std::ostream& operator<<(std::ostream& os, const DmsTexts& d) {
   return os << d.degrees << "/" << d.minutes << "/" << d.seconds;
 }
-std::ostream& operator<<(std::ostream& os, const CorrectionTexts& c) {
-  return os << c.minutes << "/" << c.seconds;
-}
+std::ostream& operator<<(std::ostream& os, const CorrectionTexts& c) { return os << c.minutes << "/" << c.seconds; }
 
 namespace {
 

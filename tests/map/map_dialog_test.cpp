@@ -42,9 +42,7 @@ class MapDialogTest : public QObject {
 
  private:
   QLabel* Label(const char* name) const { return dialog()->findChild<QLabel*>(QLatin1String(name)); }
-  QPushButton* Button(const char* name) const {
-    return dialog()->findChild<QPushButton*>(QLatin1String(name));
-  }
+  QPushButton* Button(const char* name) const { return dialog()->findChild<QPushButton*>(QLatin1String(name)); }
   QWidget* dialog() const { return controller_->window(); }
   MapView* view() const { return dialog()->findChild<MapView*>(QStringLiteral("Picture1")); }
   QStringList Labels() const;

@@ -10,12 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "output_windows/about_box.h"
-#include "window_lifecycle.h"
-#include "output/about_text.h"
-#include "output_windows/notify_sound.h"
 #include "gui/version.h"
+#include "output/about_text.h"
+#include "output_windows/about_box.h"
+#include "output_windows/notify_sound.h"
 #include "qt_test_classes.h"
+#include "window_lifecycle.h"
 
 class AboutBoxTest : public QObject {
   Q_OBJECT
@@ -104,7 +104,8 @@ class AboutBoxTest : public QObject {
     lines.setFont(shown->font());
     lines.setTextFormat(Qt::PlainText);
     QString withLf = box->text();
-    withLf.replace(QStringLiteral("\r\r\n"), QStringLiteral("\n\n")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    withLf.replace(QStringLiteral("\r\r\n"), QStringLiteral("\n\n"))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(withLf.count(QLatin1Char('\n')), 5);
     lines.setText(withLf);
     QCOMPARE(shown->sizeHint(), lines.sizeHint());

@@ -76,7 +76,8 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(Cell(terms, 0, 2), QStringLiteral("2月4日21時57分34秒"));
     QCOMPARE(Cell(terms, 0, 3), QStringLiteral("戊寅"));
     QVERIFY(window().findChild<QLabel*>(QStringLiteral("lblYearPillar"))->text().contains(QStringLiteral("庚辰")));
-    QVERIFY(window().findChild<QLabel*>(QStringLiteral("lblMonthPillars"))->text().contains(QStringLiteral("戊寅 2/4")));
+    QVERIFY(
+        window().findChild<QLabel*>(QStringLiteral("lblMonthPillars"))->text().contains(QStringLiteral("戊寅 2/4")));
   }
 
   void navigatesByButtonsKeysAndBoxesWithinTheRange() {
@@ -145,8 +146,8 @@ class CalendarWindowTest : public QObject {
     process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QVERIFY(process.waitForFinished(30000));
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    for (const char* expected : {"万年暦", "2000年1月", "2000年2月", "2000年12月", "壬辰", "立春", "21時57分34秒",
-                                 "戊寅", "均時差", "冬至"}) {
+    for (const char* expected :
+         {"万年暦", "2000年1月", "2000年2月", "2000年12月", "壬辰", "立春", "21時57分34秒", "戊寅", "均時差", "冬至"}) {
       QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
     QCOMPARE(text.count(QLatin1Char('\f')), 12);  // the year, one page a month

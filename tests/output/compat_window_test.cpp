@@ -25,8 +25,8 @@ namespace {
 
 using mireto::test::Tables;
 
-mireto::Chart ChartOf(int year, int month, int day, std::optional<int> hour, std::optional<int> minute,
-                      mireto::Sex sex, const char* jisaMinutes = "0", const char* jisaSeconds = "0") {
+mireto::Chart ChartOf(int year, int month, int day, std::optional<int> hour, std::optional<int> minute, mireto::Sex sex,
+                      const char* jisaMinutes = "0", const char* jisaSeconds = "0") {
   mireto::BirthInput in;
   in.year = year;
   in.month = month;
@@ -46,9 +46,9 @@ mireto::CompatSheet WorkedPair(bool hourOfBKnown = true) {
   static const mireto::Chart a = ChartOf(2000, 1, 1, 12, 0, mireto::Sex::Female);
   static const mireto::Chart b = ChartOf(1989, 8, 21, 14, 27, mireto::Sex::Male, "-5", "30");
   static const mireto::Chart bNoHour = ChartOf(1989, 8, 21, std::nullopt, std::nullopt, mireto::Sex::Male, "-5", "30");
-  return mireto::MakeCompatSheet({"山田花子", "2000年1月1日 12時0分 女 時差 0分0秒", &a, true},
-                                 {"佐藤太郎", "1989年8月21日 14時27分 男 時差 -5分30秒",
-                                  hourOfBKnown ? &b : &bNoHour, hourOfBKnown});
+  return mireto::MakeCompatSheet(
+      {"山田花子", "2000年1月1日 12時0分 女 時差 0分0秒", &a, true},
+      {"佐藤太郎", "1989年8月21日 14時27分 男 時差 -5分30秒", hourOfBKnown ? &b : &bNoHour, hourOfBKnown});
 }
 
 QString CellText(const QTableWidget& t, int row, int column) {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -12,20 +13,17 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QHeaderView>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTabWidget>
 #include "chart/chart_details.h"
 #include "core/data_files.h"
 #include "output/details_text.h"
 #include "output_windows/details_controller.h"
 #include "output_windows/details_window.h"
 #include "output_windows/five_element_diagram.h"
-#include <QComboBox>
-#include <QSpinBox>
-#include <QTabWidget>
 #include "qt_test_classes.h"
 #include "test_support.h"
 
@@ -49,13 +47,10 @@ ChartDetails WorkedDetails(std::optional<int> hour = 12, mireto::Sex sex = miret
   in.sex = sex;
   const auto result = mireto::ComputeChart(in, Tables(), kNow);
   if (!result.chart) qFatal("%s", result.error.c_str());
-  return mireto::ComputeChartDetails(*result.chart,
-                                     mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow));
+  return mireto::ComputeChartDetails(*result.chart, mireto::LifetimeDetailsRequest(hour.has_value(), in.year, kNow));
 }
 
-QTableWidget* Table(const QWidget& w, const char* name) {
-  return w.findChild<QTableWidget*>(QString::fromUtf8(name));
-}
+QTableWidget* Table(const QWidget& w, const char* name) { return w.findChild<QTableWidget*>(QString::fromUtf8(name)); }
 
 QString CellText(const QTableWidget& t, int row, int column) {
   const QTableWidgetItem* item = t.item(row, column);
@@ -138,17 +133,18 @@ class DetailsWindowTest : public QObject {
     QVERIFY(diagram != nullptr);
     QCOMPARE(diagram->balance().withHidden[mireto::Element::Fire], 5);
     QCOMPARE(diagram->balance().dayMaster, mireto::Element::Earth);
-    const QStringList natal = window.findChild<QLabel*>(QStringLiteral("lblRelations"))->text().split(QLatin1Char('\n'));
+    const QStringList natal =
+        window.findChild<QLabel*>(QStringLiteral("lblRelations"))->text().split(QLatin1Char('\n'));
     QCOMPARE(natal.size(), 1 + 6);
     QCOMPARE(natal[1], QStringLiteral("月柱と日柱：子午の冲"));
     QCOMPARE(natal[4], QStringLiteral("日柱と時柱：午午の自刑"));
     const QTableWidget& luck = *Table(window, "tblLuck");
     QCOMPARE(luck.verticalHeaderItem(5)->text(), QStringLiteral("合冲刑害"));
-    QCOMPARE(CellText(luck, 5, 10), QStringLiteral("日支と冲\n時支と冲\n年支と刑"));   // 丙子
+    QCOMPARE(CellText(luck, 5, 10), QStringLiteral("日支と冲\n時支と冲\n年支と刑"));           // 丙子
     QCOMPARE(CellText(luck, 5, 2), QStringLiteral("年干と\n干合（土）\n月支と\n半会（水）"));  // 甲申
     const QTableWidget& annual = *Table(window, "tblAnnual");
     QCOMPARE(CellText(annual, 26, 6), QStringLiteral("月支と冲、日支と自刑、時支と自刑、年支と破"));  // 2026 丙午
-    QCOMPARE(CellText(annual, 25, 6), QStringLiteral("－"));                                      // 2025 乙巳
+    QCOMPARE(CellText(annual, 25, 6), QStringLiteral("－"));                                          // 2025 乙巳
   }
 
   void luckBoldFollowsNewDetails() {
@@ -250,7 +246,7 @@ class DetailsWindowTest : public QObject {
     QCOMPARE(monthly.item(1, 3)->text(), QStringLiteral("庚寅"));
     QCOMPARE(Table(window, "tblDaily")->rowCount(), 31);
     window.findChild<QSpinBox*>(QStringLiteral("spnMonthlyYear"))->setValue(2000);
-    QCOMPARE(monthly.item(1, 1)->text(), QStringLiteral("2月4日21時57分34秒"));  // this birthplace
+    QCOMPARE(monthly.item(1, 1)->text(), QStringLiteral("2月4日21時57分34秒"));        // this birthplace
     QVERIFY(monthly.item(1, 2)->text().startsWith(QStringLiteral("2月4日21時40分")));  // the almanac
     QCOMPARE(monthly.item(1, 3)->text(), QStringLiteral("戊寅"));
     QCOMPARE(monthly.item(1, 4)->text(), QStringLiteral("比肩"));
@@ -287,9 +283,9 @@ class DetailsWindowTest : public QObject {
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 0);
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    for (const char* expected : {"命式詳細", "空亡／子丑", "蔵干通変星", "澗下水", "城頭土", "大運", "年運",
-                                 "（現在）", "2100", "五行（蔵干を含む）", "月柱と日柱：子午の冲",
-                                 "年運と命式の合冲刑害", "月支と冲、日支と自刑"}) {
+    for (const char* expected :
+         {"命式詳細", "空亡／子丑", "蔵干通変星", "澗下水", "城頭土", "大運", "年運", "（現在）", "2100",
+          "五行（蔵干を含む）", "月柱と日柱：子午の冲", "年運と命式の合冲刑害", "月支と冲、日支と自刑"}) {
       QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
     // The diagram's own words are text in the PDF, and no picture is embedded:
@@ -299,14 +295,16 @@ class DetailsWindowTest : public QObject {
     if (!pdfimages.isEmpty()) {
       process.start(pdfimages, {QStringLiteral("-list"), pdf});
       QVERIFY(process.waitForFinished(30000));
-      const QStringList rows = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+      const QStringList rows =
+          QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
       QCOMPARE(rows.size(), 2);  // the heading and its rule only
     }
     // 101 years and the tables do not fit on one page; every page carries
     // the heading, and the years' header returns where they continue.
     const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QVERIFY(pages.size() >= 3);
-    for (const QString& page : pages) QVERIFY(page.contains(QStringLiteral("山田　花子")) || page.contains(QStringLiteral("山田 花子")));
+    for (const QString& page : pages)
+      QVERIFY(page.contains(QStringLiteral("山田　花子")) || page.contains(QStringLiteral("山田 花子")));
     QVERIFY(text.contains(QStringLiteral("年運（続き）")));
     // The copy carries the same heading.
     QVERIFY(window.detailsText().startsWith(heading + QStringLiteral("\r\n\r\n命式詳細")));

@@ -1,15 +1,15 @@
 // The text preview window: the displayed chart as the export text.
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QApplication>
 #include <QTest>
 
 #include "output_windows/export_window.h"
+#include "qt_test_classes.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
-#include "qt_test_classes.h"
 
 using mireto::ExportController;
 using mireto::test::SampleChart;
@@ -75,12 +75,17 @@ class ExportWindowTest : public QObject {
     QTest::addColumn<bool>("hidden");
     QTest::addColumn<QString>("focusAfter");
     QTest::addColumn<QString>("inserted");
-    QTest::newRow("Esc in the text") << int(Qt::Key_Escape) << 0 << true << true << "" << "";
-    QTest::newRow("Esc on CLOSE") << int(Qt::Key_Escape) << 0 << false << true << "" << "";
-    QTest::newRow("Return on CLOSE") << int(Qt::Key_Return) << 0 << false << true << "" << "";
-    QTest::newRow("Tab in the text") << int(Qt::Key_Tab) << 0 << true << false << "btnclose01" << "";
-    QTest::newRow("Ctrl+Tab in the text") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << true << false
-                                          << "txtmireto01" << "\t";
+    QTest::newRow("Esc in the text") << int(Qt::Key_Escape) << 0 << true << true << ""
+                                     << "";
+    QTest::newRow("Esc on CLOSE") << int(Qt::Key_Escape) << 0 << false << true << ""
+                                  << "";
+    QTest::newRow("Return on CLOSE") << int(Qt::Key_Return) << 0 << false << true << ""
+                                     << "";
+    QTest::newRow("Tab in the text") << int(Qt::Key_Tab) << 0 << true << false << "btnclose01"
+                                     << "";
+    QTest::newRow("Ctrl+Tab in the text")
+        << int(Qt::Key_Tab) << int(Qt::ControlModifier) << true << false << "txtmireto01"
+        << "\t";
   }
 
   void keysOfThePreview() {
@@ -154,8 +159,8 @@ class ExportWindowTest : public QObject {
     owner.show();
     ExportController exporter;
     exporter.setOwner(&owner);
-    mireto::test::CheckLifecycle([&] { exporter.open(SampleChart(3)); }, [&] { return exporter.window(); }, "btnclose01",
-                                 owner);
+    mireto::test::CheckLifecycle([&] { exporter.open(SampleChart(3)); }, [&] { return exporter.window(); },
+                                 "btnclose01", owner);
   }
 };
 

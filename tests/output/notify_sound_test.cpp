@@ -1,12 +1,12 @@
 // The synchronous notification sound never blocks past its bound.
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QDir>
-#include <QTest>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdio>
 #include <functional>
@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "output_windows/notify_sound.h"
-#include "test_system.h"
 #include "qt_test_classes.h"
+#include "test_system.h"
 
 using namespace std::chrono_literals;
 
@@ -74,9 +74,7 @@ class NotifySoundTest : public QObject {
     const std::string wav = WriteFile(dir_, "clip.wav", SilentWav(8000, 500));
     QCOMPARE(mireto::WavDuration(wav).value_or(0ms).count(), 501);
     std::atomic<int> started{0};
-    const mireto::SoundPlayer player = [&](const std::string&, std::shared_ptr<mireto::PlaybackSignal>) {
-      ++started;
-    };
+    const mireto::SoundPlayer player = [&](const std::string&, std::shared_ptr<mireto::PlaybackSignal>) { ++started; };
     // A FIFO without a writer would block an ordinary open for ever; a
     // device or a folder is no clip either.
     const std::string folder = dir_.filePath("folder.wav").toStdString();
@@ -97,18 +95,20 @@ class NotifySoundTest : public QObject {
     const std::string wav = WriteFile(dir_, "clip.wav", SilentWav(8000, 300));
     QElapsedTimer elapsed;
     elapsed.start();
-    QVERIFY(mireto::PlayWavBlocking(wav, [](const std::string&, std::shared_ptr<mireto::PlaybackSignal> signal) {
-      std::this_thread::sleep_for(200ms);
-      signal->finish();
-    }, 500ms));
+    QVERIFY(mireto::PlayWavBlocking(
+        wav,
+        [](const std::string&, std::shared_ptr<mireto::PlaybackSignal> signal) {
+          std::this_thread::sleep_for(200ms);
+          signal->finish();
+        },
+        500ms));
     QVERIFY(elapsed.elapsed() >= 195);  // returned only after the player's end
   }
 
   void aStuckPlayerIsAbandonedAtTheDeadline() {
     const std::string wav = WriteFile(dir_, "clip.wav", SilentWav(8000, 300));
     auto released = std::make_shared<std::atomic<bool>>(false);
-    const mireto::SoundPlayer player = [released](const std::string&,
-                                                  std::shared_ptr<mireto::PlaybackSignal> signal) {
+    const mireto::SoundPlayer player = [released](const std::string&, std::shared_ptr<mireto::PlaybackSignal> signal) {
       signal->waitFinishedOrAbandoned();  // never finishes by itself
       *released = signal->abandoned();
     };

@@ -23,8 +23,8 @@ class NowTextLocaleTest : public QObject {
       QSKIP(qPrintable(QStringLiteral("the C library has no locale %1 (install it, or localedef to generate it)")
                            .arg(QString::fromLatin1(wanted))));
     QCOMPARE(QLocale::system().name().left(2), QString::fromLatin1(wanted.left(2)) == QStringLiteral("C.")
-                                                    ? QStringLiteral("C")
-                                                    : QString::fromLatin1(wanted.left(2)));
+                                                   ? QStringLiteral("C")
+                                                   : QString::fromLatin1(wanted.left(2)));
   }
 
   void previewWritesTheJapaneseGeneralDate_data() {

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "output_windows/popup_window.h"
+#include "qt_test_classes.h"
 #include "sample_chart.h"
 #include "window_lifecycle.h"
-#include "qt_test_classes.h"
 
 using mireto::ChartSnapshot;
 using mireto::PopupController;
@@ -29,8 +29,12 @@ QList<QPair<QString, QString>> ExpectedTexts(const ChartSnapshot& chart) {
   const auto q = [](const std::string& text) { return QString::fromStdString(text); };
   const mireto::ChartDisplay& d = chart.display;
   QList<QPair<QString, QString>> expected = {
-      {"txtBirthday", q(chart.birthday)}, {"txtKoutai", q(d.luckStartAge)}, {"txtKoutaiYM", q(d.luckChange)},
-      {"txtKoukei", q(d.sunLongitude)},   {"txtAge", q(d.age)},             {"lblOu", q(d.seasonElement)},
+      {"txtBirthday", q(chart.birthday)},
+      {"txtKoutai", q(d.luckStartAge)},
+      {"txtKoutaiYM", q(d.luckChange)},
+      {"txtKoukei", q(d.sunLongitude)},
+      {"txtAge", q(d.age)},
+      {"lblOu", q(d.seasonElement)},
       {"txtMW", q(chart.sex)},
   };
   const char* prefixes = "ymdh";
@@ -120,11 +124,16 @@ class PopupWindowTest : public QObject {
   void captionsEndBeforeTheirValues_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("box");
-    QTest::newRow("誕生日") << "誕生日：" << "txtBirthday";
-    QTest::newRow("大運交替") << "大運交替：" << "txtKoutai";
-    QTest::newRow("交替年月") << "交替年月：" << "txtKoutaiYM";
-    QTest::newRow("視黄経") << "視黄経：" << "txtKoukei";
-    QTest::newRow("満年齢") << "満年齢：" << "txtAge";
+    QTest::newRow("誕生日") << "誕生日："
+                            << "txtBirthday";
+    QTest::newRow("大運交替") << "大運交替："
+                              << "txtKoutai";
+    QTest::newRow("交替年月") << "交替年月："
+                              << "txtKoutaiYM";
+    QTest::newRow("視黄経") << "視黄経："
+                            << "txtKoukei";
+    QTest::newRow("満年齢") << "満年齢："
+                            << "txtAge";
   }
 
   void captionsEndBeforeTheirValues() {
@@ -141,8 +150,8 @@ class PopupWindowTest : public QObject {
     QVERIFY(value != nullptr);
     const int captionEnd = label->x() + label->fontMetrics().horizontalAdvance(caption);
     const int textStart = value->x() + value->textMargins().left();
-    QVERIFY2(captionEnd <= textStart, qPrintable(QStringLiteral("caption ends at %1 px, value starts at %2 px")
-                                                     .arg(captionEnd).arg(textStart)));
+    QVERIFY2(captionEnd <= textStart,
+             qPrintable(QStringLiteral("caption ends at %1 px, value starts at %2 px").arg(captionEnd).arg(textStart)));
     // The value still fits in its box.
     const int room = value->width() - value->textMargins().left();
     QVERIFY(value->fontMetrics().horizontalAdvance(value->text()) < room);
@@ -179,7 +188,8 @@ class PopupWindowTest : public QObject {
     owner.show();
     PopupController popup;
     popup.setOwner(&owner);
-    mireto::test::CheckLifecycle([&] { popup.open(SampleChart(1)); }, [&] { return popup.window(); }, "Command1", owner);
+    mireto::test::CheckLifecycle([&] { popup.open(SampleChart(1)); }, [&] { return popup.window(); }, "Command1",
+                                 owner);
   }
 };
 

@@ -15,8 +15,8 @@
 #include "output_windows/export_window.h"
 #include "output_windows/popup_window.h"
 #include "qt_input.h"
-#include "ui/main_window.h"
 #include "qt_test_classes.h"
+#include "ui/main_window.h"
 
 using mireto::ChartSnapshot;
 
@@ -50,19 +50,49 @@ class RealMainWindowTest : public QObject {
 
   void windowAndToolGiveTheSameChart_data() {
     mireto::test::AddBirthColumns();
-    QTest::newRow("worked example, male") << "1975-04-08" << "13" << "5" << "M" << "0" << "0";
-    QTest::newRow("unknown hour") << "1990-05-03" << "?" << "?" << "F" << "0" << "0";
-    QTest::newRow("unknown minute, west") << "1984-02-04" << "23" << "?" << "M" << "-20" << "12";
-    QTest::newRow("minus zero minutes") << "2000-01-01" << "0" << "0" << "F" << "-0" << "51";
-    QTest::newRow("future birth, east") << "2030-12-31" << "23" << "59" << "F" << "19" << "0";
-    QTest::newRow("first supported year") << "1800-01-01" << "12" << "0" << "M" << "0" << "0";
+    QTest::newRow("worked example, male") << "1975-04-08"
+                                          << "13"
+                                          << "5"
+                                          << "M"
+                                          << "0"
+                                          << "0";
+    QTest::newRow("unknown hour") << "1990-05-03"
+                                  << "?"
+                                  << "?"
+                                  << "F"
+                                  << "0"
+                                  << "0";
+    QTest::newRow("unknown minute, west") << "1984-02-04"
+                                          << "23"
+                                          << "?"
+                                          << "M"
+                                          << "-20"
+                                          << "12";
+    QTest::newRow("minus zero minutes") << "2000-01-01"
+                                        << "0"
+                                        << "0"
+                                        << "F"
+                                        << "-0"
+                                        << "51";
+    QTest::newRow("future birth, east") << "2030-12-31"
+                                        << "23"
+                                        << "59"
+                                        << "F"
+                                        << "19"
+                                        << "0";
+    QTest::newRow("first supported year") << "1800-01-01"
+                                          << "12"
+                                          << "0"
+                                          << "M"
+                                          << "0"
+                                          << "0";
   }
 
   void windowAndToolGiveTheSameChart() {
     const mireto::roster::BirthTexts birth = mireto::test::FetchBirth();
     std::string error;
     const auto request = mireto::exchange::MakeRequest(birth.date, birth.hour, birth.minute, birth.sex,
-                                                  birth.jisaMinutes, birth.jisaSeconds, error);
+                                                       birth.jisaMinutes, birth.jisaSeconds, error);
     QVERIFY2(request, error.c_str());
     const auto computed = mireto::ComputeChart(request->input, tables_, kNow);
     QVERIFY2(computed.chart, computed.error.c_str());
@@ -71,8 +101,7 @@ class RealMainWindowTest : public QObject {
     const Clicked clicked = EnterDisplayAndClick(main, birth);
 
     // The tool's snapshot is the window's, text for text and the bold column.
-    ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request),
-                                            request->input.sex);
+    ChartSnapshot tool = mireto::SnapshotOf(*computed.chart, mireto::cli::BirthdayText(*request), request->input.sex);
     // The window adds the birth-time section: no summer time in these births,
     // both boundaries solved.
     tool.birthTime = mireto::BirthTimeDetailsOf(mireto::ComputeBirthChart(
@@ -89,8 +118,7 @@ class RealMainWindowTest : public QObject {
     const std::string nowText = mireto::GeneralDateText(kMoment).toStdString();
     QString expected = QString::fromStdString(mireto::cli::ChartText(*request, *computed.chart, nowText));
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(),
-             expected);
+    QCOMPARE(exporter.window()->findChild<QPlainTextEdit*>(QStringLiteral("txtmireto01"))->toPlainText(), expected);
 
     // The pop-up shows the same chart.
     mireto::PopupController popup;
@@ -134,15 +162,15 @@ class RealMainWindowTest : public QObject {
     QVERIFY(!main.enterBirth(birth));
     birth.date = "2001-02-28";
     QVERIFY(main.enterBirth(birth));
-    QCOMPARE(main.findChild<QLineEdit*>(QStringLiteral("txtBirthday"))->text(), QStringLiteral("2001年2月28日出生時間不明"));
+    QCOMPARE(main.findChild<QLineEdit*>(QStringLiteral("txtBirthday"))->text(),
+             QStringLiteral("2001年2月28日出生時間不明"));
   }
 
  private:
   Clicked EnterDisplayAndClick(mireto::MainWindow& main, const mireto::roster::BirthTexts& birth) {
     Clicked clicked;
     main.setClock([] { return kNow; });
-    connect(&main, &mireto::MainWindow::chartDisplayed, this,
-            [&](const ChartSnapshot& s) { clicked.displayed = s; });
+    connect(&main, &mireto::MainWindow::chartDisplayed, this, [&](const ChartSnapshot& s) { clicked.displayed = s; });
     connect(&main, &mireto::MainWindow::popupRequested, this, [&](const ChartSnapshot& s) { clicked.atPop = s; });
     connect(&main, &mireto::MainWindow::exportRequested, this, [&](const ChartSnapshot& s) { clicked.atExp = s; });
     if (!mireto::test::EnterBirth(main, birth)) return clicked;

@@ -24,9 +24,11 @@ std::optional<PdfReport> ReadPdf(const QString& path) {
   if (!text || !info || !fonts || !images) return std::nullopt;
   PdfReport report;
   report.text = *text;
-  const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(*info);
+  const auto pages =
+      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(*info);
   report.pages = pages.hasMatch() ? pages.captured(1).toInt() : 0;
-  const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption).match(*info);
+  const auto size =
+      QRegularExpression(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption).match(*info);
   report.pageSize = size.captured(1).trimmed();
   // pdffonts: two heading lines, then "name type encoding emb sub uni object ID".
   const QStringList fontLines = fonts->split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);

@@ -14,12 +14,12 @@ std::optional<QString> RunPdfTool(const QString& tool, const QStringList& argume
 
 // What the tools say about one PDF file.
 struct PdfReport {
-  QString text;             // pdftotext -layout, pages separated by \f
-  int pages = 0;            // pdfinfo's Pages
-  QString pageSize;         // pdfinfo's "Page size", e.g. "595.276 x 841.89 pts (A4)"
-  QStringList fonts;        // pdffonts rows
+  QString text;       // pdftotext -layout, pages separated by \f
+  int pages = 0;      // pdfinfo's Pages
+  QString pageSize;   // pdfinfo's "Page size", e.g. "595.276 x 841.89 pts (A4)"
+  QStringList fonts;  // pdffonts rows
   bool allFontsEmbedded = false;
-  int images = 0;           // pdfimages -list rows
+  int images = 0;  // pdfimages -list rows
 };
 
 // nullopt when a tool is missing or fails.

@@ -18,7 +18,6 @@
 
 using namespace mireto;
 
-
 namespace {
 
 page::Document Sample(page::PaperSize paper) {
@@ -74,8 +73,10 @@ class PdfFileTest : public QObject {
   void safeFileNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("safe");
-    QTest::newRow("Japanese stays") << QStringLiteral("山田　花子_命式表.pdf") << QStringLiteral("山田　花子_命式表.pdf");
-    QTest::newRow("refused characters") << QStringLiteral("a/b\\c:d*e?f\"g<h>i|j\tk") << QStringLiteral("a_b_c_d_e_f_g_h_i_j_k");
+    QTest::newRow("Japanese stays") << QStringLiteral("山田　花子_命式表.pdf")
+                                    << QStringLiteral("山田　花子_命式表.pdf");
+    QTest::newRow("refused characters") << QStringLiteral("a/b\\c:d*e?f\"g<h>i|j\tk")
+                                        << QStringLiteral("a_b_c_d_e_f_g_h_i_j_k");
     QTest::newRow("blanks and dots at the ends") << QStringLiteral("　..名前. ") << QStringLiteral("名前");
     QTest::newRow("nothing left") << QStringLiteral(" .. ") << QStringLiteral("名称未設定");
   }

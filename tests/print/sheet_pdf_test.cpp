@@ -6,9 +6,9 @@
 
 #include "pdf_tools.h"
 #include "print/pdf_file.h"
+#include "qt_test_classes.h"
 #include "sheet/client_sheet.h"
 #include "test_support.h"
-#include "qt_test_classes.h"
 
 using namespace mireto;
 
@@ -39,13 +39,16 @@ class SheetPdfTest : public QObject {
     QTest::addColumn<int>("pages");
     QTest::addColumn<QStringList>("expected");
     const int notAsked = static_cast<int>(roster::ClockDecision::NotAsked);
-    QTest::newRow("ordinary") << "2000-01-01" << "12" << notAsked << 1 << 1
+    QTest::newRow("ordinary") << "2000-01-01"
+                              << "12" << notAsked << 1 << 1
                               << QStringList{"2000年1月1日12時0分", "澗下水", "城頭土", "月柱と日柱：子午の冲"};
-    QTest::newRow("unknown hour") << "2000-01-01" << "?" << notAsked << 0 << 1
-                                  << QStringList{"2000年1月1日出生時間不明", "□"};
-    QTest::newRow("roster, long note") << "1990-05-03" << "14" << notAsked << 60 << 2
+    QTest::newRow("unknown hour") << "2000-01-01"
+                                  << "?" << notAsked << 0 << 1 << QStringList{"2000年1月1日出生時間不明", "□"};
+    QTest::newRow("roster, long note") << "1990-05-03"
+                                       << "14" << notAsked << 60 << 2
                                        << QStringList{"命式表（続き）", "備考（続き）", "2／2", "相談60回目"};
-    QTest::newRow("summer time") << "1949-06-15" << "10" << static_cast<int>(roster::ClockDecision::SummerTime) << 1 << 1
+    QTest::newRow("summer time") << "1949-06-15"
+                                 << "10" << static_cast<int>(roster::ClockDecision::SummerTime) << 1 << 1
                                  << QStringList{"1時間戻した日本標準時で計算", "芒種", "（夏時刻）"};
   }
 
@@ -71,11 +74,33 @@ class SheetPdfTest : public QObject {
     QCOMPARE(report->images, 0);
     // The fields every sheet has, and this case's own.
     const ChartDisplay& d = sheet.chart.display;
-    QStringList fields = {"命式表", "山田花子", "作成日", "2026年12月9日", "札幌市", Q(d.trueSolarTime),
-                          Q(d.equationOfTime), Q(d.luckStartAge), Q(d.luckChange), "前の節入り", "次の節入り",
-                          Q(sheet.terms[0].name), Q(sheet.terms[1].name), "通変星", "蔵干通変星", "十二運", "納音",
-                          "大運", "現在", "年運", "2035", "五行", "天干・地支／蔵干を含む", "ミレト 1.3.15"};
-    if (noteLines > 0) fields << "備考" << "相談1回目";
+    QStringList fields = {"命式表",
+                          "山田花子",
+                          "作成日",
+                          "2026年12月9日",
+                          "札幌市",
+                          Q(d.trueSolarTime),
+                          Q(d.equationOfTime),
+                          Q(d.luckStartAge),
+                          Q(d.luckChange),
+                          "前の節入り",
+                          "次の節入り",
+                          Q(sheet.terms[0].name),
+                          Q(sheet.terms[1].name),
+                          "通変星",
+                          "蔵干通変星",
+                          "十二運",
+                          "納音",
+                          "大運",
+                          "現在",
+                          "年運",
+                          "2035",
+                          "五行",
+                          "天干・地支／蔵干を含む",
+                          "ミレト 1.3.15"};
+    if (noteLines > 0)
+      fields << "備考"
+             << "相談1回目";
     for (const QString& field : fields + expected) QVERIFY2(report->text.contains(field), qPrintable(field));
   }
 };

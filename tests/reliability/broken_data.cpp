@@ -58,43 +58,35 @@ std::string EditField(const std::string& text, std::size_t row, std::size_t fiel
 
 std::string DamagedText(const std::string& shipped, std::size_t row, Damage damage) {
   switch (damage) {
-    case Damage::Empty:
-      return {};
+    case Damage::Empty: return {};
     case Damage::ShortByOneRow: {
       auto rows = SplitRows(shipped);
       rows.pop_back();
       return JoinRows(rows, "\n");
     }
-    case Damage::ExtraRows:
-      return shipped + SplitRows(shipped).front() + "\nthis line is never read\n";
+    case Damage::ExtraRows: return shipped + SplitRows(shipped).front() + "\nthis line is never read\n";
     case Damage::LetterInNumber:
       return EditField(shipped, row, kAmplitudeField, [](std::string& f) { f.back() = 'O'; });
     case Damage::IntegerOver16Bits:
       return EditField(shipped, row, kMultiplierField, [](std::string& f) { f = "32768"; });
-    case Damage::BodyZero:
-      return EditField(shipped, row, kBodyField, [](std::string& f) { f = "0"; });
-    case Damage::BodySeven:
-      return EditField(shipped, row, kBodyField, [](std::string& f) { f = "7"; });
-    case Damage::CrLf:
-      return JoinRows(SplitRows(shipped), "\r\n");
-    case Damage::Bom:
-      return "\xEF\xBB\xBF" + shipped;
-    case Damage::BomAndCrLf:
-      return "\xEF\xBB\xBF" + JoinRows(SplitRows(shipped), "\r\n");
+    case Damage::BodyZero: return EditField(shipped, row, kBodyField, [](std::string& f) { f = "0"; });
+    case Damage::BodySeven: return EditField(shipped, row, kBodyField, [](std::string& f) { f = "7"; });
+    case Damage::CrLf: return JoinRows(SplitRows(shipped), "\r\n");
+    case Damage::Bom: return "\xEF\xBB\xBF" + shipped;
+    case Damage::BomAndCrLf: return "\xEF\xBB\xBF" + JoinRows(SplitRows(shipped), "\r\n");
     case Damage::CutInLastNumber: {
       std::string cut = JoinRows(SplitRows(shipped), "\n");
       cut.resize(cut.size() - 2);  // the line end and the last digit
       return cut;
     }
-    default:
-      return shipped;
+    default: return shipped;
   }
 }
 
 void WriteFile(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                            fs::perms::others_read);
+  fs::permissions(path,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 }
 
 void PlaceDataFile(const fs::path& dir, const std::string& file, const DataFileCase& c) {
@@ -103,11 +95,8 @@ void PlaceDataFile(const fs::path& dir, const std::string& file, const DataFileC
   if (!damaged) return WriteFile(path, ShippedDataFile(file));
   const std::size_t row = file == "planet.txt" ? kPlanetRow : kLatitudeRow;
   switch (c.damage) {
-    case Damage::Missing:
-      return;
-    case Damage::Directory:
-      fs::create_directory(path);
-      return;
+    case Damage::Missing: return;
+    case Damage::Directory: fs::create_directory(path); return;
     case Damage::Unreadable:
       WriteFile(path, ShippedDataFile(file));
       fs::permissions(path, fs::perms::none);
@@ -116,8 +105,7 @@ void PlaceDataFile(const fs::path& dir, const std::string& file, const DataFileC
       WriteFile(path, ShippedDataFile(file));
       fs::resize_file(path, std::uintmax_t{2} << 30);
       return;
-    default:
-      WriteFile(path, DamagedText(ShippedDataFile(file), row, c.damage));
+    default: WriteFile(path, DamagedText(ShippedDataFile(file), row, c.damage));
   }
 }
 
@@ -165,8 +153,8 @@ ProgramCopy::ProgramCopy(const fs::path& program, const DataFileCase& c) : folde
   const fs::path bin = root_ / "bin";
   fs::create_directory(bin);
   for (const fs::path& dir : {root_, bin}) {
-    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
   }
   program_ = bin / program.filename();
   fs::copy_file(program, program_);

@@ -12,22 +12,22 @@
 namespace mireto::test {
 
 enum class Damage {
-  None,            // the files as shipped
-  Missing,         // the file is not there
-  Empty,           // zero bytes
-  ShortByOneRow,   // the last row is gone
-  ExtraRows,       // a whole extra row and a line of text after the last row
-  LetterInNumber,  // a digit of an amplitude replaced by the letter O
+  None,               // the files as shipped
+  Missing,            // the file is not there
+  Empty,              // zero bytes
+  ShortByOneRow,      // the last row is gone
+  ExtraRows,          // a whole extra row and a line of text after the last row
+  LetterInNumber,     // a digit of an amplitude replaced by the letter O
   IntegerOver16Bits,  // a multiplier of 32768
-  BodyZero,        // a body of 0
-  BodySeven,       // a body of 7
-  CrLf,            // CR LF line ends
-  Bom,             // a UTF-8 byte order mark first
-  BomAndCrLf,      // both, as some editors save
-  Directory,       // a directory of that name
-  Unreadable,      // no read permission
-  TooLarge,        // 2 GiB: the shipped text, then NUL bytes (a sparse file)
-  CutInLastNumber, // the last number loses its last digit: still parses
+  BodyZero,           // a body of 0
+  BodySeven,          // a body of 7
+  CrLf,               // CR LF line ends
+  Bom,                // a UTF-8 byte order mark first
+  BomAndCrLf,         // both, as some editors save
+  Directory,          // a directory of that name
+  Unreadable,         // no read permission
+  TooLarge,           // 2 GiB: the shipped text, then NUL bytes (a sparse file)
+  CutInLastNumber,    // the last number loses its last digit: still parses
 };
 
 struct DataFileCase {

@@ -12,9 +12,8 @@
 namespace mireto::test {
 namespace {
 
-const std::vector<std::string> kChartArguments = {"--json", "--sex", "M", "--jisa", "-5:30",
-                                                  "--now", "2026-12-07T12:00", "1990-05-03",
-                                                  "14:27"};
+const std::vector<std::string> kChartArguments = {"--json",           "--sex",      "M",    "--jisa", "-5:30", "--now",
+                                                  "2026-12-07T12:00", "1990-05-03", "14:27"};
 
 ChildResult RunChartTool(const DataFileCase& c) {
   ProgramCopy copy(MIRETO_CHART_PROGRAM, c);

@@ -3,6 +3,8 @@
 // LOCPATH before QApplication adopts the environment's locale): every number
 // the program formats keeps its decimal point, and every text of the main
 // window equals what mireto-chart --json prints for the same birth.
+#include <spawn.h>
+#include <sys/wait.h>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -15,18 +17,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 
 #include "chart/text_format.h"
 #include "core/numeric.h"
-#include "map/map_conversions.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
 #include "find_control.h"
 #include "gui/resources.h"
+#include "map/map_conversions.h"
 #include "qt_input.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
 
 extern char** environ;
 
@@ -51,7 +51,8 @@ std::string SelectCommaLocale() {
   int status = 0;
   waitpid(pid, &status, 0);
   if (!QFileInfo::exists(QString::fromStdString(target + "/LC_NUMERIC")))
-    return "localedef could not generate " + std::string(kCommaLocale) + " (are the sources of package locales installed?)";
+    return "localedef could not generate " + std::string(kCommaLocale) +
+           " (are the sources of package locales installed?)";
   setenv("LOCPATH", directory.c_str(), 1);
   setenv("LC_ALL", kCommaLocale, 1);
   return {};
@@ -81,7 +82,8 @@ QStringList WindowTexts(const MainWindow& w) {
     texts << QStringLiteral("%1=%2").arg(key, Find<QLabel>(&w, name)->text());
   };
   field("birthday", "txtBirthday");
-  texts << QStringLiteral("sex=%1").arg(Find<QRadioButton>(&w, QStringLiteral("optM"))->isChecked() ? QStringLiteral("男") : QStringLiteral("女"));
+  texts << QStringLiteral("sex=%1").arg(
+      Find<QRadioButton>(&w, QStringLiteral("optM"))->isChecked() ? QStringLiteral("男") : QStringLiteral("女"));
   field("age", "txtAge");
   field("weekday", "txtweek");
   field("equationOfTime", "txtKinjisa");
@@ -121,13 +123,15 @@ QStringList JsonTexts(const nlohmann::json& j) {
     text(QString::fromUtf8(key), j.at(key));
   for (const char* pillar : {"year", "month", "day", "hour"})
     for (const char* part : {"stem", "branch", "hidden"})
-      text(QStringLiteral("%1.%2").arg(QString::fromUtf8(pillar), QString::fromUtf8(part)), j.at("pillars").at(pillar).at(part));
+      text(QStringLiteral("%1.%2").arg(QString::fromUtf8(pillar), QString::fromUtf8(part)),
+           j.at("pillars").at(pillar).at(part));
   const nlohmann::json& luck = j.at("luck");
   for (const char* key : {"stems", "branches", "firstAges", "lastAges"})
     for (std::size_t i = 0; i < luck.at(key).size(); ++i)
       text(QStringLiteral("%1[%2]").arg(QString::fromUtf8(key)).arg(i), luck.at(key).at(i));
   const nlohmann::json& current = luck.at("current");
-  texts << QStringLiteral("current=%1").arg(current.is_null() ? QStringLiteral("null") : QString::number(current.get<int>()));
+  texts << QStringLiteral("current=%1")
+               .arg(current.is_null() ? QStringLiteral("null") : QString::number(current.get<int>()));
   return texts;
 }
 

@@ -3,8 +3,8 @@
 
 #include "broken_data.h"
 #include "child_process.h"
-#include "test_support.h"
 #include "cli/options.h"
+#include "test_support.h"
 
 namespace mireto::test {
 namespace {

@@ -62,15 +62,15 @@ TEST_P(GuiWithoutDisplay, SaysSoInJapaneseAndExitsWithOne) {
   EXPECT_NE(firstLine.find("ウィンドウを表示できません"), std::string::npos) << run.child.err;
   // The same chart on the command line, with the tool beside the program.
   const std::string tool = (copy.program().parent_path() / "mireto-chart").string();
-  EXPECT_NE(run.child.err.find(tool + " --sex M --jisa 0:0 2000-01-01 12:00\n"), std::string::npos)
-      << run.child.err;
+  EXPECT_NE(run.child.err.find(tool + " --sex M --jisa 0:0 2000-01-01 12:00\n"), std::string::npos) << run.child.err;
   EXPECT_EQ(run.child.err.find("This application failed to start"), std::string::npos) << run.child.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, GuiWithoutDisplay,
     ::testing::Values(DisplayCase{"NothingSet", {}, "DISPLAY も WAYLAND_DISPLAY も使えない"},
-                      DisplayCase{"X11OnlyNamedForWayland", {{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}},
+                      DisplayCase{"X11OnlyNamedForWayland",
+                                  {{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}},
                                   "DISPLAY も WAYLAND_DISPLAY も使えない"},
                       DisplayCase{"UnreachableX11", {{"DISPLAY", ":9876"}}, "接続できない"},
                       DisplayCase{"UnknownPlatform", {{"QT_QPA_PLATFORM", "no-such-platform"}}, "接続できない"}),

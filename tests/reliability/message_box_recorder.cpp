@@ -35,14 +35,14 @@ __attribute__((constructor)) void AnnounceLoaded() {
 
 }  // namespace
 
-QMessageBox::StandardButton QMessageBox::critical(QWidget*, const QString& title, const QString& text,
-                                                  StandardButtons, StandardButton) {
+QMessageBox::StandardButton QMessageBox::critical(QWidget*, const QString& title, const QString& text, StandardButtons,
+                                                  StandardButton) {
   Record("critical", title, text);
   return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton QMessageBox::warning(QWidget*, const QString& title, const QString& text,
-                                                 StandardButtons, StandardButton) {
+QMessageBox::StandardButton QMessageBox::warning(QWidget*, const QString& title, const QString& text, StandardButtons,
+                                                 StandardButton) {
   Record("warning", title, text);
   return QMessageBox::Ok;
 }

@@ -33,8 +33,8 @@ class StartChecksTest : public QObject {
     QTest::newRow("DISPLAY") << none << Environment{{"DISPLAY", ":0"}} << true;
     QTest::newRow("WAYLAND_DISPLAY") << none << Environment{{"WAYLAND_DISPLAY", "wayland-0"}} << true;
     QTest::newRow("offscreen") << none << Environment{{"QT_QPA_PLATFORM", "offscreen"}} << true;
-    QTest::newRow("xcb without DISPLAY") << none
-                                         << Environment{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "w"}} << false;
+    QTest::newRow("xcb without DISPLAY") << none << Environment{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "w"}}
+                                         << false;
     QTest::newRow("xcb with options") << none << Environment{{"QT_QPA_PLATFORM", "xcb:foo=1"}, {"DISPLAY", ":0"}}
                                       << true;
     QTest::newRow("wayland without it") << none << Environment{{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":0"}}
@@ -77,9 +77,9 @@ class StartChecksTest : public QObject {
   void missingJapaneseFaces() {
     QFETCH(bool, fixedHasJapanese);
     QFETCH(bool, proportionalHasJapanese);
-    const QStringList faces = MissingJapaneseFaces(
-        {{FontFace::Gothic, QStringLiteral("DejaVu Sans Mono"), fixedHasJapanese},
-         {FontFace::PGothic, QStringLiteral("DejaVu Sans"), proportionalHasJapanese}});
+    const QStringList faces =
+        MissingJapaneseFaces({{FontFace::Gothic, QStringLiteral("DejaVu Sans Mono"), fixedHasJapanese},
+                              {FontFace::PGothic, QStringLiteral("DejaVu Sans"), proportionalHasJapanese}});
     QCOMPARE(faces.filter(kGothicFamily).isEmpty(), fixedHasJapanese);
     QCOMPARE(faces.filter(kPGothicFamily).isEmpty(), proportionalHasJapanese);
     if (faces.isEmpty()) return;
@@ -95,8 +95,7 @@ class StartChecksTest : public QObject {
   // also under a Japanese locale, where fontconfig lists the IPA fonts under
   // their Japanese names.
   void theInstalledFontsPass() {
-    for (const ResolvedFace& face : ResolveLayoutFaces())
-      QVERIFY2(face.hasJapanese, qPrintable(face.family));
+    for (const ResolvedFace& face : ResolveLayoutFaces()) QVERIFY2(face.hasJapanese, qPrintable(face.family));
     QVERIFY(CheckJapaneseFonts());
   }
 };

@@ -31,7 +31,8 @@ std::string BatchError(const std::string& members) {
 
 // The batch birth with one field replaced by the long input.
 std::string BatchFieldError(const std::string& key) {
-  std::string members = R"("date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"0","jisaSeconds":"0")";
+  std::string members =
+      R"("date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"0","jisaSeconds":"0")";
   const std::string field = "\"" + key + "\":\"";
   const std::size_t at = members.find(field);
   if (at == std::string::npos) {
@@ -73,7 +74,8 @@ TEST_P(QuotedInput, QuotesAtMostFortyCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Messages, QuotedInput,
     ::testing::Values(
-        MessagePath{"BatchUnknownKey", [] { return BatchError(kGoodBirth + ",\"" + kLong + "\":1"); }, "知らない項目です"},
+        MessagePath{"BatchUnknownKey", [] { return BatchError(kGoodBirth + ",\"" + kLong + "\":1"); },
+                    "知らない項目です"},
         MessagePath{"BatchDate", [] { return BatchFieldError("date"); }, "日付は"},
         MessagePath{"BatchHour", [] { return BatchFieldError("hour"); }, "時は"},
         MessagePath{"BatchMinute", [] { return BatchFieldError("minute"); }, "分は"},
@@ -81,29 +83,68 @@ INSTANTIATE_TEST_SUITE_P(
         MessagePath{"BatchJisaMinutes", [] { return BatchFieldError("jisaMinutes"); }, "時差の分は"},
         MessagePath{"BatchJisaSeconds", [] { return BatchFieldError("jisaSeconds"); }, "時差の秒は"},
         MessagePath{"BatchNow", [] { return BatchFieldError("now"); }, "now は"},
-        MessagePath{"ImportKeyTwice",
-                    [] { return ImportError(R"("name":"a",)" + kGoodBirth + ",\"" + kLong + "\":1,\"" + kLong + "\":2"); },
+        MessagePath{
+            "ImportKeyTwice",
+            [] { return ImportError(R"("name":"a",)" + kGoodBirth + ",\"" + kLong + "\":1,\"" + kLong + "\":2"); },
+            "知らない項目です"},
+        MessagePath{"ImportUnknownKey",
+                    [] { return ImportError(R"("name":"a",)" + kGoodBirth + ",\"" + kLong + "\":1"); },
                     "知らない項目です"},
-        MessagePath{"ImportUnknownKey", [] { return ImportError(R"("name":"a",)" + kGoodBirth + ",\"" + kLong + "\":1"); },
-                    "知らない項目です"},
-        MessagePath{"ImportDate", [] { return ImportError(R"("name":"a","date":")" + kLong + R"(","hour":"1","minute":"2")"); },
+        MessagePath{"ImportDate",
+                    [] { return ImportError(R"("name":"a","date":")" + kLong + R"(","hour":"1","minute":"2")"); },
                     "日付は"},
-        MessagePath{"ImportName", [] { return ImportError(R"("name":")" + kLong + kLong + "\"," + kGoodBirth); }, "名前は"},
-        MessagePath{"ImportSummerTime", [] { return ImportError(R"("name":"a","summerTime":")" + kLong + "\"," + kGoodBirth); },
+        MessagePath{"ImportName", [] { return ImportError(R"("name":")" + kLong + kLong + "\"," + kGoodBirth); },
+                    "名前は"},
+        MessagePath{"ImportSummerTime",
+                    [] { return ImportError(R"("name":"a","summerTime":")" + kLong + "\"," + kGoodBirth); },
                     "summerTime"},
         MessagePath{"UnknownOption", [] { return OptionsError({"--" + kLong}); }, "知らないオプション"},
         MessagePath{"FlagWithValue", [] { return OptionsError({"--json=" + kLong}); }, "値を取りません"},
-        MessagePath{"Jobs", [] { return OptionsError({"--batch", "--jobs", kLong}); }, "--jobs"},
-        MessagePath{"Now", [] { return OptionsError({"--now", kLong, "2000-01-01", "12:00"}); }, "--now"},
-        MessagePath{"Jisa", [] { return OptionsError({"--jisa", kLong, "2000-01-01", "12:00"}); }, "--jisa"},
-        MessagePath{"Sex", [] { return OptionsError({"--sex", kLong, "2000-01-01", "12:00"}); }, "性別は"},
-        MessagePath{"SummerTime", [] { return OptionsError({"--summer-time", kLong, "2000-01-01", "12:00"}); },
+        MessagePath{"Jobs",
+                    [] {
+                      return OptionsError({"--batch", "--jobs", kLong});
+                    },
+                    "--jobs"},
+        MessagePath{"Now",
+                    [] {
+                      return OptionsError({"--now", kLong, "2000-01-01", "12:00"});
+                    },
+                    "--now"},
+        MessagePath{"Jisa",
+                    [] {
+                      return OptionsError({"--jisa", kLong, "2000-01-01", "12:00"});
+                    },
+                    "--jisa"},
+        MessagePath{"Sex",
+                    [] {
+                      return OptionsError({"--sex", kLong, "2000-01-01", "12:00"});
+                    },
+                    "性別は"},
+        MessagePath{"SummerTime",
+                    [] {
+                      return OptionsError({"--summer-time", kLong, "2000-01-01", "12:00"});
+                    },
                     "--summer-time"},
-        MessagePath{"Annual", [] { return OptionsError({"--details", "--annual", kLong, "2000-01-01", "12:00"}); },
+        MessagePath{"Annual",
+                    [] {
+                      return OptionsError({"--details", "--annual", kLong, "2000-01-01", "12:00"});
+                    },
                     "--annual"},
-        MessagePath{"ExtraArgument", [] { return OptionsError({"2000-01-01", "12:00", kLong}); }, "余分な引数"},
-        MessagePath{"Time", [] { return OptionsError({"2000-01-01", kLong}); }, "時刻は"},
-        MessagePath{"Date", [] { return OptionsError({kLong, "12:00"}); }, "日付は"},
+        MessagePath{"ExtraArgument",
+                    [] {
+                      return OptionsError({"2000-01-01", "12:00", kLong});
+                    },
+                    "余分な引数"},
+        MessagePath{"Time",
+                    [] {
+                      return OptionsError({"2000-01-01", kLong});
+                    },
+                    "時刻は"},
+        MessagePath{"Date",
+                    [] {
+                      return OptionsError({kLong, "12:00"});
+                    },
+                    "日付は"},
         MessagePath{"RosterArgument",
                     [] {
                       std::string error;

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/roster_commands.h"
-#include "exchange/roster_lines.h"
 #include "core/utf8_path.h"
+#include "exchange/roster_lines.h"
 #include "roster/roster.h"
 #include "temp_data_home.h"
 
@@ -56,15 +56,16 @@ TEST_F(RosterCommandsTest, ImportThenExportGivesTheEntriesInOrderExactlyAsStored
   EXPECT_EQ(imported.out, "4 件を名簿に追加しました\n");
   const CommandRun exported = exportAll();
   ASSERT_EQ(exported.status, 0) << exported.err;
-  EXPECT_EQ(exported.out,
-            R"({"id":1,"name":"山田 太郎","note":"初回\n二行目","date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"-5","jisaSeconds":"30"})"
-            "\n"
-            R"({"id":2,"name":"\"引用\" \\ 🐉","note":"","date":"1975-04-08","hour":"?","minute":"?","sex":"F","jisaMinutes":"0","jisaSeconds":"0"})"
-            "\n"
-            R"({"id":3,"name":"花子","note":"","date":"2000-02-29","hour":"9","minute":"5","sex":"F","jisaMinutes":"18","jisaSeconds":"0"})"
-            "\n"
-            R"({"id":4,"name":"夏","note":"","date":"1949-07-01","hour":"10","minute":"0","sex":"F","jisaMinutes":"0","jisaSeconds":"0","summerTime":"apply"})"
-            "\n");
+  EXPECT_EQ(
+      exported.out,
+      R"({"id":1,"name":"山田 太郎","note":"初回\n二行目","date":"1990-05-03","hour":"14","minute":"27","sex":"M","jisaMinutes":"-5","jisaSeconds":"30"})"
+      "\n"
+      R"({"id":2,"name":"\"引用\" \\ 🐉","note":"","date":"1975-04-08","hour":"?","minute":"?","sex":"F","jisaMinutes":"0","jisaSeconds":"0"})"
+      "\n"
+      R"({"id":3,"name":"花子","note":"","date":"2000-02-29","hour":"9","minute":"5","sex":"F","jisaMinutes":"18","jisaSeconds":"0"})"
+      "\n"
+      R"({"id":4,"name":"夏","note":"","date":"1949-07-01","hour":"10","minute":"0","sex":"F","jisaMinutes":"0","jisaSeconds":"0","summerTime":"apply"})"
+      "\n");
 }
 
 TEST_F(RosterCommandsTest, AnExportReadsBackIntoAnotherRosterUnchanged) {
@@ -92,8 +93,7 @@ class BadImportTest : public RosterCommandsTest, public ::testing::WithParamInte
 // A bad line anywhere: exit 2, one line naming it, and the roster unchanged
 // (an existing file byte for byte; none created when there was none).
 TEST_P(BadImportTest, AddsNothingAndNamesTheLine) {
-  const std::string expectedPrefix =
-      "mireto-chart: 名簿の読み込み: " + std::to_string(GetParam().badLine) + " 行目: ";
+  const std::string expectedPrefix = "mireto-chart: 名簿の読み込み: " + std::to_string(GetParam().badLine) + " 行目: ";
   const CommandRun fresh = import(GetParam().lines);
   EXPECT_EQ(fresh.status, 2);
   EXPECT_EQ(fresh.err.rfind(expectedPrefix, 0), 0u) << fresh.err;
@@ -115,35 +115,54 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, BadImportTest,
     ::testing::Values(
         BadImport{"NoName", kGood + "\n" + R"({"date":"1990-05-03","hour":"14","minute":"27"})" + "\n" + kGood, 2},
-        BadImport{"BlankName", kGood + "\n" + kGood + "\n" + R"({"name":" 　","date":"1990-05-03","hour":"1","minute":"2"})", 3},
+        BadImport{"BlankName",
+                  kGood + "\n" + kGood + "\n" + R"({"name":" 　","date":"1990-05-03","hour":"1","minute":"2"})", 3},
         BadImport{"NameNotString", R"({"name":5,"date":"1990-05-03","hour":"14","minute":"27"})", 1},
-        BadImport{"NoteNotString", kGood + "\n" + R"({"name":"a","note":null,"date":"1990-05-03","hour":"1","minute":"2"})", 2},
+        BadImport{"NoteNotString",
+                  kGood + "\n" + R"({"name":"a","note":null,"date":"1990-05-03","hour":"1","minute":"2"})", 2},
         BadImport{"NotJson", kGood + "\n{name:甲}\n" + kGood, 2},
         BadImport{"EmptyLineInTheMiddle", kGood + "\n\n" + kGood, 2},
         BadImport{"ImpossibleDate", kGood + "\n" + R"({"name":"a","date":"1990-02-30","hour":"1","minute":"2"})", 2},
         BadImport{"YearOutsideTheDialog", R"({"name":"a","date":"1700-01-01","hour":"1","minute":"2"})", 1},
-        BadImport{"HourOutOfRange", kGood + "\n" + kGood + "\n" + kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"24","minute":"2"})", 4},
+        BadImport{"HourOutOfRange",
+                  kGood + "\n" + kGood + "\n" + kGood + "\n" +
+                      R"({"name":"a","date":"1990-01-01","hour":"24","minute":"2"})",
+                  4},
         BadImport{"BadSex", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","sex":"X"})", 1},
         BadImport{"NameWithLineBreak", R"({"name":"a\nb","date":"1990-01-01","hour":"1","minute":"2"})", 1},
-        BadImport{"DuplicateName", kGood + "\n" + R"({"name":"a","name":"b","date":"1990-01-01","hour":"1","minute":"2"})", 2},
-        BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})", 1},
-        BadImport{"UnknownKey", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","memo":"x"})", 2},
-        BadImport{"UnknownSummerTimeWord", R"({"name":"a","date":"1949-07-01","hour":"10","minute":"0","summerTime":"yes"})", 1},
+        BadImport{"DuplicateName",
+                  kGood + "\n" + R"({"name":"a","name":"b","date":"1990-01-01","hour":"1","minute":"2"})", 2},
+        BadImport{"DuplicateDate", R"({"name":"a","date":"1990-01-01","date":"1990-01-02","hour":"1","minute":"2"})",
+                  1},
+        BadImport{"UnknownKey", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","memo":"x"})",
+                  2},
+        BadImport{"UnknownSummerTimeWord",
+                  R"({"name":"a","date":"1949-07-01","hour":"10","minute":"0","summerTime":"yes"})", 1},
         BadImport{"IdNotInteger", R"({"id":"7","name":"a","date":"1990-01-01","hour":"1","minute":"2"})", 1},
         // What the desktop program cannot hold.
         BadImport{"MinuteWithoutHour", kGood + "\n" + R"({"name":"a","date":"1990-01-01","hour":"?","minute":"2"})", 2},
-        BadImport{"TimeDifferenceBeyondTheMap", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"-55"})", 1},
-        BadImport{"TimeDifferenceBeyondTheSpinner", R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"49"})", 1},
-        BadImport{"TimeThatNeverExistedWithoutDecision", R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30"})", 1},
-        BadImport{"TimeThatNeverExistedReadAsSummerTime", R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30","summerTime":"apply"})", 1},
+        BadImport{"TimeDifferenceBeyondTheMap",
+                  R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"-55"})", 1},
+        BadImport{"TimeDifferenceBeyondTheSpinner",
+                  R"({"name":"a","date":"1990-01-01","hour":"1","minute":"2","jisaMinutes":"49"})", 1},
+        BadImport{"TimeThatNeverExistedWithoutDecision", R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30"})",
+                  1},
+        BadImport{"TimeThatNeverExistedReadAsSummerTime",
+                  R"({"name":"a","date":"1948-05-02","hour":"0","minute":"30","summerTime":"apply"})", 1},
         // Limits and characters checked before or after parsing.
         BadImport{"LineTooLongToParse", kGood + "\n" + R"({"name":")" + std::string(200000, 'x') + R"("})", 2},
-        BadImport{"NameTooLong", R"({"name":")" + std::string(101, 'x') + R"(","date":"1990-01-01","hour":"1","minute":"2"})", 1},
-        BadImport{"NoteTooLong", R"({"name":"a","note":")" + std::string(10001, 'x') + R"(","date":"1990-01-01","hour":"1","minute":"2"})", 1},
-        BadImport{"NotUtf8", kGood + "\n" + "{\"name\":\"\x8e\x52\",\"date\":\"1990-01-01\",\"hour\":\"1\",\"minute\":\"2\"}", 2},
+        BadImport{"NameTooLong",
+                  R"({"name":")" + std::string(101, 'x') + R"(","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NoteTooLong",
+                  R"({"name":"a","note":")" + std::string(10001, 'x') +
+                      R"(","date":"1990-01-01","hour":"1","minute":"2"})",
+                  1},
+        BadImport{"NotUtf8",
+                  kGood + "\n" + "{\"name\":\"\x8e\x52\",\"date\":\"1990-01-01\",\"hour\":\"1\",\"minute\":\"2\"}", 2},
         BadImport{"NameWithNextLine", R"({"name":"a\u0085b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
         BadImport{"NameWithLineSeparator", R"({"name":"a\u2028b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
-        BadImport{"NameWithParagraphSeparator", R"({"name":"a\u2029b","date":"1990-01-01","hour":"1","minute":"2"})", 1},
+        BadImport{"NameWithParagraphSeparator", R"({"name":"a\u2029b","date":"1990-01-01","hour":"1","minute":"2"})",
+                  1},
         BadImport{"NameWithBidiOverride", R"({"name":"a\u202Eb","date":"1990-01-01","hour":"1","minute":"2"})", 1},
         BadImport{"NameWithBidiIsolate", R"({"name":"a\u2066b","date":"1990-01-01","hour":"1","minute":"2"})", 1}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -168,10 +187,15 @@ TEST_F(RosterCommandsTest, BlankEndEmptyFileAndDuplicates) {
 }
 
 TEST_F(RosterCommandsTest, ReadingAndBirthplaceTravelAsOptionalKeys) {
-  ASSERT_EQ(import(R"({"name":"髙橋","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分","date":"1990-05-03","hour":"14","minute":"27"})").status, 0);
-  EXPECT_EQ(exportAll().out,
-            R"({"id":1,"name":"髙橋","note":"","date":"1990-05-03","hour":"14","minute":"27","sex":"F","jisaMinutes":"0","jisaSeconds":"0","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分"})"
-            "\n");
+  ASSERT_EQ(
+      import(
+          R"({"name":"髙橋","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分","date":"1990-05-03","hour":"14","minute":"27"})")
+          .status,
+      0);
+  EXPECT_EQ(
+      exportAll().out,
+      R"({"id":1,"name":"髙橋","note":"","date":"1990-05-03","hour":"14","minute":"27","sex":"F","jisaMinutes":"0","jisaSeconds":"0","reading":"たかはし","birthplace":"東経139度41分 北緯35度41分"})"
+      "\n");
 }
 
 TEST_F(RosterCommandsTest, ExportOfADamagedFileFailsAndLeavesIt) {

@@ -258,18 +258,19 @@ TEST_P(RefusedTextTest, IsRefused) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RefusedTextTest,
-    ::testing::Values(RefusedText{"NextLine", "a\u0085b", ""}, RefusedText{"LineSeparator", "a\u2028b", ""},
-                      RefusedText{"ParagraphSeparator", "a\u2029b", ""},
-                      RefusedText{"RightToLeftOverride", "a\u202Eb", ""},
-                      RefusedText{"LeftToRightEmbedding", "a\u202Ab", ""},
-                      RefusedText{"FirstStrongIsolate", "a\u2068b", ""}, RefusedText{"C1Control", "a\u0090b", ""},
-                      RefusedText{"NameOf101", std::string(101, 'x'), ""},
-                      RefusedText{"NameOf101Kanji", [] {
-                                    std::string s;
-                                    for (int i = 0; i < 101; ++i) s += "漢";
-                                    return s;
-                                  }(), ""},
-                      RefusedText{"NoteOf10001", "a", std::string(10001, 'x')}),
+    ::testing::Values(
+        RefusedText{"NextLine", "a\u0085b", ""}, RefusedText{"LineSeparator", "a\u2028b", ""},
+        RefusedText{"ParagraphSeparator", "a\u2029b", ""}, RefusedText{"RightToLeftOverride", "a\u202Eb", ""},
+        RefusedText{"LeftToRightEmbedding", "a\u202Ab", ""}, RefusedText{"FirstStrongIsolate", "a\u2068b", ""},
+        RefusedText{"C1Control", "a\u0090b", ""}, RefusedText{"NameOf101", std::string(101, 'x'), ""},
+        RefusedText{"NameOf101Kanji",
+                    [] {
+                      std::string s;
+                      for (int i = 0; i < 101; ++i) s += "漢";
+                      return s;
+                    }(),
+                    ""},
+        RefusedText{"NoteOf10001", "a", std::string(10001, 'x')}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(Limits, TheLongestNameAndNoteAreTaken) {

@@ -1,10 +1,10 @@
 // The roster file: creation, migration, round trips, concurrent writers, and
 // files the program must leave exactly as they are.
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdio>
 
 #include <set>
 #include <thread>
@@ -87,8 +87,8 @@ TEST_F(RosterTest, FirstSaveCreatesTheFileInTheDataFolderWithTheCurrentSchema) {
 
 TEST_F(RosterTest, AVersionOneFileIsMigratedKeepingItsEntries) {
   fs::create_directories(file_.parent_path());
-  RunSql(file_, std::string(kMigrations[0].sql) + "PRAGMA user_version = 1; PRAGMA application_id = " +
-                    std::to_string(kApplicationId) +
+  RunSql(file_, std::string(kMigrations[0].sql) +
+                    "PRAGMA user_version = 1; PRAGMA application_id = " + std::to_string(kApplicationId) +
                     "; INSERT INTO person (name, note, date, hour, minute, sex, jisa_minutes, jisa_seconds,"
                     " created_at, changed_at) VALUES ('古い人', 'メモ', '1950-02-03', '?', '?', 'F', '0',"
                     " '0', '2020-01-01T00:00:00Z', '2020-01-02T00:00:00Z');");
@@ -171,8 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         AwkwardText{"Emoji", "🐉龍👨‍👩‍👧", "🌸🎍 family: 👨‍👩‍👧‍👦"},
         AwkwardText{"IdeographicSpaces", "　山田　太郎　", "\u3000\u3000字下げ"},
         AwkwardText{"Long", Repeated("寿限無", 33), Repeated("長い備考の一行\n", 1250)},  // the longest taken
-        AwkwardText{"NulInNote", "名前", std::string("前\0後", 7)},
-        AwkwardText{"Percent", "%s%d%n", "%%%"}),
+        AwkwardText{"NulInNote", "名前", std::string("前\0後", 7)}, AwkwardText{"Percent", "%s%d%n", "%%%"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 struct CheckCase {
@@ -199,14 +198,11 @@ NewEntry WithSex(std::string sex) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, EntryCheckTest,
     ::testing::Values(
-        CheckCase{"Plain", Person("名前"), true},
-        CheckCase{"BlankName", Person("  \t"), false},
+        CheckCase{"Plain", Person("名前"), true}, CheckCase{"BlankName", Person("  \t"), false},
         CheckCase{"IdeographicBlankName", Person("\u3000\u3000"), false},
         CheckCase{"NameWithLineBreak", Person("山田\n太郎"), false},
-        CheckCase{"NameNotUtf8", Person("\xff\xfe"), false},
-        CheckCase{"NameSurrogate", Person("\xed\xa0\x80"), false},
-        CheckCase{"NameOverlong", Person("\xc0\xaf"), false},
-        CheckCase{"NoteNotUtf8", Person("名前", "\x80"), false},
+        CheckCase{"NameNotUtf8", Person("\xff\xfe"), false}, CheckCase{"NameSurrogate", Person("\xed\xa0\x80"), false},
+        CheckCase{"NameOverlong", Person("\xc0\xaf"), false}, CheckCase{"NoteNotUtf8", Person("名前", "\x80"), false},
         CheckCase{"FirstYear", WithBirth(Birth("1800-01-01")), true},
         CheckCase{"LastYear", WithBirth(Birth("2080-12-31")), true},
         CheckCase{"BeforeFirstYear", WithBirth(Birth("1799-12-31")), false},
@@ -221,8 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Minute59", WithBirth(Birth("1990-05-03", "0", "59")), true},
         CheckCase{"Minute60", WithBirth(Birth("1990-05-03", "0", "60")), false},
         CheckCase{"NegativeHour", WithBirth(Birth("1990-05-03", "-1", "0")), false},
-        CheckCase{"SexLowerCase", WithSex("m"), false},
-        CheckCase{"SexFemale", WithSex("F"), true}),
+        CheckCase{"SexLowerCase", WithSex("m"), false}, CheckCase{"SexFemale", WithSex("F"), true}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A file of version 2 reads as it is, with no decision, and gains the column
@@ -362,7 +357,8 @@ class UntouchableFileTest : public RosterTest, public ::testing::WithParamInterf
 void MakeRoster(const fs::path& file, int entries) {
   Roster roster(file);
   std::string error;
-  for (int i = 0; i < entries; ++i) ASSERT_TRUE(roster.add(Person("人" + std::to_string(i), std::string(300, 'x')), error)) << error;
+  for (int i = 0; i < entries; ++i)
+    ASSERT_TRUE(roster.add(Person("人" + std::to_string(i), std::string(300, 'x')), error)) << error;
   roster.settle();  // at rest, as a program leaves it
 }
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
-#include "test_support.h"
 #include "cli/roster_commands.h"
-#include "roster/roster_file.h"
 #include "roster/roster.h"
+#include "roster/roster_file.h"
 #include "temp_data_home.h"
+#include "test_support.h"
 
 namespace mireto::cli {
 namespace {
@@ -53,10 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"ExportWithRoster", {"--roster", "r.db", "--export"}, true, Kind::Export, "r.db"},
         ArgsCase{"ImportStdin", {"--import", "-"}, true, Kind::Import, "", "-"},
         ArgsCase{"ImportEquals", {"--import=a b.jsonl", "--roster=x"}, true, Kind::Import, "x", "a b.jsonl"},
-        ArgsCase{"RosterAlone", {"--roster", "r.db"}, false},
-        ArgsCase{"Both", {"--import", "a", "--export"}, false},
-        ArgsCase{"ImportWithoutFile", {"--import"}, false},
-        ArgsCase{"EmptyRoster", {"--roster=", "--export"}, false},
+        ArgsCase{"RosterAlone", {"--roster", "r.db"}, false}, ArgsCase{"Both", {"--import", "a", "--export"}, false},
+        ArgsCase{"ImportWithoutFile", {"--import"}, false}, ArgsCase{"EmptyRoster", {"--roster=", "--export"}, false},
         ArgsCase{"TwoImports", {"--import", "a", "--import", "b"}, false},
         ArgsCase{"ExportTwice", {"--export", "--export"}, false},
         ArgsCase{"WithABirth", {"--export", "1990-05-03", "14:27"}, false},
@@ -109,18 +107,19 @@ class ChartToolRosterTest : public ::testing::Test {
 TEST_F(ChartToolRosterTest, ImportsIntoTheDesktopProgramsFileAndExportsIt) {
   const fs::path lines = home_.root() / "in.jsonl";
   WriteFile(lines,
-             "{\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n"
-             "{\"name\":\"花子\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\",\"sex\":\"F\"}\n");
+            "{\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\"}\n"
+            "{\"name\":\"花子\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\",\"sex\":\"F\"}\n");
   auto imported = run({"--import", lines.string()});
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
   EXPECT_TRUE(fs::exists(home_.rosterFile()));
   auto exported = run({"--export"});
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
-  EXPECT_EQ(exported.out,
-            "{\"id\":1,\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\","
-            "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n"
-            "{\"id\":2,\"name\":\"花子\",\"note\":\"\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\","
-            "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n");
+  EXPECT_EQ(
+      exported.out,
+      "{\"id\":1,\"name\":\"山田\",\"note\":\"一\\n二\",\"date\":\"1990-05-03\",\"hour\":\"14\",\"minute\":\"27\","
+      "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n"
+      "{\"id\":2,\"name\":\"花子\",\"note\":\"\",\"date\":\"2000-02-29\",\"hour\":\"?\",\"minute\":\"?\","
+      "\"sex\":\"F\",\"jisaMinutes\":\"0\",\"jisaSeconds\":\"0\"}\n");
 
   // A bad third line: exit 2, the line named, the file byte for byte as it was.
   const std::string before = ReadFile(home_.rosterFile());
@@ -163,11 +162,11 @@ TEST_F(ChartToolRosterTest, ACrashWhileTheFileIsFirstCreatedLeavesNoBrokenRoster
   for (int when = 1; when <= 8; ++when) {
     const fs::path file = work_ / ("new" + std::to_string(when) + ".sqlite3");
     mireto::test::ChildOptions options;
-    const auto killed = mireto::test::RunChild(
-        {strace.string(), "-f", "-o", "/dev/null", "-e", "trace=fdatasync,fsync", "-e",
-         "inject=fdatasync,fsync:signal=SIGKILL:when=" + std::to_string(when), MIRETO_CHART_PROGRAM, "--roster",
-         file.string(), "--import", lines.string()},
-        options);
+    const auto killed =
+        mireto::test::RunChild({strace.string(), "-f", "-o", "/dev/null", "-e", "trace=fdatasync,fsync", "-e",
+                                "inject=fdatasync,fsync:signal=SIGKILL:when=" + std::to_string(when),
+                                MIRETO_CHART_PROGRAM, "--roster", file.string(), "--import", lines.string()},
+                               options);
     if (killed.exitCode == 0 && killed.err.find("PTRACE") != std::string::npos) GTEST_SKIP() << "no ptrace here";
     const auto state = roster::InspectRosterFile(file).state;
     EXPECT_TRUE(state == roster::FileState::Absent || state == roster::FileState::Usable) << when;

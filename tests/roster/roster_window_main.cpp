@@ -1,9 +1,9 @@
 // Runs the roster window tests under one QApplication named as the program.
 #include <QApplication>
 
-#include "roster/roster_location.h"
 #include "gui/fonts.h"
 #include "gui/resources.h"
+#include "roster/roster_location.h"
 
 namespace mireto::test {
 int RunRosterWindowTests(int argc, char** argv);

@@ -1,23 +1,23 @@
 // The roster in the desktop program, offscreen: save, search, open, update,
 // edit, delete, the preview's name and note, import and export, an unusable
 // roster file, and the data folder agreeing with Qt's.
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
-#include <QTreeView>
-#include <sqlite3.h>
-#include <sys/stat.h>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTreeView>
 
 #include "../ui/ui_fixture.h"
-#include "box_answerer.h"
 #include "app/compat_controller.h"
 #include "app/roster_controller.h"
 #include "app/secondary_windows.h"
+#include "box_answerer.h"
 #include "chart/chart.h"
 #include "output_windows/export_window.h"
 #include "roster/roster_location.h"
@@ -124,7 +124,6 @@ QStringList PreviewLines(MainWindow& main, SecondaryWindows& windows) {
 }
 
 void Trigger(MainWindow& w, const char* action) { Control<QAction>(&w, action)->trigger(); }
-
 
 }  // namespace
 
@@ -273,11 +272,36 @@ class RosterWindowTest : public QObject {
   // compute_chart gives for the saved inputs.
   void openFillsTheInputsAndShowsTheChart_data() {
     mireto::test::AddBirthColumns();
-    QTest::newRow("full") << "1990-05-03" << "14" << "27" << "M" << "-5" << "30";
-    QTest::newRow("unknown hour, minute chosen") << "1800-01-01" << "?" << "27" << "F" << "18" << "0";
-    QTest::newRow("unknown hour and minute") << "2080-12-31" << "?" << "?" << "M" << "0" << "0";
-    QTest::newRow("unknown minute") << "2000-02-29" << "0" << "?" << "F" << "-49" << "59";
-    QTest::newRow("odd time-difference text") << "1965-11-30" << "23" << "59" << "M" << "-0" << "7.5";
+    QTest::newRow("full") << "1990-05-03"
+                          << "14"
+                          << "27"
+                          << "M"
+                          << "-5"
+                          << "30";
+    QTest::newRow("unknown hour, minute chosen") << "1800-01-01"
+                                                 << "?"
+                                                 << "27"
+                                                 << "F"
+                                                 << "18"
+                                                 << "0";
+    QTest::newRow("unknown hour and minute") << "2080-12-31"
+                                             << "?"
+                                             << "?"
+                                             << "M"
+                                             << "0"
+                                             << "0";
+    QTest::newRow("unknown minute") << "2000-02-29"
+                                    << "0"
+                                    << "?"
+                                    << "F"
+                                    << "-49"
+                                    << "59";
+    QTest::newRow("odd time-difference text") << "1965-11-30"
+                                              << "23"
+                                              << "59"
+                                              << "M"
+                                              << "-0"
+                                              << "7.5";
   }
   void openFillsTheInputsAndShowsTheChart() {
     const BirthTexts birth = mireto::test::FetchBirth();
@@ -294,7 +318,8 @@ class RosterWindowTest : public QObject {
     QCOMPARE(main_->enteredBirth(), std::optional<BirthTexts>(birth));
     QCOMPARE(main_->displayedBirth(), std::optional<BirthTexts>(birth));
     QVERIFY(main_->isEnabled());
-    QCOMPARE(Control<QLabel>(main_->yearDialog(), "lblSelect_y")->text(), QString::fromStdString(birth.date.substr(0, 4)));
+    QCOMPARE(Control<QLabel>(main_->yearDialog(), "lblSelect_y")->text(),
+             QString::fromStdString(birth.date.substr(0, 4)));
     QVERIFY(!main_->yearDialog()->isVisible());
     QCOMPARE(List(main_.get(), "hSelect")->currentText(), QString::fromStdString(birth.hour));
     QCOMPARE(List(main_.get(), "mtSelect")->isEnabled(), birth.hour != "?");
@@ -462,8 +487,9 @@ class RosterWindowTest : public QObject {
     QCOMPARE(stored().size(), std::size_t{2});
 
     // The same lines again are skipped as already there, with both counts.
-    test::WriteFile(home_->root() / "more.jsonl",
-                        exported + "{\"name\":\"三\",\"reading\":\"さん\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
+    test::WriteFile(
+        home_->root() / "more.jsonl",
+        exported + "{\"name\":\"三\",\"reading\":\"さん\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
     script_.file = QString::fromStdString((home_->root() / "more.jsonl").string());
     Trigger(*main_, "rosterImport");
     QCOMPARE(script_.reports.last(), QStringLiteral("1 件を追加、2 件は同じ内容が既にあるため飛ばしました。"));
@@ -472,7 +498,8 @@ class RosterWindowTest : public QObject {
     QCOMPARE(entries[2].reading, std::string("さん"));
 
     // A Shift_JIS file and an empty one: refused, in words that say why.
-    test::WriteFile(home_->root() / "sjis.jsonl", "{\"name\":\"\x8e\x52\x93\x63\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
+    test::WriteFile(home_->root() / "sjis.jsonl",
+                    "{\"name\":\"\x8e\x52\x93\x63\",\"date\":\"2001-02-03\",\"hour\":\"4\",\"minute\":\"5\"}\n");
     script_.file = QString::fromStdString((home_->root() / "sjis.jsonl").string());
     Trigger(*main_, "rosterImport");
     QVERIFY2(script_.reports.last().contains(QStringLiteral("UTF-8")), qPrintable(script_.reports.last()));
@@ -480,7 +507,8 @@ class RosterWindowTest : public QObject {
     script_.file = QString::fromStdString((home_->root() / "empty.jsonl").string());
     Trigger(*main_, "rosterImport");
     QCOMPARE(script_.reportProblems.last(), true);
-    QVERIFY2(script_.reports.last().contains(QStringLiteral("読み込む項目がありません")), qPrintable(script_.reports.last()));
+    QVERIFY2(script_.reports.last().contains(QStringLiteral("読み込む項目がありません")),
+             qPrintable(script_.reports.last()));
     QCOMPARE(stored().size(), std::size_t{3});
   }
 
@@ -705,7 +733,8 @@ class RosterWindowTest : public QObject {
     QVERIFY(window != nullptr && window->isVisible());
     QCOMPARE(window->side(Person::A).name->text(), QStringLiteral("A　山田花子"));
     QCOMPARE(window->side(Person::B).name->text(), QStringLiteral("B　佐藤太郎"));
-    QVERIFY(window->relations()->text().startsWith(QStringLiteral("日干 戊（山田花子）と 癸（佐藤太郎）：干合（火）\n")));
+    QVERIFY(
+        window->relations()->text().startsWith(QStringLiteral("日干 戊（山田花子）と 癸（佐藤太郎）：干合（火）\n")));
 
     // The menu item waits for a chart; the chart on display is A, unnamed.
     QVERIFY(!Control<QAction>(main_.get(), "menucompat")->isEnabled());

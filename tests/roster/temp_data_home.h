@@ -37,9 +37,7 @@ class TempDataHome {
   static void Remember(const char* name, std::optional<std::string>& slot) {
     if (const char* value = std::getenv(name)) slot = value;
   }
-  static void Restore(const char* name, const std::optional<std::string>& slot) {
-    SetEnvironment(name, slot);
-  }
+  static void Restore(const char* name, const std::optional<std::string>& slot) { SetEnvironment(name, slot); }
 
   TempFolder folder_{"mireto-roster-"};
   std::filesystem::path root_ = folder_.path();

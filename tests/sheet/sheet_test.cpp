@@ -18,7 +18,8 @@ constexpr LocalDateTime kToday{2026, 12, 9, 10, 0};
 SheetData Gather(const roster::BirthTexts& birth, roster::ClockDecision decision = roster::ClockDecision::NotAsked,
                  SheetPerson person = {}, std::string mapPlace = {}) {
   std::string error;
-  auto sheet = GatherSheet(test::Tables(), birth, decision, std::move(person), std::move(mapPlace), kToday, "1.3.15", error);
+  auto sheet =
+      GatherSheet(test::Tables(), birth, decision, std::move(person), std::move(mapPlace), kToday, "1.3.15", error);
   if (!sheet) throw std::runtime_error(error);
   return *sheet;
 }
@@ -58,12 +59,31 @@ TEST(ClientSheet, OrdinaryChartFitsOnePageWithEveryField) {
   ASSERT_EQ(pages.size(), 1u);
   const std::string text = AllText(pages[0]);
   const ChartDisplay& d = s.chart.display;
-  std::vector<std::string> expected = {
-      "命式表", "山田太郎", "（やまだたろう）", "作成日　2026年12月9日", "1990年5月3日14時27分（入力どおり）", "男",
-      d.age + "歳（2026年12月9日現在）", "高知県高知市", "-5分30秒（地図で決定）", kMapPlace, d.trueSolarTime,
-      d.equationOfTime, "前の節入り", "次の節入り", "清明", "立夏", "暦の時刻（日本標準時）", "空亡（天中殺）：" + std::string(s.details.voidBranches.names),
-      "立運　" + d.luckStartAge + "　交替年月　" + d.luckChange, "現在", "命式の合冲刑害", "天干・地支／蔵干を含む",
-      "初回の相談。", "ミレト 1.3.15", "1／1"};
+  std::vector<std::string> expected = {"命式表",
+                                       "山田太郎",
+                                       "（やまだたろう）",
+                                       "作成日　2026年12月9日",
+                                       "1990年5月3日14時27分（入力どおり）",
+                                       "男",
+                                       d.age + "歳（2026年12月9日現在）",
+                                       "高知県高知市",
+                                       "-5分30秒（地図で決定）",
+                                       kMapPlace,
+                                       d.trueSolarTime,
+                                       d.equationOfTime,
+                                       "前の節入り",
+                                       "次の節入り",
+                                       "清明",
+                                       "立夏",
+                                       "暦の時刻（日本標準時）",
+                                       "空亡（天中殺）：" + std::string(s.details.voidBranches.names),
+                                       "立運　" + d.luckStartAge + "　交替年月　" + d.luckChange,
+                                       "現在",
+                                       "命式の合冲刑害",
+                                       "天干・地支／蔵干を含む",
+                                       "初回の相談。",
+                                       "ミレト 1.3.15",
+                                       "1／1"};
   for (const Pillar p : {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour}) {
     const PillarDetails& pd = s.details.pillars[p];
     for (std::string_view item : {pd.tenGod, pd.stem, pd.branch, pd.hiddenStem, pd.hiddenTenGod, pd.stage, pd.nayin})
@@ -100,8 +120,8 @@ TEST(ClientSheet, CurrentLuckColumnIsBoldAndFramed) {
   EXPECT_TRUE(cell->bold);
   const auto framed = std::count_if(pages[0].items.begin(), pages[0].items.end(), [&](const page::Item& item) {
     const auto* r = std::get_if<page::Rectangle>(&item);
-    return r && !r->filled && r->stroke.width >= 0.8 && r->box.x <= cell->box.x && r->box.right() >= cell->box.right() &&
-           r->box.y <= cell->box.y && r->box.bottom() >= cell->box.bottom();
+    return r && !r->filled && r->stroke.width >= 0.8 && r->box.x <= cell->box.x &&
+           r->box.right() >= cell->box.right() && r->box.y <= cell->box.y && r->box.bottom() >= cell->box.bottom();
   });
   EXPECT_EQ(framed, 1);
 }
@@ -139,7 +159,8 @@ TEST(ClientSheet, LongNoteContinuesWithHeadingAndName) {
   const auto pages = SheetPages(s, page::PaperSize::A4);
   ASSERT_EQ(pages.size(), 2u);
   const std::string second = AllText(pages[1]);
-  for (const char* e : {"命式表（続き）", "山田太郎", "備考（続き）", "相談40回目", "2／2"}) EXPECT_TRUE(Has(second, e)) << e;
+  for (const char* e : {"命式表（続き）", "山田太郎", "備考（続き）", "相談40回目", "2／2"})
+    EXPECT_TRUE(Has(second, e)) << e;
   EXPECT_TRUE(Has(AllText(pages[0]), "相談1回目"));
   // Every line once, in order, across the two pages.
   std::string notes;

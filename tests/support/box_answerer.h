@@ -12,9 +12,9 @@ namespace mireto::test {
 // One message box as it was shown.
 struct ShownBox {
   QString name;
-  QString text;        // as written: without the line breaks of the box
+  QString text;  // as written: without the line breaks of the box
   QStringList buttons;
-  QStringList lines;   // the lines the box shows
+  QStringList lines;         // the lines the box shows
   bool buttonIcons = false;  // some button carries an icon
 };
 

@@ -23,8 +23,7 @@ constexpr uid_t kNobody = 65534;
 // In the child: sets up descriptors 0, 1, 2, the environment and the user,
 // and runs the program; never returns.
 [[noreturn]] void BecomeProgram(const std::vector<std::string>& argv, const ChildOptions& options,
-                                const std::string& inPath, const std::string& outPath,
-                                const std::string& errPath) {
+                                const std::string& inPath, const std::string& outPath, const std::string& errPath) {
   const int in = open(inPath.c_str(), O_RDONLY);
   const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (in < 0 || err < 0) _exit(126);
@@ -33,16 +32,14 @@ constexpr uid_t kNobody = 65534;
   switch (options.output) {
     case OutputTo::File:
     case OutputTo::DevFull: {
-      const int out = open(options.output == OutputTo::File ? outPath.c_str() : "/dev/full",
-                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      const int out =
+          open(options.output == OutputTo::File ? outPath.c_str() : "/dev/full", O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out < 0) _exit(126);
       dup2(out, 1);
       close(out);
       break;
     }
-    case OutputTo::Closed:
-      close(1);
-      break;
+    case OutputTo::Closed: close(1); break;
     case OutputTo::ClosedPipe: {
       int ends[2];
       if (pipe(ends) != 0) _exit(126);
@@ -57,8 +54,7 @@ constexpr uid_t kNobody = 65534;
   close(err);
   for (const auto& name : options.unsetEnvironment) unsetenv(name.c_str());
   for (const auto& [name, value] : options.environment) setenv(name.c_str(), value.c_str(), 1);
-  if (options.asUnprivilegedUser &&
-      (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+  if (options.asUnprivilegedUser && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
     _exit(126);
   }
   std::vector<char*> args;

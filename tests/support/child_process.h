@@ -20,12 +20,12 @@ enum class OutputTo {
 };
 
 struct ChildOptions {
-  std::string input;              // standard input (ignored when inputPath is set)
-  std::string inputPath;          // a file or directory opened as standard input
+  std::string input;      // standard input (ignored when inputPath is set)
+  std::string inputPath;  // a file or directory opened as standard input
   OutputTo output = OutputTo::File;
   std::vector<std::pair<std::string, std::string>> environment;  // added or replaced
-  std::vector<std::string> unsetEnvironment;                      // removed
-  bool asUnprivilegedUser = false;  // run as uid/gid 65534 (needs root)
+  std::vector<std::string> unsetEnvironment;                     // removed
+  bool asUnprivilegedUser = false;                               // run as uid/gid 65534 (needs root)
   // After this long a child still running is stopped (SIGKILL) and reported as
   // still running.
   std::chrono::milliseconds limit{60'000};

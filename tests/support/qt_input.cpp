@@ -55,8 +55,7 @@ bool DecideYear(MainWindow& window, int year) {
   return true;
 }
 
-bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour,
-                      const QString& minute) {
+bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour, const QString& minute) {
   if (!DecideYear(window, year) || !Choose(&window, "mSelect", month) || !Choose(&window, "dSelect", day) ||
       !Choose(&window, "hSelect", hour))
     return false;
@@ -65,7 +64,8 @@ bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QS
 
 bool EnterBirth(MainWindow& window, const roster::BirthTexts& birth) {
   const auto date = roster::DateParts(birth.date);
-  if (!date) return Failed(QStringLiteral("no date the year dialog offers: %1").arg(QString::fromStdString(birth.date)));
+  if (!date)
+    return Failed(QStringLiteral("no date the year dialog offers: %1").arg(QString::fromStdString(birth.date)));
   const auto [year, month, day] = *date;
   if (!EnterDateAndTime(window, year, month, day, QString::fromStdString(birth.hour),
                         QString::fromStdString(birth.minute)))
@@ -89,8 +89,8 @@ roster::BirthTexts FetchBirth() {
   QFETCH(QString, sex);
   QFETCH(QString, jisaMinutes);
   QFETCH(QString, jisaSeconds);
-  return {date.toStdString(),  hour.toStdString(),        minute.toStdString(),
-          sex.toStdString(),   jisaMinutes.toStdString(), jisaSeconds.toStdString()};
+  return {date.toStdString(), hour.toStdString(),        minute.toStdString(),
+          sex.toStdString(),  jisaMinutes.toStdString(), jisaSeconds.toStdString()};
 }
 
 }  // namespace mireto::test

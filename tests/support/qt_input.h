@@ -10,9 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "find_control.h"
 #include "roster/roster_entry.h"
 #include "ui/main_window.h"
-#include "find_control.h"
 
 namespace mireto::test {
 
@@ -41,8 +41,7 @@ bool DecideYear(MainWindow& window, int year);
 // The year through the year dialog, then the month, day, hour and minute
 // picked from their lists. With the hour "?" the minute list is closed and
 // the minute is left alone. Does not press "八字表示".
-bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour,
-                      const QString& minute);
+bool EnterDateAndTime(MainWindow& window, int year, int month, int day, const QString& hour, const QString& minute);
 
 // The six columns of a birth as a roster entry keeps them: the date, hour
 // and minute as EnterDateAndTime enters them, then the sex option clicked

@@ -37,6 +37,6 @@ int RunQtTestClasses(int argc, char** argv);
 
 }  // namespace mireto::test
 
-#define MIRETO_QT_TEST_CLASS(Name, TestClass)                         \
-  [[maybe_unused]] static const bool mireto_qt_test_class_##Name =    \
+#define MIRETO_QT_TEST_CLASS(Name, TestClass)                      \
+  [[maybe_unused]] static const bool mireto_qt_test_class_##Name = \
       ::mireto::test::RegisterQtTestClass({#Name, &::mireto::test::RunQtTestClass<TestClass>});

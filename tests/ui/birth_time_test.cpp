@@ -5,9 +5,9 @@
 
 #include "box_answerer.h"
 #include "chart/birth_notices.h"
+#include "qt_test_classes.h"
 #include "ui/birth_time_boxes.h"
 #include "ui_fixture.h"
-#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -15,16 +15,15 @@ namespace {
 
 // Enters a birth through the controls (hour and minute as the lists show
 // them, "?" allowed) and presses 八字表示.
-void EnterBirth(MainWindow& w, int year, int month, int day, const QString& hour,
-                const QString& minute, const QString& jisaMinutes = QStringLiteral("0")) {
+void EnterBirth(MainWindow& w, int year, int month, int day, const QString& hour, const QString& minute,
+                const QString& jisaMinutes = QStringLiteral("0")) {
   if (!EnterDateAndTime(w, year, month, day, hour, minute)) return;
   Control<QLineEdit>(&w, "txtJisahun")->setText(jisaMinutes);
   Click(&w, "fInput");
 }
 
 void EnterBirth(MainWindow& w, const ClockTime& t, const QString& jisaMinutes = QStringLiteral("0")) {
-  EnterBirth(w, t.year, t.month, t.day, QString::number(t.hour), QString::number(t.minute),
-             jisaMinutes);
+  EnterBirth(w, t.year, t.month, t.day, QString::number(t.hour), QString::number(t.minute), jisaMinutes);
 }
 
 QString Shown(const char* name) { return QString::fromUtf8(name); }
@@ -181,22 +180,19 @@ class BirthTimeTest : public QObject {
       QCOMPARE(answerer.shown.size(), 1);
       QCOMPARE(answerer.shown[0].name, Shown(kTermBoundaryInformationName));
       const QString text = answerer.shown[0].text;
-      QVERIFY2(text.contains(QStringLiteral("立春の節入り（") +
-                             QString::fromStdString(JapaneseText(b.clockTime))),
+      QVERIFY2(text.contains(QStringLiteral("立春の節入り（") + QString::fromStdString(JapaneseText(b.clockTime))),
                qPrintable(text));
       const Chart before = ChartOf(FromClockSeconds(ClockSeconds(b.clockTime) - 60), "-20");
-      QVERIFY2(text.contains(QString::fromStdString(before.display.stems[Pillar::Year] +
-                                                    before.display.branches[Pillar::Year] + "年" +
-                                                    before.display.stems[Pillar::Month] +
-                                                    before.display.branches[Pillar::Month] + "月")),
+      QVERIFY2(text.contains(QString::fromStdString(
+                   before.display.stems[Pillar::Year] + before.display.branches[Pillar::Year] + "年" +
+                   before.display.stems[Pillar::Month] + before.display.branches[Pillar::Month] + "月")),
                qPrintable(text));
       QCOMPARE(PillarsShown(*window), PillarsOf(ChartOf(born, "-20")));
     }
     {
       auto window = NewMainWindow();
       BoxAnswerer answerer({});
-      EnterBirth(*window, FromClockSeconds(ClockSeconds(born) + 2 * kSecondsPerHour),
-                 QStringLiteral("-20"));
+      EnterBirth(*window, FromClockSeconds(ClockSeconds(born) + 2 * kSecondsPerHour), QStringLiteral("-20"));
       QCOMPARE(answerer.shown.size(), 0);
     }
   }
@@ -207,8 +203,7 @@ class BirthTimeTest : public QObject {
     BoxAnswerer answerer({});
     EnterBirth(*window, 1990, 2, 4, QStringLiteral("?"), QString(), QStringLiteral("-20"));
     QCOMPARE(answerer.shown.size(), 1);
-    QVERIFY2(answerer.shown[0].text.contains(QStringLiteral("出生時刻によって")),
-             qPrintable(answerer.shown[0].text));
+    QVERIFY2(answerer.shown[0].text.contains(QStringLiteral("出生時刻によって")), qPrintable(answerer.shown[0].text));
     QVERIFY(answerer.shown[0].text.contains(QStringLiteral("立春")));
   }
 };

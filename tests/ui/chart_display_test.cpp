@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ui_fixture.h"
 #include "qt_test_classes.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 

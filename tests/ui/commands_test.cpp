@@ -6,8 +6,8 @@
 #include "map_dialog/map_dialog.h"
 #include "output_windows/export_window.h"
 #include "output_windows/popup_window.h"
-#include "ui_fixture.h"
 #include "qt_test_classes.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 
@@ -117,7 +117,6 @@ class CommandsTest : public QObject {
     QVERIFY(window->yearDialog() == nullptr);
     QVERIFY(!AnyTopLevelVisible());
   }
-
 };
 
 MIRETO_QT_TEST_CLASS(Commands, CommandsTest)

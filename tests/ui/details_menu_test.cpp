@@ -10,8 +10,8 @@
 #include "app/secondary_windows.h"
 #include "output_windows/details_controller.h"
 #include "output_windows/details_window.h"
-#include "ui_fixture.h"
 #include "qt_test_classes.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 
@@ -55,8 +55,7 @@ class DetailsMenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(w));
     EnterChart(*w);
     QCOMPARE(windows->details().window(), nullptr);  // created on first use
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_D,
-                    Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_D, Qt::ControlModifier);
     DetailsWindow* details = windows->details().window();
     QVERIFY(details != nullptr);
     QVERIFY(details->isVisible());
@@ -69,8 +68,10 @@ class DetailsMenuTest : public QObject {
     QCOMPARE(details->details().annual.front().year, 2000);
     // The terms around the birth: 大雪 of December 1999 and 小寒 of January 2000.
     const QString birthTime = details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))->text();
-    QVERIFY2(birthTime.contains(QStringLiteral("前の節入り：大雪　この出生地での切り替え 1999年12月")), qPrintable(birthTime));
-    QVERIFY2(birthTime.contains(QStringLiteral("次の節入り：小寒　この出生地での切り替え 2000年1月6日")), qPrintable(birthTime));
+    QVERIFY2(birthTime.contains(QStringLiteral("前の節入り：大雪　この出生地での切り替え 1999年12月")),
+             qPrintable(birthTime));
+    QVERIFY2(birthTime.contains(QStringLiteral("次の節入り：小寒　この出生地での切り替え 2000年1月6日")),
+             qPrintable(birthTime));
     QVERIFY2(birthTime.contains(QStringLiteral("夏時刻：該当なし")), qPrintable(birthTime));
 
     // 3 May 1990, 14:27: day 乙酉 (the main window shows it), 空亡 午未.
@@ -81,8 +82,9 @@ class DetailsMenuTest : public QObject {
     QCOMPARE(PillarCell(*details, 0, 1), QStringLiteral("日主"));
     QCOMPARE(details->details().annual.front().year, 1990);
     QCOMPARE(details->details().annual.size(), 101u);
-    QVERIFY(details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))->text().contains(
-        QStringLiteral("次の節入り：立夏　この出生地での切り替え 1990年5月")));
+    QVERIFY(details->findChild<QLabel*>(QStringLiteral("lblBirthTime"))
+                ->text()
+                .contains(QStringLiteral("次の節入り：立夏　この出生地での切り替え 1990年5月")));
 
     // Hidden, it still follows; shown again it has the latest chart.
     details->hide();

@@ -2,8 +2,8 @@
 // and "時差ゼロ".
 #include <QAction>
 
-#include "ui_fixture.h"
 #include "qt_test_classes.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 
@@ -129,7 +129,6 @@ class InputChainTest : public QObject {
     QCOMPARE(Text(w, "txtJisahun"), QStringLiteral("0"));
     QCOMPARE(Text(w, "txtJisabyo"), QStringLiteral("0"));
   }
-
 };
 
 MIRETO_QT_TEST_CLASS(InputChain, InputChainTest)

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include "qt_test_classes.h"
 #include "ui/drop_down_list.h"
 #include "ui/main_controls.h"
 #include "ui_fixture.h"
-#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -81,9 +81,9 @@ class KeyboardTest : public QObject {
     QCOMPARE(exported.count(), 1);
     QTRY_VERIFY(!file->isVisible());
 
-    for (const auto& [key, modifiers, title] :
-         {std::tuple{Qt::Key_T, Qt::AltModifier, "ツール（Ｔ）"}, std::tuple{Qt::Key_H, Qt::AltModifier, "ヘルプ（Ｈ）"},
-          std::tuple{Qt::Key_F10, Qt::NoModifier, "ファイル（Ｆ）"}}) {
+    for (const auto& [key, modifiers, title] : {std::tuple{Qt::Key_T, Qt::AltModifier, "ツール（Ｔ）"},
+                                                std::tuple{Qt::Key_H, Qt::AltModifier, "ヘルプ（Ｈ）"},
+                                                std::tuple{Qt::Key_F10, Qt::NoModifier, "ファイル（Ｆ）"}}) {
       QTest::keyClick(window.get(), key, modifiers);
       QTRY_VERIFY(openMenu() != nullptr && openMenu()->menu()->isVisible());
       QCOMPARE(openMenu()->text(), QString::fromUtf8(title));

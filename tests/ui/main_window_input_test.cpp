@@ -10,10 +10,10 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "qt_test_classes.h"
 #include "ui/drop_down_list.h"
 #include "ui/spinner.h"
 #include "ui_fixture.h"
-#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -53,10 +53,12 @@ class MainWindowInputTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("action");
-    const char* fields[] = {"txtBirthday", "txtJisahun", "txtJisabyo", "txtweek", "txtShin",
+    const char* fields[] = {"txtBirthday", "txtJisahun", "txtJisabyo",  "txtweek",   "txtShin",
                             "txtKinjisa",  "txtKoutai",  "txtKoutaiYM", "txtKoukei", "txtAge"};
-    const std::pair<Qt::Key, const char*> shortcuts[] = {{Qt::Key_E, "endmireto"}, {Qt::Key_M, "mnuMap"},
-                                                         {Qt::Key_P, "menupop"},   {Qt::Key_J, "menujisa01"},
+    const std::pair<Qt::Key, const char*> shortcuts[] = {{Qt::Key_E, "endmireto"},
+                                                         {Qt::Key_M, "mnuMap"},
+                                                         {Qt::Key_P, "menupop"},
+                                                         {Qt::Key_J, "menujisa01"},
                                                          {Qt::Key_V, "menuversion"}};
     for (const char* field : fields)
       for (const auto& [key, action] : shortcuts)
@@ -167,8 +169,10 @@ class MainWindowInputTest : public QObject {
   void spinnersShowTheKeyboardFocus_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("spinner");
-    QTest::newRow("minutes") << "txtJisahun" << "udJisahun";
-    QTest::newRow("seconds") << "txtJisabyo" << "udJisabyo";
+    QTest::newRow("minutes") << "txtJisahun"
+                             << "udJisahun";
+    QTest::newRow("seconds") << "txtJisabyo"
+                             << "udJisabyo";
   }
 
   void spinnersShowTheKeyboardFocus() {

@@ -30,16 +30,16 @@
 #include <vector>
 
 #include "app/secondary_windows.h"
+#include "chart/birth_notices.h"
 #include "core/numeric.h"
+#include "gui/message_box.h"
+#include "gui/resources.h"
 #include "map_dialog/map_dialog.h"
 #include "map_dialog/map_view.h"
 #include "output_windows/export_window.h"
 #include "output_windows/popup_window.h"
-#include "chart/birth_notices.h"
 #include "ui/birth_time_boxes.h"
 #include "ui/fonts.h"
-#include "gui/resources.h"
-#include "gui/message_box.h"
 #include "ui_fixture.h"
 
 namespace mireto::test {
@@ -69,7 +69,7 @@ const QStringList kWeekdayTexts = {"", "x", "月曜日", "12345"};
 
 using Entries = std::vector<std::pair<QString, QString>>;  // control name, text
 
-constexpr const char* kResultFields[] = {"txtAge",   "txtweek",   "txtKinjisa", "txtShin",
+constexpr const char* kResultFields[] = {"txtAge",    "txtweek",   "txtKinjisa", "txtShin",
                                          "txtKoukei", "txtKoutai", "txtKoutaiYM"};
 constexpr const char* kKan[] = {"yKan", "mKan", "dKan", "hKan"};
 constexpr const char* kShi[] = {"yShi", "mShi", "dShi", "hShi"};
@@ -107,9 +107,12 @@ Entries ShownChart(const QWidget* w) {
 // What the main window must show for a computed chart, in ShownChart's order.
 Entries ExpectedChart(const ChartDisplay& d) {
   auto q = [](const std::string& text) { return QString::fromStdString(text); };
-  Entries expected = {{"txtAge", q(d.age)},       {"txtweek", q(d.weekday)},
-                      {"txtKinjisa", q(d.equationOfTime)}, {"txtShin", q(d.trueSolarTime)},
-                      {"txtKoukei", q(d.sunLongitude)},   {"txtKoutai", q(d.luckStartAge)},
+  Entries expected = {{"txtAge", q(d.age)},
+                      {"txtweek", q(d.weekday)},
+                      {"txtKinjisa", q(d.equationOfTime)},
+                      {"txtShin", q(d.trueSolarTime)},
+                      {"txtKoukei", q(d.sunLongitude)},
+                      {"txtKoutai", q(d.luckStartAge)},
                       {"txtKoutaiYM", q(d.luckChange)}};
   for (int i = 0; i < 4; ++i) expected.emplace_back(kKan[i], q(d.stems[kPillars[i]]));
   for (int i = 0; i < 4; ++i) expected.emplace_back(kShi[i], q(d.branches[kPillars[i]]));
@@ -306,9 +309,7 @@ class Monkey {
   static bool Visible(const QWidget* w) { return w != nullptr && w->isVisible(); }
   bool mainUsable() const { return window_->isVisible() && window_->isEnabled(); }
   bool enabled(const char* name) const { return mainUsable() && Enabled(main(), name); }
-  bool actionEnabled(const char* name) const {
-    return mainUsable() && Control<QAction>(main(), name)->isEnabled();
-  }
+  bool actionEnabled(const char* name) const { return mainUsable() && Control<QAction>(main(), name)->isEnabled(); }
 
   int below(int n) { return static_cast<int>(random_() % static_cast<std::uint64_t>(n)); }
 
@@ -329,8 +330,7 @@ class Monkey {
   }
 
   void fail(const QString& what) {
-    if (failure_.isEmpty())
-      failure_ = QStringLiteral("action %1 (%2): %3").arg(done_ + 1).arg(lastAction_, what);
+    if (failure_.isEmpty()) failure_ = QStringLiteral("action %1 (%2): %3").arg(done_ + 1).arg(lastAction_, what);
   }
 
   // Lets posted events run, including the deletion of windows closed from
@@ -410,7 +410,8 @@ class Monkey {
         if (closer.names.size() != 1) fail(QStringLiteral("boxes after いいえ: ") + closer.texts.join('|'));
         return false;
     }
-    const bool asked = expected != nullptr && !closer.names.isEmpty() && closer.names.front() == QLatin1String(expected);
+    const bool asked =
+        expected != nullptr && !closer.names.isEmpty() && closer.names.front() == QLatin1String(expected);
     if ((expected != nullptr) != asked || closer.summerChosen.has_value() != asked)
       fail(QStringLiteral("question %1 expected, boxes shown: %2")
                .arg(QString::fromUtf8(expected ? expected : "none"), closer.names.join('|')));
@@ -437,7 +438,8 @@ class Monkey {
       probe.minute = 0;
       probe.jisaMinutesText = Text(main(), "txtJisahun").toStdString();
       probe.jisaSecondsText = Text(main(), "txtJisabyo").toStdString();
-      const BirthChart anchor = ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), PresentMinute(), Boundaries::Solve);
+      const BirthChart anchor =
+          ComputeBirthChart(probe, SummerTimeRule::Ignore, Tables(), PresentMinute(), Boundaries::Solve);
       if (!anchor.result.chart) return;
       const ClockTime b = anchor.boundaries->nearer().clockTime;
       t = FromClockSeconds(ClockSeconds(b) - b.second + (below(181) - 90) * 60);
@@ -458,11 +460,12 @@ class Monkey {
     const BirthRecord& record = window_->birthRecord();
     const QString hourText = List(main(), "hSelect")->currentText();
     const QString minuteText = List(main(), "mtSelect")->currentText();
-    const QString summary = QString::fromStdString(
-        BirthdayData(record, hourText.toStdString(), minuteText.toStdString()));
+    const QString summary =
+        QString::fromStdString(BirthdayData(record, hourText.toStdString(), minuteText.toStdString()));
     const bool nothingEntered = !record.inYear && !record.inMonth && !record.inDay && !record.inHour &&
                                 !record.inMinute && Text(main(), "txtBirthday").isEmpty();
-    if (!nothingEntered && Text(main(), "txtBirthday") != summary) fail(QStringLiteral("summary '%1' does not follow the record").arg(Text(main(), "txtBirthday")));
+    if (!nothingEntered && Text(main(), "txtBirthday") != summary)
+      fail(QStringLiteral("summary '%1' does not follow the record").arg(Text(main(), "txtBirthday")));
     checkListAgainstRecord("mSelect", record.inMonth);
     checkListAgainstRecord("dSelect", record.inDay);
     checkListAgainstRecord("hSelect", record.inHour);
@@ -476,7 +479,8 @@ class Monkey {
     const QComboBox* list = List(main(), name);
     if (list->currentIndex() < 0) return;
     const int shown = static_cast<int>(LeadingNumber(list->currentText().toStdString()));
-    if (member != shown) fail(QStringLiteral("%1 shows %2, record holds %3").arg(name, list->currentText()).arg(member.value_or(-1)));
+    if (member != shown)
+      fail(QStringLiteral("%1 shows %2, record holds %3").arg(name, list->currentText()).arg(member.value_or(-1)));
   }
 
   void checkSpinnerField(const char* field, int minimum, int maximum) {
@@ -588,7 +592,8 @@ class Monkey {
     QElapsedTimer elapsed;
     elapsed.start();
     trigger();
-    if (elapsed.elapsed() > kAboutBoundMs) fail(QStringLiteral("About box and sound took %1 ms").arg(elapsed.elapsed()));
+    if (elapsed.elapsed() > kAboutBoundMs)
+      fail(QStringLiteral("About box and sound took %1 ms").arg(elapsed.elapsed()));
     if (closer.titles != QStringList{QStringLiteral("バージョン情報")})
       fail(QStringLiteral("About box not shown once: ") + closer.titles.join('|'));
   }
@@ -605,9 +610,9 @@ class Monkey {
   int charts_ = 0;
   int refusals_ = 0;
   int minuteRetries_ = 0;
-  int summerCharts_ = 0;    // charts computed one hour earlier after はい
-  int boundaryBoxes_ = 0;   // charts followed by a sectional-term box
-  int restarts_ = -1;  // the first start is not a restart
+  int summerCharts_ = 0;   // charts computed one hour earlier after はい
+  int boundaryBoxes_ = 0;  // charts followed by a sectional-term box
+  int restarts_ = -1;      // the first start is not a restart
 };
 
 std::vector<Action> Monkey::allActions() {
@@ -619,19 +624,29 @@ std::vector<Action> Monkey::allActions() {
   auto always = [this] { return mainUsable(); };
 
   // Main window: input chain.
-  add("yearInput", 30, [this] { return enabled("yearInput"); }, [this] { Click(main(), "yearInput"); });
+  add(
+      "yearInput", 30, [this] { return enabled("yearInput"); }, [this] { Click(main(), "yearInput"); });
   for (const char* list : {"mSelect", "dSelect", "hSelect", "mtSelect"}) {
-    add(QStringLiteral("pick ") + list, 60, [this, list] { return enabled(list) && List(main(), list)->count() > 0; },
+    add(
+        QStringLiteral("pick ") + list, 60, [this, list] { return enabled(list) && List(main(), list)->count() > 0; },
         [this, list] { pickFromList(list); });
-    add(QStringLiteral("keys on ") + list, 15, [this, list] { return enabled(list); }, [this, list] {
-      keyOnWidget(List(main(), list), {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown});
-    });
+    add(
+        QStringLiteral("keys on ") + list, 15, [this, list] { return enabled(list); },
+        [this, list] {
+          keyOnWidget(List(main(), list),
+                      {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown});
+        });
   }
   for (const char* option : {"optW", "optM"})
-    add(option, 20, always, [this, option] { QTest::mouseClick(Control<QRadioButton>(main(), option), Qt::LeftButton); });
+    add(option, 20, always,
+        [this, option] { QTest::mouseClick(Control<QRadioButton>(main(), option), Qt::LeftButton); });
 
   // Time difference: spinners, typing, "時差ゼロ".
-  struct Spin { const char* spinner; const char* field; int minimum, maximum; };
+  struct Spin {
+    const char* spinner;
+    const char* field;
+    int minimum, maximum;
+  };
   for (Spin s : {Spin{"udJisahun", "txtJisahun", -49, 48}, Spin{"udJisabyo", "txtJisabyo", 0, 59}}) {
     for (const char* arrow : {"up", "down"})
       add(QStringLiteral("%1 %2").arg(s.spinner, arrow), 30, always, [this, s, arrow] {
@@ -646,120 +661,178 @@ std::vector<Action> Monkey::allActions() {
   add("type txtJisabyo", 50, always, [this] {
     const QString text = kSecondsTexts[below(kSecondsTexts.size())];
     typeInto("txtJisabyo", text);
-    if (Text(main(), "txtJisabyo") != text) fail(QStringLiteral("seconds field shows '%1' after typing '%2'").arg(Text(main(), "txtJisabyo"), text));
+    if (Text(main(), "txtJisabyo") != text)
+      fail(QStringLiteral("seconds field shows '%1' after typing '%2'").arg(Text(main(), "txtJisabyo"), text));
   });
   add("type txtJisahun", 5, always, [this] {
     const QString before = Text(main(), "txtJisahun");
     typeInto("txtJisahun", QStringLiteral("12"));
     if (Text(main(), "txtJisahun") != before) fail(QStringLiteral("the minutes field took typing"));
   });
-  add("type txtweek", 5, always, [this] { typeInto("txtweek", kWeekdayTexts[below(kWeekdayTexts.size())]); }, true);
+  add(
+      "type txtweek", 5, always, [this] { typeInto("txtweek", kWeekdayTexts[below(kWeekdayTexts.size())]); }, true);
   add("menujisa01", 15, always, [this] {
     Control<QAction>(main(), "menujisa01")->trigger();
-    if (Text(main(), "txtJisahun") != "0" || Text(main(), "txtJisabyo") != "0") fail(QStringLiteral("時差ゼロ left a field non-zero"));
+    if (Text(main(), "txtJisahun") != "0" || Text(main(), "txtJisabyo") != "0")
+      fail(QStringLiteral("時差ゼロ left a field non-zero"));
   });
 
   // Display and the windows that copy the chart.
-  add("fInput", 110, [this] { return enabled("fInput"); }, [this] { pressDisplay(); }, true);
-  add("birth-time entry", 15, always, [this] { enterBirthTime(); }, true);
-  add("btnpop", 20, [this] { return enabled("btnpop"); }, [this] { Click(main(), "btnpop"); checkPopupCopy(); });
-  add("menupop", 10, [this] { return actionEnabled("menupop"); }, [this] {
-    Control<QAction>(main(), "menupop")->trigger();
-    checkPopupCopy();
-  });
-  add("btnexport", 25, [this] { return enabled("btnexport"); }, [this] { Click(main(), "btnexport"); checkPreview(); });
-  add("pop-up CLOSE", 20, [this] { return Visible(popup()); }, [this] {
-    Click(popup(), "Command1");
-    if (popup() == nullptr || popup()->isVisible()) fail(QStringLiteral("CLOSE did not only hide the pop-up"));
-  });
-  add("pop-up title-bar close", 8, [this] { return Visible(popup()); }, [this] {
-    popup()->close();
-    settle();
-    if (popup() != nullptr) fail(QStringLiteral("pop-up kept after its title-bar close"));
-  });
-  add("preview CLOSE", 20, [this] { return Visible(preview()); }, [this] {
-    Click(preview(), "btnclose01");
-    if (preview() == nullptr || preview()->isVisible()) fail(QStringLiteral("CLOSE did not only hide the preview"));
-  });
-  add("preview title-bar close", 8, [this] { return Visible(preview()); }, [this] {
-    preview()->close();
-    settle();
-    if (preview() != nullptr) fail(QStringLiteral("preview kept after its title-bar close"));
-  });
-  add("type in preview", 5, [this] { return Visible(preview()); }, [this] {
-    TypeText(Control<QPlainTextEdit>(preview(), "txtmireto01"), QStringLiteral("山田 太郎"));
-  });
+  add(
+      "fInput", 110, [this] { return enabled("fInput"); }, [this] { pressDisplay(); }, true);
+  add(
+      "birth-time entry", 15, always, [this] { enterBirthTime(); }, true);
+  add(
+      "btnpop", 20, [this] { return enabled("btnpop"); },
+      [this] {
+        Click(main(), "btnpop");
+        checkPopupCopy();
+      });
+  add(
+      "menupop", 10, [this] { return actionEnabled("menupop"); },
+      [this] {
+        Control<QAction>(main(), "menupop")->trigger();
+        checkPopupCopy();
+      });
+  add(
+      "btnexport", 25, [this] { return enabled("btnexport"); },
+      [this] {
+        Click(main(), "btnexport");
+        checkPreview();
+      });
+  add(
+      "pop-up CLOSE", 20, [this] { return Visible(popup()); },
+      [this] {
+        Click(popup(), "Command1");
+        if (popup() == nullptr || popup()->isVisible()) fail(QStringLiteral("CLOSE did not only hide the pop-up"));
+      });
+  add(
+      "pop-up title-bar close", 8, [this] { return Visible(popup()); },
+      [this] {
+        popup()->close();
+        settle();
+        if (popup() != nullptr) fail(QStringLiteral("pop-up kept after its title-bar close"));
+      });
+  add(
+      "preview CLOSE", 20, [this] { return Visible(preview()); },
+      [this] {
+        Click(preview(), "btnclose01");
+        if (preview() == nullptr || preview()->isVisible()) fail(QStringLiteral("CLOSE did not only hide the preview"));
+      });
+  add(
+      "preview title-bar close", 8, [this] { return Visible(preview()); },
+      [this] {
+        preview()->close();
+        settle();
+        if (preview() != nullptr) fail(QStringLiteral("preview kept after its title-bar close"));
+      });
+  add(
+      "type in preview", 5, [this] { return Visible(preview()); },
+      [this] { TypeText(Control<QPlainTextEdit>(preview(), "txtmireto01"), QStringLiteral("山田 太郎")); });
 
   // The map.
-  add("btnmap", 12, always, [this] { Click(main(), "btnmap"); if (!Visible(map())) fail(QStringLiteral("map not shown")); });
-  add("mnuMap", 6, always, [this] { Control<QAction>(main(), "mnuMap")->trigger(); if (!Visible(map())) fail(QStringLiteral("map not shown")); });
-  add("map move", 10, [this] { return Visible(map()); }, [this] {
-    const bool fixed = Enabled(map(), "btndecide");
-    const QString before = MapLabels(map());
-    // Sent to the map itself: offscreen windows all sit centred on one
-    // another, so a cursor move would reach whichever window the platform
-    // thinks is on top.
-    const QPointF at = mapPoint();
-    QMouseEvent move(QEvent::MouseMove, at, mapView()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(mapView(), &move);
-    const QString after = MapLabels(map());
-    if (fixed ? after != before : after.contains(QStringLiteral("||")) || after.startsWith('|'))
-      fail(QStringLiteral("a move over the map changed the labels of a fixed point, or left them empty: ") + after);
+  add("btnmap", 12, always, [this] {
+    Click(main(), "btnmap");
+    if (!Visible(map())) fail(QStringLiteral("map not shown"));
   });
-  add("map left click", 20, [this] { return Visible(map()); }, [this] {
-    QTest::mouseClick(mapView(), Qt::LeftButton, {}, mapPoint());
-    if (!Enabled(map(), "btndecide") || !Enabled(map(), "btncancel")) fail(QStringLiteral("a click fixed no point"));
+  add("mnuMap", 6, always, [this] {
+    Control<QAction>(main(), "mnuMap")->trigger();
+    if (!Visible(map())) fail(QStringLiteral("map not shown"));
   });
-  add("map right click", 8, [this] { return Visible(map()); }, [this] {
-    QTest::mouseClick(mapView(), Qt::RightButton, {}, mapPoint());
-    if (Enabled(map(), "btndecide")) fail(QStringLiteral("a right click left 決定 usable"));
-  });
-  add("map 決定", 15, [this] { return Visible(map()) && Enabled(map(), "btndecide"); }, [this] {
-    Click(map(), "btndecide");
-    bool minutesOk = false, secondsOk = false;
-    const int minutes = Text(main(), "txtJisahun").toInt(&minutesOk);
-    const int seconds = Text(main(), "txtJisabyo").toInt(&secondsOk);
-    if (Visible(map()) || !minutesOk || !secondsOk || minutes < -54 || minutes > 48 || seconds < 0 || seconds > 59)
-      fail(QStringLiteral("決定 wrote '%1' '%2'").arg(Text(main(), "txtJisahun"), Text(main(), "txtJisabyo")));
-  });
-  add("map 取消", 6, [this] { return Visible(map()) && Enabled(map(), "btncancel"); }, [this] {
-    Click(map(), "btncancel");
-    if (Enabled(map(), "btndecide")) fail(QStringLiteral("取消 left 決定 usable"));
-  });
-  add("map Close", 8, [this] { return Visible(map()); }, [this] {
-    const QString minutes = Text(main(), "txtJisahun"), seconds = Text(main(), "txtJisabyo");
-    Click(map(), "btnClose");
-    if (Visible(map()) || Text(main(), "txtJisahun") != minutes || Text(main(), "txtJisabyo") != seconds)
-      fail(QStringLiteral("Close did not just hide the map"));
-  });
-  add("map title-bar close", 4, [this] { return Visible(map()); }, [this] {
-    map()->close();
-    settle();
-    if (map() != nullptr || !window_->isVisible()) fail(QStringLiteral("map kept, or main window hidden, after its title-bar close"));
-  });
+  add(
+      "map move", 10, [this] { return Visible(map()); },
+      [this] {
+        const bool fixed = Enabled(map(), "btndecide");
+        const QString before = MapLabels(map());
+        // Sent to the map itself: offscreen windows all sit centred on one
+        // another, so a cursor move would reach whichever window the platform
+        // thinks is on top.
+        const QPointF at = mapPoint();
+        QMouseEvent move(QEvent::MouseMove, at, mapView()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(mapView(), &move);
+        const QString after = MapLabels(map());
+        if (fixed ? after != before : after.contains(QStringLiteral("||")) || after.startsWith('|'))
+          fail(QStringLiteral("a move over the map changed the labels of a fixed point, or left them empty: ") + after);
+      });
+  add(
+      "map left click", 20, [this] { return Visible(map()); },
+      [this] {
+        QTest::mouseClick(mapView(), Qt::LeftButton, {}, mapPoint());
+        if (!Enabled(map(), "btndecide") || !Enabled(map(), "btncancel"))
+          fail(QStringLiteral("a click fixed no point"));
+      });
+  add(
+      "map right click", 8, [this] { return Visible(map()); },
+      [this] {
+        QTest::mouseClick(mapView(), Qt::RightButton, {}, mapPoint());
+        if (Enabled(map(), "btndecide")) fail(QStringLiteral("a right click left 決定 usable"));
+      });
+  add(
+      "map 決定", 15, [this] { return Visible(map()) && Enabled(map(), "btndecide"); },
+      [this] {
+        Click(map(), "btndecide");
+        bool minutesOk = false, secondsOk = false;
+        const int minutes = Text(main(), "txtJisahun").toInt(&minutesOk);
+        const int seconds = Text(main(), "txtJisabyo").toInt(&secondsOk);
+        if (Visible(map()) || !minutesOk || !secondsOk || minutes < -54 || minutes > 48 || seconds < 0 || seconds > 59)
+          fail(QStringLiteral("決定 wrote '%1' '%2'").arg(Text(main(), "txtJisahun"), Text(main(), "txtJisabyo")));
+      });
+  add(
+      "map 取消", 6, [this] { return Visible(map()) && Enabled(map(), "btncancel"); },
+      [this] {
+        Click(map(), "btncancel");
+        if (Enabled(map(), "btndecide")) fail(QStringLiteral("取消 left 決定 usable"));
+      });
+  add(
+      "map Close", 8, [this] { return Visible(map()); },
+      [this] {
+        const QString minutes = Text(main(), "txtJisahun"), seconds = Text(main(), "txtJisabyo");
+        Click(map(), "btnClose");
+        if (Visible(map()) || Text(main(), "txtJisahun") != minutes || Text(main(), "txtJisabyo") != seconds)
+          fail(QStringLiteral("Close did not just hide the map"));
+      });
+  add(
+      "map title-bar close", 4, [this] { return Visible(map()); },
+      [this] {
+        map()->close();
+        settle();
+        if (map() != nullptr || !window_->isVisible())
+          fail(QStringLiteral("map kept, or main window hidden, after its title-bar close"));
+      });
 
   // The year dialog (the main window is disabled while it is open).
   for (const char* century : {"y1800", "y1900", "y2000"})
-    add(century, 25, [this] { return Visible(yearDialog()); }, [this, century] { Click(yearDialog(), century); });
-  add("year list click", 60, [this] { return Visible(yearDialog()); }, [this] { clickYearInList(); });
-  add("keys on year list", 10, [this] { return Visible(yearDialog()); }, [this] {
-    keyOnWidget(Control<QListWidget>(yearDialog(), "List1"), {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_PageDown});
-  });
-  add("btnSlok", 40, [this] { return Visible(yearDialog()); }, [this] { decideYear(); });
-  add("year dialog close request", 3, [this] { return Visible(yearDialog()); }, [this] {
-    yearDialog()->close();
-    if (!Visible(yearDialog())) fail(QStringLiteral("the year dialog closed, leaving the main window disabled"));
-  });
+    add(
+        century, 25, [this] { return Visible(yearDialog()); }, [this, century] { Click(yearDialog(), century); });
+  add(
+      "year list click", 60, [this] { return Visible(yearDialog()); }, [this] { clickYearInList(); });
+  add(
+      "keys on year list", 10, [this] { return Visible(yearDialog()); },
+      [this] {
+        keyOnWidget(Control<QListWidget>(yearDialog(), "List1"),
+                    {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_PageDown});
+      });
+  add(
+      "btnSlok", 40, [this] { return Visible(yearDialog()); }, [this] { decideYear(); });
+  add(
+      "year dialog close request", 3, [this] { return Visible(yearDialog()); },
+      [this] {
+        yearDialog()->close();
+        if (!Visible(yearDialog())) fail(QStringLiteral("the year dialog closed, leaving the main window disabled"));
+      });
 
   // Menus by shortcut, the About box, and the exits.
   add("Ctrl+J", 4, always, [this] { pressShortcut(Qt::Key_J); });
   add("Ctrl+M", 3, always, [this] { pressShortcut(Qt::Key_M); });
   add("Ctrl+P", 3, always, [this] { pressShortcut(Qt::Key_P); });
   add("menuversion", 2, always, [this] { showAbout([this] { Control<QAction>(main(), "menuversion")->trigger(); }); });
-  add("endbtn", 1, always, [this] { expectEnded([this] { Click(main(), "endbtn"); }); }, true);
-  add("endmireto", 1, always, [this] { expectEnded([this] { Control<QAction>(main(), "endmireto")->trigger(); }); },
+  add(
+      "endbtn", 1, always, [this] { expectEnded([this] { Click(main(), "endbtn"); }); }, true);
+  add(
+      "endmireto", 1, always, [this] { expectEnded([this] { Control<QAction>(main(), "endmireto")->trigger(); }); },
       true);
-  add("main title-bar close", 1, always, [this] { expectEnded([this] { window_->close(); }); }, true);
+  add(
+      "main title-bar close", 1, always, [this] { expectEnded([this] { window_->close(); }); }, true);
   return actions;
 }
 
@@ -807,8 +880,7 @@ class MonkeyTest : public QObject {
           monkey.minuteRetries(), monkey.restarts());
     qInfo("  %d charts in summer time computed one hour earlier, %d followed by a sectional-term box",
           monkey.summerCharts(), monkey.boundaryBoxes());
-    QVERIFY2(monkey.failure().isEmpty(),
-             qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(monkey.failure())));
+    QVERIFY2(monkey.failure().isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(monkey.failure())));
     QCOMPARE(monkey.done(), count);
     // Every kind of action must have been exercised, or the walk proves little:
     // each at least a third as often as the default walk of 5,000 actions
@@ -842,7 +914,10 @@ class MonkeyTest : public QObject {
       const double expected = static_cast<double>(floor.per5000) * count / kDefaultActions;
       const int least = expected >= 10 ? static_cast<int>(expected / 3) : 0;
       QVERIFY2(floor.seen >= least, qPrintable(QStringLiteral("%1: %2 seen, at least %3 expected in %4 actions")
-                                                   .arg(QString::fromUtf8(floor.what)).arg(floor.seen).arg(least).arg(count)));
+                                                   .arg(QString::fromUtf8(floor.what))
+                                                   .arg(floor.seen)
+                                                   .arg(least)
+                                                   .arg(count)));
     }
   }
 };

@@ -14,9 +14,9 @@
 #include "app/secondary_windows.h"
 #include "app/sheet_controller.h"
 #include "gui/qt_japanese.h"
+#include "qt_test_classes.h"
 #include "ui/roster_window.h"
 #include "ui_fixture.h"
-#include "qt_test_classes.h"
 
 namespace mireto::test {
 

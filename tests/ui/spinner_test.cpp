@@ -1,7 +1,7 @@
 // The time-difference spinners and the fields they are bound to.
 #include "ui/spinner.h"
-#include "ui_fixture.h"
 #include "qt_test_classes.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 

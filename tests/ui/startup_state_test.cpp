@@ -7,10 +7,10 @@
 #include <QSysInfo>
 #include <QTextLayout>
 
+#include "qt_test_classes.h"
 #include "ui/fonts.h"
 #include "ui/main_layout.h"
 #include "ui_fixture.h"
-#include "qt_test_classes.h"
 
 namespace mireto::test {
 
@@ -48,7 +48,8 @@ class StartupStateTest : public QObject {
     auto window = NewMainWindow();
     QStringList names;
     for (const auto& row : ml::kPillarLabels) names << QString::fromUtf8(row.name);
-    for (int i = 0; i < 11; ++i) names << IndexedName("dun_kan", i) << IndexedName("dun_shi", i) << IndexedName("sai2", i);
+    for (int i = 0; i < 11; ++i)
+      names << IndexedName("dun_kan", i) << IndexedName("dun_shi", i) << IndexedName("sai2", i);
     for (int i = 0; i < 10; ++i) names << IndexedName("sai1", i);
     QCOMPARE(names.size(), 13 + 43);
     for (const QString& name : names) {
@@ -74,7 +75,8 @@ class StartupStateTest : public QObject {
 
   // The fixed face: a half-width digit is half a kanji; every caption has glyphs.
   void fontsMapToInstalledJapaneseFaces() {
-    if (QSysInfo::productType() == QLatin1String("windows") && QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (QSysInfo::productType() == QLatin1String("windows") &&
+        QGuiApplication::platformName() == QLatin1String("offscreen"))
       QSKIP("Qt's offscreen platform on Windows rounds each advance to whole pixels (a 6.5 px digit is 7)");
     for (FontRole role : {FontRole::Default, FontRole::Gothic12}) {
       const QFontMetricsF gothic(FontFor(role));
@@ -90,7 +92,8 @@ class StartupStateTest : public QObject {
     QString captions;
     for (const auto& row : ml::kCaptions) captions += QString::fromUtf8(row.text);
     for (const auto& row : ml::kButtons) captions += QString::fromUtf8(row.caption);
-    captions += QStringLiteral("□甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥木火土金水曜日確定不能出生時間不明頃約カ月歳");
+    captions +=
+        QStringLiteral("□甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥木火土金水曜日確定不能出生時間不明頃約カ月歳");
     for (FontRole role : {FontRole::Default, FontRole::PGothic12Bold}) {
       QTextLayout layout(captions, FontFor(role));
       layout.beginLayout();

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 
 #include "app/startup.h"
-#include "gui/version.h"
-#include "ui/splash_window.h"
 #include "app/table_location.h"
-#include "ui_fixture.h"
+#include "gui/version.h"
 #include "qt_test_classes.h"
+#include "ui/splash_window.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 

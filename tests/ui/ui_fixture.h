@@ -25,12 +25,8 @@ inline std::unique_ptr<MainWindow> NewMainWindow() {
 
 inline QComboBox* List(const QObject* root, const char* name) { return Control<QComboBox>(root, name); }
 inline QString Text(const QObject* root, const char* name) { return Control<QLineEdit>(root, name)->text(); }
-inline QString Caption(const QObject* root, const QString& name) {
-  return FindControl<QLabel>(root, name)->text();
-}
-inline bool Enabled(const QObject* root, const char* name) {
-  return Control<QWidget>(root, name)->isEnabled();
-}
+inline QString Caption(const QObject* root, const QString& name) { return FindControl<QLabel>(root, name)->text(); }
+inline bool Enabled(const QObject* root, const char* name) { return Control<QWidget>(root, name)->isEnabled(); }
 
 // Enters a birth through the controls as a user does ("年入力", the century,
 // the year, "決定", then month, day, hour and minute picked from their lists)

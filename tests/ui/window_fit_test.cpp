@@ -21,8 +21,7 @@ class WindowFitTest : public QObject {
  private slots:
   void everyWindowFits() {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    qInfo("available %dx%d at scale %s", available.width(), available.height(),
-          qgetenv("QT_SCALE_FACTOR").constData());
+    qInfo("available %dx%d at scale %s", available.width(), available.height(), qgetenv("QT_SCALE_FACTOR").constData());
     auto window = NewMainWindow();
     window->centreOnScreen();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -33,20 +32,22 @@ class WindowFitTest : public QObject {
     secondary->exporter().open(window->snapshot());
     secondary->map().open();
     emit window->detailsRequested();
-    QList<QWidget*> windows{window.get(), window->yearDialog(), secondary->popup().window(),
-                            secondary->exporter().window(), secondary->map().window(),
+    QList<QWidget*> windows{window.get(),
+                            window->yearDialog(),
+                            secondary->popup().window(),
+                            secondary->exporter().window(),
+                            secondary->map().window(),
                             secondary->details().window()};
     for (QWidget* each : windows) {
       QVERIFY(each != nullptr);
       each->show();
       QVERIFY(QTest::qWaitForWindowExposed(each));
-      QVERIFY2(available.contains(each->frameGeometry()),
-               qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
-                              .arg(each->objectName())
-                              .arg(each->frameGeometry().x())
-                              .arg(each->frameGeometry().y())
-                              .arg(each->frameGeometry().width())
-                              .arg(each->frameGeometry().height())));
+      QVERIFY2(available.contains(each->frameGeometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                                                         .arg(each->objectName())
+                                                                         .arg(each->frameGeometry().x())
+                                                                         .arg(each->frameGeometry().y())
+                                                                         .arg(each->frameGeometry().width())
+                                                                         .arg(each->frameGeometry().height())));
     }
   }
 };

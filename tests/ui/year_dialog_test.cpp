@@ -3,9 +3,9 @@
 #include <QScrollBar>
 #include <QWindow>
 
-#include "ui_fixture.h"
-#include "ui/year_dialog.h"
 #include "qt_test_classes.h"
+#include "ui/year_dialog.h"
+#include "ui_fixture.h"
 
 namespace mireto::test {
 
@@ -125,10 +125,18 @@ class YearDialogTest : public QObject {
     QTest::addColumn<QString>("scrolled");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("first");
-    QTest::newRow("1900s again") << "y1900" << "y1900" << "1900";
-    QTest::newRow("1900s to 2000s") << "y1900" << "y2000" << "2000";
-    QTest::newRow("2000s to 1800s") << "y2000" << "y1800" << "1800";
-    QTest::newRow("1800s to 1900s") << "y1800" << "y1900" << "1900";
+    QTest::newRow("1900s again") << "y1900"
+                                 << "y1900"
+                                 << "1900";
+    QTest::newRow("1900s to 2000s") << "y1900"
+                                    << "y2000"
+                                    << "2000";
+    QTest::newRow("2000s to 1800s") << "y2000"
+                                    << "y1800"
+                                    << "1800";
+    QTest::newRow("1800s to 1900s") << "y1800"
+                                    << "y1900"
+                                    << "1900";
   }
 
   void aCenturyIsShownFromItsFirstYear() {
