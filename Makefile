@@ -66,13 +66,16 @@ bench-batch: deps
 	@bench/bench-batch
 
 format:
+	@scripts/install-deps review
 	@tools/format
 
 format-check:
+	@scripts/install-deps review
 	@tools/format --check
 
 # Slow (several minutes on two cores): not part of make test or CI.
 tidy: build
+	@scripts/install-deps review
 	@JOBS=$(JOBS) tools/tidy $(BUILD_DIR)
 
 clean:
