@@ -35,8 +35,6 @@ constexpr double kSectionPoints = 10;
 constexpr double kBodyPoints = 8.5;
 constexpr double kSmallPoints = 7.5;
 
-constexpr page::Colour kShade = page::Grey(0.9);
-
 // The chart table's rows, mm: 天干 and 地支 large, as the main window shows them.
 constexpr double kCharacterRowHeight = 8.5;
 constexpr double kReadingRowHeight = 6.2;
