@@ -126,7 +126,7 @@ void RosterController::loadInBackground() {
             window_->close();
             return reportProblem(error);
           }
-          window_->adopt(std::move(prepared));
+          window_->adopt(prepared);
         },
         Qt::QueuedConnection);
   });

@@ -105,7 +105,7 @@ void SheetController::saveEntriesPdf(QWidget* parent, const std::vector<roster::
   if (!sheets.empty()) savePdf(parent, sheets);
 }
 
-void SheetController::savePdf(QWidget* parent, const std::vector<SheetData>& sheets) {
+void SheetController::savePdf(QWidget* parent, const std::vector<SheetData>& sheets) const {
   const std::string name =
       sheets.size() == 1 ? SheetFileName(sheets.front()) : "命式表_" + std::to_string(sheets.size()) + "名.pdf";
   const QString path = prompts_.choosePdfPath(parent, ProposedPdfPath(Q(name)));

@@ -44,7 +44,7 @@ class SheetController : public QObject {
   Q_OBJECT
 
  public:
-  SheetController(MainWindow* mainWindow, SheetPrompts prompts = DialogSheetPrompts());
+  explicit SheetController(MainWindow* mainWindow, SheetPrompts prompts = DialogSheetPrompts());
 
   // The ファイル menu's items, for the chart on display.
   void printChart();
@@ -67,7 +67,7 @@ class SheetController : public QObject {
   std::vector<SheetData> entrySheets(QWidget* parent, const std::vector<roster::Entry>& entries);
 
  private:
-  void savePdf(QWidget* parent, const std::vector<SheetData>& sheets);
+  void savePdf(QWidget* parent, const std::vector<SheetData>& sheets) const;
 
   MainWindow* mainWindow_;
   SheetPrompts prompts_;

@@ -20,8 +20,8 @@ std::string Sha256Hex(std::string_view bytes) {
 }
 
 std::string CheckShippedValues(std::string_view fileName, std::string_view text, const std::filesystem::path& path) {
-  const auto shipped = std::find_if(kShippedValues.begin(), kShippedValues.end(),
-                                    [&](const ShippedValues& s) { return s.fileName == fileName; });
+  const auto* const shipped = std::find_if(kShippedValues.begin(), kShippedValues.end(),
+                                           [&](const ShippedValues& s) { return s.fileName == fileName; });
   if (shipped != kShippedValues.end() && Sha256Hex(ValueLines(text, shipped->valueCount)) == shipped->sha256) return {};
   std::string message = std::string(fileName) + " が壊れています（数値が配布時のものと一致しません）";
   if (!path.empty()) message += ": " + Utf8Text(path);

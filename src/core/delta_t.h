@@ -16,6 +16,6 @@ namespace mireto {
 //      outside it the nearest polynomial is extended.
 // Source: F. Espenak and J. Meeus, Five Millennium Canon of Solar Eclipses
 //         (NASA/TP-2006-214141), section 2.6, "Polynomial expressions for ΔT".
-double DeltaTSeconds(double decimalYear);
+double DeltaTSeconds(double y);
 
 }  // namespace mireto

@@ -89,8 +89,8 @@ inline double SinShifted(double x, std::int64_t q) {
   const double k = ShiftedQuarterTurns(x) - kRoundingShift;
   double s, c;
   SinCosOfReduced(ReducedArgument(x, k), s, c);
-  const std::int64_t quadrant = (static_cast<std::int64_t>(k) + q) & 3;
-  const double odd = static_cast<double>(quadrant & 1);       // 1: the cosine
+  const auto quadrant = (static_cast<std::int64_t>(k) + q) & 3;
+  const auto odd = static_cast<double>(quadrant & 1);         // 1: the cosine
   const double sign = 1 - static_cast<double>(quadrant & 2);  // -1 in quadrants 2, 3
   return sign * (s * (1 - odd) + c * odd);
 }

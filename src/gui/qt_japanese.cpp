@@ -67,7 +67,7 @@ bool InstallQtJapanese(QApplication& app, QTranslator& translator) {
 }
 
 QString DocumentsFolder() {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QDir(documents).exists()) return documents;
   return QDir::homePath();
 }

@@ -161,8 +161,7 @@ void CalendarWindow::showMonth(const std::vector<CalendarMonthView>& year, int m
   fillGrid();
   fillTerms();
   QStringList months;
-  for (std::size_t i = 0; i < view_.sectional.size(); ++i) {
-    const CalendarTerm& term = view_.sectional[i];
+  for (const CalendarTerm& term : view_.sectional) {
     const ClockTime& start = view_.jisaDays ? term.chartSwitch : term.almanac.jst;
     months << QStringLiteral("%1 %2/%3").arg(Text(PillarText(*term.monthPillar))).arg(start.month).arg(start.day);
   }

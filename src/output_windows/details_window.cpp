@@ -441,7 +441,7 @@ void DetailsWindow::fillAnnual() {
 }
 
 QString DetailsWindow::detailsText() const {
-  const QString text = QString::fromStdString(MakeDetailsText(details_, kCrLf));
+  QString text = QString::fromStdString(MakeDetailsText(details_, kCrLf));
   if (heading_.isEmpty()) return text;
   return heading_ + QStringLiteral("\r\n\r\n") + text;
 }

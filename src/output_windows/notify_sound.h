@@ -60,7 +60,7 @@ bool PlayWavBlocking(const std::string& path, const SoundPlayer& player, std::ch
 // The system's player, as a SoundPlayer: the desktop's event-sound service
 // (libcanberra) on Linux, PlaySoundW on Windows (notify_sound_linux.cpp,
 // notify_sound_windows.cpp).
-void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal);
+void PlayWithEventSoundService(const std::string& path, const std::shared_ptr<PlaybackSignal>& signal);
 
 // Where the notification sound lives: on Windows %WINDIR%\Media\notify.wav;
 // on Linux notify.wav beside the program.

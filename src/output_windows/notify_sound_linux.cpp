@@ -59,7 +59,7 @@ void QuietAlsa() {
 
 }  // namespace
 
-void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal) {
+void PlayWithEventSoundService(const std::string& path, const std::shared_ptr<PlaybackSignal>& signal) {
   QuietAlsa();
   ca_context* context = nullptr;
   if (ca_context_create(&context) != CA_SUCCESS) return;

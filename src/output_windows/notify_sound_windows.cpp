@@ -39,7 +39,7 @@ std::optional<std::string> ReadClipFile(const std::string& path, std::size_t max
   return result;
 }
 
-void PlayWithEventSoundService(const std::string& path, std::shared_ptr<PlaybackSignal> signal) {
+void PlayWithEventSoundService(const std::string& path, const std::shared_ptr<PlaybackSignal>& signal) {
   // Synchronous: returns when the sound has ended, or at once when there is
   // no sound device or the file cannot be played (no default sound instead).
   PlaySoundW(Wide(path).c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);

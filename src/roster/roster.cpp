@@ -310,7 +310,7 @@ void Roster::remember(const FileCheck& check) const {
 FileCheck Roster::inspect() const {
   const auto now = signature();
   if (now && checked_ && checked_->first == *now) return checked_->second;
-  const FileCheck check = InspectRosterFile(file_);
+  FileCheck check = InspectRosterFile(file_);
   remember(check);
   return check;
 }

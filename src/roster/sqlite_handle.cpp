@@ -90,7 +90,7 @@ bool Execute(sqlite3* db, const char* sql, std::string& error) {
   return false;
 }
 
-Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+Statement::Statement(sqlite3* db, std::string_view sql) {
   if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK) {
     sqlite3_finalize(stmt_);
     stmt_ = nullptr;

@@ -74,7 +74,6 @@ class Statement {
   std::int64_t integer(int column) const;
 
  private:
-  sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
   bool done_ = false;
 };

@@ -371,7 +371,7 @@ std::vector<page::Page> SheetPages(const SheetData& s, page::PaperSize paper) {
   const double left = (size.width - kContentWidth) / 2;
   const double bottom = size.height - kFooterRise - 2;
   std::vector<page::Page> pages(1);
-  Frame f{&pages[0], left, kContentWidth, kTop, bottom};
+  Frame f{pages.data(), left, kContentWidth, kTop, bottom};
   AddHeading(f, s, false);
   AddBirthData(f, s);
   AddTerms(f, s);

@@ -65,7 +65,7 @@ RosterListModel::Row RosterListModel::makeRow(roster::Entry entry, const QCollat
   }
   QString birthKey = BirthSortKey(entry.birth);
   QCollatorSortKey key = collator.sortKey(NameSortText(name, reading));
-  return {std::move(entry), std::move(folded), std::move(key), std::move(birthKey)};
+  return {std::move(entry), std::move(folded), key, std::move(birthKey)};
 }
 
 std::shared_ptr<RosterListModel::Prepared> RosterListModel::prepare(std::vector<roster::Entry> entries, int column,
@@ -84,7 +84,7 @@ std::shared_ptr<RosterListModel::Prepared> RosterListModel::prepare(std::vector<
   return prepared;
 }
 
-void RosterListModel::adopt(std::shared_ptr<Prepared> prepared) {
+void RosterListModel::adopt(const std::shared_ptr<Prepared>& prepared) {
   beginResetModel();
   rows_ = std::move(prepared->rows);
   // Room for the entries saved later: moving a hundred thousand rows to a

@@ -39,7 +39,7 @@ class RosterListModel : public QAbstractTableModel {
   // worker thread while the window is already shown).
   struct Prepared;
   static std::shared_ptr<Prepared> prepare(std::vector<roster::Entry> entries, int column, Qt::SortOrder order);
-  void adopt(std::shared_ptr<Prepared> prepared);
+  void adopt(const std::shared_ptr<Prepared>& prepared);
   int sortColumn() const { return sortColumn_; }
   Qt::SortOrder sortOrder() const { return sortOrder_; }
 

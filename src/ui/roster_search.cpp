@@ -44,8 +44,8 @@ static_assert(std::is_sorted(kVariants.begin(), kVariants.end(),
                              [](const Variant& a, const Variant& b) { return a.variant < b.variant; }));
 
 char32_t Usual(char32_t c) {
-  const auto it = std::lower_bound(kVariants.begin(), kVariants.end(), c,
-                                   [](const Variant& row, char32_t value) { return row.variant < value; });
+  const auto* const it = std::lower_bound(kVariants.begin(), kVariants.end(), c,
+                                          [](const Variant& row, char32_t value) { return row.variant < value; });
   return it != kVariants.end() && it->variant == c ? it->usual : c;
 }
 

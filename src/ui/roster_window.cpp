@@ -147,8 +147,8 @@ void RosterWindow::setLoading() {
   status_->show();
 }
 
-void RosterWindow::adopt(std::shared_ptr<RosterListModel::Prepared> prepared) {
-  model_->adopt(std::move(prepared));
+void RosterWindow::adopt(const std::shared_ptr<RosterListModel::Prepared>& prepared) {
+  model_->adopt(prepared);
   loading_ = false;
   status_->hide();
   // What was saved or deleted while the list was prepared.

@@ -48,7 +48,7 @@ class RosterWindow : public QWidget {
   // roster, and takes the list prepared elsewhere (RosterListModel::prepare).
   void setLoading();
   bool loading() const { return loading_; }
-  void adopt(std::shared_ptr<RosterListModel::Prepared> prepared);
+  void adopt(const std::shared_ptr<RosterListModel::Prepared>& prepared);
   int sortColumn() const { return model_->sortColumn(); }
   Qt::SortOrder sortOrder() const { return model_->sortOrder(); }
 

@@ -27,7 +27,7 @@ class Scratch {
  public:
   const fs::path& root() const { return folder_.path(); }
   fs::path Write(const fs::path& relative, const std::string& text) const {
-    const fs::path path = root() / relative;
+    fs::path path = root() / relative;
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
     return path;
@@ -138,7 +138,7 @@ struct DigestCase {
   bool accepted;
 };
 
-std::string CrLf(std::string text) {
+std::string CrLf(const std::string& text) {
   std::string out;
   for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
   return out;
@@ -182,9 +182,17 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ShippedDigest,
     ::testing::Values(DigestCase{"PlanetAsShipped", kPlanetFileName, [](std::string t) { return t; }, true},
                       DigestCase{"PlanetCrLfAndBom", kPlanetFileName,
-                                 [](std::string t) { return "\xEF\xBB\xBF" + CrLf(std::move(t)); }, true},
+                                 [](std::string t) {
+                                   t = "\xEF\xBB\xBF" + CrLf(t);
+                                   return t;
+                                 },
+                                 true},
                       DigestCase{"PlanetTrailingText", kPlanetFileName,
-                                 [](std::string t) { return t + "1,1,1,1,1,1,1\nnever read\n"; }, true},
+                                 [](std::string t) {
+                                   t += "1,1,1,1,1,1,1\nnever read\n";
+                                   return t;
+                                 },
+                                 true},
                       DigestCase{"PlanetCutInsideTheLastNumber", kPlanetFileName, CutInsideTheLastNumber, false},
                       DigestCase{"PlanetOneDigitChanged", kPlanetFileName, OneDigitChanged, false},
                       DigestCase{"LatitudeCutInsideTheLastNumber", kLatitudeFileName, CutInsideTheLastNumber, false},

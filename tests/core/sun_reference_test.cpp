@@ -98,7 +98,7 @@ Deviation Compare(const CalendarTables& tables, bool lightTime = true) {
     sumLon2 += dLon * dLon;
     sumDist2 += dDist * dDist;
   }
-  const double n = static_cast<double>(Reference().size());
+  const auto n = static_cast<double>(Reference().size());
   dev.meanLongitudeArcsec = sumLon / n;
   dev.rmsLongitudeArcsec = std::sqrt(sumLon2 / n);
   dev.rmsDistanceAu = std::sqrt(sumDist2 / n);

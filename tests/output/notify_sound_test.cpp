@@ -74,7 +74,9 @@ class NotifySoundTest : public QObject {
     const std::string wav = WriteFile(dir_, "clip.wav", SilentWav(8000, 500));
     QCOMPARE(mireto::WavDuration(wav).value_or(0ms).count(), 501);
     std::atomic<int> started{0};
-    const mireto::SoundPlayer player = [&](const std::string&, std::shared_ptr<mireto::PlaybackSignal>) { ++started; };
+    const mireto::SoundPlayer player = [&](const std::string&, const std::shared_ptr<mireto::PlaybackSignal>&) {
+      ++started;
+    };
     // A FIFO without a writer would block an ordinary open for ever; a
     // device or a folder is no clip either.
     const std::string folder = dir_.filePath("folder.wav").toStdString();
@@ -97,7 +99,7 @@ class NotifySoundTest : public QObject {
     elapsed.start();
     QVERIFY(mireto::PlayWavBlocking(
         wav,
-        [](const std::string&, std::shared_ptr<mireto::PlaybackSignal> signal) {
+        [](const std::string&, const std::shared_ptr<mireto::PlaybackSignal>& signal) {
           std::this_thread::sleep_for(200ms);
           signal->finish();
         },
@@ -108,7 +110,8 @@ class NotifySoundTest : public QObject {
   void aStuckPlayerIsAbandonedAtTheDeadline() {
     const std::string wav = WriteFile(dir_, "clip.wav", SilentWav(8000, 300));
     auto released = std::make_shared<std::atomic<bool>>(false);
-    const mireto::SoundPlayer player = [released](const std::string&, std::shared_ptr<mireto::PlaybackSignal> signal) {
+    const mireto::SoundPlayer player = [released](const std::string&,
+                                                  const std::shared_ptr<mireto::PlaybackSignal>& signal) {
       signal->waitFinishedOrAbandoned();  // never finishes by itself
       *released = signal->abandoned();
     };

@@ -1,7 +1,7 @@
 #include "broken_data.h"
 
-#include <stdlib.h>
 #include <sys/stat.h>
+#include <cstdlib>
 
 #include <fstream>
 #include <iterator>

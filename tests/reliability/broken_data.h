@@ -49,7 +49,7 @@ std::string ShippedDataFile(const std::string& file);
 // every user so that the program can also run unprivileged.
 class ProgramCopy {
  public:
-  ProgramCopy(const std::filesystem::path& program, const DataFileCase& damage);
+  ProgramCopy(const std::filesystem::path& program, const DataFileCase& c);
   ProgramCopy(const ProgramCopy&) = delete;
   ProgramCopy& operator=(const ProgramCopy&) = delete;
 

@@ -28,8 +28,6 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 
-extern char** environ;
-
 Q_DECLARE_METATYPE(mireto::roster::BirthTexts)
 
 namespace mireto::test {

@@ -3,11 +3,11 @@
 // migrations to the reading and birthplace columns, duplicates, the size and
 // character limits, and backups (rotation, restore, a crash in the middle).
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "roster/private_files.h"
 #include "roster/roster.h"

@@ -2,9 +2,9 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <algorithm>
 #include <cstring>

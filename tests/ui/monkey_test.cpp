@@ -83,7 +83,7 @@ QString BoldName(const QString& label) { return label + QStringLiteral(".bold");
 Entries ShownChart(const QWidget* w) {
   Entries shown;
   for (const char* name : kResultFields) shown.emplace_back(name, Text(w, name));
-  for (auto names : {kKan, kShi, kZokan})
+  for (const auto* names : {kKan, kShi, kZokan})
     for (int i = 0; i < 4; ++i) shown.emplace_back(names[i], Caption(w, QString::fromUtf8(names[i])));
   shown.emplace_back("lblOu", Caption(w, QStringLiteral("lblOu")));
   for (const char* array : {"dun_kan", "dun_shi", "sai1", "sai2"}) {
@@ -659,7 +659,7 @@ std::vector<Action> Monkey::allActions() {
     });
   }
   add("type txtJisabyo", 50, always, [this] {
-    const QString text = kSecondsTexts[below(kSecondsTexts.size())];
+    const QString& text = kSecondsTexts[below(kSecondsTexts.size())];
     typeInto("txtJisabyo", text);
     if (Text(main(), "txtJisabyo") != text)
       fail(QStringLiteral("seconds field shows '%1' after typing '%2'").arg(Text(main(), "txtJisabyo"), text));
