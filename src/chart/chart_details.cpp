@@ -126,7 +126,7 @@ std::vector<AnnualPillar> AnnualPillars(const NatalPillars& natal, const VoidBra
   std::vector<AnnualPillar> years;
   const int from = std::max(span.from, 1);
   if (span.to < from) return years;
-  years.reserve(static_cast<std::size_t>(span.to - from + 1));
+  years.reserve(static_cast<std::size_t>(span.to - from) + 1);
   for (int year = from; year <= span.to; ++year) {
     AnnualPillar& a = years.emplace_back();
     static_cast<PeriodPillar&>(a) =

@@ -54,7 +54,7 @@ page::Page CalendarMonthPage(const CalendarMonthView& view, const std::optional<
   for (const CalendarDay& day : view.days) {
     const int at = offset++;
     page::TableCell& cell =
-        grid.rows[static_cast<std::size_t>(1 + at / kDays)].cells[static_cast<std::size_t>(at % kDays)];
+        grid.rows[static_cast<std::size_t>(at / kDays) + 1].cells[static_cast<std::size_t>(at % kDays)];
     cell.text = FormatInteger(day.day) + "\n" + PillarText(day.pillar);
     cell.framed = today && today->year == day.year && today->month == day.month && today->day == day.day;
     cell.bold = cell.framed;

@@ -66,7 +66,7 @@ std::string CalendarMonthText(const CalendarMonthView& view, const std::optional
   for (int w = 1; w <= 7; ++w) head += std::string(WeekdayNames[static_cast<std::size_t>(w)]) + "      ";
   lines.push_back(head);
   std::string week;
-  if (!view.days.empty()) week.assign(static_cast<std::size_t>(8 * (view.days.front().weekday - 1)), ' ');
+  if (!view.days.empty()) week.assign(8 * static_cast<std::size_t>(view.days.front().weekday - 1), ' ');
   for (const CalendarDay& day : view.days) {
     const bool isToday = today && today->year == day.year && today->month == day.month && today->day == day.day;
     week += TwoDigits(day.day) + (isToday ? "*" : " ") + PillarText(day.pillar) + " ";

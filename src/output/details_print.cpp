@@ -71,7 +71,7 @@ class Flow {
   page::Document finish(page::PaperSize paper) {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
       page::Text number;
-      number.lines = {FormatInteger(static_cast<long long>(i + 1)) + "／" +
+      number.lines = {FormatInteger(static_cast<long long>(i) + 1) + "／" +
                       FormatInteger(static_cast<long long>(pages_.size()))};
       number.box = {left_, paperHeight_ - kFooterRise + 1, kWidth, LineHeight()};
       number.points = 8;
