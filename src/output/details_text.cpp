@@ -81,14 +81,14 @@ void AppendReadingHeader(std::string& line) {
   line += "空亡";
 }
 
-void AppendReadings(std::string& line, std::string_view stem, std::string_view branch, std::string_view tenGod,
-                    std::string_view stage, bool isVoid) {
-  std::string cycle(stem);
-  cycle += branch;
+// The readings of a luck column, a year, a month or a day.
+void AppendReadings(std::string& line, const PeriodPillar& p) {
+  std::string cycle(p.stem);
+  cycle += p.branch;
   AppendPadded(line, cycle, kCycleColumns);
-  AppendPadded(line, tenGod, kReadingColumns);
-  AppendPadded(line, stage, kReadingColumns);
-  line += VoidMark(isVoid);
+  AppendPadded(line, p.tenGod, kReadingColumns);
+  AppendPadded(line, p.stage, kReadingColumns);
+  line += VoidMark(p.isVoid);
 }
 
 DetailsBlock LuckTable(const ChartDetails& d) {
@@ -102,7 +102,7 @@ DetailsBlock LuckTable(const ChartDetails& d) {
     const LuckColumnDetails& c = d.luck[i];
     std::string line;
     AppendPadded(line, AgeRangeText(c), kAgeRangeColumns);
-    AppendReadings(line, c.stem, c.branch, c.tenGod, c.stage, c.isVoid);
+    AppendReadings(line, c);
     if (d.currentLuckColumn == static_cast<int>(i)) line += kCurrentMark;
     block.rows.push_back(line);
   }
@@ -121,7 +121,7 @@ DetailsBlock AnnualTable(const ChartDetails& d) {
     std::string line;
     AppendPadded(line, FormatInteger(a.year), kYearColumns);
     AppendPadded(line, a.age ? RightAligned(FormatInteger(*a.age), 3) + "歳" : RightAligned("－", 5), kAgeColumns);
-    AppendReadings(line, a.stem, a.branch, a.tenGod, a.stage, a.isVoid);
+    AppendReadings(line, a);
     if (d.currentYear == a.year) line += kThisYearMark;
     block.rows.push_back(line);
   }
@@ -204,7 +204,7 @@ void AppendPeriodHeader(std::string& head) {
 }
 
 void AppendPeriod(std::string& line, const PeriodPillar& p) {
-  AppendReadings(line, p.stem, p.branch, p.tenGod, p.stage, p.isVoid);
+  AppendReadings(line, p);
   line += "　";
   line += JoinedRelations(p.relations);
 }
